@@ -1,0 +1,253 @@
+#pragma once
+// The media layer: the only code that talks to SDL, OpenAL and the decoders.
+// Everything above it draws, plays and reads input through these functions.
+//
+// Drawing happens into an 800x600 canvas (a render target); Flip copies the canvas to the
+// window, scaled to fit, so every coordinate here is a canvas pixel whatever the window size.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace media {
+
+// ---------------------------------------------------------------- start-up and shutdown
+
+struct InitOptions {
+    bool headless = false;  // dummy video driver, software renderer, null sound back end
+};
+
+// Starts SDL's video and event subsystems. Sound is started on demand by SelectAudioDriver.
+[[nodiscard]] bool Init(const InitOptions& options);
+// Closes the display, stops every channel and shuts SDL and OpenAL down. Safe to call twice.
+void Shutdown();
+bool Headless();
+
+// ---------------------------------------------------------------- display
+
+enum class Driver { Direct3D7, OpenGL };
+
+struct DisplayMode {
+    int width = 0;
+    int height = 0;
+    int depth = 0;
+    int hertz = 0;
+};
+
+bool DriverAvailable(Driver driver);
+bool SelectDriver(Driver driver);
+std::vector<DisplayMode> DisplayModes();
+bool ModeExists(int width, int height, int depth, int hertz);
+// depth 0 opens a window; any other depth a full-screen display. Reopening replaces the
+// current display and keeps every loaded image valid.
+[[nodiscard]] bool OpenDisplay(int width, int height, int depth, int hertz);
+void CloseDisplay();
+bool DisplayOpen();
+void SetAppTitle(const std::string& title);
+int DesktopWidth();
+int DesktopHeight();
+int DesktopRefreshRate();  // 0 when it cannot be measured
+bool WindowHasFocus();
+void MinimiseWindow();
+void CentreWindow();
+void WindowPosition(int& x, int& y);
+void ClientPosition(int& x, int& y);
+
+// ---------------------------------------------------------------- canvas state and drawing
+
+enum Blend { MASKBLEND = 1, SOLIDBLEND = 2, ALPHABLEND = 3, LIGHTBLEND = 4, SHADEBLEND = 5 };
+
+void Cls();
+void SetClsColor(int r, int g, int b);
+// syncMode 1 waits for vertical blank, 0 does not, -1 leaves it to the driver.
+void Flip(int syncMode);
+void SetColor(int r, int g, int b);
+void GetColor(int& r, int& g, int& b);
+void SetAlpha(float alpha);
+float GetAlpha();
+void SetBlend(int mode);
+int GetBlend();
+void SetDrawRotation(float degrees);
+float GetDrawRotation();
+void SetDrawScale(float sx, float sy);
+void GetDrawScale(float& sx, float& sy);
+void SetDrawOrigin(float x, float y);
+void GetDrawOrigin(float& x, float& y);
+void SetDrawHandle(float x, float y);
+void GetDrawHandle(float& x, float& y);
+void SetViewport(int x, int y, int w, int h);
+void GetViewport(int& x, int& y, int& w, int& h);
+
+void Plot(float x, float y);
+void DrawLine(float x1, float y1, float x2, float y2);
+void DrawRect(float x, float y, float w, float h);
+void DrawOval(float x, float y, float w, float h);
+
+// ---------------------------------------------------------------- images
+
+struct ImageData;
+using Image = std::shared_ptr<ImageData>;
+
+// Load flags; -1 means the defaults (filtered).
+enum ImageFlags { FILTEREDIMAGE = 1, MIPMAPPEDIMAGE = 2, MASKEDIMAGE = 4 };
+
+// Pixels of one frame, 0xAARRGGBB, row after row (pitch counted in pixels).
+struct Pixmap {
+    int width = 0;
+    int height = 0;
+    int pitch = 0;
+    std::vector<std::uint32_t> pixels;
+    std::uint32_t& At(int x, int y) { return pixels[static_cast<size_t>(y) * pitch + x]; }
+    std::uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * pitch + x]; }
+};
+
+[[nodiscard]] Image LoadImageFile(const std::string& path, int flags);
+[[nodiscard]] Image LoadAnimImageFile(const std::string& path, int cellWidth, int cellHeight,
+                                      int firstCell, int cellCount, int flags);
+[[nodiscard]] Image CreateImage(int width, int height, int frames);
+// An image made from pixels already in memory (one frame).
+[[nodiscard]] Image ImageFromPixmap(const Pixmap& pixmap, int flags);
+void SetImageHandle(const Image& image, float x, float y);
+void GetImageHandle(const Image& image, float& x, float& y);
+void MidHandleImage(const Image& image);
+void AutoMidHandle(bool flag);
+bool AutoMidHandleOn();
+int ImageWidth(const Image& image);
+int ImageHeight(const Image& image);
+int ImageFrames(const Image& image);
+// Gives access to the frame's pixels; UnlockImage uploads what was changed.
+Pixmap* LockImage(const Image& image, int frame);
+void UnlockImage(const Image& image, int frame);
+void GrabImage(const Image& image, int x, int y);
+// Copies a rectangle of the canvas (as drawn so far this frame) with alpha forced to 255.
+[[nodiscard]] Pixmap GrabPixmap(int x, int y, int w, int h);
+void SetFrameTexCoords(const Image& image, int frame, float u0, float v0, float u1, float v1);
+void PrecacheImage(const Image& image);
+
+void DrawImageFrame(const Image& image, float x, float y, int frame = 0);
+void DrawImageRectFrame(const Image& image, float x, float y, float w, float h, int frame = 0);
+void DrawImageArea(const Image& image, float x, float y, float sx, float sy, float sw, float sh,
+                   int frame = 0);
+
+// Collision layers: frames written into numbered layers (bits of a mask) under an identifier.
+void CollideImage(const Image& image, float x, float y, int frame, int layerMask, const void* id);
+void ResetCollisions(int layerMask);
+// Identifiers of everything in the layers whose pixels overlap the frame drawn at (x, y).
+std::vector<const void*> CollideQuery(const Image& image, float x, float y, int frame,
+                                      int layerMask);
+
+// PNG encoding at compression level 9, for screenshots; empty on failure.
+[[nodiscard]] std::vector<std::uint8_t> EncodePNG(const Pixmap& pixmap);
+
+// ---------------------------------------------------------------- TrueType text
+
+struct FontData;
+using Font = std::shared_ptr<FontData>;
+
+enum FontStyle { BOLDFONT = 1, ITALICFONT = 2, SMOOTHFONT = 4 };
+
+[[nodiscard]] Font LoadFont(const std::string& path, int size, int style);
+// An empty font selects the built-in font.
+void SetDrawFont(const Font& font);
+Font GetDrawFont();
+void DrawTextAt(const std::string& utf8, float x, float y);
+int TextWidthOf(const std::string& utf8);
+int TextHeightOf(const std::string& utf8);
+
+// ---------------------------------------------------------------- sound
+
+struct SoundData;
+using Sound = std::shared_ptr<SoundData>;
+struct ChannelData;
+using Channel = std::shared_ptr<ChannelData>;
+
+enum SoundFlags { LOOPINGSOUND = 1 };
+
+// Names "FreeAudio", "DirectSound", "OpenAL", "OpenAL Generic Software" all select OpenAL Soft.
+// Returns false (and the game runs silently) when no device can be opened.
+bool SelectAudioDriver(const std::string& name);
+void EnableOpenALAudio();
+bool AudioAvailable();
+
+// Decodes WAV (8/16-bit PCM) or Ogg Vorbis; works without a sound device too.
+[[nodiscard]] Sound LoadSound(const std::string& path, int flags);
+double SoundLength(const Sound& sound);  // seconds
+[[nodiscard]] Channel AllocChannel();
+// Puts the sound on the channel (a new one when empty), paused, and returns the channel.
+Channel Cue(const Sound& sound, const Channel& channel = {});
+void SetPaused(const Channel& channel, bool paused);
+void Stop(const Channel& channel);
+bool Playing(const Channel& channel);
+void SetVolume(const Channel& channel, float volume);
+void SetPan(const Channel& channel, float pan);
+void SetRate(const Channel& channel, float rate);
+
+// ---------------------------------------------------------------- input and events
+
+enum class EventKind {
+    None,
+    AppSuspend,
+    AppResume,
+    AppTerminate,
+    KeyDown,
+    KeyUp,
+    KeyChar,
+    MouseDown,
+    MouseUp,
+    MouseMove,
+    MouseWheel
+};
+
+struct Event {
+    EventKind kind = EventKind::None;
+    int data = 0;  // key code (Windows virtual key), mouse button 1..3, character code, wheel
+    int x = 0;     // pointer in canvas pixels
+    int y = 0;
+};
+
+// Pumps the system queue and returns the next event; kind None when there is none.
+Event NextEvent();
+// Scripted input enters the same queue as real input; coordinates are canvas pixels.
+void PushMouseMove(int x, int y);
+void PushMouseButton(int button, bool down, int x, int y);
+void PushKey(int virtualKey, bool down);
+void PushText(const std::string& utf8);
+void PushQuit();
+
+// Polled input, used until the host takes over the events.
+void SetPolledInput(bool on);
+int KeyHit(int key);
+bool KeyDown(int key);
+int GetChar();
+void FlushKeys();
+int MouseX();
+int MouseY();
+int MouseHit(int button);
+bool MouseDown(int button);
+void FlushMouse();
+void MoveMouse(int x, int y);
+void SetMouseVisible(bool visible);
+
+// ---------------------------------------------------------------- clock, random, dates
+
+int MilliSecs();
+void Delay(int ms);
+void SeedRandom(std::uint32_t seed);
+int RandomInt(int a, int b);
+float RandomFloat(float a, float b);
+
+struct LocalTime {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+};
+LocalTime CurrentLocalTime();
+std::string CurrentDate();  // "%d %b %Y" with English month abbreviations
+std::string CurrentTime();  // "%H:%M:%S"
+
+// ---------------------------------------------------------------- messages and the browser
+
+// A modal box; in headless runs (or without a display) the text goes to standard error.
+void Notify(const std::string& text, bool serious);
+void OpenURL(const std::string& address);
+
+}  // namespace media
