@@ -5,4 +5,10 @@
 #include <functional>
 #include <string>
 
+#include "system/ErrorReporting.h"
+
 void ReportError(const std::string& message, bool fatal);
+
+// The text written to "ErrorLog.txt": date, time and message, each line ending in CR LF.
+std::string ErrorLogText(const std::string& date, const std::string& time,
+                         const std::string& message);

@@ -1,0 +1,29 @@
+#include "system/DrawHelpers.h"
+
+#include "media/Media.h"
+#include "system/ScreenSize.h"
+
+void ResetDrawState() {
+    media::SetBlend(media::SOLIDBLEND);
+    media::SetAlpha(1.0f);
+    media::SetColor(255, 255, 255);
+}
+
+void DimScreen(float alpha) {
+    media::SetBlend(media::ALPHABLEND);
+    media::SetColor(0, 0, 0);
+    media::SetAlpha(alpha);
+    media::DrawRect(0, 0, ScreenWidth, ScreenHeight);
+    media::SetColor(255, 255, 255);
+    media::SetAlpha(1.0f);
+}
+
+void ClearScreenTo(int r, int g, int b) {
+    media::SetClsColor(r, g, b);
+    media::Cls();
+}
+
+void ClearScreenToAndFlip(int r, int g, int b) {
+    ClearScreenTo(r, g, b);
+    media::Flip(1);
+}

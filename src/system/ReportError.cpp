@@ -1,0 +1,61 @@
+#include "system/ReportError.h"
+
+#include <cstdlib>
+
+#include "media/Media.h"
+#include "system/AtomicFile.h"
+#include "system/MessageBox.h"
+
+namespace {
+
+[[noreturn]] void EndProgram() {
+    // Taken out first so that an error reported while shutting down cannot loop back here.
+    auto beforeExit = std::move(Errors().BeforeExitFunction);
+    Errors().BeforeExitFunction = nullptr;
+    if (beforeExit) beforeExit();
+    std::exit(1);
+}
+
+}  // namespace
+
+ErrorReporting& Errors() {
+    static ErrorReporting state;
+    return state;
+}
+
+std::string ErrorLogText(const std::string& date, const std::string& time,
+                         const std::string& message) {
+    return "Date: " + date + "\r\nTime: " + time + "\r\n" + message + "\r\n";
+}
+
+void ReportError(const std::string& message, bool fatal) {
+    static bool showing = false;
+    ErrorReporting& state = Errors();
+
+    if (state.ErrorsOnScreen == 0) {
+        media::Notify(message, false);
+        EndProgram();
+    }
+
+    if (showing) {
+        // The box itself failed (its font or drawing reported an error): fall back to the
+        // system's own box rather than recursing.
+        media::Notify(message, false);
+    } else {
+        showing = true;
+        if (state.ErrorBoxFunction) {
+            state.ErrorBoxFunction(message);
+        } else {
+            ShowMessageBox(message, 600, 100);
+        }
+        showing = false;
+    }
+
+    if (state.ErrorLogEnabled != 0) {
+        const std::string text = ErrorLogText(media::CurrentDate(), media::CurrentTime(), message);
+        // A log that cannot be written is not worth a second error: the message was shown.
+        (void)WriteFileAtomic(state.ErrorLogFolder + "ErrorLog.txt", text);
+    }
+
+    if (fatal) EndProgram();
+}
