@@ -1,0 +1,99 @@
+#include "host/TFixedRateLogic.h"
+
+#include <algorithm>
+
+#include "host/TGame.h"
+#include "media/Media.h"
+
+float Delta = 1.0f;
+int FlipSyncMode = 1;
+
+TFixedRateLogic::TFixedRateLogic() : Clock([] { return media::MilliSecs(); }) {}
+
+void TFixedRateLogic::Init() {
+    CalcMS();
+    LastTime = Clock();
+    NumTicks = 0;
+    LastNumTicks = 1.0;
+    SetDelta(1.0f);
+    TTrackingVar::Init();
+    First = FirstMax;
+}
+
+void TFixedRateLogic::Create() {
+    History.assign(static_cast<size_t>(HistorySizeMax), 0);
+}
+
+void TFixedRateLogic::CalcMS() {
+    const int rate = std::max(1, static_cast<int>(Framerate));
+    MS = 1000.0f / static_cast<float>(rate);
+}
+
+void TFixedRateLogic::SetThreshold(int ms) {
+    Threshold = ms;
+}
+
+void TFixedRateLogic::Calc() {
+    if (Game && Game->Fast) {
+        NumTicks = 1.0;
+        Current = static_cast<int>(NumTicks);
+        return;
+    }
+    if (Game && media::DisplayOpen()) {
+        int wx = 0, wy = 0;
+        media::WindowPosition(wx, wy);
+        if (wx != Game->WindowX || wy != Game->WindowY) {
+            // The window was dragged, which stalls the loop: do not catch the stall up.
+            Init();
+            Game->SetWindowCoords();
+            Game->SetClientCoords();
+        }
+    }
+    const double now = Clock();
+    if (now < LastTime) {
+        NumTicks = LastNumTicks;
+    } else {
+        TmpMS = std::min(now - LastTime, static_cast<double>(Threshold));
+        double avg = TmpMS;
+        if (First > 0) {
+            --First;
+        } else if (!History.empty()) {
+            History[static_cast<size_t>(HistoryCounter)] = static_cast<int>(TmpMS);
+            int sum = 0;
+            for (int i = 0; i < HistorySize; ++i) sum += History[static_cast<size_t>(i)];
+            avg = static_cast<double>(sum) / HistorySize;
+            ++HistoryCounter;
+            if (HistorySize < HistorySizeMax) ++HistorySize;
+            if (HistoryCounter >= HistorySize) HistoryCounter = 0;
+        }
+        if (JitterCorrection) {
+            const bool vsync = Game ? Game->VSync != 0 : false;
+            if (IgnoreHistoryOnSpeedUp && vsync && TmpMS < avg - 1) avg = TmpMS;
+            NumTicks = avg / MS;
+        } else {
+            NumTicks = TmpMS / MS;
+        }
+    }
+    LastTime = now;
+    LastNumTicks = NumTicks;
+    if (NumTicks > maximum) maximum = static_cast<int>(NumTicks);
+    Current = static_cast<int>(NumTicks);
+}
+
+void TFixedRateLogic::SetDelta(float f) {
+    Delta = f * DeltaMultiplier;
+    FullDelta = f;
+}
+
+void TFixedRateLogic::SetDefaultFramerate(int rate) {
+    FramerateDefault = rate;
+    Framerate = static_cast<float>(rate);
+}
+
+void TFixedRateLogic::HistoryClear() {
+    for (int i = 0; i < HistorySize && i < static_cast<int>(History.size()); ++i) {
+        History[static_cast<size_t>(i)] = 0;
+    }
+    HistorySize = 1;
+    HistoryCounter = 0;
+}

@@ -1,0 +1,269 @@
+#pragma once
+// The game host: owns the settings, display and sound switches, data paths, screen switching,
+// pause and suspension, the global keys, the channels and the timing objects. One object, the
+// global `Game`, made at start-up.
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "host/TFixedRateLogic.h"
+#include "host/TScreen.h"
+#include "host/TTrackingVar.h"
+#include "media/Media.h"
+
+class TIniFile;
+class TGameFade;
+class TMousePointer;
+class TSprite;
+class TGameSound;
+class TChannelArray;
+class TGameChannel;
+class THighScoreList;
+class TProfile;
+class TLoadingScreen;
+
+inline constexpr int ScreenWidth = 800;
+inline constexpr int ScreenHeight = 600;
+
+class TGame {
+public:
+    TGame();
+    ~TGame();
+    TGame(const TGame&) = delete;
+    TGame& operator=(const TGame&) = delete;
+
+    std::unique_ptr<TIniFile> Ini;
+    int FullScreen = 1;
+    int ForceWindowedMode = 0;
+    int Hertz = 60;
+    int Depth = 0;
+    int DesktopRefreshRate = 0;
+    int GameRefreshRate = 0;
+    int Fast = 0;
+    int LastFlipSync = 0;
+    int SlowMotion = 0;
+    float SlowMotionSpeed = 0.25f;
+    float CurrentSpeed = 1.0f;
+    int WindowHandle = 0;
+    int WindowX = 0, WindowY = 0;
+    int ClientX = 0, ClientY = 0;
+    float ScrollX = 0, ScrollY = 0;
+    TScreen* CurrentTScreen = nullptr;
+    TScreen* DestinationTScreen = nullptr;
+    TScreen* LastTScreen = nullptr;
+    int LagFix = 0;
+    int VSync = 1;
+    int FadeOnExit = 1;
+    int NoTiming = 0;
+    int NoTimingTicks = 1;
+    int Driver = 0;
+    std::string DirectXVersion;
+    int FadeMouse = 0;
+    int DesktopWidth = 0, DesktopHeight = 0;
+    int FullScreenProcess = 0, FullScreenThread = 0;
+    int WindowedProcess = 0, WindowedThread = 0;
+    int DataInAppBundle = 0;
+    int UseCorrectPath = 1;
+    std::string SubPath = "Orvantis/My Game/";
+    std::string DataPrefix;
+    std::string ImagePath, SoundPath, MusicPath, SpeechPath, MenuPath, ProfilePath, TextPath,
+        LevelsPath;
+
+    // Sound effects, music and speech.
+    int Sound = 1, Music = 1, Speech = 1;
+    int SoundVolume = 100, MusicVolume = 50, SpeechVolume = 100;
+    media::Sound MusicSample;
+    media::Channel MusicChannel;
+    std::string MusicFileName = "none", MusicName = "none";
+    int MusicLooped = 1;
+    int MusicRestart = 1;
+    int MusicStopped = 0;
+    float MusicFadeIn = 50.0f;
+    float MusicFadeInCounter = 0.0f;
+    float MusicFadeOut = 1000.0f;
+    float MusicFadeOutCounter = 0.0f;
+    float PauseFadeLength = 100.0f;
+    float PauseFadeCounter = 0.0f;
+    int PauseFadeDirection = 0;
+    media::Channel SpecialChannel;
+    int FadeMusic = 1;
+    std::shared_ptr<TGameSound> EscapeSound;
+    media::Channel EscapeChannel;
+    std::string SoundDriver = "FreeAudio";
+    std::shared_ptr<TChannelArray> Channels;
+    media::Channel SpeechChannel;
+    int SpeechStopped = 0;
+
+    std::shared_ptr<TSprite> SpritePaused;
+    int FirstTime = 1;
+    int InstantExit = 0;
+    int Fade = 1;
+    int NoFade = 0;
+    int NoDraw = 0;
+    int Particles = 80;
+    int PortalSplash = 0, PortalSplash2 = 0;
+    int IntroShow = 0;
+    int Paused = 0;
+    int DimWhenPaused = 1;
+    int PauseOnLossOfFocus = 0;
+    int PausedMusicState = 1, PausedSpeechState = 1;
+    int Suspended = 0;
+    int BlockKeys = 0;
+    int MaxLevels = 10;
+    int TerminatedEvent = 0;
+    std::function<int()> TerminatedUserFunction;
+    int SuspendedEvent = 0;
+    int IgnoreEscapeKey = 0, IgnoreFrameworkKeys = 0, IgnorePauseKey = 0, IgnoreDebugKey = 0;
+    std::string OSVersion = "Mac OSX";
+    std::function<void()> PausedUserFunction, UserSuspendFunction, UserResumeFunction;
+    TFixedRateLogic FixedRateLogic;
+    int Debug = 0;
+    media::Font DebugImageFont;
+    int DebugImageFontGap = 12;
+    int DebugShadow = 1;
+    int DebugShowFPSOnly = 0;
+    float DebugPanel = 0.4f;
+    int Debug1 = 0, Debug2 = 0;
+    float Debug3 = 0, Debug4 = 0;
+    int DebugDisplayX = 0, DebugDisplayY = 0;
+    TDebugVar LogicTime, DrawTime, CodeTime;
+    TFPSCounter FPS;
+    int GraphicPlacement = 0;
+    int gpX = 0, gpY = 0;
+    std::shared_ptr<TLoadingScreen> LoadingScreen;
+    std::unique_ptr<TScreen> ExitScreen;
+    std::unique_ptr<TGameFade> GameFade;
+    std::unique_ptr<TMousePointer> Mouse;
+    std::shared_ptr<THighScoreList> HighScores;
+    std::shared_ptr<TProfile> CurrentProfile;
+    std::string ProfileName;
+    int Region = 0, SubRegion = 0;
+
+    // Escape hits recorded for the screen while the host ignores Escape.
+    int EscapeHitFlags[256] = {};
+    // Saves the current profile; wired at start-up (the profile code sits above the host).
+    std::function<void()> SaveProfileFunction;
+
+    // Start-up, settings, crash markers (host start-up and settings file).
+    void Init(int type);
+    void IniFill();
+    void IniExtract();
+    void IniUpdate(int flag);
+    static void MakeGoodExit();
+    void CheckGoodExit();
+    std::string IniFileName() const;
+
+    // Display.
+    void GraphicsCreate();
+    void SetPriority();
+    void ToggleFullScreen();
+    void ToggleVSync();
+    int SetDriver(int driver);
+    void CheckDisplayModes();
+    void SetWindowCoords();
+    void SetClientCoords();
+    void RestoreMouseCoords();
+
+    // Debug overlay.
+    void DebugReset();
+    void DebugPrint();
+    void SetGP(int x, int y);
+
+    // Window, focus and close requests.
+    int CheckWindow();
+    int GameTerminated();
+    void SpritePausedCreate(const media::Image& image);
+    void ShowPaused();
+
+    // Paths.
+    void SetDefaultPaths();
+    void SetSubPath(const std::string& path);
+    void SetSubPathWrapper(const std::string& path);
+    void ApplySubPath();
+    void SetImagePath(const std::string& path);
+    void SetSoundPath(const std::string& path);
+    void SetMusicPath(const std::string& path);
+    void SetSpeechPath(const std::string& path);
+    void SetMenuPath(const std::string& path);
+    void SetProfilePath(const std::string& path);
+    void SetTextPath(const std::string& path);
+    void SetLevelsPath(const std::string& path);
+
+    // Keys and timing.
+    int ReadKeys();
+    void FastOn();
+    void FastOff();
+    void SlowMotionOn();
+    void SlowMotionOff();
+    void SetFlipSync();
+    void Pause();
+    void UnPause();
+
+    // Music, speech and sound effects.
+    void MusicLoad(const std::string& name, int looped);
+    void MusicSet(const media::Sound& sound, const std::string& name, int looped);
+    void MusicStop();
+    void MusicPlay(int fade);
+    void MusicNone();
+    float MusicFadeInCalc();
+    float MusicFadeOutCalc();
+    void MusicFadeInApply();
+    void MusicFadeOutApply();
+    void MusicFadeInManage();
+    void MusicFadeOutManage();
+    void MusicFadeOutSet(float ms);
+    void MusicSetVolume(int volume, int save);
+    void MusicChangeVolume(int change);
+    void ToggleMusic();
+    int MusicOff();
+    int MusicOn();
+    float PauseFadeCalc();
+    void PauseFadeApply();
+    void PauseFadeManage();
+    void ChannelsCreate(int count);
+    void ChannelsKill();
+    void ChangeSoundDriver(const std::string& name, int flag);
+    void SoundPlay(const media::Sound& sound);
+    void SoundPlaySameChannel(media::Channel& channel, const media::Sound& sound);
+    void SoundPlayReturnChannel(media::Channel& channel, const media::Sound& sound, float pan);
+    void GameSoundPlay(media::Channel& channel, const TGameSound& gameSound, float pan);
+    void SoundSetVolume(int volume, int save);
+    void SoundChangeVolume(int change);
+    void ToggleSound();
+    void SoundOff();
+    void SoundOn();
+    void SpeechStop();
+    void SpeechPlay(const TGameSound& gameSound, int flag);
+    void SpeechSetVolume(int volume, int save);
+    void SpeechChangeVolume(int change);
+    void SpeechOff();
+    void SpeechOn();
+    void StopChannels();
+    void SetEscapeSound(const std::string& name);
+    void EscapeSoundPlay();
+
+    // Main loop and screens.
+    void MoveBar();
+    int Fading() const;
+    void FadeOff();
+    int MainLogicLoop();
+    int LogicWrapper();
+    void DoPeekEvent();
+    void ScreenDraw();
+    void PostDraw();
+    void ScreenChange();
+    void ParticlesSet(int percent, int save);
+    void ParticlesChange(int change);
+    float CalcAnimLength(float ms) const;
+    float CalcAnimLengthFromFloat(float ms) const;
+    int CalcMilliSecsFromFrames(float frames) const;
+    void Kill();
+    std::string TakeScreenshot();
+};
+
+// The single host object; null until start-up makes it (and in tests that do not need it).
+extern TGame* Game;
+
+// Fade length used for exit fades when a screen gives none (this game: 0).
+extern int EscapeFadeLength;

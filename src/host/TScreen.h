@@ -1,0 +1,41 @@
+#pragma once
+// The base of every screen. Screen objects live for the whole run; a screen's resources live
+// from its Load to its Kill.
+
+#include <memory>
+#include <string>
+
+#include "media/Media.h"
+
+class JsonObject;
+
+class TScreen {
+public:
+    virtual ~TScreen() = default;
+
+    media::Image Image;
+    std::string Ext = ".png";
+    std::string name;
+    int StopKill = 0;
+    int StopInit = 0;
+    TScreen* Destination = nullptr;
+
+    virtual void ImageLoad(const std::string& file, int flags);
+    virtual void PreStart();
+    virtual void ResetStops();
+    virtual void Load() {}
+    virtual void Start();
+    virtual void CoreStart();
+    virtual void PostFadeIn() {}
+    virtual void Kill();
+    virtual void Logic();
+    virtual void Draw();
+    virtual int SetEscDestination();
+    virtual void SpecificKeys() {}
+
+    // Adds this screen's fields to the state dump of scripted runs.
+    virtual void AddState(JsonObject& state) const;
+};
+
+// Switching to this screen ends the program.
+class TExitScreen : public TScreen {};
