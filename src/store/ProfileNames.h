@@ -1,0 +1,25 @@
+#pragma once
+// A player's name is also the base name of the player's profile file, so a name is only used
+// when it makes a harmless file name: something typed, remembered in the settings file or given
+// on the command line must never reach another folder or a hidden file.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The name entry takes at most this many characters.
+inline constexpr std::size_t MaxProfileNameLength = 12;
+
+// Not empty, at most MaxProfileNameLength characters, each 32..126, none that separates or
+// wildcards paths on any common system, and no leading dot.
+[[nodiscard]] bool IsSafeProfileName(std::string_view name);
+
+// The base names of the profile files ("<name>.dat") in the folder, sorted so the list reads
+// the same on every machine. Files whose names are not safe player names are left out.
+[[nodiscard]] std::vector<std::string> ListProfileNames(const std::string& folder);
+
+// The player to start with: the name remembered in the settings file when it is a safe name,
+// otherwise the first listed player, otherwise "" (nobody yet: ask for a name).
+[[nodiscard]] std::string StartupProfileName(const std::string& rememberedName,
+                                             const std::string& folder);

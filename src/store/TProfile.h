@@ -1,0 +1,75 @@
+#pragma once
+// One player's profile: progress, flags and the hints already shown, kept in the file
+// "<folder><Name>.dat" and followed by the game's own data, which the game reads and writes
+// through SaveUserFunction and LoadUserFunction.
+//
+// File layout (little-endian, no header): CurrentLevel, LockedLevel, Score, Lives, Kills as
+// int32, each with a growing offset added so that casual editing does not work; TimeTaken as
+// float64; Difficulty, TipsFlag, InstructionsFlag as int32; 100 hint values as int32; then the
+// game's data.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+class TByteReader;
+class TByteWriter;
+class TProfile;
+
+// Called for every profile TProfile::Create makes, after Init and before any load. The game
+// installs it at start-up to reset its own per-player data.
+inline std::function<void(TProfile&)> ProfileCreatedHook = [](TProfile&) {};
+
+class TProfile {
+public:
+    static constexpr int MAX_HINTS = 100;
+
+    std::string Name;
+    int CurrentLevel = 0;
+    int LockedLevel = 0;
+    int Score = 0;
+    int Lives = 0;
+    int Kills = 0;
+    double TimeTaken = 0.0;
+    int Difficulty = 0;
+    int TipsFlag = 0;
+    int InstructionsFlag = 0;
+    std::array<int, MAX_HINTS> HintsShown{};
+    std::function<void(TByteWriter&)> SaveUserFunction = [](TByteWriter&) {};
+    std::function<void(TByteReader&)> LoadUserFunction = [](TByteReader&) {};
+
+    // Folder of the profile files, ending in "/".
+    std::string Folder;
+
+    virtual ~TProfile() = default;
+
+    [[nodiscard]] static std::unique_ptr<TProfile> Create(const std::string& name,
+                                                          const std::string& folder);
+
+    virtual void Init(const std::string& name);
+    virtual void ClearHints();
+    // Writes the file through the crash-safe writer. A file that cannot be written is a fatal
+    // error ("Could not create file '<path>'"). Returns false when nothing was written: the
+    // name is not a safe file name, or the file exists but could not be read by the last Load
+    // and is kept as it is.
+    virtual bool Save();
+    // 1 when the file was read. A missing file is created from the current values (0); a file
+    // that exists but cannot be read is reported and left alone (0).
+    virtual int Load();
+    virtual void HintsSet(int value);
+    virtual int ShowHint(int index, int save);
+
+    std::string FilePath() const { return Folder + Name + ".dat"; }
+
+    // The file's bytes for the current values.
+    [[nodiscard]] std::string Bytes() const;
+    // Reads a file's bytes. Fields a short file lacks keep their values; hints it lacks are 0.
+    void ReadBytes(std::string_view bytes);
+
+private:
+    // The file that the last Load found but could not read; never overwritten.
+    std::string UnreadablePath;
+};
