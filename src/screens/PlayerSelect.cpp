@@ -1,0 +1,23 @@
+#include "screens/PlayerSelect.h"
+
+#include "screens/TSaveData.h"
+#include "store/ProfileNames.h"
+#include "store/TProfile.h"
+
+void InstallProfileCreatedHook(TSaveData& saveData) {
+    ProfileCreatedHook = [&saveData](TProfile& profile) { saveData.Init(&profile); };
+}
+
+void AttachSaveData(TProfile& profile, TSaveData& saveData) {
+    profile.SaveUserFunction = [&saveData](TByteWriter& out) { saveData.Save(out); };
+    profile.LoadUserFunction = [&saveData](TByteReader& in) { saveData.Load(in); };
+}
+
+std::unique_ptr<TProfile> SelectPlayer(const std::string& name, const std::string& profileFolder,
+                                       TSaveData& saveData) {
+    if (!IsSafeProfileName(name)) return nullptr;
+    auto profile = TProfile::Create(name, profileFolder);
+    AttachSaveData(*profile, saveData);
+    profile->Load();
+    return profile;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// Choosing the current player. Every profile the game uses carries the player record's
+// TSaveData as its last three bytes; these functions wire that up. The host stores the
+// returned profile as its current profile, the name as its ProfileName, and writes the
+// settings file so the player is remembered.
+
+#include <memory>
+#include <string>
+
+class TProfile;
+class TSaveData;
+
+// Makes TProfile::Create reset saveData for every new profile, before its file is loaded.
+// saveData must outlive every profile created afterwards.
+void InstallProfileCreatedHook(TSaveData& saveData);
+
+// Makes the profile's file carry saveData: written after the profile's fields, read back
+// after them.
+void AttachSaveData(TProfile& profile, TSaveData& saveData);
+
+// A profile for the named player, with saveData attached, loaded from its file (created when
+// it does not exist yet). Nothing when the name is not a safe file name: nothing is read or
+// written then.
+[[nodiscard]] std::unique_ptr<TProfile> SelectPlayer(const std::string& name,
+                                                     const std::string& profileFolder,
+                                                     TSaveData& saveData);

@@ -1,0 +1,97 @@
+#include "screens/Progress.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+
+#include "screens/BestResults.h"
+#include "screens/TPlayer.h"
+#include "screens/TSaveBest.h"
+#include "store/TProfile.h"
+
+namespace {
+
+// Whole ticks of a level time, never negative and never beyond an int.
+int LevelTicks(double time) {
+    if (!std::isfinite(time) || time <= 0.0) return 0;
+    return static_cast<int>(std::min(time, static_cast<double>(INT_MAX)));
+}
+
+void BookLevelTime(TPlayer& player) {
+    const double total = static_cast<double>(player.TotalTimeTaken) + player.TimeTaken;
+    player.TotalTimeTaken = LevelTicks(total);
+}
+
+}  // namespace
+
+void ProgressGameStart(TPlayer& player, TProfile* profile) {
+    player.InitStats();
+    player.ReadProfile(profile, 0);
+}
+
+bool ProgressLevelChosen(TPlayer& player, TProfile* profile, int level) {
+    if (level < 1 || level > std::min(player.Unlocked, LevelCount)) return false;
+    player.Level = level;
+    player.WriteProfile(profile);
+    if (player.SaveData.FirstTime == 1) {
+        player.SaveData.FirstTime = 0;
+        if (profile != nullptr) profile->Save();
+    }
+    return true;
+}
+
+void ProgressLevelStart(TPlayer& player) {
+    player.LevelStartScore = player.Score;
+    player.TimeTaken = 0.0f;
+}
+
+void ProgressLevelWon(TPlayer& player, int levelScore, TSaveBest& best) {
+    BookLevelTime(player);
+    const std::int64_t score = static_cast<std::int64_t>(player.Score) + levelScore;
+    player.Score = static_cast<int>(std::clamp<std::int64_t>(score, 0, INT_MAX));
+    UpdateBestResults(player, levelScore, best);
+}
+
+void ProgressLevelLost(TPlayer& player) {
+    BookLevelTime(player);
+}
+
+void UpdateBestResults(const TPlayer& player, int levelScore, TSaveBest& best) {
+    NewScoreMark.clear();
+    NewTimeMark.clear();
+    if (player.Level < 1 || player.Level > LevelCount) return;
+    const int index = player.Level - 1;
+    if (BestLevelScores[index] < levelScore) {
+        BestLevelScores[index] = levelScore;
+        BestLevelScoreNames[index] = player.Name;
+        NewScoreMark = "New ";
+    }
+    const int ticks = LevelTicks(player.TimeTaken);
+    if (BestLevelTimes[index] == 0 || BestLevelTimes[index] > ticks) {
+        BestLevelTimes[index] = ticks;
+        BestLevelTimeNames[index] = player.Name;
+        NewTimeMark = "New ";
+    }
+    best.Save();
+}
+
+bool ProgressLevelComplete(TPlayer& player, TProfile* profile) {
+    player.Level += 1;
+    if (player.Level > player.Unlocked) player.Unlocked = std::min(player.Level, LevelCount);
+    if (player.Level > LevelCount) {
+        player.Level -= 1;
+        player.ProfileGameOver(profile, 1);
+        return true;
+    }
+    player.WriteProfile(profile);
+    return false;
+}
+
+void ProgressGameOver(TPlayer& player, TProfile* profile) {
+    player.ProfileGameOver(profile, 1);
+}
+
+void ProgressSaveAndExit(TProfile* profile) {
+    if (profile != nullptr) profile->Save();
+}
