@@ -1,0 +1,57 @@
+#include "system/Paths.h"
+
+#include <unistd.h>
+
+#include <array>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "media/Platform.h"
+
+std::string FixPath(const std::string& path) {
+    if (!path.empty() && (path.back() == '/' || path.back() == '\\')) return path;
+    return path + "/";
+}
+
+std::string StripDebugTag(const std::string& path) {
+    if (path.size() >= 10 && path.compare(path.size() - 9, 5, "debug") == 0) {
+        return path.substr(0, path.size() - 10) + path.substr(path.size() - 4);
+    }
+    return path;
+}
+
+std::string AppFileName() {
+    std::array<char, 4096> buffer{};
+    const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
+    if (length <= 0) return "";
+    return StripDebugTag(std::string(buffer.data(), static_cast<size_t>(length)));
+}
+
+std::string AppBaseName() {
+    std::string name = AppFileName();
+    const auto slash = name.find_last_of("/\\");
+    if (slash != std::string::npos) name.erase(0, slash + 1);
+    const auto dot = name.find_last_of('.');
+    if (dot != std::string::npos && dot > 0) name.erase(dot);
+    return name;
+}
+
+std::string SpecialFolderPath(int id) {
+    if (id != CommonAppDataId) return "";
+    return FixPath(media::CommonAppDataFolder());
+}
+
+bool GrantFullAccess(const std::string& folder) {
+    return media::GrantFullAccess(folder);
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return std::nullopt;
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    // An empty file leaves the stream's fail bit set; that is not a read error.
+    if (file.bad()) return std::nullopt;
+    return std::move(bytes).str();
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Where files live and how paths are formed.
+
+#include <optional>
+#include <string>
+
+// Appends "/" unless the path already ends with "/" or "\".
+std::string FixPath(const std::string& path);
+// The running program's full path, with a ".debug" build tag cut out (see StripDebugTag).
+std::string AppFileName();
+// "name.debug.exe" becomes "name.exe", so a debug build finds the same settings file.
+std::string StripDebugTag(const std::string& path);
+// The program file's name without folder and extension.
+std::string AppBaseName();
+// Identifier of the machine-wide application-data folder.
+constexpr int CommonAppDataId = 35;
+// The folder for the identifier, ending with "/"; "" for one this platform has no match for.
+std::string SpecialFolderPath(int id);
+bool GrantFullAccess(const std::string& folder);
+// The whole file, or nothing when it cannot be opened or read.
+[[nodiscard]] std::optional<std::string> ReadWholeFile(const std::string& path);
