@@ -11,6 +11,7 @@
 #include "host/TScreen.h"
 #include "host/TTrackingVar.h"
 #include "media/Media.h"
+#include "system/ScreenSize.h"
 
 class TIniFile;
 class TGameFade;
@@ -22,9 +23,6 @@ class TGameChannel;
 class THighScoreList;
 class TProfile;
 class TLoadingScreen;
-
-inline constexpr int ScreenWidth = 800;
-inline constexpr int ScreenHeight = 600;
 
 class TGame {
 public:
@@ -140,10 +138,20 @@ public:
     std::string ProfileName;
     int Region = 0, SubRegion = 0;
 
+    // Seeds the random numbers instead of the clock when set (repeatable runs).
+    long long SeedOverride = -1;
+    // Full screen or window for this run only: the settings file keeps its own value.
+    int FullScreenOverride = -1;
+    int FullScreenSaved = 1;
+
     // Escape hits recorded for the screen while the host ignores Escape.
     int EscapeHitFlags[256] = {};
     // Saves the current profile; wired at start-up (the profile code sits above the host).
     std::function<void()> SaveProfileFunction;
+    // Runs at the start of every logic step (scripted input enters the event queue here).
+    std::function<void()> BeforeStepFunction;
+    // Runs after a frame is drawn and before it is shown (scripted screenshots read it here).
+    std::function<void()> BeforeFlipFunction;
 
     // Start-up, settings, crash markers (host start-up and settings file).
     void Init(int type);
@@ -167,7 +175,6 @@ public:
 
     // Debug overlay.
     void DebugReset();
-    void DebugPrint();
     void SetGP(int x, int y);
 
     // Window, focus and close requests.
@@ -244,7 +251,6 @@ public:
     void EscapeSoundPlay();
 
     // Main loop and screens.
-    void MoveBar();
     int Fading() const;
     void FadeOff();
     int MainLogicLoop();
@@ -261,6 +267,9 @@ public:
     void Kill();
     std::string TakeScreenshot();
 };
+
+// Clears the key tables, the character queue and the mouse buttons and clicks.
+void ClearAllInput();
 
 // The single host object; null until start-up makes it (and in tests that do not need it).
 extern TGame* Game;

@@ -1,0 +1,97 @@
+#include "host/CommandLine.h"
+
+#include <charconv>
+
+namespace {
+
+bool ParseInt(const std::string& text, long long low, long long high, long long& value) {
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    return result.ec == std::errc() && result.ptr == end && value >= low && value <= high;
+}
+
+}  // namespace
+
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
+                                            std::string& error) {
+    CommandLine line;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= args.size()) {
+                error = "option " + arg + " needs a value";
+                return false;
+            }
+            out = args[++i];
+            return true;
+        };
+        auto number = [&](long long low, long long high, long long& out) {
+            std::string text;
+            if (!value(text)) return false;
+            if (!ParseInt(text, low, high, out)) {
+                error = "option " + arg + " needs a whole number from " + std::to_string(low) +
+                        " to " + std::to_string(high) + ", not '" + text + "'";
+                return false;
+            }
+            return true;
+        };
+        long long n = 0;
+        if (arg == "--data-dir") {
+            if (!value(line.DataDir)) return std::nullopt;
+        } else if (arg == "--data-home") {
+            if (!value(line.DataHome)) return std::nullopt;
+        } else if (arg == "--windowed") {
+            line.FullScreen = 0;
+        } else if (arg == "--fullscreen") {
+            line.FullScreen = 1;
+        } else if (arg == "--headless") {
+            line.Headless = true;
+        } else if (arg == "--seed") {
+            if (!number(0, 4294967295LL, n)) return std::nullopt;
+            line.Seed = static_cast<unsigned>(n);
+        } else if (arg == "--ticks-per-frame") {
+            if (!number(1, 1000, n)) return std::nullopt;
+            line.TicksPerFrame = static_cast<int>(n);
+        } else if (arg == "--script") {
+            if (!value(line.ScriptFile)) return std::nullopt;
+        } else if (arg == "--level") {
+            if (!number(1, 15, n)) return std::nullopt;
+            line.Level = static_cast<int>(n);
+        } else if (arg == "--player") {
+            if (!value(line.Player)) return std::nullopt;
+        } else if (arg == "--help" || arg == "-h") {
+            line.ShowHelp = true;
+        } else if (arg == "--version") {
+            line.ShowVersion = true;
+        } else {
+            error = "unknown option '" + arg + "' (try --help)";
+            return std::nullopt;
+        }
+    }
+    return line;
+}
+
+std::string VersionText() {
+    return "Quillox 1.3\n";
+}
+
+std::string CommandLineHelp() {
+    return "Usage: quillox [options]\n"
+           "\n"
+           "  --data-dir DIR         folder that holds Data/ (default: beside the program)\n"
+           "  --data-home DIR        folder used in place of ~/.local/share for settings,\n"
+           "                         profiles, scores and screenshots\n"
+           "  --windowed             play in a window this time (nothing is saved)\n"
+           "  --fullscreen           play full screen this time (nothing is saved)\n"
+           "  --headless             no window and no sound, frames not paced (for scripts)\n"
+           "  --seed N               seed the random numbers with N\n"
+           "  --ticks-per-frame N    run N logic steps per frame whatever the clock says\n"
+           "  --script FILE          play timed input from FILE, one 'TICK ACTION ARGS' a line:\n"
+           "                         move X Y | click X Y [BUTTON] | down X Y [BUTTON] |\n"
+           "                         up X Y [BUTTON] | key NAME | keydown NAME | keyup NAME |\n"
+           "                         text STRING | screenshot FILE | state FILE | quit\n"
+           "  --level N              start straight on the play screen at level N (1-15)\n"
+           "  --player NAME          play as NAME (the profile is made when it is new)\n"
+           "  --version              print the version\n"
+           "  --help                 print this help\n";
+}

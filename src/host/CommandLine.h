@@ -1,0 +1,26 @@
+#pragma once
+// The game's command line.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct CommandLine {
+    std::string DataDir;   // folder that holds Data/; empty: beside the executable
+    std::string DataHome;  // stands for the all-users application-data folder
+    int FullScreen = -1;   // -1 as the settings say, 0 windowed, 1 full screen (this run only)
+    bool Headless = false;
+    std::optional<unsigned> Seed;
+    int TicksPerFrame = 0;  // 0: real time
+    std::string ScriptFile;
+    int Level = 0;  // 1..15: start straight on the play screen
+    std::string Player;
+    bool ShowHelp = false;
+    bool ShowVersion = false;
+};
+
+// Parses argv; on a bad option returns nothing and sets `error`.
+[[nodiscard]] std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
+                                                          std::string& error);
+std::string CommandLineHelp();
+std::string VersionText();

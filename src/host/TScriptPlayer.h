@@ -1,0 +1,46 @@
+#pragma once
+// Timed input for repeatable runs: one "TICK ACTION ARGS" a line, TICK counting logic steps
+// from the start of the main loop. Input goes through the same event queue as real input.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class JsonObject;
+
+struct TScriptAction {
+    int Tick = 0;
+    std::string Action;
+    std::vector<std::string> Args;
+    int Line = 0;
+};
+
+class TScriptPlayer {
+public:
+    // Reads and checks the whole script; on a bad line returns nothing and sets `error`.
+    [[nodiscard]] static std::optional<TScriptPlayer> Load(const std::string& path,
+                                                           std::string& error);
+    [[nodiscard]] static std::optional<TScriptPlayer> Parse(const std::string& text,
+                                                            std::string& error);
+    // Windows virtual-key code of a key name, -1 when unknown.
+    static int KeyCode(const std::string& name);
+
+    // Called at the start of every logic step: pushes the input due by now.
+    void BeforeStep();
+    // Called after a frame is drawn, before it is shown: screenshots and state dumps.
+    void BeforeFlip();
+
+    // Adds the game's state to a dump; later layers extend what a dump holds.
+    std::vector<std::function<void(JsonObject&)>> StateProviders;
+
+    int Tick() const { return tick_; }
+
+private:
+    std::vector<TScriptAction> actions_;
+    size_t next_ = 0;
+    int tick_ = 0;
+    std::vector<TScriptAction> pendingOutput_;
+
+    void WriteState(const std::string& file) const;
+};
