@@ -243,6 +243,9 @@ struct LocalTime {
 LocalTime CurrentLocalTime();
 std::string CurrentDate();  // "%d %b %Y" with English month abbreviations
 std::string CurrentTime();  // "%H:%M:%S"
+// The same two formats for any moment.
+std::string FormatDate(const LocalTime& time);
+std::string FormatTime(const LocalTime& time);
 
 // ---------------------------------------------------------------- messages and the browser
 

@@ -1,0 +1,251 @@
+// The canvas state and the shapes drawn with it.
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "media/MediaInternal.h"
+
+namespace media {
+namespace detail {
+
+CanvasState& Canvas() {
+    static CanvasState state;
+    return state;
+}
+
+void ApplyViewport() {
+    if (Display().renderer) SDL_RenderSetClipRect(Display().renderer, &Canvas().viewport);
+}
+
+SDL_FPoint Place(float localX, float localY, float x, float y, bool scaled) {
+    const CanvasState& c = Canvas();
+    if (scaled) {
+        localX *= c.scaleX;
+        localY *= c.scaleY;
+    }
+    float rx = localX, ry = localY;
+    if (c.rotation != 0.0f) {
+        const float radians = c.rotation * std::numbers::pi_v<float> / 180.0f;
+        const float cs = std::cos(radians), sn = std::sin(radians);
+        rx = localX * cs - localY * sn;
+        ry = localX * sn + localY * cs;
+    }
+    return {x + c.originX + rx, y + c.originY + ry};
+}
+
+bool CurrentVertexColour(SDL_Color& colour) {
+    const CanvasState& c = Canvas();
+    float alpha = std::clamp(c.alpha, 0.0f, 1.0f);
+    if (c.blend == MASKBLEND) {
+        if (alpha < 0.5f) return false;
+        alpha = 1.0f;
+    }
+    colour = {static_cast<Uint8>(c.r), static_cast<Uint8>(c.g), static_cast<Uint8>(c.b),
+              static_cast<Uint8>(std::lround(alpha * 255.0f))};
+    return true;
+}
+
+SDL_BlendMode SdlBlend(int mode) {
+    switch (mode) {
+        case SOLIDBLEND:
+            return SDL_BLENDMODE_NONE;
+        case LIGHTBLEND:
+            return SDL_BLENDMODE_ADD;
+        case SHADEBLEND:
+            return SDL_BLENDMODE_MOD;
+        default:
+            return SDL_BLENDMODE_BLEND;
+    }
+}
+
+}  // namespace detail
+
+using detail::Canvas;
+using detail::CanvasState;
+using detail::Display;
+
+namespace {
+
+// Fills a convex outline given in local coordinates (relative to the draw handle).
+void FillShape(const std::vector<SDL_FPoint>& outline, float x, float y) {
+    SDL_Renderer* renderer = Display().renderer;
+    SDL_Color colour;
+    if (!renderer || outline.size() < 3 || !detail::CurrentVertexColour(colour)) return;
+    std::vector<SDL_Vertex> vertices;
+    vertices.reserve(outline.size());
+    const CanvasState& c = Canvas();
+    for (const SDL_FPoint& p : outline) {
+        vertices.push_back({detail::Place(p.x - c.handleX, p.y - c.handleY, x, y), colour, {0, 0}});
+    }
+    std::vector<int> indices;
+    for (size_t i = 1; i + 1 < outline.size(); ++i) {
+        indices.insert(indices.end(), {0, static_cast<int>(i), static_cast<int>(i + 1)});
+    }
+    SDL_SetRenderDrawBlendMode(renderer, detail::SdlBlend(c.blend));
+    SDL_RenderGeometry(renderer, nullptr, vertices.data(), static_cast<int>(vertices.size()),
+                       indices.data(), static_cast<int>(indices.size()));
+}
+
+}  // namespace
+
+void Cls() {
+    SDL_Renderer* renderer = Display().renderer;
+    if (!renderer) return;
+    const CanvasState& c = Canvas();
+    SDL_RenderSetClipRect(renderer, nullptr);
+    SDL_SetRenderDrawColor(renderer, static_cast<Uint8>(c.clsR), static_cast<Uint8>(c.clsG),
+                           static_cast<Uint8>(c.clsB), 255);
+    SDL_RenderClear(renderer);
+    detail::ApplyViewport();
+}
+
+void SetClsColor(int r, int g, int b) {
+    CanvasState& c = Canvas();
+    c.clsR = std::clamp(r, 0, 255);
+    c.clsG = std::clamp(g, 0, 255);
+    c.clsB = std::clamp(b, 0, 255);
+}
+
+void SetColor(int r, int g, int b) {
+    CanvasState& c = Canvas();
+    c.r = std::clamp(r, 0, 255);
+    c.g = std::clamp(g, 0, 255);
+    c.b = std::clamp(b, 0, 255);
+}
+
+void GetColor(int& r, int& g, int& b) {
+    r = Canvas().r;
+    g = Canvas().g;
+    b = Canvas().b;
+}
+
+void SetAlpha(float alpha) {
+    Canvas().alpha = std::clamp(alpha, 0.0f, 1.0f);
+}
+float GetAlpha() {
+    return Canvas().alpha;
+}
+
+void SetBlend(int mode) {
+    if (mode >= MASKBLEND && mode <= SHADEBLEND) Canvas().blend = mode;
+}
+int GetBlend() {
+    return Canvas().blend;
+}
+
+void SetDrawRotation(float degrees) {
+    Canvas().rotation = degrees;
+}
+float GetDrawRotation() {
+    return Canvas().rotation;
+}
+
+void SetDrawScale(float sx, float sy) {
+    Canvas().scaleX = sx;
+    Canvas().scaleY = sy;
+}
+
+void GetDrawScale(float& sx, float& sy) {
+    sx = Canvas().scaleX;
+    sy = Canvas().scaleY;
+}
+
+void SetDrawOrigin(float x, float y) {
+    Canvas().originX = x;
+    Canvas().originY = y;
+}
+
+void GetDrawOrigin(float& x, float& y) {
+    x = Canvas().originX;
+    y = Canvas().originY;
+}
+
+void SetDrawHandle(float x, float y) {
+    Canvas().handleX = x;
+    Canvas().handleY = y;
+}
+
+void GetDrawHandle(float& x, float& y) {
+    x = Canvas().handleX;
+    y = Canvas().handleY;
+}
+
+void SetViewport(int x, int y, int w, int h) {
+    Canvas().viewport = {x, y, std::max(w, 0), std::max(h, 0)};
+    detail::ApplyViewport();
+}
+
+void GetViewport(int& x, int& y, int& w, int& h) {
+    const SDL_Rect& v = Canvas().viewport;
+    x = v.x;
+    y = v.y;
+    w = v.w;
+    h = v.h;
+}
+
+void Plot(float x, float y) {
+    const SDL_FPoint p = {x + Canvas().originX, y + Canvas().originY};
+    SDL_Renderer* renderer = Display().renderer;
+    SDL_Color colour;
+    if (!renderer || !detail::CurrentVertexColour(colour)) return;
+    SDL_SetRenderDrawBlendMode(renderer, detail::SdlBlend(Canvas().blend));
+    SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, colour.a);
+    SDL_RenderDrawPointF(renderer, std::floor(p.x), std::floor(p.y));
+}
+
+void DrawLine(float x1, float y1, float x2, float y2) {
+    SDL_Renderer* renderer = Display().renderer;
+    SDL_Color colour;
+    if (!renderer || !detail::CurrentVertexColour(colour)) return;
+    const CanvasState& c = Canvas();
+    // The line turns and scales about its start point, offset by the draw handle.
+    const SDL_FPoint a = detail::Place(-c.handleX, -c.handleY, x1, y1);
+    const SDL_FPoint b = detail::Place(x2 - x1 - c.handleX, y2 - y1 - c.handleY, x1, y1);
+    SDL_SetRenderDrawBlendMode(renderer, detail::SdlBlend(c.blend));
+    SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, colour.a);
+    SDL_RenderDrawLineF(renderer, a.x, a.y, b.x, b.y);
+}
+
+void DrawRect(float x, float y, float w, float h) {
+    FillShape({{0, 0}, {w, 0}, {w, h}, {0, h}}, x, y);
+}
+
+void DrawOval(float x, float y, float w, float h) {
+    const float rx = w / 2.0f, ry = h / 2.0f;
+    // Enough segments that the edge looks round at any size the game uses.
+    const int segments = std::clamp(static_cast<int>(std::fabs(rx) + std::fabs(ry)), 12, 256);
+    std::vector<SDL_FPoint> outline;
+    outline.reserve(static_cast<size_t>(segments));
+    for (int i = 0; i < segments; ++i) {
+        const float t =
+            2.0f * std::numbers::pi_v<float> * static_cast<float>(i) / static_cast<float>(segments);
+        outline.push_back({rx + rx * std::cos(t), ry + ry * std::sin(t)});
+    }
+    FillShape(outline, x, y);
+}
+
+Pixmap GrabPixmap(int x, int y, int w, int h) {
+    Pixmap pixmap;
+    SDL_Renderer* renderer = Display().renderer;
+    SDL_Rect area{x, y, w, h};
+    const SDL_Rect whole{0, 0, detail::kCanvasWidth, detail::kCanvasHeight};
+    if (w <= 0 || h <= 0) return pixmap;
+    pixmap.width = pixmap.pitch = w;
+    pixmap.height = h;
+    pixmap.pixels.assign(static_cast<size_t>(w) * h, 0xFF000000u);
+    SDL_Rect inside;
+    if (!renderer || !SDL_IntersectRect(&area, &whole, &inside)) return pixmap;
+    std::vector<std::uint32_t> part(static_cast<size_t>(inside.w) * inside.h);
+    if (SDL_RenderReadPixels(renderer, &inside, SDL_PIXELFORMAT_ARGB8888, part.data(),
+                             inside.w * 4) != 0)
+        return pixmap;
+    for (int row = 0; row < inside.h; ++row) {
+        for (int col = 0; col < inside.w; ++col) {
+            pixmap.At(inside.x - x + col, inside.y - y + row) =
+                part[static_cast<size_t>(row) * inside.w + col] | 0xFF000000u;
+        }
+    }
+    return pixmap;
+}
+
+}  // namespace media

@@ -1,0 +1,287 @@
+// The window, the renderer and the canvas they show.
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "media/MediaInternal.h"
+
+namespace media {
+namespace detail {
+
+DisplayState& Display() {
+    static DisplayState state;
+    return state;
+}
+
+SDL_FRect CanvasPlacement() {
+    int w = kCanvasWidth, h = kCanvasHeight;
+    if (Display().window) SDL_GetWindowSize(Display().window, &w, &h);
+    const float scale =
+        std::min(static_cast<float>(w) / kCanvasWidth, static_cast<float>(h) / kCanvasHeight);
+    const float cw = kCanvasWidth * scale, ch = kCanvasHeight * scale;
+    return {(w - cw) / 2.0f, (h - ch) / 2.0f, cw, ch};
+}
+
+}  // namespace detail
+
+using detail::Display;
+using detail::DisplayState;
+
+namespace {
+
+// Render drivers in the order we prefer them; the user's SDL_RENDER_DRIVER comes first.
+std::vector<std::string> RendererCandidates() {
+    std::vector<std::string> names;
+    if (Display().headless) return {"software"};
+    if (const char* hint = SDL_GetHint(SDL_HINT_RENDER_DRIVER); hint && *hint)
+        names.push_back(hint);
+    for (const char* name : {"opengl", "opengles2", "software"}) {
+        if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+    }
+    return names;
+}
+
+int RenderDriverIndex(const std::string& name) {
+    const int count = SDL_GetNumRenderDrivers();
+    for (int i = 0; i < count; ++i) {
+        SDL_RendererInfo info;
+        if (SDL_GetRenderDriverInfo(i, &info) == 0 && name == info.name) return i;
+    }
+    return -1;
+}
+
+bool MakeRenderer() {
+    DisplayState& d = Display();
+    for (const std::string& name : RendererCandidates()) {
+        const int index = RenderDriverIndex(name);
+        if (index < 0) continue;
+        SDL_Renderer* renderer = SDL_CreateRenderer(d.window, index, SDL_RENDERER_TARGETTEXTURE);
+        if (!renderer) continue;
+        SDL_Texture* canvas =
+            SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+                              detail::kCanvasWidth, detail::kCanvasHeight);
+        if (!canvas || SDL_SetRenderTarget(renderer, canvas) != 0) {
+            SDL_DestroyRenderer(renderer);
+            continue;
+        }
+        SDL_SetTextureBlendMode(canvas, SDL_BLENDMODE_NONE);
+        d.renderer = renderer;
+        d.canvas = canvas;
+        d.vsyncMode = -2;
+        return true;
+    }
+    return false;
+}
+
+void MeasureRefreshRate() {
+    DisplayState& d = Display();
+    SDL_DisplayMode mode;
+    const int index = d.window ? SDL_GetWindowDisplayIndex(d.window) : 0;
+    d.refreshRate = 60;
+    if (SDL_GetCurrentDisplayMode(std::max(index, 0), &mode) == 0 && mode.refresh_rate > 0)
+        d.refreshRate = mode.refresh_rate;
+}
+
+}  // namespace
+
+bool Init(const InitOptions& options) {
+    DisplayState& d = Display();
+    if (d.initialised) return true;
+    d.headless = options.headless;
+    if (d.headless) {
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
+        SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+        ::setenv("ALSOFT_DRIVERS", "null", 1);
+    }
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
+        std::fprintf(stderr, "SDL could not start: %s\n", SDL_GetError());
+        return false;
+    }
+    d.initialised = true;
+    MilliSecs();  // the clock counts from here
+    return true;
+}
+
+void Shutdown() {
+    detail::ShutdownSound();
+    DisplayState& d = Display();
+    if (!d.initialised) return;
+    CloseDisplay();
+    detail::ShutdownText();
+    detail::ResetEvents();
+    SDL_Quit();
+    d.initialised = false;
+}
+
+bool Headless() {
+    return Display().headless;
+}
+
+bool DriverAvailable(Driver driver) {
+    if (driver != Driver::OpenGL || !Display().initialised) return false;
+    for (const std::string& name : RendererCandidates()) {
+        if (RenderDriverIndex(name) >= 0) return true;
+    }
+    return false;
+}
+
+bool SelectDriver(Driver driver) {
+    return DriverAvailable(driver);
+}
+
+std::vector<DisplayMode> DisplayModes() {
+    std::vector<DisplayMode> modes;
+    if (!Display().initialised) return modes;
+    const int count = SDL_GetNumDisplayModes(0);
+    for (int i = 0; i < count; ++i) {
+        SDL_DisplayMode mode;
+        if (SDL_GetDisplayMode(0, i, &mode) != 0) continue;
+        const int depth = SDL_BITSPERPIXEL(mode.format);
+        modes.push_back({mode.w, mode.h, depth == 24 ? 32 : depth, mode.refresh_rate});
+    }
+    return modes;
+}
+
+// Full screen keeps the desktop's own mode and scales the canvas into it, so any size that
+// fits on the desktop at a usual depth can be shown, whatever refresh rate is asked for.
+bool ModeExists(int width, int height, int depth, int) {
+    if (!Display().initialised || (depth != 16 && depth != 24 && depth != 32)) return false;
+    return width > 0 && height > 0 && width <= DesktopWidth() && height <= DesktopHeight();
+}
+
+bool OpenDisplay(int width, int height, int depth, int) {
+    DisplayState& d = Display();
+    if (!d.initialised || width <= 0 || height <= 0) return false;
+    CloseDisplay();
+    Uint32 flags = SDL_WINDOW_RESIZABLE;
+    if (depth != 0) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    d.window = SDL_CreateWindow(d.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                width, height, flags);
+    if (!d.window) return false;
+    if (!MakeRenderer()) {
+        SDL_DestroyWindow(d.window);
+        d.window = nullptr;
+        return false;
+    }
+    MeasureRefreshRate();
+    SDL_StartTextInput();
+    detail::ApplyViewport();
+    Cls();
+    return true;
+}
+
+void CloseDisplay() {
+    DisplayState& d = Display();
+    if (d.renderer) SDL_DestroyRenderer(d.renderer);
+    if (d.window) SDL_DestroyWindow(d.window);
+    if (d.renderer || d.window) ++d.generation;
+    d.renderer = nullptr;
+    d.canvas = nullptr;
+    d.window = nullptr;
+}
+
+bool DisplayOpen() {
+    return Display().renderer != nullptr;
+}
+
+void SetAppTitle(const std::string& title) {
+    Display().title = title;
+    if (Display().window) SDL_SetWindowTitle(Display().window, title.c_str());
+}
+
+int DesktopWidth() {
+    SDL_DisplayMode mode;
+    return Display().initialised && SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.w : 0;
+}
+
+int DesktopHeight() {
+    SDL_DisplayMode mode;
+    return Display().initialised && SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.h : 0;
+}
+
+int DesktopRefreshRate() {
+    SDL_DisplayMode mode;
+    return Display().initialised && SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.refresh_rate
+                                                                             : 0;
+}
+
+bool WindowHasFocus() {
+    const DisplayState& d = Display();
+    // The dummy video driver never hands out focus; a headless run is always in front.
+    if (d.headless) return d.window != nullptr;
+    return d.window && (SDL_GetWindowFlags(d.window) & SDL_WINDOW_INPUT_FOCUS) != 0;
+}
+
+void MinimiseWindow() {
+    if (Display().window) SDL_MinimizeWindow(Display().window);
+}
+
+void CentreWindow() {
+    if (Display().window)
+        SDL_SetWindowPosition(Display().window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+}
+
+void WindowPosition(int& x, int& y) {
+    x = y = 0;
+    if (!Display().window) return;
+    int top = 0, left = 0, bottom = 0, right = 0;
+    SDL_GetWindowPosition(Display().window, &x, &y);
+    if (SDL_GetWindowBordersSize(Display().window, &top, &left, &bottom, &right) == 0) {
+        x -= left;
+        y -= top;
+    }
+}
+
+void ClientPosition(int& x, int& y) {
+    x = y = 0;
+    if (Display().window) SDL_GetWindowPosition(Display().window, &x, &y);
+}
+
+void Flip(int syncMode) {
+    DisplayState& d = Display();
+    if (!d.renderer) return;
+    if (!d.headless && syncMode != d.vsyncMode && syncMode >= 0) {
+        SDL_RenderSetVSync(d.renderer, syncMode == 1 ? 1 : 0);
+        d.vsyncMode = syncMode;
+    }
+    SDL_SetRenderTarget(d.renderer, nullptr);
+    SDL_RenderSetClipRect(d.renderer, nullptr);
+    SDL_SetRenderDrawColor(d.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(d.renderer);
+    int outW = 0, outH = 0, winW = 1, winH = 1;
+    SDL_GetRendererOutputSize(d.renderer, &outW, &outH);
+    SDL_GetWindowSize(d.window, &winW, &winH);
+    SDL_FRect place = detail::CanvasPlacement();
+    // The renderer may work in device pixels while the window is measured in points.
+    const float kx = static_cast<float>(outW) / std::max(winW, 1);
+    const float ky = static_cast<float>(outH) / std::max(winH, 1);
+    place = {place.x * kx, place.y * ky, place.w * kx, place.h * ky};
+    SDL_RenderCopyF(d.renderer, d.canvas, nullptr, &place);
+
+    // Never draw faster than the display refreshes, even when vertical sync is not honoured.
+    if (!d.headless) {
+        const std::uint64_t interval =
+            1000 / static_cast<std::uint64_t>(std::max(d.refreshRate, 1));
+        const std::uint64_t now = SDL_GetTicks64();
+        if (d.lastPresent != 0 && now < d.lastPresent + interval)
+            SDL_Delay(static_cast<Uint32>(d.lastPresent + interval - now));
+    }
+    SDL_RenderPresent(d.renderer);
+    d.lastPresent = SDL_GetTicks64();
+    SDL_SetRenderTarget(d.renderer, d.canvas);
+    detail::ApplyViewport();
+}
+
+void Notify(const std::string& text, bool serious) {
+    const DisplayState& d = Display();
+    if (!d.headless && d.initialised &&
+        SDL_ShowSimpleMessageBox(serious ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION,
+                                 d.title.c_str(), text.c_str(), d.window) == 0)
+        return;
+    std::fprintf(stderr, "%s\n", text.c_str());
+}
+
+}  // namespace media

@@ -1,0 +1,298 @@
+// Images: frames kept as CPU pixels, drawn through textures made from them on demand.
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+#include "media/ImageData.h"
+#include "media/MediaInternal.h"
+#include "media/Platform.h"
+
+namespace media {
+
+using detail::Display;
+
+namespace {
+
+bool& AutoMidHandleFlag() {
+    static bool flag = false;
+    return flag;
+}
+
+bool TexturesCurrent(const FrameData& frame) {
+    return Display().renderer && frame.generation == Display().generation;
+}
+
+void ReleaseTextures(FrameData& frame) {
+    if (TexturesCurrent(frame)) {
+        if (frame.texture) SDL_DestroyTexture(frame.texture);
+        if (frame.maskTexture) SDL_DestroyTexture(frame.maskTexture);
+    }
+    frame.texture = frame.maskTexture = nullptr;
+    frame.textureStale = frame.maskStale = true;
+}
+
+Pixmap Thresholded(const Pixmap& pixmap) {
+    Pixmap mask = pixmap;
+    for (std::uint32_t& p : mask.pixels) p = (p >> 24) >= 128 ? (p | 0xFF000000u) : 0u;
+    return mask;
+}
+
+FrameData* FrameOf(const Image& image, int frame) {
+    if (!image || frame < 0 || frame >= static_cast<int>(image->frames.size())) return nullptr;
+    return &image->frames[static_cast<size_t>(frame)];
+}
+
+Image Finish(Image image) {
+    if (AutoMidHandleFlag()) MidHandleImage(image);
+    return image;
+}
+
+// Cuts `cellCount` cells of cellWidth x cellHeight, numbered row by row, out of a sheet.
+Image CutCells(const Pixmap& sheet, int cellWidth, int cellHeight, int firstCell, int cellCount,
+               bool linear) {
+    if (sheet.width <= 0 || cellWidth <= 0 || cellHeight <= 0 || firstCell < 0 || cellCount <= 0)
+        return {};
+    const int columns = sheet.width / cellWidth;
+    const int rows = sheet.height / cellHeight;
+    if (columns <= 0 || rows <= 0 || firstCell + cellCount > columns * rows) return {};
+    Image image = detail::NewImage(cellWidth, cellHeight, cellCount, linear);
+    for (int f = 0; f < cellCount; ++f) {
+        const int cell = firstCell + f;
+        const int left = (cell % columns) * cellWidth, top = (cell / columns) * cellHeight;
+        Pixmap& out = image->frames[static_cast<size_t>(f)].pixmap;
+        for (int y = 0; y < cellHeight; ++y) {
+            for (int x = 0; x < cellWidth; ++x) out.At(x, y) = sheet.At(left + x, top + y);
+        }
+    }
+    return image;
+}
+
+Pixmap DecodeFile(const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    if (!detail::ReadWholeFile(path, bytes)) return {};
+    static const std::uint8_t kPngSignature[4] = {0x89, 'P', 'N', 'G'};
+    if (bytes.size() >= 4 && std::equal(kPngSignature, kPngSignature + 4, bytes.begin()))
+        return detail::DecodePNG(bytes);
+    if (bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF)
+        return detail::DecodeJPEG(bytes);
+    return {};
+}
+
+bool Linear(int flags) {
+    return flags == -1 || (flags & (FILTEREDIMAGE | MIPMAPPEDIMAGE)) != 0;
+}
+
+}  // namespace
+
+ImageData::~ImageData() {
+    for (FrameData& frame : frames) ReleaseTextures(frame);
+}
+
+namespace detail {
+
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
+    std::FILE* file = std::fopen(ResolvePath(path).c_str(), "rb");
+    if (!file) return false;
+    bytes.clear();
+    std::uint8_t chunk[65536];
+    size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+        bytes.insert(bytes.end(), chunk, chunk + got);
+    }
+    const bool ok = !std::ferror(file);
+    std::fclose(file);
+    return ok;
+}
+
+SDL_Texture* MakeTexture(const Pixmap& pixmap, bool linear) {
+    SDL_Renderer* renderer = Display().renderer;
+    if (!renderer || pixmap.width <= 0 || pixmap.height <= 0) return nullptr;
+    SDL_Texture* texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
+                                             SDL_TEXTUREACCESS_STATIC, pixmap.width, pixmap.height);
+    if (!texture) return nullptr;
+    SDL_SetTextureScaleMode(texture, linear ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    UploadTexture(texture, pixmap);
+    return texture;
+}
+
+void UploadTexture(SDL_Texture* texture, const Pixmap& pixmap) {
+    if (texture) SDL_UpdateTexture(texture, nullptr, pixmap.pixels.data(), pixmap.pitch * 4);
+}
+
+SDL_Texture* FrameTexture(FrameData& frame, bool linear, bool mask) {
+    if (!Display().renderer) return nullptr;
+    if (frame.generation != Display().generation) {
+        // The renderer these belonged to is gone and took them with it.
+        frame.texture = frame.maskTexture = nullptr;
+        frame.textureStale = frame.maskStale = true;
+        frame.generation = Display().generation;
+    }
+    SDL_Texture*& texture = mask ? frame.maskTexture : frame.texture;
+    bool& stale = mask ? frame.maskStale : frame.textureStale;
+    if (stale || !texture) {
+        const Pixmap source = mask ? Thresholded(frame.pixmap) : Pixmap{};
+        const Pixmap& pixels = mask ? source : frame.pixmap;
+        if (texture) {
+            UploadTexture(texture, pixels);
+        } else {
+            texture = MakeTexture(pixels, linear);
+        }
+        stale = false;
+    }
+    return texture;
+}
+
+void DrawFrameQuad(ImageData& image, int frame, const SDL_FPoint corners[4], float u0, float v0,
+                   float u1, float v1) {
+    if (frame < 0 || frame >= static_cast<int>(image.frames.size())) return;
+    SDL_Color colour;
+    if (!CurrentVertexColour(colour)) return;
+    const int blend = Canvas().blend;
+    SDL_Texture* texture =
+        FrameTexture(image.frames[static_cast<size_t>(frame)], image.linear, blend == MASKBLEND);
+    if (!texture) return;
+    SDL_SetTextureBlendMode(texture, SdlBlend(blend));
+    const SDL_Vertex vertices[4] = {{corners[0], colour, {u0, v0}},
+                                    {corners[1], colour, {u1, v0}},
+                                    {corners[2], colour, {u1, v1}},
+                                    {corners[3], colour, {u0, v1}}};
+    static const int kIndices[6] = {0, 1, 2, 0, 2, 3};
+    SDL_RenderGeometry(Display().renderer, texture, vertices, 4, kIndices, 6);
+}
+
+Image NewImage(int width, int height, int frames, bool linear) {
+    auto image = std::make_shared<ImageData>();
+    image->width = width;
+    image->height = height;
+    image->linear = linear;
+    image->frames.resize(static_cast<size_t>(frames));
+    for (FrameData& frame : image->frames) {
+        frame.pixmap.width = frame.pixmap.pitch = width;
+        frame.pixmap.height = height;
+        frame.pixmap.pixels.assign(static_cast<size_t>(width) * height, 0u);
+    }
+    return image;
+}
+
+}  // namespace detail
+
+Image LoadImageFile(const std::string& path, int flags) {
+    const Pixmap pixmap = DecodeFile(path);
+    if (pixmap.width <= 0) return {};
+    return ImageFromPixmap(pixmap, flags);
+}
+
+Image LoadAnimImageFile(const std::string& path, int cellWidth, int cellHeight, int firstCell,
+                        int cellCount, int flags) {
+    Image image =
+        CutCells(DecodeFile(path), cellWidth, cellHeight, firstCell, cellCount, Linear(flags));
+    return image ? Finish(image) : image;
+}
+
+Image CreateImage(int width, int height, int frames) {
+    if (width <= 0 || height <= 0 || frames <= 0) return {};
+    return Finish(detail::NewImage(width, height, frames, true));
+}
+
+Image ImageFromPixmap(const Pixmap& pixmap, int flags) {
+    Image image = CutCells(pixmap, pixmap.width, pixmap.height, 0, 1, Linear(flags));
+    return image ? Finish(image) : image;
+}
+
+void SetImageHandle(const Image& image, float x, float y) {
+    if (!image) return;
+    image->handleX = x;
+    image->handleY = y;
+}
+
+void GetImageHandle(const Image& image, float& x, float& y) {
+    x = image ? image->handleX : 0.0f;
+    y = image ? image->handleY : 0.0f;
+}
+
+void MidHandleImage(const Image& image) {
+    if (image) SetImageHandle(image, image->width / 2.0f, image->height / 2.0f);
+}
+
+void AutoMidHandle(bool flag) {
+    AutoMidHandleFlag() = flag;
+}
+bool AutoMidHandleOn() {
+    return AutoMidHandleFlag();
+}
+
+int ImageWidth(const Image& image) {
+    return image ? image->width : 0;
+}
+int ImageHeight(const Image& image) {
+    return image ? image->height : 0;
+}
+int ImageFrames(const Image& image) {
+    return image ? static_cast<int>(image->frames.size()) : 0;
+}
+
+Pixmap* LockImage(const Image& image, int frame) {
+    FrameData* data = FrameOf(image, frame);
+    return data ? &data->pixmap : nullptr;
+}
+
+void UnlockImage(const Image& image, int frame) {
+    if (FrameData* data = FrameOf(image, frame)) data->textureStale = data->maskStale = true;
+}
+
+void GrabImage(const Image& image, int x, int y) {
+    FrameData* data = FrameOf(image, 0);
+    if (!data) return;
+    data->pixmap = GrabPixmap(x, y, image->width, image->height);
+    data->textureStale = data->maskStale = true;
+}
+
+void SetFrameTexCoords(const Image& image, int frame, float u0, float v0, float u1, float v1) {
+    if (FrameData* data = FrameOf(image, frame)) {
+        data->u0 = u0;
+        data->v0 = v0;
+        data->u1 = u1;
+        data->v1 = v1;
+    }
+}
+
+void PrecacheImage(const Image& image) {
+    if (!image) return;
+    for (FrameData& frame : image->frames) detail::FrameTexture(frame, image->linear, false);
+}
+
+void DrawImageRectFrame(const Image& image, float x, float y, float w, float h, int frame) {
+    FrameData* data = FrameOf(image, frame);
+    if (!data) return;
+    const float hx = image->handleX, hy = image->handleY;
+    const SDL_FPoint corners[4] = {detail::Place(-hx, -hy, x, y), detail::Place(w - hx, -hy, x, y),
+                                   detail::Place(w - hx, h - hy, x, y),
+                                   detail::Place(-hx, h - hy, x, y)};
+    detail::DrawFrameQuad(*image, frame, corners, data->u0, data->v0, data->u1, data->v1);
+}
+
+void DrawImageFrame(const Image& image, float x, float y, int frame) {
+    FrameData* data = FrameOf(image, frame);
+    if (!data) return;
+    // A frame restricted to part of its texture is drawn at that part's own size.
+    DrawImageRectFrame(image, x, y, image->width * (data->u1 - data->u0),
+                       image->height * (data->v1 - data->v0), frame);
+}
+
+void DrawImageArea(const Image& image, float x, float y, float sx, float sy, float sw, float sh,
+                   int frame) {
+    if (!FrameOf(image, frame)) return;
+    const float w = static_cast<float>(image->width), h = static_cast<float>(image->height);
+    const float left = std::max(sx, 0.0f), top = std::max(sy, 0.0f);
+    const float right = std::min(sx + sw, w), bottom = std::min(sy + sh, h);
+    if (right <= left || bottom <= top) return;
+    // The area sits where it would be in the whole frame drawn at (x, y), without scaling.
+    const float hx = image->handleX, hy = image->handleY;
+    const SDL_FPoint corners[4] = {detail::Place(left - hx, top - hy, x, y, false),
+                                   detail::Place(right - hx, top - hy, x, y, false),
+                                   detail::Place(right - hx, bottom - hy, x, y, false),
+                                   detail::Place(left - hx, bottom - hy, x, y, false)};
+    detail::DrawFrameQuad(*image, frame, corners, left / w, top / h, right / w, bottom / h);
+}
+
+}  // namespace media

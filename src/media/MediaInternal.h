@@ -1,0 +1,81 @@
+#pragma once
+// State and helpers shared by the media layer's own source files; nothing outside src/media
+// includes this.
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "media/Media.h"
+
+namespace media::detail {
+
+constexpr int kCanvasWidth = 800;
+constexpr int kCanvasHeight = 600;
+
+struct DisplayState {
+    bool initialised = false;
+    bool headless = false;
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* canvas = nullptr;
+    // Bumped whenever the renderer goes away, so textures made by an older one are known
+    // to be gone with it and are re-created from the pixels kept on the CPU.
+    unsigned generation = 1;
+    int refreshRate = 60;
+    int vsyncMode = -2;  // the sync mode last applied to the renderer
+    std::uint64_t lastPresent = 0;
+    std::string title = "Quillox";
+};
+DisplayState& Display();
+
+// Where the canvas lands in the window, in window coordinates (letterboxed).
+SDL_FRect CanvasPlacement();
+
+struct CanvasState {
+    int r = 255, g = 255, b = 255;
+    float alpha = 1.0f;
+    int blend = ALPHABLEND;
+    float rotation = 0.0f;
+    float scaleX = 1.0f, scaleY = 1.0f;
+    float originX = 0.0f, originY = 0.0f;
+    float handleX = 0.0f, handleY = 0.0f;
+    SDL_Rect viewport{0, 0, kCanvasWidth, kCanvasHeight};
+    int clsR = 0, clsG = 0, clsB = 0;
+};
+CanvasState& Canvas();
+// Puts the viewport back on the renderer (SDL drops the clip when the target changes).
+void ApplyViewport();
+// Maps a point given relative to the handle through scale and rotation to the canvas at (x, y).
+SDL_FPoint Place(float localX, float localY, float x, float y, bool scaled = true);
+// The vertex colour from the current colour and alpha; false when nothing would be drawn.
+bool CurrentVertexColour(SDL_Color& colour);
+SDL_BlendMode SdlBlend(int mode);
+
+// Pixels as SDL wants them for an ARGB8888 texture.
+SDL_Texture* MakeTexture(const Pixmap& pixmap, bool linear);
+void UploadTexture(SDL_Texture* texture, const Pixmap& pixmap);
+
+// Reads a whole file (after case-insensitive lookup); false when it cannot be read.
+[[nodiscard]] bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes);
+
+// Image decoding; a damaged or unsupported file leaves an empty pixmap.
+Pixmap DecodePNG(const std::vector<std::uint8_t>& bytes);
+Pixmap DecodeJPEG(const std::vector<std::uint8_t>& bytes);
+
+// Feeds translated events to the polled-input tables when those are switched on.
+void FeedPolledInput(const Event& event);
+void SetMousePosition(int x, int y);
+void MousePosition(int& x, int& y);
+
+// The code point starting at text[i] (U+FFFD for a malformed byte); moves i past it.
+char32_t DecodeUtf8(const std::string& text, size_t& i);
+
+// Drops queued events (SDL's own queue goes with SDL_Quit).
+void ResetEvents();
+void ShutdownSound();
+void ShutdownText();
+
+}  // namespace media::detail

@@ -1,0 +1,234 @@
+// Sound playback through OpenAL Soft. Without a device every channel operation does nothing,
+// so the game plays on silently.
+#include <AL/al.h>
+#include <AL/alc.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "media/MediaInternal.h"
+#include "media/SoundData.h"
+
+namespace media {
+
+struct ChannelData {
+    ALuint source = 0;
+    unsigned generation = 0;
+    Sound sound;  // keeps the buffer alive while the source may use it
+    float volume = 1.0f;
+    float pan = 0.0f;
+    float rate = 1.0f;
+
+    ChannelData() = default;
+    ChannelData(const ChannelData&) = delete;
+    ChannelData& operator=(const ChannelData&) = delete;
+    ~ChannelData();
+};
+
+namespace {
+
+struct AudioState {
+    ALCdevice* device = nullptr;
+    ALCcontext* context = nullptr;
+    unsigned generation = 1;  // bumped when the device closes; older AL names are gone
+};
+
+AudioState& Audio() {
+    static AudioState state;
+    return state;
+}
+
+bool Live(unsigned generation) {
+    return Audio().context && generation == Audio().generation;
+}
+
+void ApplyPan(ChannelData& channel) {
+    if (!channel.source) return;
+    // A mono source placed on a unit circle around the listener: -1 fully left, +1 right.
+    const float pan = std::clamp(channel.pan, -1.0f, 1.0f);
+    alSource3f(channel.source, AL_POSITION, pan, 0.0f, -std::sqrt(1.0f - pan * pan));
+}
+
+// The channel's source for the current device, made on first use.
+bool EnsureSource(ChannelData& channel) {
+    if (!Audio().context) return false;
+    if (channel.generation != Audio().generation) {
+        channel.source = 0;
+        channel.generation = Audio().generation;
+    }
+    if (channel.source) return true;
+    alGetError();
+    alGenSources(1, &channel.source);
+    if (alGetError() != AL_NO_ERROR) {
+        channel.source = 0;
+        return false;
+    }
+    alSourcei(channel.source, AL_SOURCE_RELATIVE, AL_TRUE);
+    alSourcef(channel.source, AL_ROLLOFF_FACTOR, 0.0f);
+    alSourcef(channel.source, AL_GAIN, channel.volume);
+    alSourcef(channel.source, AL_PITCH, channel.rate);
+    ApplyPan(channel);
+    return true;
+}
+
+bool EnsureBuffer(SoundData& sound) {
+    if (!Audio().context) return false;
+    if (sound.generation != Audio().generation) {
+        sound.buffer = 0;
+        sound.generation = Audio().generation;
+    }
+    if (sound.buffer) return true;
+    const ALenum format = sound.channels == 1
+                              ? (sound.bits == 8 ? AL_FORMAT_MONO8 : AL_FORMAT_MONO16)
+                              : (sound.bits == 8 ? AL_FORMAT_STEREO8 : AL_FORMAT_STEREO16);
+    alGetError();
+    alGenBuffers(1, &sound.buffer);
+    if (alGetError() != AL_NO_ERROR) {
+        sound.buffer = 0;
+        return false;
+    }
+    alBufferData(sound.buffer, format, sound.samples.data(),
+                 static_cast<ALsizei>(sound.samples.size()), sound.rate);
+    if (alGetError() != AL_NO_ERROR) {
+        alDeleteBuffers(1, &sound.buffer);
+        sound.buffer = 0;
+        return false;
+    }
+    return true;
+}
+
+void Detach(ChannelData& channel) {
+    if (channel.source && Live(channel.generation)) {
+        alSourceStop(channel.source);
+        alSourcei(channel.source, AL_BUFFER, 0);
+    }
+    channel.sound.reset();
+}
+
+}  // namespace
+
+SoundData::~SoundData() {
+    if (buffer && Live(generation)) alDeleteBuffers(1, &buffer);
+}
+
+ChannelData::~ChannelData() {
+    if (source && Live(generation)) {
+        alSourceStop(source);
+        alDeleteSources(1, &source);
+    }
+}
+
+namespace detail {
+
+void ShutdownSound() {
+    AudioState& audio = Audio();
+    if (!audio.device) return;
+    alcMakeContextCurrent(nullptr);
+    if (audio.context) alcDestroyContext(audio.context);
+    alcCloseDevice(audio.device);
+    audio.context = nullptr;
+    audio.device = nullptr;
+    ++audio.generation;
+}
+
+}  // namespace detail
+
+bool SelectAudioDriver(const std::string&) {
+    AudioState& audio = Audio();
+    if (audio.context) return true;
+    if (Headless()) ::setenv("ALSOFT_DRIVERS", "null", 1);
+    audio.device = alcOpenDevice(nullptr);
+    if (!audio.device) return false;
+    audio.context = alcCreateContext(audio.device, nullptr);
+    if (!audio.context || !alcMakeContextCurrent(audio.context)) {
+        if (audio.context) alcDestroyContext(audio.context);
+        alcCloseDevice(audio.device);
+        audio.context = nullptr;
+        audio.device = nullptr;
+        return false;
+    }
+    return true;
+}
+
+// Every name already selects OpenAL Soft; nothing more to switch on.
+void EnableOpenALAudio() {}
+
+bool AudioAvailable() {
+    return Audio().context != nullptr;
+}
+
+Sound LoadSound(const std::string& path, int flags) {
+    std::vector<std::uint8_t> bytes;
+    if (!detail::ReadWholeFile(path, bytes)) return {};
+    auto sound = std::make_shared<SoundData>();
+    const bool ok = bytes.size() >= 4 && bytes[0] == 'O' && bytes[1] == 'g' && bytes[2] == 'g'
+                        ? detail::DecodeOgg(bytes, *sound)
+                        : detail::DecodeWAV(bytes, *sound);
+    if (!ok) return {};
+    sound->looping = flags != -1 && (flags & LOOPINGSOUND) != 0;
+    return sound;
+}
+
+double SoundLength(const Sound& sound) {
+    return sound && sound->rate > 0 ? static_cast<double>(sound->Frames()) / sound->rate : 0.0;
+}
+
+Channel AllocChannel() {
+    return std::make_shared<ChannelData>();
+}
+
+Channel Cue(const Sound& sound, const Channel& channel) {
+    Channel target = channel ? channel : AllocChannel();
+    Detach(*target);
+    if (!sound) return target;
+    target->sound = sound;
+    if (!EnsureSource(*target) || !EnsureBuffer(*sound)) return target;
+    alSourcei(target->source, AL_BUFFER, static_cast<ALint>(sound->buffer));
+    alSourcei(target->source, AL_LOOPING, sound->looping ? AL_TRUE : AL_FALSE);
+    // Playing and pausing at once leaves the source paused at its start, ready to go.
+    alSourcePlay(target->source);
+    alSourcePause(target->source);
+    return target;
+}
+
+void SetPaused(const Channel& channel, bool paused) {
+    if (!channel || !channel->sound || !channel->source || !Live(channel->generation)) return;
+    ALint state = AL_STOPPED;
+    alGetSourcei(channel->source, AL_SOURCE_STATE, &state);
+    if (paused && state == AL_PLAYING) alSourcePause(channel->source);
+    if (!paused && state == AL_PAUSED) alSourcePlay(channel->source);
+}
+
+void Stop(const Channel& channel) {
+    if (channel) Detach(*channel);
+}
+
+bool Playing(const Channel& channel) {
+    if (!channel || !channel->sound || !channel->source || !Live(channel->generation)) return false;
+    ALint state = AL_STOPPED;
+    alGetSourcei(channel->source, AL_SOURCE_STATE, &state);
+    return state == AL_PLAYING || state == AL_PAUSED;
+}
+
+void SetVolume(const Channel& channel, float volume) {
+    if (!channel) return;
+    channel->volume = std::clamp(volume, 0.0f, 1.0f);
+    if (channel->source && Live(channel->generation))
+        alSourcef(channel->source, AL_GAIN, channel->volume);
+}
+
+void SetPan(const Channel& channel, float pan) {
+    if (!channel) return;
+    channel->pan = std::clamp(pan, -1.0f, 1.0f);
+    if (channel->source && Live(channel->generation)) ApplyPan(*channel);
+}
+
+void SetRate(const Channel& channel, float rate) {
+    if (!channel) return;
+    channel->rate = std::clamp(rate, 0.01f, 100.0f);
+    if (channel->source && Live(channel->generation))
+        alSourcef(channel->source, AL_PITCH, channel->rate);
+}
+
+}  // namespace media

@@ -1,0 +1,39 @@
+#pragma once
+// A decoded sample and the OpenAL buffer made from it for the current device.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "media/Media.h"
+
+namespace media {
+
+struct SoundData {
+    int channels = 0;  // 1 or 2
+    int bits = 0;      // 8 (unsigned) or 16 (signed)
+    int rate = 0;      // frames a second
+    bool looping = false;
+    std::vector<std::uint8_t> samples;
+    unsigned buffer = 0;      // OpenAL buffer name, 0 until needed
+    unsigned generation = 0;  // audio device generation the buffer belongs to
+
+    SoundData() = default;
+    SoundData(const SoundData&) = delete;
+    SoundData& operator=(const SoundData&) = delete;
+    ~SoundData();
+
+    size_t Frames() const {
+        const size_t frameBytes = static_cast<size_t>(channels) * (bits / 8);
+        return frameBytes ? samples.size() / frameBytes : 0;
+    }
+};
+
+namespace detail {
+
+// Decoding fills channels, bits, rate and samples; false for a damaged or unsupported file.
+[[nodiscard]] bool DecodeWAV(const std::vector<std::uint8_t>& bytes, SoundData& sound);
+[[nodiscard]] bool DecodeOgg(const std::vector<std::uint8_t>& bytes, SoundData& sound);
+
+}  // namespace detail
+}  // namespace media
