@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -47,6 +48,9 @@ bool GrantFullAccess(const std::string& folder) {
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
+    // A folder opens as a stream on this platform but reads as an empty file.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
     std::ifstream file(path, std::ios::binary);
     if (!file) return std::nullopt;
     std::ostringstream bytes;
