@@ -1,0 +1,49 @@
+#pragma once
+// A fresh folder for one test, removed with everything in it afterwards.
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "quillox-test-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    // The folder with a trailing "/", as the game's folder paths are kept.
+    std::string Path() const { return path_ + "/"; }
+    std::string File(const std::string& name) const { return Path() + name; }
+
+    void Write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(File(name), std::ios::binary) << bytes;
+    }
+    std::string Read(const std::string& name) const {
+        std::ifstream file(File(name), std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    }
+    bool Exists(const std::string& name) const { return std::filesystem::exists(File(name)); }
+    // Number of entries in the folder: catches temporary files left behind.
+    int EntryCount() const {
+        int count = 0;
+        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(path_)) {
+            ++count;
+        }
+        return count;
+    }
+
+private:
+    std::string path_;
+};
