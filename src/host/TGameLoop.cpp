@@ -71,7 +71,6 @@ int TGame::LogicWrapper() {
     GameFade->Manage();
     if (!GameFade->Active || GameFade->AllowAnim) {
         ScreenChange();
-        if (InstantExit) return -1;
         if (CurrentTScreen) CurrentTScreen->Logic();
     }
     return 1;

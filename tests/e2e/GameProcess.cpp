@@ -1,0 +1,99 @@
+#include "GameProcess.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace fs = std::filesystem;
+
+GameProcess::GameProcess(const std::string& sandboxName)
+    : sandbox_(fs::path(QUILLOX_BUILD_DIR) / "e2e-sandbox" / sandboxName) {
+    fs::remove_all(sandbox_);
+    fs::create_directories(sandbox_ / "home");
+    fs::create_directories(sandbox_ / "run");
+}
+
+GameProcess::~GameProcess() {
+    if (pid_ > 0) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+}
+
+fs::path GameProcess::WriteScript(const std::string& name, const std::string& text) const {
+    const fs::path path = sandbox_ / name;
+    std::ofstream(path) << text;
+    return path;
+}
+
+void GameProcess::Start(const std::vector<std::string>& args) {
+    std::vector<std::string> argv = {std::string(QUILLOX_BUILD_DIR) + "/quillox", "--headless",
+                                     "--data-home", (sandbox_ / "home").string()};
+    argv.insert(argv.end(), args.begin(), args.end());
+    const std::string stderrPath = (sandbox_ / "stderr.txt").string();
+    const std::string runtime = (sandbox_ / "run").string();
+    pid_ = fork();
+    if (pid_ == 0) {
+        const int err = open(stderrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (err >= 0) dup2(err, 2);
+        setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("ALSOFT_DRIVERS", "null", 1);
+        std::vector<char*> raw;
+        for (auto& arg : argv) raw.push_back(arg.data());
+        raw.push_back(nullptr);
+        execv(raw[0], raw.data());
+        _exit(127);
+    }
+}
+
+int GameProcess::Wait(double seconds) {
+    if (pid_ <= 0) return -1;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    int status = 0;
+    while (waitpid(pid_, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, &status, 0);
+            pid_ = -1;
+            return -1;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    pid_ = -1;
+    if (WIFEXITED(status)) return WEXITSTATUS(status);
+    return 128 + WTERMSIG(status);
+}
+
+void GameProcess::Signal(int signal) const {
+    if (pid_ > 0) kill(pid_, signal);
+}
+
+std::string GameProcess::Stderr() const {
+    return ReadFile(sandbox_ / "stderr.txt");
+}
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::pair<int, int> PngSize(const fs::path& path) {
+    const std::string bytes = ReadFile(path);
+    if (bytes.size() < 24 || bytes.compare(1, 3, "PNG") != 0) return {0, 0};
+    auto be32 = [&](size_t at) {
+        return (static_cast<unsigned char>(bytes[at]) << 24) |
+               (static_cast<unsigned char>(bytes[at + 1]) << 16) |
+               (static_cast<unsigned char>(bytes[at + 2]) << 8) |
+               static_cast<unsigned char>(bytes[at + 3]);
+    };
+    return {be32(16), be32(20)};
+}
