@@ -18,9 +18,12 @@ int LevelTicks(double time) {
     return static_cast<int>(std::min(time, static_cast<double>(INT_MAX)));
 }
 
+// The total is whole ticks, so adding the truncated level time equals truncating the sum; a
+// broken level time then cannot wipe out the total.
 void BookLevelTime(TPlayer& player) {
-    const double total = static_cast<double>(player.TotalTimeTaken) + player.TimeTaken;
-    player.TotalTimeTaken = LevelTicks(total);
+    const std::int64_t total =
+        static_cast<std::int64_t>(player.TotalTimeTaken) + LevelTicks(player.TimeTaken);
+    player.TotalTimeTaken = static_cast<int>(std::clamp<std::int64_t>(total, 0, INT_MAX));
 }
 
 }  // namespace

@@ -1,0 +1,93 @@
+#pragma once
+// Shared by the tests of the save files: a scratch folder, captured error reports and byte
+// helpers.
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "gtest/gtest.h"
+#include "system/ErrorReporting.h"
+#include "system/ReportError.h"
+
+namespace records_test {
+
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "quillox-records-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) != nullptr) root = pattern;
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(root, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    // With the trailing "/" the game's folder paths carry.
+    std::string Path() const { return root + "/"; }
+    std::string File(const std::string& name) const { return Path() + name; }
+    void Write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(File(name), std::ios::binary) << bytes;
+    }
+    std::string Read(const std::string& name) const {
+        std::ifstream file(File(name), std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    }
+    bool Exists(const std::string& name) const { return std::filesystem::exists(File(name)); }
+    std::vector<std::string> Entries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(root)) {
+            names.push_back(entry.path().filename().string());
+        }
+        return names;
+    }
+
+private:
+    std::string root;
+};
+
+// Error reports are collected instead of shown; a fatal one still ends the process (with its
+// message on stderr, for death tests).
+class RecordsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        GTEST_FLAG_SET(death_test_style, "threadsafe");
+        Errors() = ErrorReporting{};
+        Errors().ErrorsOnScreen = 1;
+        Errors().ErrorLogEnabled = 0;
+        Errors().ErrorBoxFunction = [this](const std::string& message) {
+            Reported.push_back(message);
+            std::cerr << message << std::endl;
+        };
+    }
+    void TearDown() override { Errors() = ErrorReporting{}; }
+
+    ScratchFolder Folder;
+    std::vector<std::string> Reported;
+};
+
+inline std::string Int32Bytes(std::uint32_t value) {
+    std::string bytes;
+    for (int i = 0; i < 4; ++i, value >>= 8) bytes.push_back(static_cast<char>(value & 0xFF));
+    return bytes;
+}
+
+inline std::string RandomBytes(std::mt19937& random, std::size_t size) {
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::string bytes(size, '\0');
+    for (char& b : bytes) b = static_cast<char>(byte(random));
+    return bytes;
+}
+
+}  // namespace records_test
