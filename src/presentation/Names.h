@@ -1,0 +1,15 @@
+#pragma once
+// Name and path helpers shared by the image bank, the sound bank and the text tables: keys are
+// stored upper-cased, and file names are split into folder, base name and extension.
+
+#include <string>
+
+std::string UpperCase(std::string text);
+// The upper-cased file name of `path` without its folder and extension.
+std::string BaseNameUpper(const std::string& path);
+// The extension of the file name in `path`, with its dot; empty when there is none.
+std::string FileExtension(const std::string& path);
+// `path` without the extension of its file name.
+std::string WithoutExtension(const std::string& path);
+// A folder prefix: "/" is added unless the path already ends in "/" or "\" or is empty.
+std::string FolderPrefix(const std::string& path);

@@ -1,0 +1,29 @@
+#include "presentation/TBox.h"
+
+#include "media/Media.h"
+
+std::shared_ptr<TBox> TBox::Create(float x, float y, float w, float h,
+                                   const std::optional<TColor>& color) {
+    auto box = std::make_shared<TBox>();
+    box->Init(x, y, w, h, color);
+    return box;
+}
+
+void TBox::Init(float x, float y, float w, float h, const std::optional<TColor>& color) {
+    X = x;
+    Y = y;
+    W = w;
+    H = h;
+    Color = color;
+}
+
+void TBox::Draw() const {
+    if (!Color) return;
+    Color->Apply();
+    media::DrawRect(X, Y, W, H);
+    TColor::Restore();
+}
+
+void TBox::Kill() {
+    Color.reset();
+}

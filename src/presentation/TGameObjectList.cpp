@@ -1,0 +1,35 @@
+#include "presentation/TGameObjectList.h"
+
+TGameObjectList::~TGameObjectList() {
+    for (const auto& object : Items()) {
+        if (object) object->GameObjects = nullptr;
+    }
+}
+
+std::shared_ptr<TGameObject> TGameObjectList::AddNew(float x, float y,
+                                                     std::shared_ptr<TGameImage> image) {
+    auto object = TGameObject::Create(std::move(image), x, y);
+    object->GameObjects = this;
+    AddLast(object);
+    return object;
+}
+
+void TGameObjectList::Draw() {
+    ForEach([](TGameObject& object) { object.Draw(); });
+}
+
+void TGameObjectList::Move() {
+    ForEach([](TGameObject& object) { object.Move(); });
+}
+
+void TGameObjectList::Kill() {
+    ForEach([](TGameObject& object) { object.Kill(); });
+}
+
+void TGameObjectList::Collide() {
+    ForEach([](TGameObject& object) {
+        if (!object.image || !object.image->image) return;
+        media::CollideImage(object.image->image, static_cast<float>(static_cast<int>(object.x)),
+                            static_cast<float>(static_cast<int>(object.y)), 0, 1, &object);
+    });
+}

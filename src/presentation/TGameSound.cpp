@@ -1,0 +1,20 @@
+#include "presentation/TGameSound.h"
+
+#include "host/TGame.h"
+#include "presentation/Names.h"
+#include "system/CheckedLoaders.h"
+
+std::shared_ptr<TGameSound> TGameSound::Create(const std::string& path, int flags) {
+    auto gameSound = std::make_shared<TGameSound>();
+    gameSound->Load(path, flags);
+    return gameSound;
+}
+
+void TGameSound::Load(const std::string& path, int flags) {
+    name = BaseNameUpper(path);
+    sound = LoadSoundChecked(path, flags);
+}
+
+void TGameSound::PlayInChannel(media::Channel& channel, float pan) const {
+    if (Game) Game->GameSoundPlay(channel, *this, pan);
+}

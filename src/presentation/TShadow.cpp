@@ -1,0 +1,36 @@
+#include "presentation/TShadow.h"
+
+#include "media/Media.h"
+#include "presentation/TextShadow.h"
+
+TShadow TShadow::Create(float x, float y, float alpha) {
+    TShadow shadow;
+    shadow.Init(x, y, alpha);
+    return shadow;
+}
+
+void TShadow::Init(float x, float y, float alpha) {
+    X = x;
+    Y = y;
+    Alpha = alpha;
+}
+
+void TShadow::Copy(const TShadow& other) {
+    *this = other;
+}
+
+void TShadow::Apply() const {
+    media::SetColor(0, 0, 0);
+    media::SetAlpha(Alpha);
+}
+
+void TShadow::Restore() {
+    media::SetColor(255, 255, 255);
+    media::SetAlpha(1.0f);
+}
+
+void TShadow::ApplyToText() const {
+    TextShadowX = X;
+    TextShadowY = Y;
+    TextShadowAlpha = Alpha;
+}

@@ -1,0 +1,85 @@
+#include "presentation/TextDrawing.h"
+
+#include <cmath>
+
+#include "host/TGame.h"
+#include "media/Media.h"
+#include "presentation/TBitmapFont.h"
+#include "presentation/TextShadow.h"
+#include "system/TextLines.h"
+
+namespace {
+
+float Rounded(float value) {
+    return std::floor(value + 0.5f);
+}
+
+}  // namespace
+
+void DrawTextShadowed(float x, float y, const std::string& text, int centre) {
+    if (centre) x -= static_cast<float>(media::TextWidthOf(text)) / 2;
+    const int blend = media::GetBlend();
+    int r = 255, g = 255, b = 255;
+    media::GetColor(r, g, b);
+    media::SetBlend(media::ALPHABLEND);
+    media::SetColor(0, 0, 0);
+    media::SetAlpha(TextShadowAlpha * TextAlpha);
+    media::DrawTextAt(text, x + TextShadowX, y + TextShadowY);
+    media::SetColor(r, g, b);
+    media::SetAlpha(TextAlpha);
+    media::DrawTextAt(text, x, y);
+    media::SetBlend(blend);
+}
+
+void DrawTextLinesShadowed(float x, float y, const std::vector<std::string>& lines, int centre,
+                           float lineHeight) {
+    if (lineHeight == 0) lineHeight = static_cast<float>(media::TextHeightOf("ABCXYZ"));
+    for (const std::string& line : lines) {
+        DrawTextShadowed(x, y, line, centre);
+        y += lineHeight;
+    }
+}
+
+void DrawTextAligned(const std::string& text, float x, float y, int shadow, int alignment,
+                     int round) {
+    if (alignment < 0 || alignment > 2) return;
+    if (alignment == 1) {
+        float sx = 1, sy = 1;
+        media::GetDrawScale(sx, sy);
+        float w = static_cast<float>(media::TextWidthOf(text));
+        if (sx != 1) w *= sx;
+        if (sy != 1) {
+            const float h = static_cast<float>(media::TextHeightOf(text));
+            y -= (h * sy - h) / 2;
+        }
+        x -= w / 2;
+    }
+    if (round) {
+        x = Rounded(x);
+        y = Rounded(y);
+    }
+    if (alignment == 2) x -= static_cast<float>(media::TextWidthOf(text));
+    if (shadow) {
+        DrawTextShadowed(x, y, text, 0);
+    } else {
+        media::DrawTextAt(text, x, y);
+    }
+}
+
+void DrawTextScreenCentredX(const std::string& text, float y, int shadow, int round) {
+    DrawTextAligned(text, ScreenWidth / 2, y, shadow, 1, round);
+}
+
+void DrawTextScreenCentred(const std::string& text, int shadow, int round) {
+    const float x = static_cast<float>((ScreenWidth - media::TextWidthOf(text)) / 2);
+    const float y = static_cast<float>((ScreenHeight - media::TextHeightOf(text)) / 2);
+    DrawTextAligned(text, x, y, shadow, 0, round);
+}
+
+std::vector<std::string> WrapLines(const std::vector<std::string>& lines, float maxWidth,
+                                   const TBitmapFont* bitmapFont, float scale) {
+    return WrapLines(lines, maxWidth, [bitmapFont, scale](const std::string& text) {
+        const double width = bitmapFont ? bitmapFont->StringWidth(text) : media::TextWidthOf(text);
+        return static_cast<float>(width) * scale;
+    });
+}
