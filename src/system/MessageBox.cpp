@@ -2,6 +2,7 @@
 
 #include "media/Media.h"
 #include "system/DrawHelpers.h"
+#include "system/HostInput.h"
 #include "system/InputHelpers.h"
 #include "system/ScreenSize.h"
 #include "system/TextLines.h"
@@ -27,12 +28,17 @@ void ShowMessageBox(const std::string& text, int width, int height) {
     }
 
     ResetDrawState();
+    // The error may strike in the middle of a scaled or rotated draw.
+    media::SetDrawRotation(0);
+    media::SetDrawScale(1, 1);
+    media::SetDrawOrigin(0, 0);
     media::SetDrawFont({});
     const auto lines =
         WrapLines(SplitLines(text), static_cast<float>(width - 20),
                   [](const std::string& s) { return static_cast<float>(media::TextWidthOf(s)); });
     const int lineHeight = media::TextHeightOf("ABCXYZ");
     const std::string prompt = "<press any key>";
+    const bool hostInput = !Input().Polled;
     UsePolledInput();
     FlushInput();
 
@@ -63,4 +69,10 @@ void ShowMessageBox(const std::string& text, int width, int height) {
 
     media::SetColor(255, 255, 255);
     FlushInput();
+    // Hand the input back to the host's event pump, or its tables would stop filling after
+    // an error the game carries on from.
+    if (hostInput) {
+        UseHostInput();
+        FlushInput();
+    }
 }
