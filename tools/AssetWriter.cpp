@@ -1,0 +1,51 @@
+#include "AssetWriter.h"
+
+#include <fstream>
+
+namespace quillox::assets {
+
+AssetWriter::AssetWriter(std::string dataDir, const Typeface& bold, const Typeface& regular)
+    : dataDir_(std::move(dataDir)), bold_(bold), regular_(regular) {}
+
+const ImageAsset& AssetWriter::Image(std::string_view folder, std::string_view name) {
+    static const ImageAsset kUnknown{"", "", 1, 1, 1};
+    const ImageAsset* a = FindImage(folder, name);
+    if (a == nullptr) {
+        Fail("picture not in the manifest: " + std::string(folder) + "/" + std::string(name));
+        return kUnknown;
+    }
+    return *a;
+}
+
+void AssetWriter::Save(const Canvas& canvas, std::string_view folder, std::string_view name) {
+    const ImageAsset& a = Image(folder, name);
+    const std::string rel =
+        (folder.empty() ? std::string() : std::string(folder) + "/") + std::string(name) + ".png";
+    if (canvas.Width() != a.Width() || canvas.Height() != a.Height()) {
+        Fail(rel + " drawn at " + std::to_string(canvas.Width()) + "x" +
+             std::to_string(canvas.Height()) + ", manifest says " + std::to_string(a.Width()) +
+             "x" + std::to_string(a.Height()));
+        return;
+    }
+    if (!canvas.SavePng(dataDir_ + "/" + rel)) {
+        Fail("cannot write " + rel);
+        return;
+    }
+    ++written_;
+}
+
+void AssetWriter::SaveBytes(const std::string& relativePath, const std::string& bytes) {
+    std::ofstream out(dataDir_ + "/" + relativePath, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) {
+        Fail("cannot write " + relativePath);
+        return;
+    }
+    ++written_;
+}
+
+void AssetWriter::Fail(const std::string& message) {
+    errors_.push_back(message);
+}
+
+}  // namespace quillox::assets

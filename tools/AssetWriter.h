@@ -1,0 +1,41 @@
+// Where generated files go: checks every picture against the manifest before writing it and
+// remembers failures so the run can report them all and fail once at the end.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "AssetManifest.h"
+#include "Canvas.h"
+#include "Typeface.h"
+
+namespace quillox::assets {
+
+class AssetWriter {
+public:
+    AssetWriter(std::string dataDir, const Typeface& bold, const Typeface& regular);
+
+    const std::string& DataDir() const { return dataDir_; }
+    const Typeface& Bold() const { return bold_; }
+    const Typeface& Regular() const { return regular_; }
+
+    // The manifest entry of a picture; records an error when the name is not listed.
+    const ImageAsset& Image(std::string_view folder, std::string_view name);
+    // Writes Data/<folder>/<name>.png after checking its size against the manifest.
+    void Save(const Canvas& canvas, std::string_view folder, std::string_view name);
+    // Writes raw bytes to a path below the data folder.
+    void SaveBytes(const std::string& relativePath, const std::string& bytes);
+    void Fail(const std::string& message);
+
+    const std::vector<std::string>& Errors() const { return errors_; }
+    int FilesWritten() const { return written_; }
+
+private:
+    std::string dataDir_;
+    const Typeface& bold_;
+    const Typeface& regular_;
+    std::vector<std::string> errors_;
+    int written_ = 0;
+};
+
+}  // namespace quillox::assets

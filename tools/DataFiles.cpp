@@ -1,0 +1,77 @@
+// The fonts and the plain files: bitmap fonts baked from DejaVu, the tutorial's TrueType
+// font with its licence, and the default settings.
+#include <fstream>
+#include <sstream>
+
+#include "FontBaker.h"
+#include "Generators.h"
+
+namespace quillox::assets {
+namespace {
+
+constexpr const char* kBoldFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+// The tutorial box holds lines of about 27 characters at 16 pixels; the condensed cut of
+// DejaVu Sans is the one that fits them.
+constexpr const char* kTutorialFontSource =
+    "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf";
+constexpr const char* kTutorialLicenceSource = "/usr/share/doc/fonts-dejavu-extra/copyright";
+
+bool ReadFile(const std::string& path, std::string& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream s;
+    s << in.rdbuf();
+    bytes = s.str();
+    return true;
+}
+
+void BitmapFont(AssetWriter& out, std::string_view name, int pixelSize, double outline) {
+    Typeface face(kBoldFont);
+    if (!face.Ok()) {
+        out.Fail(std::string("cannot open ") + kBoldFont);
+        return;
+    }
+    std::vector<int> codes;
+    for (int c = kFirstFontChar; c <= kLastFontChar; ++c) codes.push_back(c);
+    for (int c = 160; c <= 255; ++c) codes.push_back(c);
+    FontBaker baker(face, pixelSize, outline);
+    if (!baker.Bake(codes, 512)) {
+        out.Fail("cannot render " + std::string(name));
+        return;
+    }
+    const std::string base = "fonts/" + std::string(name);
+    if (!baker.Texture()->SavePng(out.DataDir() + "/" + base + ".png")) {
+        out.Fail("cannot write " + base + ".png");
+        return;
+    }
+    out.SaveBytes(base + ".fnt", baker.FntText("DejaVu Sans Bold", std::string(name) + ".png"));
+}
+
+void CopyFile(AssetWriter& out, const char* from, std::string_view to) {
+    std::string bytes;
+    if (!ReadFile(from, bytes)) {
+        out.Fail(std::string("cannot read ") + from + " (install fonts-dejavu-extra)");
+        return;
+    }
+    out.SaveBytes(std::string(to), bytes);
+}
+
+}  // namespace
+
+void GenerateFonts(AssetWriter& out) {
+    BitmapFont(out, "font_lg", 30, 2.0);
+    BitmapFont(out, "font_md", 20, 1.4);
+    CopyFile(out, kTutorialFontSource, kTutorialFont);
+    CopyFile(out, kTutorialLicenceSource, kTutorialFontLicence);
+}
+
+void GenerateTextFiles(AssetWriter& out) {
+    std::string ini;
+    for (std::string_view line : kDefaultIniLines) {
+        ini += line;
+        ini += "\r\n";
+    }
+    out.SaveBytes(std::string(kDefaultIni), ini);
+}
+
+}  // namespace quillox::assets

@@ -1,0 +1,70 @@
+// The machine pictures the play screen and the level select draw over their backgrounds.
+#include <cmath>
+
+#include "DrawKit.h"
+#include "Generators.h"
+#include "MachineArt.h"
+
+namespace quillox::assets {
+namespace {
+
+// The empty globe, cut to the rectangle the game draws it into.
+void EmptyCover(AssetWriter& out, std::string_view name) {
+    const ImageAsset& a = out.Image(kGraphics, name);
+    Canvas c(a.Width(), a.Height());
+    machine::DrawGlobe(c, -machine::kCoverX, -machine::kCoverY, 0, 1);
+    out.Save(c, kGraphics, name);
+}
+
+// The full machine in celebration, centred on the globe's middle.
+void FullMachine(AssetWriter& out) {
+    const ImageAsset& a = out.Image(kGraphics, "winm");
+    Canvas c(a.Width(), a.Height());
+    const double dx = a.Width() / 2.0 - 113, dy = a.Height() / 2.0 - 228;
+    kit::Glow(c.Cr(), a.Width() / 2.0, a.Height() / 2.0, a.Width() / 2.0, {1.0, 0.9, 0.5}, 0.7);
+    machine::DrawGlobe(c, dx, dy, machine::kFullFill, 7);
+    out.Save(c, kGraphics, "winm");
+}
+
+// Sun beams: turned and scaled up six times behind the full machine.
+void SunBeams(AssetWriter& out) {
+    const ImageAsset& a = out.Image(kGraphics, "win");
+    Canvas c(a.Width(), a.Height());
+    cairo_t* cr = c.Cr();
+    const double cx = a.Width() / 2.0, cy = a.Height() / 2.0, r = a.Width() / 2.0;
+    for (int i = 0; i < 16; ++i) {
+        const double a0 = i * 2 * M_PI / 16, a1 = a0 + M_PI / 16;
+        cairo_move_to(cr, cx, cy);
+        cairo_arc(cr, cx, cy, r, a0, a1);
+        cairo_close_path(cr);
+        cairo_pattern_t* p = cairo_pattern_create_radial(cx, cy, 0, cx, cy, r);
+        cairo_pattern_add_color_stop_rgba(p, 0, 1, 0.95, 0.7, 0.9);
+        cairo_pattern_add_color_stop_rgba(p, 1, 1, 0.8, 0.3, 0.0);
+        cairo_set_source(cr, p);
+        cairo_fill(cr);
+        cairo_pattern_destroy(p);
+    }
+    out.Save(c, kGraphics, "win");
+}
+
+void WellDone(AssetWriter& out) {
+    const ImageAsset& a = out.Image(kGraphics, "welldone");
+    Canvas c(a.Width(), a.Height());
+    kit::TextStyle style{out.Bold().CairoFace(), 72, {1.0, 0.98, 0.7}, {1.0, 0.6, 0.1}};
+    style.outlineWidth = 4;
+    style.shadow = 4;
+    kit::DrawTextCentred(c.Cr(), style, "Well Done!", a.Width() / 2.0, a.Height() / 2.0);
+    out.Save(c, kGraphics, "welldone");
+}
+
+}  // namespace
+
+void GenerateMachine(AssetWriter& out) {
+    EmptyCover(out, "empty");
+    EmptyCover(out, "lsempty");
+    FullMachine(out);
+    SunBeams(out);
+    WellDone(out);
+}
+
+}  // namespace quillox::assets
