@@ -8,5 +8,6 @@ cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DQUILLOX_SANITIZE=ON -DQUILLO
 cmake --build build-test -j"$(nproc)"
 export SDL_VIDEODRIVER=dummy SDL_RENDER_DRIVER=software ALSOFT_DRIVERS=null
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 cd build-test
 ctest --output-on-failure -j"$(nproc)" "$@"
