@@ -175,7 +175,12 @@ bool OpenDisplay(int width, int height, int depth, int) {
 
 void CloseDisplay() {
     DisplayState& d = Display();
-    if (d.renderer) SDL_DestroyRenderer(d.renderer);
+    if (d.renderer) {
+        // SDL's software renderer leaks its queued commands if torn down while drawing into a
+        // texture.
+        SDL_SetRenderTarget(d.renderer, nullptr);
+        SDL_DestroyRenderer(d.renderer);
+    }
     if (d.window) SDL_DestroyWindow(d.window);
     if (d.renderer || d.window) ++d.generation;
     d.renderer = nullptr;

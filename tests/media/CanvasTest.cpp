@@ -1,0 +1,301 @@
+// Drawing into the canvas, read back with GrabPixmap.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "media/Media.h"
+
+namespace {
+
+using media::Image;
+using media::Pixmap;
+
+struct Rgb {
+    int r, g, b;
+};
+
+Rgb PixelAt(int x, int y) {
+    const Pixmap p = media::GrabPixmap(x, y, 1, 1);
+    const std::uint32_t v = p.At(0, 0);
+    EXPECT_EQ(v >> 24, 0xFFu) << "grabbed pixels are opaque";
+    return {static_cast<int>((v >> 16) & 0xFF), static_cast<int>((v >> 8) & 0xFF),
+            static_cast<int>(v & 0xFF)};
+}
+
+::testing::AssertionResult Near(Rgb got, Rgb want, int tolerance = 3) {
+    if (std::abs(got.r - want.r) <= tolerance && std::abs(got.g - want.g) <= tolerance &&
+        std::abs(got.b - want.b) <= tolerance)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "got (" << got.r << "," << got.g << "," << got.b << ") want (" << want.r << ","
+           << want.g << "," << want.b << ")";
+}
+
+// An unfiltered image; `colour(x, y)` gives each pixel as 0xAARRGGBB.
+template <typename F>
+Image MakeImage(int w, int h, F colour) {
+    Pixmap p;
+    p.width = p.pitch = w;
+    p.height = h;
+    p.pixels.resize(static_cast<size_t>(w) * h);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) p.At(x, y) = colour(x, y);
+    }
+    return media::ImageFromPixmap(p, 0);
+}
+
+Image Solid(int w, int h, std::uint32_t argb) {
+    return MakeImage(w, h, [argb](int, int) { return argb; });
+}
+
+// Left half red, right half green.
+Image RedGreen(int w, int h) {
+    return MakeImage(w, h, [w](int x, int) { return x < w / 2 ? 0xFFFF0000u : 0xFF00FF00u; });
+}
+
+class CanvasTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        ASSERT_TRUE(media::Init({.headless = true}));
+        ASSERT_TRUE(media::OpenDisplay(800, 600, 0, 60));
+    }
+    static void TearDownTestSuite() { media::Shutdown(); }
+
+    void SetUp() override {
+        media::SetColor(255, 255, 255);
+        media::SetAlpha(1.0f);
+        media::SetBlend(media::ALPHABLEND);
+        media::SetDrawRotation(0);
+        media::SetDrawScale(1, 1);
+        media::SetDrawOrigin(0, 0);
+        media::SetDrawHandle(0, 0);
+        media::SetViewport(0, 0, 800, 600);
+        media::SetClsColor(100, 100, 100);
+        media::Cls();
+    }
+};
+
+TEST_F(CanvasTest, BlendModesCombineSourceAndCanvasAsDocumented) {
+    const Image halfRed = Solid(10, 10, 0x80FF0000u);
+    const struct {
+        int blend;
+        Rgb expected;
+    } cases[] = {
+        {media::SOLIDBLEND, {255, 0, 0}},      // copied, alpha ignored
+        {media::ALPHABLEND, {178, 50, 50}},    // half over grey
+        {media::LIGHTBLEND, {228, 100, 100}},  // red times alpha added
+        {media::SHADEBLEND, {100, 0, 0}},      // grey times red
+        {media::MASKBLEND, {255, 0, 0}},       // alpha 128 passes the mask, fully opaque
+    };
+    for (const auto& c : cases) {
+        media::Cls();
+        media::SetBlend(c.blend);
+        media::DrawImageFrame(halfRed, 50, 50);
+        EXPECT_TRUE(Near(PixelAt(55, 55), c.expected, 4)) << "blend " << c.blend;
+        EXPECT_TRUE(Near(PixelAt(65, 55), {100, 100, 100})) << "outside, blend " << c.blend;
+    }
+
+    media::Cls();
+    media::SetBlend(media::MASKBLEND);
+    media::DrawImageFrame(Solid(10, 10, 0x7FFF0000u), 50, 50);
+    EXPECT_TRUE(Near(PixelAt(55, 55), {100, 100, 100})) << "alpha below one half is masked out";
+}
+
+TEST_F(CanvasTest, ColourAndAlphaTintImagesAndShapes) {
+    media::SetClsColor(0, 0, 0);
+    media::Cls();
+    media::SetColor(255, 0, 0);
+    media::DrawImageFrame(Solid(10, 10, 0xFFFFFFFFu), 10, 10);
+    EXPECT_TRUE(Near(PixelAt(15, 15), {255, 0, 0}));
+
+    media::SetColor(255, 255, 255);
+    media::SetAlpha(0.5f);
+    media::DrawRect(30, 10, 10, 10);
+    EXPECT_TRUE(Near(PixelAt(35, 15), {128, 128, 128}));
+
+    media::SetAlpha(0.0f);
+    media::DrawRect(50, 10, 10, 10);
+    EXPECT_TRUE(Near(PixelAt(55, 15), {0, 0, 0}));
+}
+
+TEST_F(CanvasTest, RotationTurnsClockwiseAboutTheImageHandle) {
+    const Image image = RedGreen(20, 10);
+    media::SetDrawRotation(90);
+    media::DrawImageFrame(image, 100, 100);
+    // Local (x, y) lands at (100 - y, 100 + x): red above green, left of the handle.
+    EXPECT_TRUE(Near(PixelAt(95, 105), {255, 0, 0}));
+    EXPECT_TRUE(Near(PixelAt(95, 115), {0, 255, 0}));
+    EXPECT_TRUE(Near(PixelAt(105, 105), {100, 100, 100}));
+    EXPECT_TRUE(Near(PixelAt(95, 95), {100, 100, 100}));
+
+    media::Cls();
+    media::SetImageHandle(image, 10, 5);
+    media::SetDrawRotation(180);
+    media::DrawImageFrame(image, 200, 200);
+    EXPECT_TRUE(Near(PixelAt(195, 200), {0, 255, 0})) << "a half turn swaps the halves";
+    EXPECT_TRUE(Near(PixelAt(205, 200), {255, 0, 0}));
+}
+
+TEST_F(CanvasTest, ScaleStretchesAboutTheHandle) {
+    const Image image = Solid(10, 10, 0xFF0000FFu);
+    media::MidHandleImage(image);
+    media::SetDrawScale(2, 3);
+    media::DrawImageFrame(image, 200, 200);
+    EXPECT_TRUE(Near(PixelAt(191, 186), {0, 0, 255}));
+    EXPECT_TRUE(Near(PixelAt(208, 213), {0, 0, 255}));
+    EXPECT_TRUE(Near(PixelAt(188, 200), {100, 100, 100}));
+    EXPECT_TRUE(Near(PixelAt(200, 217), {100, 100, 100}));
+
+    media::Cls();
+    media::SetDrawHandle(5, 5);
+    media::DrawRect(300, 300, 10, 10);
+    EXPECT_TRUE(Near(PixelAt(291, 286), {255, 255, 255}));
+    EXPECT_TRUE(Near(PixelAt(288, 300), {100, 100, 100}));
+}
+
+TEST_F(CanvasTest, OriginShiftsAndViewportClipsEverything) {
+    media::SetDrawOrigin(50, 60);
+    media::DrawRect(0, 0, 10, 10);
+    EXPECT_TRUE(Near(PixelAt(55, 65), {255, 255, 255}));
+    EXPECT_TRUE(Near(PixelAt(45, 65), {100, 100, 100}));
+
+    media::Cls();
+    media::SetDrawOrigin(0, 0);
+    media::SetViewport(10, 10, 20, 20);
+    media::DrawRect(0, 0, 100, 100);
+    media::DrawImageFrame(Solid(100, 100, 0xFFFF0000u), 0, 0);
+    EXPECT_TRUE(Near(PixelAt(15, 15), {255, 0, 0}));
+    EXPECT_TRUE(Near(PixelAt(35, 15), {100, 100, 100}));
+    EXPECT_TRUE(Near(PixelAt(5, 5), {100, 100, 100}));
+    int x, y, w, h;
+    media::GetViewport(x, y, w, h);
+    EXPECT_EQ(w, 20);
+}
+
+TEST_F(CanvasTest, ShapesFillWhereExpected) {
+    media::DrawOval(100, 100, 40, 20);
+    EXPECT_TRUE(Near(PixelAt(120, 110), {255, 255, 255}));
+    EXPECT_TRUE(Near(PixelAt(101, 101), {100, 100, 100})) << "corner outside the ellipse";
+
+    media::SetColor(0, 255, 0);
+    media::DrawLine(200, 50, 260, 50);
+    EXPECT_TRUE(Near(PixelAt(230, 50), {0, 255, 0}));
+    media::Plot(300, 40);
+    EXPECT_TRUE(Near(PixelAt(300, 40), {0, 255, 0}));
+    EXPECT_TRUE(Near(PixelAt(301, 40), {100, 100, 100}));
+}
+
+TEST_F(CanvasTest, DrawImageAreaShowsOnlyThePartAndStopsAtTheFrameEdge) {
+    const Image image = RedGreen(20, 10);
+    // Columns 5 to 19 asked for 30 wide: cut at the frame's right edge (x = 320).
+    media::DrawImageArea(image, 300, 300, 5, 0, 30, 10);
+    EXPECT_TRUE(Near(PixelAt(302, 305), {100, 100, 100})) << "left of the area";
+    EXPECT_TRUE(Near(PixelAt(307, 305), {255, 0, 0}));
+    EXPECT_TRUE(Near(PixelAt(315, 305), {0, 255, 0}));
+    EXPECT_TRUE(Near(PixelAt(322, 305), {100, 100, 100})) << "past the frame's edge";
+
+    media::Cls();
+    media::SetDrawScale(3, 3);  // the area is drawn unscaled
+    media::DrawImageArea(image, 300, 300, 0, 0, 20, 4);
+    EXPECT_TRUE(Near(PixelAt(302, 302), {255, 0, 0}));
+    EXPECT_TRUE(Near(PixelAt(302, 306), {100, 100, 100}));
+}
+
+TEST_F(CanvasTest, FrameTexCoordsRestrictLaterDraws) {
+    const Image image = RedGreen(20, 10);
+    media::SetFrameTexCoords(image, 0, 0.5f, 0.0f, 1.0f, 1.0f);
+    media::DrawImageRectFrame(image, 400, 400, 16, 16);
+    EXPECT_TRUE(Near(PixelAt(402, 402), {0, 255, 0}));
+    EXPECT_TRUE(Near(PixelAt(414, 414), {0, 255, 0}));
+
+    media::DrawImageFrame(image, 500, 400);  // the green half at its own size
+    EXPECT_TRUE(Near(PixelAt(502, 405), {0, 255, 0}));
+    EXPECT_TRUE(Near(PixelAt(512, 405), {100, 100, 100}));
+}
+
+TEST_F(CanvasTest, LockedPixelsReachTheScreenAfterUnlock) {
+    const Image image = Solid(8, 8, 0xFFFF0000u);
+    media::DrawImageFrame(image, 10, 10);
+    media::Pixmap* pixels = media::LockImage(image, 0);
+    ASSERT_NE(pixels, nullptr);
+    for (auto& p : pixels->pixels) p = 0xFF0000FFu;
+    media::UnlockImage(image, 0);
+    media::DrawImageFrame(image, 30, 10);
+    EXPECT_TRUE(Near(PixelAt(32, 12), {0, 0, 255}));
+    EXPECT_EQ(media::LockImage(image, 1), nullptr) << "no second frame";
+}
+
+TEST_F(CanvasTest, ImagesSurviveReopeningTheDisplay) {
+    const Image image = Solid(8, 8, 0xFF00FF00u);
+    media::PrecacheImage(image);
+    media::DrawImageFrame(image, 10, 10);
+    media::CloseDisplay();
+    EXPECT_FALSE(media::DisplayOpen());
+    media::DrawImageFrame(image, 10, 10);  // no display: nothing happens
+    ASSERT_TRUE(media::OpenDisplay(640, 480, 0, 60));
+    media::Cls();
+    media::DrawImageFrame(image, 10, 10);
+    EXPECT_TRUE(Near(PixelAt(12, 12), {0, 255, 0}));
+}
+
+TEST_F(CanvasTest, GrabImageCopiesTheCanvas) {
+    media::DrawImageFrame(RedGreen(20, 10), 0, 0);
+    const Image copy = media::CreateImage(20, 10, 1);
+    media::GrabImage(copy, 0, 0);
+    media::Cls();
+    media::DrawImageFrame(copy, 100, 100);
+    EXPECT_TRUE(Near(PixelAt(102, 105), {255, 0, 0}));
+    EXPECT_TRUE(Near(PixelAt(117, 105), {0, 255, 0}));
+
+    const Pixmap edge = media::GrabPixmap(795, 595, 10, 10);
+    EXPECT_EQ(edge.width, 10);
+    EXPECT_EQ(edge.At(9, 9), 0xFF000000u) << "outside the canvas reads black";
+}
+
+TEST_F(CanvasTest, BuiltInTextMeasuresAndDraws) {
+    media::SetDrawFont({});
+    const int width = media::TextWidthOf("Hello");
+    EXPECT_GT(width, 10);
+    EXPECT_GT(media::TextHeightOf("Hello"), 8);
+    EXPECT_EQ(media::TextWidthOf(""), 0);
+    EXPECT_GT(media::TextWidthOf("Hello world"), width);
+
+    media::SetClsColor(0, 0, 0);
+    media::Cls();
+    media::DrawTextAt("Hello", 20, 20);
+    const Pixmap area = media::GrabPixmap(20, 20, width, media::TextHeightOf("Hello"));
+    int lit = 0;
+    for (std::uint32_t p : area.pixels) lit += (p & 0xFFFFFF) != 0;
+    EXPECT_GT(lit, 20);
+
+    EXPECT_EQ(media::LoadFont("/nonexistent/font.ttf", 12, 0), nullptr);
+    const media::Font big =
+        media::LoadFont("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", 24, media::SMOOTHFONT);
+    ASSERT_NE(big, nullptr);
+    media::SetDrawFont(big);
+    EXPECT_GT(media::TextWidthOf("Hello"), width * 3 / 2);
+    media::SetDrawFont({});
+}
+
+TEST_F(CanvasTest, CollisionLayersReportOverlappingSolidPixels) {
+    const Image square = Solid(10, 10, 0xFFFFFFFFu);
+    const Image hollow = MakeImage(10, 10, [](int x, int y) {
+        return (x == 0 || y == 0 || x == 9 || y == 9) ? 0xFFFFFFFFu : 0u;
+    });
+    const int a = 1, b = 2;
+    media::ResetCollisions(0xFF);
+    media::CollideImage(square, 100, 100, 0, 1, &a);
+    media::CollideImage(square, 200, 100, 0, 2, &b);
+
+    EXPECT_EQ(media::CollideQuery(square, 105, 105, 0, 1), std::vector<const void*>{&a});
+    EXPECT_TRUE(media::CollideQuery(square, 105, 105, 0, 2).empty()) << "other layer";
+    EXPECT_TRUE(media::CollideQuery(square, 111, 100, 0, 3).empty()) << "side by side";
+    EXPECT_TRUE(media::CollideQuery(Solid(2, 2, 0xFFFFFFFFu), 204, 104, 0, 3).size() == 1);
+
+    media::ResetCollisions(0xFF);
+    media::CollideImage(hollow, 100, 100, 0, 1, &a);
+    EXPECT_TRUE(media::CollideQuery(Solid(2, 2, 0xFFFFFFFFu), 104, 104, 0, 1).empty())
+        << "the hole in the middle is not solid";
+}
+
+}  // namespace

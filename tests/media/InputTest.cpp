@@ -1,0 +1,128 @@
+// Key codes, the event queue and polled input.
+#include <gtest/gtest.h>
+
+#include "media/KeyMap.h"
+#include "media/Media.h"
+
+namespace {
+
+using media::EventKind;
+
+TEST(KeyMapTest, PhysicalKeysBecomeWindowsVirtualKeys) {
+    // Scancodes are USB HID usage numbers.
+    const struct {
+        int scancode;
+        int key;
+    } cases[] = {
+        {4, 'A'},   {29, 'Z'},  {30, '1'},  {38, '9'},  {39, '0'},  {40, 13},   {41, 27}, {42, 8},
+        {43, 9},    {44, 32},   {45, 189},  {46, 187},  {58, 112},  {69, 123},  {73, 45}, {74, 36},
+        {75, 33},   {76, 46},   {77, 35},   {78, 34},   {79, 39},   {80, 37},   {81, 40}, {82, 38},
+        {224, 162}, {225, 160}, {226, 164}, {228, 163}, {229, 161}, {230, 165}, {89, 97}, {97, 105},
+        {98, 96},   {88, 13},   {86, 109},  {87, 107},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(media::VirtualKeyFromScancode(c.scancode), c.key) << "scancode " << c.scancode;
+    }
+    EXPECT_EQ(media::VirtualKeyFromScancode(0), 0);
+    EXPECT_EQ(media::VirtualKeyFromScancode(-5), 0);
+    EXPECT_EQ(media::VirtualKeyFromScancode(100000), 0);
+    EXPECT_EQ(media::VirtualKeyFromScancode(290), 0) << "media keys have no code here";
+}
+
+class EventQueueTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        ASSERT_TRUE(media::Init({.headless = true}));
+        ASSERT_TRUE(media::OpenDisplay(1024, 768, 0, 60));
+    }
+    static void TearDownTestSuite() { media::Shutdown(); }
+    void SetUp() override {
+        while (media::NextEvent().kind != EventKind::None) {
+        }
+    }
+    void TearDown() override { media::SetPolledInput(false); }
+};
+
+TEST_F(EventQueueTest, ScriptedInputArrivesInOrderInCanvasPixels) {
+    media::PushMouseMove(10, 20);
+    media::PushMouseButton(2, true, 799, 599);
+    media::PushKey(13, true);
+    media::PushText("a\xC3\xA9\xE2\x82\xAC");
+    media::PushKey(13, false);
+    media::PushQuit();
+
+    const struct {
+        EventKind kind;
+        int data;
+    } expected[] = {
+        {EventKind::MouseMove, 0},    {EventKind::MouseDown, 2}, {EventKind::KeyDown, 13},
+        {EventKind::KeyChar, 13},     {EventKind::KeyChar, 'a'}, {EventKind::KeyChar, 0xE9},
+        {EventKind::KeyChar, 0x20AC}, {EventKind::KeyUp, 13},    {EventKind::AppTerminate, 0},
+    };
+    for (const auto& want : expected) {
+        const media::Event e = media::NextEvent();
+        EXPECT_EQ(e.kind, want.kind);
+        EXPECT_EQ(e.data, want.data);
+        if (e.kind == EventKind::MouseMove) {
+            EXPECT_EQ(e.x, 10) << "not scaled by the 1024 x 768 window";
+            EXPECT_EQ(e.y, 20);
+        }
+        if (e.kind == EventKind::MouseDown) {
+            EXPECT_EQ(e.x, 799);
+        }
+    }
+    EXPECT_EQ(media::NextEvent().kind, EventKind::None);
+    EXPECT_EQ(media::MouseX(), 799) << "the pointer follows the mouse events";
+}
+
+TEST_F(EventQueueTest, MalformedTextBecomesReplacementCharacters) {
+    media::PushText("\xC3");
+    media::PushText(
+        "\xFF"
+        "b");
+    EXPECT_EQ(media::NextEvent().data, 0xFFFD);
+    EXPECT_EQ(media::NextEvent().data, 0xFFFD);
+    EXPECT_EQ(media::NextEvent().data, 'b');
+}
+
+TEST_F(EventQueueTest, PolledInputCountsHitsAndHeldKeys) {
+    media::SetPolledInput(true);
+    media::PushKey('A', true);
+    media::PushKey('A', true);  // auto-repeat
+    EXPECT_EQ(media::KeyHit('A'), 2);
+    EXPECT_EQ(media::KeyHit('A'), 0) << "reading clears the count";
+    EXPECT_TRUE(media::KeyDown('A'));
+    media::PushKey('A', false);
+    EXPECT_FALSE(media::KeyDown('A'));
+
+    media::PushText("hi");
+    EXPECT_EQ(media::GetChar(), 'h');
+    EXPECT_EQ(media::GetChar(), 'i');
+    EXPECT_EQ(media::GetChar(), 0);
+
+    media::PushMouseButton(1, true, 40, 50);
+    EXPECT_EQ(media::MouseHit(1), 1);
+    EXPECT_TRUE(media::MouseDown(1));
+    EXPECT_EQ(media::MouseX(), 40);
+    EXPECT_EQ(media::MouseY(), 50);
+    media::FlushMouse();
+    EXPECT_FALSE(media::MouseDown(1));
+
+    media::PushKey(27, true);
+    media::FlushKeys();
+    EXPECT_EQ(media::KeyHit(27), 0);
+    EXPECT_EQ(media::GetChar(), 0);
+    EXPECT_EQ(media::KeyHit(-1), 0);
+    EXPECT_EQ(media::KeyHit(4000), 0);
+    EXPECT_EQ(media::MouseHit(7), 0);
+}
+
+TEST_F(EventQueueTest, WithoutPollingTheTablesStayEmpty) {
+    media::PushKey('B', true);
+    EXPECT_EQ(media::NextEvent().kind, EventKind::KeyDown);
+    media::SetPolledInput(true);
+    EXPECT_EQ(media::KeyHit('B'), 0);
+    EXPECT_FALSE(media::KeyDown('B'));
+}
+
+}  // namespace

@@ -1,0 +1,92 @@
+// Decoding sounds and driving channels on the null sound device.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "TestFiles.h"
+#include "media/Media.h"
+
+namespace {
+
+using media_test::MakeWav;
+using media_test::ScratchFolder;
+using media_test::WriteBytes;
+
+TEST(SoundFileTest, WavFilesDecodeWithTheirLength) {
+    ScratchFolder folder("wav");
+    WriteBytes(folder / "mono8.wav", MakeWav(1, 8, 8000, std::vector<std::uint8_t>(4000, 128)));
+    WriteBytes(folder / "stereo16.wav",
+               MakeWav(2, 16, 22050, std::vector<std::uint8_t>(22050 * 4, 0)));
+
+    const media::Sound mono = media::LoadSound(folder / "mono8.wav", 0);
+    ASSERT_NE(mono, nullptr);
+    EXPECT_DOUBLE_EQ(media::SoundLength(mono), 0.5);
+    const media::Sound stereo = media::LoadSound(folder / "STEREO16.WAV", media::LOOPINGSOUND);
+    ASSERT_NE(stereo, nullptr);
+    EXPECT_DOUBLE_EQ(media::SoundLength(stereo), 1.0);
+}
+
+TEST(SoundFileTest, DamagedSoundsAreCutOrRefused) {
+    ScratchFolder folder("badwav");
+    std::vector<std::uint8_t> wav = MakeWav(2, 16, 1000, std::vector<std::uint8_t>(4000, 1));
+    wav.resize(wav.size() - 1001);  // cut mid-frame: the whole frames before it remain
+    WriteBytes(folder / "cut.wav", wav);
+    const media::Sound cut = media::LoadSound(folder / "cut.wav", 0);
+    ASSERT_NE(cut, nullptr);
+    EXPECT_DOUBLE_EQ(media::SoundLength(cut), 0.749);
+
+    std::vector<std::uint8_t> odd = MakeWav(1, 24, 1000, std::vector<std::uint8_t>(300, 1));
+    WriteBytes(folder / "24bit.wav", odd);
+    EXPECT_EQ(media::LoadSound(folder / "24bit.wav", 0), nullptr);
+    WriteBytes(folder / "header.wav", {wav.begin(), wav.begin() + 30});
+    EXPECT_EQ(media::LoadSound(folder / "header.wav", 0), nullptr);
+    WriteBytes(folder / "fake.ogg", {'O', 'g', 'g', 'S', 0, 0, 0, 0, 1, 2, 3});
+    EXPECT_EQ(media::LoadSound(folder / "fake.ogg", 0), nullptr);
+    EXPECT_EQ(media::LoadSound(folder / "missing.wav", 0), nullptr);
+}
+
+TEST(ChannelTest, ChannelsWithoutADeviceDoNothingHarmful) {
+    ScratchFolder folder("nodevice");
+    WriteBytes(folder / "beep.wav", MakeWav(1, 16, 8000, media_test::ToneSamples(8000, 0.2, 440)));
+    const media::Sound sound = media::LoadSound(folder / "beep.wav", 0);
+    ASSERT_FALSE(media::AudioAvailable());
+    const media::Channel channel = media::Cue(sound);
+    ASSERT_NE(channel, nullptr);
+    media::SetVolume(channel, 0.5f);
+    media::SetPan(channel, -1.0f);
+    media::SetRate(channel, 2.0f);
+    media::SetPaused(channel, false);
+    EXPECT_FALSE(media::Playing(channel));
+    media::Stop(channel);
+    media::Stop({});
+    EXPECT_FALSE(media::Playing({}));
+}
+
+TEST(ChannelTest, CuedSoundsWaitPausedAndStopOnRequest) {
+    ASSERT_TRUE(media::Init({.headless = true}));
+    ASSERT_TRUE(media::SelectAudioDriver("OpenAL Generic Software"));
+    ScratchFolder folder("channels");
+    WriteBytes(folder / "beep.wav", MakeWav(1, 16, 8000, media_test::ToneSamples(8000, 0.1, 440)));
+    const media::Sound once = media::LoadSound(folder / "beep.wav", 0);
+    const media::Sound looped = media::LoadSound(folder / "beep.wav", media::LOOPINGSOUND);
+
+    const media::Channel music = media::AllocChannel();
+    EXPECT_FALSE(media::Playing(music)) << "nothing on it yet";
+    EXPECT_EQ(media::Cue(looped, music), music) << "the given channel is reused";
+    EXPECT_TRUE(media::Playing(music)) << "cued counts as playing, paused";
+    media::SetPaused(music, false);
+
+    const media::Channel effect = media::Cue(once);
+    media::SetPaused(effect, false);
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    EXPECT_FALSE(media::Playing(effect)) << "a 0.1 s sound is over";
+    EXPECT_TRUE(media::Playing(music)) << "a looping sound goes on";
+    media::Stop(music);
+    EXPECT_FALSE(media::Playing(music));
+    media::Shutdown();
+    EXPECT_FALSE(media::AudioAvailable());
+    media::SetVolume(music, 1.0f);  // after shutdown: still harmless
+    EXPECT_FALSE(media::Playing(music));
+}
+
+}  // namespace
