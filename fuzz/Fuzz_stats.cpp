@@ -1,0 +1,26 @@
+// Any bytes as "stats.dat": the best-results table must stay usable (names printable and no
+// longer than a name entry allows, values not negative) and save back to a file that reads the
+// same.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "FuzzCheck.h"
+#include "screens/BestResults.h"
+#include "screens/TSaveBest.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    TSaveBest::ReadBytes(std::string_view(reinterpret_cast<const char*>(data), size));
+    for (int level = 0; level < LevelCount; ++level) {
+        FUZZ_CHECK(BestLevelScores[level] >= 0);
+        FUZZ_CHECK(BestLevelTimes[level] >= 0);
+        FUZZ_CHECK(PrintableName(BestLevelScoreNames[level], 12));
+        FUZZ_CHECK(PrintableName(BestLevelTimeNames[level], 12));
+    }
+    const std::string saved = TSaveBest::Bytes();
+    TSaveBest::ReadBytes(saved);
+    FUZZ_CHECK(TSaveBest::Bytes() == saved);
+    return 0;
+}
