@@ -238,21 +238,4 @@ TEST_F(ProgressTest, WithoutAProfileNothingIsWrittenOrChanged) {
     EXPECT_EQ(Folder.Entries().size(), 2u) << "only the profiles folder and stats.dat";
 }
 
-TEST_F(ProgressTest, InitStatsResetsTheGameButKeepsTheFlags) {
-    Player.Name = "X";
-    Player.Level = 9;
-    Player.Score = 5;
-    Player.LevelStartScore = 4;
-    Player.TotalTimeTaken = 8;
-    Player.SaveData.colorblind = 1;
-    Player.InitStats();
-    EXPECT_EQ(Player.Name, "");
-    EXPECT_EQ(Player.Level, 1);
-    EXPECT_EQ(Player.Score, 0);
-    EXPECT_EQ(Player.TotalTimeTaken, 0);
-    EXPECT_EQ(Player.Target, 10);
-    EXPECT_EQ(Player.LevelStartScore, 4);
-    EXPECT_EQ(Player.SaveData.colorblind, 1);
-}
-
 }  // namespace
