@@ -32,6 +32,11 @@ using detail::DisplayState;
 
 namespace {
 
+std::string& Title() {
+    static std::string title = "Quillox";
+    return title;
+}
+
 // Render drivers in the order we prefer them; the user's SDL_RENDER_DRIVER comes first.
 std::vector<std::string> RendererCandidates() {
     std::vector<std::string> names;
@@ -158,7 +163,7 @@ bool OpenDisplay(int width, int height, int depth, int) {
     CloseDisplay();
     Uint32 flags = SDL_WINDOW_RESIZABLE;
     if (depth != 0) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-    d.window = SDL_CreateWindow(d.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+    d.window = SDL_CreateWindow(Title().c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                 width, height, flags);
     if (!d.window) return false;
     if (!MakeRenderer()) {
@@ -193,7 +198,7 @@ bool DisplayOpen() {
 }
 
 void SetAppTitle(const std::string& title) {
-    Display().title = title;
+    Title() = title;
     if (Display().window) SDL_SetWindowTitle(Display().window, title.c_str());
 }
 
@@ -284,7 +289,7 @@ void Notify(const std::string& text, bool serious) {
     const DisplayState& d = Display();
     if (!d.headless && d.initialised &&
         SDL_ShowSimpleMessageBox(serious ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION,
-                                 d.title.c_str(), text.c_str(), d.window) == 0)
+                                 Title().c_str(), text.c_str(), d.window) == 0)
         return;
     std::fprintf(stderr, "%s\n", text.c_str());
 }

@@ -38,6 +38,8 @@ struct DisplayMode {
 bool DriverAvailable(Driver driver);
 bool SelectDriver(Driver driver);
 std::vector<DisplayMode> DisplayModes();
+// Full screen keeps the desktop's mode and scales the canvas into it: any size that fits the
+// desktop at depth 16, 24 or 32 exists, whatever the refresh rate.
 bool ModeExists(int width, int height, int depth, int hertz);
 // depth 0 opens a window; any other depth a full-screen display. Reopening replaces the
 // current display and keeps every loaded image valid.
@@ -127,10 +129,13 @@ void PrecacheImage(const Image& image);
 
 void DrawImageFrame(const Image& image, float x, float y, int frame = 0);
 void DrawImageRectFrame(const Image& image, float x, float y, float w, float h, int frame = 0);
+// The area lands where it sits in the whole frame drawn at (x, y); unscaled; cut at the frame's
+// right and bottom edges.
 void DrawImageArea(const Image& image, float x, float y, float sx, float sy, float sw, float sh,
                    int frame = 0);
 
 // Collision layers: frames written into numbered layers (bits of a mask) under an identifier.
+// Frames are placed by their handle and the draw origin; rotation and scale do not apply.
 void CollideImage(const Image& image, float x, float y, int frame, int layerMask, const void* id);
 void ResetCollisions(int layerMask);
 // Identifiers of everything in the layers whose pixels overlap the frame drawn at (x, y).
@@ -178,6 +183,7 @@ double SoundLength(const Sound& sound);  // seconds
 Channel Cue(const Sound& sound, const Channel& channel = {});
 void SetPaused(const Channel& channel, bool paused);
 void Stop(const Channel& channel);
+// True from Cue until the sound ends or is stopped (a paused sound is still playing).
 bool Playing(const Channel& channel);
 void SetVolume(const Channel& channel, float volume);
 void SetPan(const Channel& channel, float pan);
@@ -211,6 +217,7 @@ Event NextEvent();
 // Scripted input enters the same queue as real input; coordinates are canvas pixels.
 void PushMouseMove(int x, int y);
 void PushMouseButton(int button, bool down, int x, int y);
+// Backspace, Tab, Enter and Escape also type their character, as real presses do.
 void PushKey(int virtualKey, bool down);
 void PushText(const std::string& utf8);
 void PushQuit();
