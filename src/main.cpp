@@ -11,7 +11,12 @@
 #include "host/TScriptPlayer.h"
 #include "media/Media.h"
 #include "media/Platform.h"
+#include "presentation/Fonts.h"
+#include "presentation/ParticleLists.h"
+#include "presentation/TImageBank.h"
 #include "presentation/TMousePointer.h"
+#include "presentation/TSoundBank.h"
+#include "store/THighScoreList.h"
 #include "system/ErrorReporting.h"
 #include "system/InputHelpers.h"
 #include "system/Paths.h"
@@ -30,6 +35,10 @@ struct Program {
     TGame::MakeGoodExit();
     media::SetMouseVisible(true);
     Game->Kill();
+    // Images and sounds go before the display and the sound device they live on.
+    ImageBank.Clear();
+    SoundBank.Clear();
+    KillParticleLists();
     media::Shutdown();
     std::exit(0);
 }
@@ -50,6 +59,9 @@ int Run(Program& program) {
         return 1;
     }
     Errors().BeforeExitFunction = CloseMediaBeforeExit;
+
+    // 3. The particle lists the play screen's effects use.
+    CreateParticleLists();
 
     // 4. One copy at a time; a second one ends silently.
     if (!media::EnsureSingleInstance("Quillox")) {
@@ -86,10 +98,27 @@ int Run(Program& program) {
     game.IgnoreFrameworkKeys = 1;
     game.IgnoreDebugKey = 1;
 
+    // 12. - 13.
+    ImageBank.SetPath(game.ImagePath);
+    SoundBank.SetPath(game.SoundPath);
+    const std::string fontPath = game.DataPrefix + "Data/fonts/";
+    FontLarge = TBitmapFont::Create(fontPath + "font_lg", -1);
+    FontMedium = TBitmapFont::Create(fontPath + "font_md", -1);
+
     // 16. - 18.
     Errors().ErrorsOnScreen = 1;
     game.GraphicsCreate();
     media::SetMouseVisible(false);
+
+    // 19. The game's resources.
+    media::AutoMidHandle(true);
+    media::SetClsColor(0, 0, 0);
+    media::Cls();
+    media::Flip(FlipSyncMode);
+    game.Mouse->Load("pointer");
+    game.HighScores =
+        std::make_shared<THighScoreList>(THighScoreList::Create(game.SubPath + "zindles", 12));
+    game.HighScores->Load();
 
     if (program.Script) {
         game.BeforeStepFunction = [&program] { program.Script->BeforeStep(); };

@@ -136,6 +136,7 @@ std::optional<TScriptPlayer> TScriptPlayer::Parse(const std::string& text, std::
 }
 
 void TScriptPlayer::BeforeStep() {
+    ++tick_;
     while (next_ < actions_.size() && actions_[next_].Tick <= tick_) {
         const TScriptAction& action = actions_[next_++];
         const auto& a = action.Args;
@@ -164,7 +165,6 @@ void TScriptPlayer::BeforeStep() {
             pendingOutput_.push_back(action);
         }
     }
-    ++tick_;
 }
 
 void TScriptPlayer::BeforeFlip() {

@@ -1,6 +1,8 @@
 #pragma once
 // Timed input for repeatable runs: one "TICK ACTION ARGS" a line, TICK counting logic steps
-// from the start of the main loop. Input goes through the same event queue as real input.
+// from the start of the main loop (the first step is tick 1). Input due at tick T enters the
+// event queue at the start of step T, through the same queue as real input; screenshots and
+// state dumps due at tick T are taken from the frame drawn after step T.
 
 #include <functional>
 #include <optional>
