@@ -1,0 +1,334 @@
+#include "presentation/TMenu.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "host/TGame.h"
+#include "media/Platform.h"
+#include "presentation/TGameFade.h"
+#include "presentation/TMousePointer.h"
+#include "system/StringHelpers.h"
+
+namespace {
+
+std::shared_ptr<TGameSound> LoadMenuSound(const std::string& name) {
+    if (name.empty()) return nullptr;
+    const std::string folder = Game ? Game->SoundPath : std::string();
+    return TGameSound::Create(folder + name + ".wav", 0);
+}
+
+bool OptionalPictureExists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(media::ResolvePath(path), error);
+}
+
+}  // namespace
+
+std::shared_ptr<TMenu> TMenu::Create(const std::string& mouseOverSound,
+                                     const std::string& clickSound, float px, float py, int gap) {
+    auto menu = std::make_shared<TMenu>();
+    menu->Init(mouseOverSound, clickSound, px, py, gap);
+    return menu;
+}
+
+void TMenu::Init(const std::string& mouseOverSound, const std::string& clickSound, float px,
+                 float py, int gap) {
+    Buttons.clear();
+    x = px;
+    y = py;
+    Gap = gap;
+    NextY = static_cast<int>(py);
+    h = 0;
+    AddGap = 0;
+    MouseOverName.clear();
+    ClickedName.clear();
+    SoundMouseOver = LoadMenuSound(mouseOverSound);
+    SoundClick = LoadMenuSound(clickSound);
+}
+
+// ---------------------------------------------------------------- adding buttons
+
+std::shared_ptr<TButton> TMenu::AddNew(const std::string& name, const std::string& mouseOverName,
+                                       const std::string& key, int cellWidth, int cellHeight,
+                                       int frames) {
+    auto button = DoAddNew(name, mouseOverName, key, cellWidth, cellHeight, frames);
+    IncreaseHeight(*button);
+    return button;
+}
+
+std::shared_ptr<TButton> TMenu::DoAddNew(const std::string& name, const std::string& mouseOverName,
+                                         const std::string& key, int cellWidth, int cellHeight,
+                                         int frames) {
+    auto button = std::make_shared<TButton>();
+    button->UseMenuPath = 1;
+    button->Load(name, mouseOverName, "", "", cellWidth, cellHeight, frames);
+    button->CentreX(static_cast<float>(NextY));
+    button->SoundMouseOver = SoundMouseOver;
+    button->SoundClick = SoundClick;
+    button->SetShadow(Shadow, ShadowX, ShadowY, ShadowAlpha);
+    if (!key.empty()) button->SetName(key);
+    Buttons.push_back(button);
+    return button;
+}
+
+void TMenu::IncreaseHeight(const TButton& button) {
+    NextY += button.h + Gap;
+    h += button.h + AddGap;
+    AddGap = Gap;
+}
+
+std::shared_ptr<TButton> TMenu::AddQuick(const std::string& name, const std::string& key) {
+    return AddNew(name, name + "MO", key, 0, 0, 1);
+}
+
+std::shared_ptr<TButton> TMenu::AddQuickAuto(const std::string& name, const std::string& key) {
+    auto button = AddQuick(name, key);
+    const std::string folder = button->GetPath();
+    if (OptionalPictureExists(folder + name + "_disabled.png")) {
+        button->LoadDisabled(name + "_disabled");
+    }
+    if (OptionalPictureExists(folder + name + "_down.png")) {
+        button->LoadMouseClick(name + "_down", 200);
+    }
+    return button;
+}
+
+void TMenu::AddPair(const std::string& name1, const std::string& name2, int gap,
+                    const std::string& key) {
+    auto first = DoAddNew(name1, name1 + "MO", key, 0, 0, 1);
+    auto second = DoAddNew(name2, name2 + "MO", "", 0, 0, 1);
+    second->MoveTo(first->x + static_cast<float>(first->w + gap), first->y);
+    IncreaseHeight(first->h >= second->h ? *first : *second);
+}
+
+// ---------------------------------------------------------------- lookups
+
+std::shared_ptr<TButton> TMenu::FindButton(const std::string& name) const {
+    const std::string wanted = UpperCase(name);
+    for (const auto& button : Buttons) {
+        if (button->name == wanted) return button;
+    }
+    return nullptr;
+}
+
+bool TMenu::Clicked(const std::string& name) {
+    if (ClickedName.empty() || ClickedName != UpperCase(name)) return false;
+    if (ClearClickedName) ClickedName.clear();
+    return true;
+}
+
+bool TMenu::MouseOver(const std::string& name) {
+    if (MouseOverName.empty() || MouseOverName != UpperCase(name)) return false;
+    if (ClearMouseOverName) MouseOverName.clear();
+    return true;
+}
+
+// ---------------------------------------------------------------- layout
+
+float TMenu::CalcLeft() const {
+    float left = 10000;
+    for (const auto& button : Buttons) left = std::min(left, button->x);
+    return left;
+}
+
+float TMenu::CalcTop() const {
+    float top = 10000;
+    for (const auto& button : Buttons) top = std::min(top, button->y);
+    return top;
+}
+
+int TMenu::CalcWidth() const {
+    float left = 10000, right = -10000;
+    for (const auto& button : Buttons) {
+        left = std::min(left, button->x);
+        right = std::max(right, button->x + static_cast<float>(button->w));
+    }
+    return Buttons.empty() ? 0 : static_cast<int>(right - left);
+}
+
+int TMenu::CalcHeight() const {
+    float top = 10000, bottom = -10000;
+    for (const auto& button : Buttons) {
+        top = std::min(top, button->y);
+        bottom = std::max(bottom, button->y + static_cast<float>(button->h));
+    }
+    return Buttons.empty() ? 0 : static_cast<int>(bottom - top);
+}
+
+void TMenu::CalcCoords() {
+    if (Buttons.empty()) return;
+    x = CalcLeft();
+    y = CalcTop();
+}
+
+void TMenu::SetX(float px) {
+    if (Buttons.empty()) return;
+    const float move = px - CalcLeft();
+    for (const auto& button : Buttons) button->MoveBy(move, 0);
+    x = px;
+}
+
+void TMenu::SetY(float py) {
+    if (Buttons.empty()) return;
+    const float move = py - CalcTop();
+    for (const auto& button : Buttons) button->MoveBy(0, move);
+    y = py;
+}
+
+void TMenu::CentreHoriz() {
+    w = CalcWidth();
+    SetX(static_cast<float>((ScreenWidth - w) / 2));
+}
+
+void TMenu::CentreVert() {
+    h = CalcHeight();
+    SetY(static_cast<float>((ScreenHeight - h) / 2));
+}
+
+void TMenu::Centre() {
+    CentreHoriz();
+    CentreVert();
+}
+
+void TMenu::MakeRow(int gap) {
+    float next = 0;
+    for (const auto& button : Buttons) {
+        button->MoveTo(next, 0);
+        next += static_cast<float>(button->w + gap);
+    }
+    Centre();
+}
+
+void TMenu::SetPairX(const std::string& name1, const std::string& name2, float px) {
+    auto first = FindButton(name1);
+    auto second = FindButton(name2);
+    if (!first || !second) return;
+    const float apart = second->x - first->x;
+    first->MoveTo(px, first->y);
+    second->MoveTo(px + apart, second->y);
+}
+
+void TMenu::ScaleMenu(float sx, float sy) {
+    for (const auto& button : Buttons) {
+        button->SetScaleXY(sx, sy);
+        button->MoveTo(x + (button->ox - x) * sx, y + (button->oy - y) * sy);
+    }
+}
+
+void TMenu::StoreOriginalCoords() {
+    OX = x;
+    OY = y;
+    for (const auto& button : Buttons) button->StoreOriginalCoords();
+}
+
+// ---------------------------------------------------------------- looks
+
+void TMenu::SetShadow(int on, float sx, float sy, float alpha) {
+    Shadow = on;
+    ShadowX = sx;
+    ShadowY = sy;
+    ShadowAlpha = alpha;
+}
+
+void TMenu::ResetShadow() {
+    for (const auto& button : Buttons) button->SetShadow(Shadow, ShadowX, ShadowY, ShadowAlpha);
+}
+
+void TMenu::ChangeShadow(int on, float sx, float sy, float alpha) {
+    SetShadow(on, sx, sy, alpha);
+    ResetShadow();
+}
+
+void TMenu::SetAlpha(float alpha) {
+    for (const auto& button : Buttons) button->Alpha = alpha;
+}
+
+void TMenu::ClearStates() {
+    ClearGlow();
+    ClearMouseClick();
+    ClearMouseOver();
+    ClearScale();
+}
+
+void TMenu::ClearGlow() {
+    for (const auto& button : Buttons) button->Glow = 0;
+}
+
+void TMenu::ClearMouseClick() {
+    for (const auto& button : Buttons) {
+        button->Clicked = 0;
+        button->MouseClickCounter = 0;
+    }
+}
+
+void TMenu::ClearMouseOver() {
+    for (const auto& button : Buttons) button->MouseOver = 0;
+}
+
+void TMenu::ClearScale() {
+    for (const auto& button : Buttons) button->ScaleOnMO = 1;
+}
+
+// ---------------------------------------------------------------- per step and frame
+
+int TMenu::Manage() {
+    if (!Game || !Game->Mouse) return 0;
+    if ((Game->GameFade && Game->GameFade->Active) || !AcceptInput) {
+        // A click from before the fade must not be reported once it is over.
+        ClickedName.clear();
+        for (const auto& button : Buttons) button->Clicked = 0;
+        ManageFixedGlowOnly();
+        return 0;
+    }
+    if (!Game->Mouse->Manage()) return 0;
+    MouseOverName.clear();
+    ClickedName.clear();
+    for (const auto& button : Buttons) {
+        if (NoSound) {
+            button->ManageNoSound();
+        } else {
+            button->Manage();
+        }
+        if (button->MouseOver) MouseOverName = button->name;
+        if (button->Clicked) ClickedName = button->name;
+    }
+    return 1;
+}
+
+int TMenu::ManageNoSound() {
+    const int saved = NoSound;
+    NoSound = 1;
+    const int result = Manage();
+    NoSound = saved;
+    return result;
+}
+
+void TMenu::ManageFixedGlowOnly() {
+    for (const auto& button : Buttons) {
+        if (button->FixedGlowOnMO == 1) button->ManageGlow();
+    }
+}
+
+void TMenu::ManageScaleOnMO() {
+    for (const auto& button : Buttons) button->ManageScaleOnMO();
+}
+
+void TMenu::Draw(float offsetX, float offsetY) {
+    for (const auto& button : Buttons) {
+        button->offx = offsetX;
+        button->offy = offsetY;
+        button->Draw();
+    }
+}
+
+void TMenu::Precache() const {
+    for (const auto& button : Buttons) button->Precache();
+}
+
+void TMenu::Kill() {
+    for (const auto& button : Buttons) button->Kill();
+    Buttons.clear();
+    MouseOverName.clear();
+    ClickedName.clear();
+}

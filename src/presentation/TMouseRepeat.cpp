@@ -1,0 +1,31 @@
+#include "presentation/TMouseRepeat.h"
+
+#include "host/TGame.h"
+#include "presentation/HeldRepeat.h"
+#include "presentation/TMousePointer.h"
+
+TMouseRepeat TMouseRepeat::Create(int initialDelayMs, int repeatDelayMs) {
+    TMouseRepeat made;
+    made.InitialDelayLength = initialDelayMs;
+    made.DelayLength = repeatDelayMs;
+    return made;
+}
+
+int TMouseRepeat::GetButton() {
+    const bool held = Game && Game->Mouse && Game->Mouse->GetMb() > 0;
+    switch (HeldRepeat::Step(held, InitialDelayLength, InitialDelayCounter, DelayLength,
+                             DelayCounter, LastState)) {
+        case HeldRepeat::Result::First:
+            return 1;
+        case HeldRepeat::Result::Repeat:
+            return 2;
+        case HeldRepeat::Result::None:
+            break;
+    }
+    return 0;
+}
+
+void TMouseRepeat::ClearDelays() {
+    InitialDelayCounter = 0;
+    DelayCounter = 0;
+}
