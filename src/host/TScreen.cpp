@@ -2,12 +2,18 @@
 
 #include "host/JsonObject.h"
 #include "host/TGame.h"
+#include "presentation/TMenu.h"
 #include "presentation/TMousePointer.h"
+#include "presentation/TSprite.h"
 #include "system/CheckedLoaders.h"
 
 void TScreen::ImageLoad(const std::string& file, int flags) {
     Image = LoadImageChecked(Game->ImagePath + file, flags);
     if (Image) media::SetImageHandle(Image, 0, 0);
+}
+
+void TScreen::HeaderLoad(const std::string& file, float x, float y) {
+    Header = TSprite::Create(TGameImage::Create(Game->ImagePath + file + Ext, -1, 1), x, y);
 }
 
 void TScreen::PreStart() {
@@ -33,23 +39,33 @@ void TScreen::Start() {
 void TScreen::CoreStart() {
     Game->CurrentTScreen = this;
     ClearAllInput();
+    // Hover states match the pointer from the first frame, without sounds; the input is
+    // cleared first so that nothing pressed on the last screen clicks a button here.
+    if (Menu) Menu->ManageNoSound();
     Game->FixedRateLogic.Init();
 }
 
 void TScreen::Kill() {
     Image.reset();
+    Header.reset();
+    if (Menu) Menu->Kill();
+    Menu.reset();
 }
 
-void TScreen::Logic() {}
+void TScreen::Logic() {
+    if (Menu) Menu->Manage();
+}
 
 void TScreen::Draw() {
     if (!Image) {
         media::Cls();
-        return;
+    } else {
+        media::SetBlend(media::SOLIDBLEND);
+        media::DrawImageFrame(Image, 0, 0, 0);
+        media::SetBlend(media::ALPHABLEND);
     }
-    media::SetBlend(media::SOLIDBLEND);
-    media::DrawImageFrame(Image, 0, 0, 0);
-    media::SetBlend(media::ALPHABLEND);
+    if (Header) Header->Draw();
+    if (Menu) Menu->Draw(0, 0);
 }
 
 int TScreen::SetEscDestination() {

@@ -8,19 +8,25 @@
 #include "media/Media.h"
 
 class JsonObject;
+class TMenu;
+class TSprite;
 
 class TScreen {
 public:
     virtual ~TScreen() = default;
 
     media::Image Image;
+    std::shared_ptr<TSprite> Header;
     std::string Ext = ".png";
+    std::shared_ptr<TMenu> Menu;
     std::string name;
     int StopKill = 0;
     int StopInit = 0;
     TScreen* Destination = nullptr;
 
     virtual void ImageLoad(const std::string& file, int flags);
+    // The header picture (image folder + name + Ext), centred on (x, y).
+    virtual void HeaderLoad(const std::string& file, float x, float y);
     virtual void PreStart();
     virtual void ResetStops();
     virtual void Load() {}
