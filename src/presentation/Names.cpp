@@ -1,7 +1,6 @@
 #include "presentation/Names.h"
 
-#include <algorithm>
-#include <cctype>
+#include "system/StringHelpers.h"
 
 namespace {
 
@@ -17,12 +16,6 @@ size_t ExtensionStart(const std::string& path) {
 }
 
 }  // namespace
-
-std::string UpperCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
 
 std::string BaseNameUpper(const std::string& path) {
     const std::string stem = WithoutExtension(path);

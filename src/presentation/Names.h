@@ -4,7 +4,8 @@
 
 #include <string>
 
-std::string UpperCase(std::string text);
+#include "system/StringHelpers.h"
+
 // The upper-cased file name of `path` without its folder and extension.
 std::string BaseNameUpper(const std::string& path);
 // The extension of the file name in `path`, with its dot; empty when there is none.

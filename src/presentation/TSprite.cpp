@@ -57,7 +57,8 @@ int TSprite::AnimBoundsCheckUpper() {
     const float length = static_cast<float>(AnimLength);
     if (PingPong) {
         AnimCounter = length - (AnimCounter - length) - FrameLength;
-        AnimReverse = 0;
+        // From the top the counter must fall, whichever way it counts forwards.
+        AnimReverse = AnimCounterDir == 1 ? 1 : 0;
         return 1;
     }
     if (Loop) {
@@ -79,7 +80,7 @@ int TSprite::AnimBoundsCheckLower() {
     if (PingPong) {
         AnimCounter = 0 - AnimCounter + FrameLength;
         if (AnimCounter == 0) AnimCounter = 0.01f;
-        AnimReverse = 1;
+        AnimReverse = AnimCounterDir == 1 ? 0 : 1;
         return 1;
     }
     if (Loop) {

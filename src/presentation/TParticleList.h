@@ -1,0 +1,41 @@
+#pragma once
+// Particles moved, animated and drawn together. A particle leaves the list when it dies, even
+// in the middle of a pass over the list.
+
+#include <memory>
+
+#include "presentation/TObjectList.h"
+#include "presentation/TParticle.h"
+
+class TParticleList : public TObjectList<TParticle> {
+public:
+    TParticleList() = default;
+    TParticleList(const TParticleList&) = delete;
+    TParticleList& operator=(const TParticleList&) = delete;
+    ~TParticleList();
+
+    // Honours the host's "Particles" amount: of every hundred particles asked for, only that
+    // many join the list. One that does not is still returned, unlisted and inactive, so the
+    // caller may set it up all the same.
+    std::shared_ptr<TParticle> AddNew(float x, float y, std::shared_ptr<TGameImage> image, float dx,
+                                      float dy, float ygravity, float fadeMs, int lightBlend,
+                                      int rotate, float rotationSpeed, float scale,
+                                      float scaleSpeed, float lifeMs, int atFront);
+    void Manage();
+    void Move();
+    void Animate();
+    void Draw();
+    void FadeAll(float ms);
+    void SetUseAlpha(int flag);
+    void SetBaseScale(float sx, float sy);
+    void EnableUpdateOriginalCoords();
+    void ScaleCoords();
+    void AddOffsets(float dx, float dy);
+    void ProcessScale(float sx, float sy, float ox, float oy);
+    void Collide();
+    // Kills every particle.
+    void KillAll();
+
+private:
+    float allowance_ = 0;
+};
