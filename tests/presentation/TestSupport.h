@@ -2,6 +2,7 @@
 // Shared set-up for the presentation tests: a host with the normal 5 ms step, whole steps of
 // Delta, scratch files and generated samples.
 
+#include <unistd.h>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
@@ -12,6 +13,7 @@
 
 #include "host/TFixedRateLogic.h"
 #include "host/TGame.h"
+#include "store/TIniFile.h"
 
 namespace presentation_test {
 
@@ -22,8 +24,13 @@ struct HostAtNormalSpeed {
         game->FixedRateLogic.MS = 5.0f;
         game->CurrentSpeed = 1.0f;
         game->Particles = 100;
+        // Settings saved by the operations under test go to a scratch file.
+        game->Ini->FileName = (std::filesystem::temp_directory_path() /
+                               ("quillox-presentation-settings-" + std::to_string(::getpid())))
+                                  .string();
         Delta = 1.0f;
     }
+    ~HostAtNormalSpeed() { std::filesystem::remove(game->Ini->Path()); }
 };
 
 inline std::filesystem::path Scratch(const std::string& name) {
