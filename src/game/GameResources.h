@@ -1,0 +1,8 @@
+#pragma once
+// The sounds and pictures the game loads once at start-up into the sound and image banks. The
+// banks' paths must be set first (SoundBank.SetPath, ImageBank.SetPath); a missing file is a
+// fatal error naming it.
+
+void LoadGameSounds();
+// Also makes the host's "paused" sign. The mouse pointer is the host's own to load.
+void LoadGameImages();

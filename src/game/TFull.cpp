@@ -1,0 +1,77 @@
+#include "game/TFull.h"
+
+#include <algorithm>
+
+#include "host/TGame.h"
+#include "presentation/TChannelArray.h"
+#include "presentation/TSoundBank.h"
+#include "system/CheckedLoaders.h"
+
+namespace {
+
+constexpr float WellDoneSpeed = 3;
+constexpr float BeamsTurn = 0.8f;
+constexpr float BeamsScale = 6;
+constexpr float BeamsAlpha = 0.5f;
+constexpr float MachineX = 113;
+constexpr float BeamsX = 116;
+constexpr float MachineY = 228;
+constexpr float WellDoneX = 400;
+// The fanfare plays over music at a fifth of the sound volume.
+constexpr int FanfareMusicShare = 5;
+
+media::Image LoadCentred(const std::string& file) {
+    media::Image image = LoadImageChecked(Game->ImagePath + file, -1);
+    if (image) media::MidHandleImage(image);
+    return image;
+}
+
+}  // namespace
+
+void TFull::Load() {
+    SunBeams = LoadCentred("win.png");
+    FullMachine = LoadCentred("winm.png");
+    WellDone = LoadCentred("welldone.png");
+    Fanfare = SoundBank.Find("win");
+    MV = 0;
+    SunBeamsRot = 0;
+    WellDoneY = WellDoneStartY;
+    HandedOver = false;
+}
+
+void TFull::Kill() {
+    SunBeams.reset();
+    FullMachine.reset();
+    WellDone.reset();
+    Fanfare.reset();
+}
+
+void TFull::Logic(float delta, TMachine& machine) {
+    if (HandedOver) return;
+    if (machine.FanfarePending) {
+        machine.FanfarePending = false;
+        if (Fanfare && Game->Channels) Game->Channels->PlayGameSound(*Fanfare, nullptr, 1, 0);
+        MV = static_cast<float>(Game->MusicVolume);
+        if (MV != 0) Game->MusicSetVolume(Game->SoundVolume / FanfareMusicShare, 0);
+    }
+    WellDoneY = std::min(WellDoneY + WellDoneSpeed * delta, WellDoneRestY);
+    SunBeamsRot += BeamsTurn * delta;
+    if (SunBeamsRot <= FullTurn) return;
+    Game->MusicSetVolume(static_cast<int>(MV), 0);
+    SunBeamsRot = 0;
+    HandedOver = true;
+    Finished();
+}
+
+void TFull::Draw() const {
+    if (!SunBeams) return;
+    media::SetDrawRotation(SunBeamsRot);
+    media::SetDrawScale(BeamsScale, BeamsScale);
+    media::SetAlpha(BeamsAlpha);
+    media::DrawImageFrame(SunBeams, BeamsX, MachineY, 0);
+    media::SetAlpha(1);
+    media::SetDrawScale(1, 1);
+    media::SetDrawRotation(0);
+    media::DrawImageFrame(FullMachine, MachineX, MachineY, 0);
+    media::DrawImageFrame(WellDone, WellDoneX, WellDoneY, 0);
+}

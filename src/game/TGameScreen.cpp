@@ -1,0 +1,269 @@
+#include "game/TGameScreen.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "host/JsonObject.h"
+#include "host/TGame.h"
+#include "presentation/Fonts.h"
+#include "presentation/TChannelArray.h"
+#include "presentation/TGameFade.h"
+#include "presentation/TMenu.h"
+#include "presentation/TMousePointer.h"
+#include "presentation/TSoundBank.h"
+#include "presentation/TextShadow.h"
+#include "screens/Progress.h"
+#include "store/TProfile.h"
+
+namespace {
+
+constexpr float HudShadowOffset = 3;
+constexpr float HudShadowAlpha = 0.4f;
+constexpr const char* MenuButton = "menu";
+constexpr float MenuButtonX = 53;
+constexpr float MenuButtonY = 531;
+
+std::string BoardJson(const TCells& board) {
+    std::string text = "[";
+    for (int x = 0; x < BoardSize; ++x) {
+        text += x == 0 ? "[" : ",[";
+        for (int y = 0; y < BoardSize; ++y) {
+            if (y != 0) text += ",";
+            text += std::to_string(board[x][y]);
+        }
+        text += "]";
+    }
+    return text + "]";
+}
+
+std::vector<int> Values(const std::array<int, 3>& values) {
+    return {values.begin(), values.end()};
+}
+
+}  // namespace
+
+TGameScreen::TGameScreen() : Clock([] { return static_cast<double>(media::MilliSecs()); }) {
+    name = "game";
+}
+
+void TGameScreen::Load() {
+    ImageLoad("GameBoard.png", -1);
+    Click = SoundBank.Find("click");
+    Boom = SoundBank.Find("boom");
+    Paint = SoundBank.Find("paint");
+    Error = SoundBank.Find("error");
+    DealSnd = SoundBank.Find("deal");
+    Score = SoundBank.Find("score");
+    Fail = SoundBank.Find("fail");
+    BoardDrawing.Load();
+    PathGlow.Load();
+    Tokens.Load();
+    PowerEffects.Load();
+    Effects.Load();
+    Full.Load();
+    Full.Finished = [this] { HandOver(LevelCompleteScreen); };
+    Best.emplace(TSaveBest::Create(Game->SubPath));
+    Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
+    Menu->SetShadow(1, HudShadowOffset, HudShadowOffset, HudShadowAlpha);
+    const auto button = Menu->AddQuick(MenuButton, "");
+    button->SetPosition(MenuButtonX, MenuButtonY);
+    if (GameMenu != nullptr) GameMenu->Load();
+    Game->FadeMusic = 0;
+}
+
+void TGameScreen::Start() {
+    TScreen::Start();
+    Effects.Clear();
+    // A seeded run plays the same level every time; otherwise the clock picks it.
+    const double seed = Game->SeedOverride >= 0 ? static_cast<double>(Game->SeedOverride) : Clock();
+    Level = std::make_unique<TLevel>(Random, Player.Level, false, seed,
+                                     [](float ms) { return Game->CalcAnimLength(ms); });
+    WireHooks();
+    ProgressLevelStart(Player);
+    PathGlow.Init();
+    Game->GameFade->Init(static_cast<float>(EscapeFadeLength), 0, nullptr, 0, 0);
+    Game->FixedRateLogic.Init();
+}
+
+void TGameScreen::CoreStart() {
+    TScreen::CoreStart();
+    Game->IgnoreEscapeKey = 1;
+    ResetStops();
+    if (GameMenuOpen())
+        Game->GameFade->Init(static_cast<float>(EscapeFadeLength), 0, nullptr, 0, 0);
+    Game->FixedRateLogic.Init();
+}
+
+void TGameScreen::Kill() {
+    TScreen::Kill();
+    Level.reset();
+    BoardDrawing.Kill();
+    PathGlow.Kill();
+    Tokens.Kill();
+    PowerEffects.Kill();
+    Effects.Kill();
+    Full.Kill();
+    for (auto* sound : {&Click, &Boom, &Paint, &Error, &DealSnd, &Score, &Fail}) sound->reset();
+    if (GameMenu != nullptr) GameMenu->Kill();
+}
+
+void TGameScreen::WireHooks() {
+    TPlayHooks& hooks = Level->Play.Hooks;
+    const TMachine& machine = Level->Play.Machine;
+    hooks.DealStarted = [this](int) { PlaySound(DealSnd); };
+    hooks.LineRemoved = [this, &machine](const TLineRemoval& removal) {
+        PlaySound(Score);
+        Effects.LineRemoved(removal, machine.MachineFill);
+    };
+    hooks.MoverLeftCell = [this](int x, int y) { Effects.Trail(x, y); };
+    hooks.VortexSweep = [this] { PlaySound(Click); };
+    hooks.PowerStarted = [this](int power) {
+        if (power == PowerPalette) PlaySound(Paint);
+        if (power == PowerBomb) PlaySound(Boom);
+    };
+    hooks.PowerRefused = [this] { PlaySound(Error); };
+    hooks.PowerPaid = [this, &machine](int, int burst) {
+        Effects.DrainBurst(burst, machine.MachineFill);
+    };
+    hooks.MachineEmptyingStep = [this] { PlaySound(Fail); };
+    hooks.LevelLost = [this] { LevelLost(); };
+    hooks.GameOverScreen = [this] { HandOver(GameOverScreen); };
+    hooks.LevelWon = [this] { LevelWon(); };
+}
+
+void TGameScreen::PlaySound(const std::shared_ptr<TGameSound>& sound) const {
+    if (sound && Game->Channels) Game->Channels->PlayGameSound(*sound, nullptr, 1, 0);
+}
+
+void TGameScreen::HandOver(TScreen* destination) const {
+    if (destination == nullptr) return;
+    Game->DestinationTScreen = destination;
+    Game->GameFade->Init(static_cast<float>(EscapeFadeLength), 1, nullptr, 1, 0);
+}
+
+void TGameScreen::LevelWon() {
+    const TMachine& machine = Level->Play.Machine;
+    Player.TimeTaken = machine.TimeTaken;
+    ProgressLevelWon(Player, machine.LevelScore, *Best);
+}
+
+void TGameScreen::LevelLost() {
+    Player.TimeTaken = Level->Play.Machine.TimeTaken;
+    ProgressLevelLost(Player);
+}
+
+void TGameScreen::GameStart() {
+    ProgressGameStart(Player, Game->CurrentProfile.get());
+}
+
+void TGameScreen::Logic() {
+    if (GameMenu != nullptr) GameMenu->Logic();
+    if (!Level) return;
+    TMachine& machine = Level->Play.Machine;
+    if (GameMenuOpen()) {
+        Level->Preview.logic(Delta);
+        Effects.Move();
+        return;
+    }
+    TScreen::Logic();
+
+    // Once the machine is full nothing moves in it any more: no surface, no glow.
+    const bool full = machine.Full();
+    TPassInput input;
+    input.Delta = Delta;
+    input.MouseX = Game->Mouse->x;
+    input.MouseY = Game->Mouse->y;
+    input.MouseHit = Game->Mouse->h1 > 0;
+    input.Now = Clock();
+    Level->Logic(input);
+
+    Player.TimeTaken = machine.TimeTaken;
+    if (Level->Powers.Active != 0) Tokens.Logic(Delta);
+    if (!full) {
+        if (Level->Play.Selection.JustSelected) PathGlow.Init();
+        PathGlow.Manage(Delta);
+        Effects.Surface(Delta, machine.MachineFill);
+    }
+    if (Level->LevelTime) Full.Logic(Delta, machine);
+    Effects.Move();
+    if (Menu && Menu->Clicked(MenuButton)) ShowGameMenu(1);
+}
+
+void TGameScreen::Draw() {
+    // The background only: the menu button goes over the board's effects, below the
+    // celebration.
+    media::SetBlend(media::SOLIDBLEND);
+    if (Image) {
+        media::DrawImageFrame(Image, 0, 0, 0);
+    } else {
+        media::Cls();
+    }
+    media::SetBlend(media::ALPHABLEND);
+    if (!Level) return;
+    const TPlayState& play = Level->Play;
+    const bool colourBlind = ColourBlind();
+    if (play.Selection.SelectedValue != 0) PathGlow.Draw(play.Selection);
+    BoardDrawing.DrawPreview(Level->Preview, play.BoardState, colourBlind);
+    BoardDrawing.DrawBoard(play.BoardState, play.Machine.MachineFill, colourBlind);
+    Tokens.Draw(Level->Powers, Game->Mouse->x, Game->Mouse->y);
+
+    Effects.DrawUnderMover();
+    if (play.Selection.PieceMoving) BoardDrawing.DrawMover(Level->Mover, colourBlind);
+    Effects.DrawOverMover();
+    PowerEffects.Draw(Level->Bomb, Level->Palette);
+
+    HudDraw();
+    if (Menu) Menu->Draw(0, 0);
+    if (Level->LevelTime) Full.Draw();
+    if (GameMenu != nullptr) GameMenu->Draw();
+}
+
+void TGameScreen::HudDraw() const {
+    if (!FontMedium || !Level) return;
+    media::SetBlend(media::ALPHABLEND);
+    TextShadowX = HudShadowOffset;
+    TextShadowY = HudShadowOffset;
+    TextShadowAlpha = HudShadowAlpha;
+    const std::string label =
+        Level->Play.TutorialGame ? "Tutorial" : "Level : " + std::to_string(Level->Play.Level);
+    FontMedium->DrawAlignedWithShadow(label, 114, 477, 1, 1, 1);
+    FontMedium->DrawAlignedWithShadow("Score :", 37, 440, 0, 1, 1);
+    FontMedium->DrawAlignedWithShadow(std::to_string(Level->Play.Machine.LevelScore), 132, 440, 0,
+                                      1, 1);
+}
+
+int TGameScreen::SetEscDestination() {
+    Game->DestinationTScreen = TitleScreen != nullptr ? TitleScreen : Game->ExitScreen.get();
+    return 0;
+}
+
+void TGameScreen::AddState(JsonObject& state) const {
+    TScreen::AddState(state);
+    if (!Level) return;
+    const TPlayState& play = Level->Play;
+    const TMachine& machine = play.Machine;
+    const TSelection& selection = play.Selection;
+    state.Set("Level", play.Level);
+    state.SetRaw("Board", BoardJson(play.BoardState.Board));
+    state.Set("PiecesOnBoard", play.BoardState.PiecesOnBoard);
+    state.Set("MachineFill", static_cast<double>(machine.MachineFill));
+    state.Set("PendingFill", static_cast<double>(machine.PendingFill));
+    state.Set("PendingDrain", static_cast<double>(machine.PendingDrain));
+    state.Set("LevelScore", machine.LevelScore);
+    state.Set("LineStreak", Level->Lines.LineStreak);
+    state.Set("Next3", Values(Level->Preview.Next3));
+    state.Set("Last3", Values(Level->Preview.Last3));
+    state.Set("NextScale", static_cast<double>(Level->Preview.NextScale));
+    state.Set("SelectedX", selection.SelectedX);
+    state.Set("SelectedY", selection.SelectedY);
+    state.Set("SelectedValue", selection.SelectedValue);
+    state.Set("PieceMoving", selection.PieceMoving ? 1 : 0);
+    state.Set("DealtToCheck", play.BoardState.DealtToCheck);
+    state.Set("VOFF", Level->Powers.VOFF);
+    state.Set("POFF", Level->Powers.POFF);
+    state.Set("BOFF", Level->Powers.BOFF);
+    state.Set("Active", Level->Powers.Active);
+    state.Set("MachineEmptying", machine.MachineEmptying ? 1 : 0);
+    state.Set("TimeTaken", static_cast<double>(machine.TimeTaken));
+}

@@ -1,0 +1,84 @@
+#pragma once
+// The screen on which a level is played. It drives the rules of the level pass by pass, turns
+// their events into sounds and particles, draws the board, the machine, the tokens and the head-up
+// display, and books the level's result in the player's record and the best results.
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "game/TBoardDrawing.h"
+#include "game/TFull.h"
+#include "game/TLevel.h"
+#include "game/TMediaRandom.h"
+#include "game/TPathGlow.h"
+#include "game/TPlayEffects.h"
+#include "game/TPowerEffects.h"
+#include "game/TPowerTokens.h"
+#include "host/TScreen.h"
+#include "presentation/TGameSound.h"
+#include "screens/TPlayer.h"
+#include "screens/TSaveBest.h"
+
+class TGameScreen : public TScreen {
+public:
+    TGameScreen();
+
+    // The current player's progress; every other screen reads the level, score and times here.
+    TPlayer Player;
+    std::optional<TSaveBest> Best;
+    // The level being played; made afresh by every level start.
+    std::unique_ptr<TLevel> Level;
+
+    TBoardDrawing BoardDrawing;
+    TPathGlow PathGlow;
+    TPowerTokens Tokens;
+    TPowerEffects PowerEffects;
+    TPlayEffects Effects;
+    TFull Full;
+
+    std::shared_ptr<TGameSound> Click;
+    std::shared_ptr<TGameSound> Boom;
+    std::shared_ptr<TGameSound> Paint;
+    std::shared_ptr<TGameSound> Error;
+    std::shared_ptr<TGameSound> DealSnd;
+    std::shared_ptr<TGameSound> Score;
+    std::shared_ptr<TGameSound> Fail;
+
+    // Where the level hands over; start-up sets them. A hand-over without one does nothing.
+    TScreen* LevelCompleteScreen = nullptr;
+    TScreen* GameOverScreen = nullptr;
+    TScreen* TitleScreen = nullptr;
+
+    // The in-game menu drawn over the frozen board: its logic runs before the screen's own every
+    // pass, and while it is open only the deal animation and the particles go on.
+    TScreen* GameMenu = nullptr;
+    std::function<bool()> GameMenuOpen = [] { return false; };
+    std::function<void(int playSound)> ShowGameMenu = [](int) {};
+
+    // The millisecond clock of the few waits measured in real time; tests replace it.
+    std::function<double()> Clock;
+
+    void Load() override;
+    void Start() override;
+    void CoreStart() override;
+    void Kill() override;
+    void Logic() override;
+    void Draw() override;
+    int SetEscDestination() override;
+    void AddState(JsonObject& state) const override;
+
+    // "Play" on the title screen: a fresh record resuming where the current profile left off.
+    void GameStart();
+    void HudDraw() const;
+    bool ColourBlind() const { return Player.SaveData.colorblind != 0; }
+
+private:
+    void WireHooks();
+    void PlaySound(const std::shared_ptr<TGameSound>& sound) const;
+    void HandOver(TScreen* destination) const;
+    void LevelWon();
+    void LevelLost();
+
+    TMediaRandom Random;
+};

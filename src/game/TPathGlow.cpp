@@ -1,0 +1,56 @@
+#include "game/TPathGlow.h"
+
+#include "game/Cells.h"
+#include "presentation/TImageBank.h"
+
+namespace {
+
+constexpr int GlowFrame = 10;
+
+}  // namespace
+
+void TPathGlow::Load() {
+    imgZindles = ImageBank.Find("zindles");
+    imgSelect = ImageBank.Find("select");
+    imgDot = ImageBank.Find("dot");
+    SelectRot = 0;
+    Init();
+}
+
+void TPathGlow::Kill() {
+    imgZindles.reset();
+    imgSelect.reset();
+    imgDot.reset();
+}
+
+void TPathGlow::Init() {
+    Glow.Init(0, 180, 0.7f);
+}
+
+void TPathGlow::Manage(float delta) {
+    Glow.Manage();
+    SelectRot += delta;
+}
+
+void TPathGlow::Draw(const TSelection& selection) const {
+    if (!imgZindles || !OnBoard(selection.SelectedX, selection.SelectedY)) return;
+    media::SetBlend(media::LIGHTBLEND);
+    media::SetAlpha((Glow.ratio / 2 + 0.2f) / 2.1f);
+    media::SetColor(140, 100, 0);
+    for (int x = 0; x < BoardSize; ++x) {
+        for (int y = 0; y < BoardSize; ++y) {
+            if (!selection.Dots[x][y]) continue;
+            const float cx = CellCentreX(x);
+            const float cy = CellCentreY(y);
+            media::DrawImageFrame(imgZindles->image, cx, cy, GlowFrame);
+            media::DrawImageFrame(imgDot->image, cx, cy, 0);
+        }
+    }
+    media::SetColor(255, 255, 255);
+    media::SetAlpha(1);
+    media::SetBlend(media::ALPHABLEND);
+    media::SetDrawRotation(SelectRot);
+    media::DrawImageFrame(imgSelect->image, CellCentreX(selection.SelectedX),
+                          CellCentreY(selection.SelectedY), 0);
+    media::SetDrawRotation(0);
+}

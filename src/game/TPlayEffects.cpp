@@ -1,0 +1,156 @@
+#include "game/TPlayEffects.h"
+
+#include <algorithm>
+#include <string>
+
+#include "game/Cells.h"
+#include "game/LevelTables.h"
+#include "media/Media.h"
+#include "presentation/Names.h"
+#include "presentation/ParticleLists.h"
+#include "presentation/TImageBank.h"
+
+namespace {
+
+// Where the machine's bubbles rise, the second popup shows and the drain pieces leave.
+constexpr int MachineX = 113;
+constexpr int BurstX = 116;
+constexpr int BurstSpread = 45;
+constexpr int BurstY = 294;
+constexpr int SurfaceY = 301;
+constexpr int DrainY = 320;
+constexpr float StreakPopupX = 220;
+constexpr float StreakPopupY = 450;
+constexpr int FirstPopup = 5;
+constexpr int LastCountPopup = 20;
+
+// Random 0..1 with 0 standing for -1: the way a bubble turns.
+int Sign() {
+    return media::RandomInt(0, 1) == 0 ? -1 : 1;
+}
+
+float Whole(float value) {
+    return static_cast<float>(static_cast<int>(value));
+}
+
+}  // namespace
+
+void TPlayEffects::Load() {
+    imgBubble = ImageBank.Find("particle1");
+    imgTrail = ImageBank.Find("particle2");
+    imgRing = ImageBank.Find("particlering");
+    imgScore.fill(nullptr);
+    for (int n = FirstPopup; n <= LastCountPopup; ++n) {
+        imgScore[n] = ImageBank.Find("score" + std::to_string(n));
+    }
+    for (int n = 30; n <= 50; n += 10) imgScore[n] = ImageBank.Find("score" + std::to_string(n));
+    for (int k = 0; k < DrainImages; ++k) imgDrain[k] = BuildDrainImage(k);
+    SurfaceCounter = 0;
+}
+
+std::shared_ptr<TGameImage> TPlayEffects::BuildDrainImage(int k) {
+    const std::string name = "bparticles" + std::to_string(k);
+    const auto next = ImageBank.Find("next");
+    if (!next || !next->image) return nullptr;
+    // A copy of one preview frame, so the particle draws a whole image rather than a strip.
+    const media::Pixmap* frame = media::LockImage(next->image, k + FirstFlavour);
+    if (frame == nullptr) return nullptr;
+    const media::Pixmap pixels = *frame;
+    media::UnlockImage(next->image, k + FirstFlavour);
+    const media::Image copy = media::ImageFromPixmap(pixels, -1);
+    if (!copy) return nullptr;
+    auto image = TGameImage::CreateFromImage(copy, UpperCase(name), 1);
+    ImageBank.Images[image->name] = image;
+    return image;
+}
+
+void TPlayEffects::Kill() {
+    imgBubble.reset();
+    imgTrail.reset();
+    imgRing.reset();
+    imgScore.fill(nullptr);
+    imgDrain.fill(nullptr);
+}
+
+void TPlayEffects::Clear() {
+    for (auto* list : {&DrainParticles, &ScoreParticles, &RingParticles, &BurstParticles,
+                       &SurfaceParticles, &TrailParticles}) {
+        if (*list) (*list)->KillAll();
+    }
+    SurfaceCounter = 0;
+}
+
+void TPlayEffects::Trail(int cellX, int cellY) {
+    TrailParticles->AddNew(CellCentreX(cellX), CellCentreY(cellY), imgTrail, 0, 0, 0, 3000, 0, 0, 0,
+                           1.5f, -0.012f, 0, 0);
+}
+
+void TPlayEffects::Popup(int imageNumber, float x, float y) {
+    const auto& image = imgScore[std::clamp(imageNumber, 0, static_cast<int>(imgScore.size()) - 1)];
+    if (!image) return;
+    ScoreParticles->AddNew(x, y, image, 0, -0.1f, 0, 1500, 0, 0, 1, 1, 0, 0, 0);
+}
+
+void TPlayEffects::BurstBubble(float machineFill) {
+    const float x = static_cast<float>(BurstX + media::RandomInt(-BurstSpread, BurstSpread));
+    const float y = Whole(BurstY - machineFill);
+    const int sign = Sign();
+    const float scale = media::RandomFloat(0.3f, 2);
+    const float turn = media::RandomFloat(0.5f, 3);
+    const float dy = media::RandomFloat(-1.5f, 0);
+    const float dx = media::RandomFloat(-2, 2);
+    BurstParticles->AddNew(x, y, imgBubble, dx, dy, 0.01f, 1000, 1, sign, turn, scale, 0, 0, 0);
+}
+
+void TPlayEffects::LineRemoved(const TLineRemoval& removal, float machineFill) {
+    Popup(std::min(removal.PopupImage, LastCountPopup), CellCentreX(removal.OriginX),
+          CellCentreY(removal.OriginY));
+    if (removal.StreakBonus > 0) Popup(removal.StreakBonus, StreakPopupX, StreakPopupY);
+    for (const auto& cell : removal.Cells) {
+        RingParticles->AddNew(CellCentreX(cell[0]), CellCentreY(cell[1]), imgRing, 0, 0, 0, 1000, 1,
+                              0, 0, 0.3f, 0.012f, 0, 0);
+    }
+    for (int i = 0; i < BurstBubbles; ++i) BurstBubble(machineFill);
+}
+
+void TPlayEffects::Surface(float delta, float machineFill) {
+    SurfaceCounter += delta;
+    if (SurfaceCounter < SurfaceEvery) return;
+    SurfaceCounter = 0;
+    const int fill = std::clamp(static_cast<int>(machineFill), 0, MachineFull);
+    const int spread = GlobeHalfWidth()[fill] - 1;
+    const float x = static_cast<float>(MachineX + media::RandomInt(-spread, spread));
+    const float y = Whole(SurfaceY - machineFill);
+    const int sign = Sign();
+    const float scale = media::RandomFloat(0.3f, 0.5f);
+    const float turn = media::RandomFloat(0.3f, 0.6f);
+    SurfaceParticles->AddNew(x, y, imgBubble, 0, 0, 0, 1000, 1, sign, turn, scale, 0, 0, 0);
+}
+
+void TPlayEffects::DrainBurst(int count, float machineFill) {
+    const float y = Whole(DrainY - machineFill);
+    for (int k = 0; k < std::min(count, DrainImages); ++k) {
+        if (!imgDrain[k]) continue;
+        const float dy = media::RandomFloat(-1.5f, 0);
+        const float dx = media::RandomFloat(-1.6f, 1.6f);
+        DrainParticles->AddNew(MachineX, y, imgDrain[k], dx, dy, 0.02f, 2000, 0, 1, 0, 1, 0, 0, 0);
+    }
+}
+
+void TPlayEffects::Move() {
+    for (auto* list : {&DrainParticles, &ScoreParticles, &RingParticles, &BurstParticles,
+                       &SurfaceParticles, &TrailParticles}) {
+        if (*list) (*list)->Move();
+    }
+}
+
+void TPlayEffects::DrawUnderMover() {
+    if (TrailParticles) TrailParticles->Draw();
+}
+
+void TPlayEffects::DrawOverMover() {
+    for (auto* list :
+         {&ScoreParticles, &RingParticles, &SurfaceParticles, &BurstParticles, &DrainParticles}) {
+        if (*list) (*list)->Draw();
+    }
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The particles that decorate play: the trail of the carried piece, popups and rings where lines
+// vanish, bubbles when the machine gains pieces and on its surface, and the pieces that fly out
+// of it when a power is paid for. They change nothing in the rules.
+
+#include <array>
+#include <memory>
+
+#include "game/TLineRemoval.h"
+#include "presentation/TGameImage.h"
+
+class TPlayEffects {
+public:
+    // Bubbles in one burst when removed pieces enter the machine.
+    static constexpr int BurstBubbles = 120;
+    // Logic steps between two surface bubbles.
+    static constexpr float SurfaceEvery = 1.2f;
+    static constexpr int DrainImages = 10;
+
+    std::shared_ptr<TGameImage> imgBubble;
+    std::shared_ptr<TGameImage> imgTrail;
+    std::shared_ptr<TGameImage> imgRing;
+    // "score5" .. "score20" by count, and "score10" .. "score50" for the streak.
+    std::array<std::shared_ptr<TGameImage>, 51> imgScore{};
+    // "bparticles0" .. "bparticles9": the preview's flavours and rainbow.
+    std::array<std::shared_ptr<TGameImage>, DrainImages> imgDrain{};
+    float SurfaceCounter = 0;
+
+    // Fetches the images and makes the drain pieces from the preview strip.
+    void Load();
+    void Kill();
+    // Empties the six lists the play screen uses.
+    void Clear();
+
+    void Trail(int cellX, int cellY);
+    void LineRemoved(const TLineRemoval& removal, float machineFill);
+    void Surface(float delta, float machineFill);
+    void DrainBurst(int count, float machineFill);
+
+    void Move();
+    // The trail goes under the carried piece, everything else over it.
+    void DrawUnderMover();
+    void DrawOverMover();
+
+private:
+    void Popup(int imageNumber, float x, float y);
+    void BurstBubble(float machineFill);
+    std::shared_ptr<TGameImage> BuildDrainImage(int k);
+};

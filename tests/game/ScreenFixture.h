@@ -1,0 +1,129 @@
+#pragma once
+// The play screen run headless: the real pictures and sounds of the build's Data folder, a host
+// at the normal 5 ms step, a clock that follows the passes, and clicks at screen coordinates.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "BoardPicture.h"
+#include "game/GameResources.h"
+#include "game/TGameScreen.h"
+#include "host/TFixedRateLogic.h"
+#include "host/TGame.h"
+#include "media/Media.h"
+#include "presentation/Fonts.h"
+#include "presentation/ParticleLists.h"
+#include "presentation/TGameFade.h"
+#include "presentation/TImageBank.h"
+#include "presentation/TMousePointer.h"
+#include "presentation/TSoundBank.h"
+
+namespace game_screen_test {
+
+inline std::string DataFolder() {
+    return std::string(QUILLOX_BUILD_DIR) + "/Data/";
+}
+
+// A screen that only counts how often play hands over to it.
+struct TargetScreen : TScreen {};
+
+class ScreenFixture : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        ASSERT_TRUE(media::Init({true}));
+        ASSERT_TRUE(media::OpenDisplay(800, 600, 0, 60));
+        CreateParticleLists();
+        ImageBank.SetPath(DataFolder() + "graphics/");
+        SoundBank.SetPath(DataFolder() + "sound/");
+        LoadGameSounds();
+        LoadGameImages();
+        FontMedium = TBitmapFont::Create(DataFolder() + "fonts/font_md", -1);
+    }
+    static void TearDownTestSuite() {
+        FontMedium.reset();
+        ImageBank.Clear();
+        SoundBank.Clear();
+        KillParticleLists();
+        media::Shutdown();
+    }
+
+    void SetUp() override {
+        Host = std::make_unique<TGame>();
+        Host->FixedRateLogic.MS = 5.0f;
+        Host->CurrentSpeed = 1.0f;
+        Host->Particles = 100;
+        // Screen fades end at once: the host's loop, which would run them, is not running.
+        Host->Fade = 0;
+        Host->ImagePath = DataFolder() + "graphics/";
+        Host->MenuPath = DataFolder() + "menus/";
+        Host->SoundPath = DataFolder() + "sound/";
+        Host->SeedOverride = 11;
+        Shared = std::filesystem::temp_directory_path() /
+                 ("quillox-play-" + std::to_string(::getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(Shared);
+        std::filesystem::create_directories(Shared);
+        Host->SubPath = Shared.string() + "/";
+        Host->ChannelsCreate(16);
+        Delta = 1.0f;
+        Screen = std::make_unique<TGameScreen>();
+        Screen->Clock = [this] { return Now; };
+        Screen->LevelCompleteScreen = &LevelComplete;
+        Screen->GameOverScreen = &GameOver;
+    }
+    void TearDown() override {
+        if (Screen) Screen->Kill();
+        Screen.reset();
+        Host->ChannelsKill();
+        Host.reset();
+        std::filesystem::remove_all(Shared);
+    }
+
+    // Loads and starts level `level`, optionally on a board of its own.
+    void StartLevel(int level, const std::vector<std::string>& rows = {}) {
+        Screen->Player.Level = level;
+        Screen->Load();
+        Screen->Start();
+        if (!rows.empty()) SetBoard(Board(), rows);
+    }
+
+    void Pass(bool hit = false, int x = 0, int y = 0) {
+        Host->Mouse->x = x;
+        Host->Mouse->y = y;
+        if (hit) {
+            Host->Mouse->ButtonDown(1);
+            Host->Mouse->ButtonUp(1);
+        }
+        Delta = 1.0f;
+        Screen->Logic();
+        Host->Mouse->ClearMouseHit();
+        Now += 5;
+    }
+    void Passes(int n) {
+        for (int i = 0; i < n; ++i) Pass();
+    }
+    void ClickCell(int x, int y) { Pass(true, 264 + 60 * x, 60 + 60 * y); }
+    template <typename Condition>
+    bool RunUntil(Condition condition, int limit = 5000) {
+        for (int i = 0; i < limit && !condition(); ++i) Pass();
+        return condition();
+    }
+
+    TLevel& L() { return *Screen->Level; }
+    TBoardState& Board() { return Screen->Level->Play.BoardState; }
+    TMachine& Machine() { return Screen->Level->Play.Machine; }
+    TPlayEffects& Effects() { return Screen->Effects; }
+
+    std::unique_ptr<TGame> Host;
+    std::unique_ptr<TGameScreen> Screen;
+    TargetScreen LevelComplete;
+    TargetScreen GameOver;
+    std::filesystem::path Shared;
+    double Now = 100000;
+};
+
+}  // namespace game_screen_test
