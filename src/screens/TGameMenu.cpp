@@ -1,0 +1,155 @@
+#include "screens/TGameMenu.h"
+
+#include "host/TGame.h"
+#include "presentation/TChannelArray.h"
+#include "presentation/TMenu.h"
+#include "presentation/TMousePointer.h"
+#include "screens/PlayLaunch.h"
+#include "screens/Progress.h"
+#include "store/TProfile.h"
+#include "system/ScreenSize.h"
+
+namespace {
+
+constexpr int KeyEscape = 27;
+constexpr float FadeMs = 200;
+constexpr float BackdropAlpha = 0.5f;
+
+void PlayOnHost(const TGameSound& sound) {
+    if (Game->Channels) {
+        Game->Channels->PlayGameSound(sound, nullptr, 1, 0);
+    } else {
+        Game->GameSoundPlay(Game->SpecialChannel, sound, 0);
+    }
+}
+
+}  // namespace
+
+void TGameMenu::Load() {
+    Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 10);
+    Menu->SetShadow(1, 3, 3, 0.4f);
+    Menu->AddQuick("resume", "")->OKButton = 1;
+    if (OptionsScreen != nullptr) Menu->AddQuick("options", "");
+    if (InstructionsScreen != nullptr) Menu->AddQuick("instructions", "");
+    Menu->AddQuick("saveandexit", "");
+    Menu->Centre();
+    ActivateSound = TGameSound::Create(Game->SoundPath + "buttonclick.wav", 0);
+    DeactivateSound.reset();
+    FadeIn.Init(FadeMs, 0, 0, 0);
+    FadeOut.Init(FadeMs, 0, 0, 0);
+    Active = 0;
+}
+
+void TGameMenu::Kill() {
+    TScreen::Kill();
+    ActivateSound.reset();
+    DeactivateSound.reset();
+    FadeIn.Clear();
+    FadeOut.Clear();
+    Active = 0;
+}
+
+void TGameMenu::Show(int playSound) {
+    if (!Menu) return;
+    Active = 1;
+    Menu->ClearStates();
+    MouseState = Game->Mouse->Active;
+    Game->Mouse->On();
+    if (playSound && ActivateSound) PlayOnHost(*ActivateSound);
+    FadeOut.Clear();
+    FadeIn.Reset();
+    ClearAllInput();
+}
+
+void TGameMenu::Hide() {
+    if (!MouseState) Game->Mouse->Off();
+    // A half-finished fade-in turns into a half-finished fade-out.
+    const float shown = FadeIn.Active ? FadeIn.GetRatioInv() : 1.0f;
+    FadeIn.Stop();
+    if (shown <= 0) {
+        Active = 0;
+    } else {
+        FadeOut.Reset();
+        FadeOut.Counter = shown * FadeOut.Length[0];
+    }
+    if (DeactivateSound) PlayOnHost(*DeactivateSound);
+    ClearAllInput();
+}
+
+void TGameMenu::Logic() {
+    if (!Menu) return;
+    if (Active) {
+        FadeIn.Manage();
+        if (FadeOut.Active && FadeOut.Manage()) {
+            Active = 0;
+            return;
+        }
+        if (!FadeOut.Active) TScreen::Logic();
+    }
+    if (FadeOut.Active) {
+        // Escape while the menu closes is swallowed, so it cannot reopen the menu afterwards.
+        Game->EscapeHitFlags[KeyEscape] = 0;
+        return;
+    }
+
+    if (Game->EscapeHitFlags[KeyEscape]) {
+        Game->EscapeHitFlags[KeyEscape] = 0;
+        if (!Active) {
+            Show(1);
+        } else {
+            Game->EscapeSoundPlay();
+            Hide();
+        }
+        return;
+    }
+    if (!Active) return;
+
+    if (Menu->Clicked("resume")) {
+        Hide();
+    } else if (Menu->Clicked("options")) {
+        Visit(OptionsScreen);
+    } else if (Menu->Clicked("instructions")) {
+        Visit(InstructionsScreen);
+    } else if (Menu->Clicked("saveandexit")) {
+        SaveAndExit();
+    }
+}
+
+void TGameMenu::Visit(TScreen* screen) {
+    if (screen == nullptr) return;
+    if (PlayScreen != nullptr) {
+        PlayScreen->StopKill = 1;
+        PlayScreen->StopInit = 1;
+        screen->Destination = PlayScreen;
+    }
+    FadeOutTo(screen);
+}
+
+void TGameMenu::SaveAndExit() {
+    ProgressSaveAndExit(Game->CurrentProfile.get());
+    // The board is given up: the next game starts the level afresh.
+    if (PlayScreen != nullptr) PlayScreen->ResetStops();
+    FadeOutTo(TitleScreen != nullptr ? TitleScreen : Game->ExitScreen.get());
+}
+
+void TGameMenu::Draw() {
+    if (!Active || !Menu) return;
+    float backdrop = BackdropAlpha;
+    float menuAlpha = 1;
+    if (FadeIn.Active) {
+        backdrop = BackdropAlpha * FadeIn.GetRatioInvSine();
+        menuAlpha = FadeIn.GetRatioInv();
+    } else if (FadeOut.Active) {
+        backdrop = BackdropAlpha * FadeOut.GetRatioSine();
+        menuAlpha = FadeOut.GetRatio();
+    }
+    media::SetBlend(media::ALPHABLEND);
+    media::SetColor(0, 0, 0);
+    media::SetAlpha(backdrop);
+    media::DrawRect(0, 0, ScreenWidth, ScreenHeight);
+    media::SetColor(255, 255, 255);
+    media::SetAlpha(1);
+    Menu->SetAlpha(menuAlpha);
+    Menu->Draw(0, 0);
+    Menu->SetAlpha(1);
+}

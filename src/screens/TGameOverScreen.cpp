@@ -1,0 +1,50 @@
+#include "screens/TGameOverScreen.h"
+
+#include <string>
+
+#include "host/TGame.h"
+#include "presentation/Fonts.h"
+#include "presentation/TShadow.h"
+#include "screens/PlayLaunch.h"
+#include "screens/Progress.h"
+#include "screens/TPlayer.h"
+#include "screens/TimeText.h"
+#include "store/TProfile.h"
+#include "system/ScreenSize.h"
+
+void TGameOverScreen::Load() {
+    LoadFurniture("background3.png", "gameover");
+}
+
+void TGameOverScreen::Start() {
+    Results.Lines.clear();
+    if (Player != nullptr) {
+        // The record keeps its score and time for this screen; the profile starts again.
+        ProgressGameOver(*Player, Game->CurrentProfile.get());
+        Results.Set({{"Final Score", std::to_string(Player->Score)},
+                     {"Total Time", TicksAsTime(Player->TotalTimeTaken, Game->FixedRateLogic.MS)},
+                     {"Level Reached", std::to_string(Player->Level)}},
+                    ResultsY);
+    }
+    StartAndFadeIn();
+}
+
+TScreen* TGameOverScreen::NextScreen() const {
+    return Player != nullptr ? PlayScreen : nullptr;
+}
+
+void TGameOverScreen::BeforeLeaving() {
+    NewGameFromProfile(*Player);
+}
+
+int TGameOverScreen::SetEscDestination() {
+    Game->DestinationTScreen = TitleScreen != nullptr ? TitleScreen : Game->ExitScreen.get();
+    return 0;
+}
+
+void TGameOverScreen::DrawNotes() const {
+    if (!FontMedium || Player == nullptr) return;
+    TShadow::Create(1, 1, 0.6f).ApplyToText();
+    media::SetColor(255, 255, 255);
+    FontMedium->DrawAlignedWithShadow("Click to play again", ScreenWidth / 2, 440, 1, 1, 1);
+}

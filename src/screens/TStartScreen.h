@@ -1,0 +1,23 @@
+#pragma once
+// Stands in for the title screen at start-up and whenever a game ends: the title picture, a
+// greeting for the current player, the level and score the player will resume with, and a
+// "playgame" button (Enter, Space or a click anywhere) that starts play there. Escape ends
+// the program.
+
+#include "host/TScreen.h"
+
+class TPlayer;
+
+class TStartScreen : public TScreen {
+public:
+    // Set at start-up: the play screen's player record and the play screen.
+    TPlayer* Player = nullptr;
+    TScreen* PlayScreen = nullptr;
+
+    TStartScreen() { name = "start"; }
+
+    void Load() override;
+    void Start() override;
+    void Logic() override;
+    void Draw() override;
+};
