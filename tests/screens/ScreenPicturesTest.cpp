@@ -1,0 +1,106 @@
+// Each screen drawn on the headless canvas and kept as a PNG beside the build for a look by
+// eye; the checks catch an overlay or text that is not drawn at all.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "ScreenHost.h"
+#include "screens/Progress.h"
+#include "screens/TGameOverScreen.h"
+#include "screens/TLevelCompleteScreen.h"
+#include "screens/TSaveBest.h"
+#include "screens/TStartScreen.h"
+
+namespace {
+
+using screen_test::ScreenHost;
+
+const auto* const kMedia = ::testing::AddGlobalTestEnvironment(new screen_test::ScreensEnvironment);
+
+// Draws the current screen as the host does and keeps the frame as a PNG.
+media::Pixmap Picture(const ScreenHost& host, const std::string& name) {
+    host.game->CurrentTScreen->Draw();
+    media::Pixmap frame = media::GrabPixmap(0, 0, 800, 600);
+    const auto folder = std::filesystem::path(QUILLOX_BUILD_DIR) / "screen-pictures";
+    std::filesystem::create_directories(folder);
+    const auto png = media::EncodePNG(frame);
+    std::ofstream(folder / (name + ".png"), std::ios::binary)
+        .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+    return frame;
+}
+
+int Brightness(std::uint32_t pixel) {
+    return static_cast<int>(((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF));
+}
+
+// Pixels of the area that differ between two frames.
+int Differing(const media::Pixmap& a, const media::Pixmap& b, int x, int y, int w, int h) {
+    int count = 0;
+    for (int row = y; row < y + h; ++row) {
+        for (int col = x; col < x + w; ++col) count += a.At(col, row) != b.At(col, row) ? 1 : 0;
+    }
+    return count;
+}
+
+TEST(ScreenPictures, TheInGameMenuDimsTheBoardAndShowsItsButtons) {
+    ScreenHost host;
+    TGameMenu menu;
+    host.Play.GameMenu = &menu;
+    host.Enter(host.Play);
+    const media::Pixmap board = Picture(host, "play-without-menu");
+    menu.Show(1);
+    host.Steps(20);
+    const media::Pixmap halfway = Picture(host, "game-menu-fading-in");
+    host.Steps(30);
+    ScreenHost::PointAt(400, 270);
+    host.Step();
+    const media::Pixmap open = Picture(host, "game-menu");
+    const int before = Brightness(board.At(20, 20));
+    EXPECT_NEAR(Brightness(open.At(20, 20)), before / 2, 6) << "half-dark backdrop";
+    EXPECT_GT(Brightness(halfway.At(20, 20)), Brightness(open.At(20, 20)));
+    EXPECT_GT(Differing(board, open, 265, 249, 270, 102), 20000) << "the buttons are drawn";
+}
+
+TEST(ScreenPictures, StartAndEndOfLevelScreens) {
+    ScreenHost host;
+    host.game->MaxLevels = 15;
+    TSaveBest best = TSaveBest::Create(host.Folder.Path());
+    host.SelectPlayer("Ann");
+    ProgressGameStart(host.Player, host.game->CurrentProfile.get());
+    TStartScreen start;
+    start.Player = &host.Player;
+    start.PlayScreen = &host.Play;
+    host.Enter(start);
+    const media::Pixmap title = Picture(host, "start");
+
+    TLevelCompleteScreen complete;
+    complete.Player = &host.Player;
+    complete.PlayScreen = &host.Play;
+    host.Player.Level = 1;
+    ProgressLevelStart(host.Player);
+    host.Player.TimeTaken = 20600;
+    ProgressLevelWon(host.Player, 734, best);
+    host.Enter(complete);
+    host.Steps(20);
+    Picture(host, "level-complete-sliding");
+    host.Steps(200);
+    const media::Pixmap won = Picture(host, "level-complete");
+
+    TGameOverScreen over;
+    over.Player = &host.Player;
+    over.PlayScreen = &host.Play;
+    ProgressLevelStart(host.Player);
+    host.Player.TimeTaken = 5000;
+    ProgressLevelLost(host.Player);
+    host.Enter(over);
+    host.Steps(200);
+    const media::Pixmap lost = Picture(host, "game-over");
+
+    // The result lines sit in the middle band, the best results below them.
+    EXPECT_GT(Differing(won, lost, 100, 182, 600, 135), 2000);
+    EXPECT_GT(Differing(won, title, 100, 395, 600, 70), 2000);
+}
+
+}  // namespace
