@@ -100,6 +100,8 @@ void TProfile::ReadBytes(std::string_view bytes) {
 
 bool TProfile::Save() {
     const std::string path = FilePath();
+    // No player chosen yet: there is nothing to keep.
+    if (Name.empty()) return false;
     if (!IsSafeProfileName(Name)) {
         ReportError("Could not create file '" + path + "'", false);
         return false;
