@@ -59,10 +59,16 @@ void LoadGameImages() {
     }
     for (const Single& s : Singles) ImageBank.Load(s.Name, "", DefaultFlags, s.Handle);
     for (int n = 5; n <= 20; ++n) {
-        ImageBank.Load("score" + std::to_string(n), "", DefaultFlags, Centred);
+        ImageBank.Load(NumberedName("score", n), "", DefaultFlags, Centred);
     }
     for (int n = 30; n <= 50; n += 10) {
-        ImageBank.Load("score" + std::to_string(n), "", DefaultFlags, Centred);
+        ImageBank.Load(NumberedName("score", n), "", DefaultFlags, Centred);
     }
-    for (int n = 2; n <= 8; ++n) ImageBank.Load("x" + std::to_string(n), "", DefaultFlags, Centred);
+    for (int n = 2; n <= 8; ++n) ImageBank.Load(NumberedName("x", n), "", DefaultFlags, Centred);
+}
+
+std::string NumberedName(const std::string& stem, int number) {
+    std::string name = stem;
+    name += std::to_string(number);
+    return name;
 }

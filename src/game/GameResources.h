@@ -3,6 +3,11 @@
 // banks' paths must be set first (SoundBank.SetPath, ImageBank.SetPath); a missing file is a
 // fatal error naming it.
 
+#include <string>
+
 void LoadGameSounds();
 // Also makes the host's "paused" sign. The mouse pointer is the host's own to load.
 void LoadGameImages();
+
+// A name followed by a number: "score5", "bparticles0".
+std::string NumberedName(const std::string& stem, int number);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "game/GameResources.h"
 #include "host/JsonObject.h"
 #include "host/TGame.h"
 #include "presentation/Fonts.h"
@@ -226,7 +227,7 @@ void TGameScreen::HudDraw() const {
     TextShadowY = HudShadowOffset;
     TextShadowAlpha = HudShadowAlpha;
     const std::string label =
-        Level->Play.TutorialGame ? "Tutorial" : "Level : " + std::to_string(Level->Play.Level);
+        Level->Play.TutorialGame ? "Tutorial" : NumberedName("Level : ", Level->Play.Level);
     FontMedium->DrawAlignedWithShadow(label, 114, 477, 1, 1, 1);
     FontMedium->DrawAlignedWithShadow("Score :", 37, 440, 0, 1, 1);
     FontMedium->DrawAlignedWithShadow(std::to_string(Level->Play.Machine.LevelScore), 132, 440, 0,

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "game/Cells.h"
+#include "game/GameResources.h"
 #include "game/LevelTables.h"
 #include "media/Media.h"
 #include "presentation/Names.h"
@@ -41,15 +42,15 @@ void TPlayEffects::Load() {
     imgRing = ImageBank.Find("particlering");
     imgScore.fill(nullptr);
     for (int n = FirstPopup; n <= LastCountPopup; ++n) {
-        imgScore[n] = ImageBank.Find("score" + std::to_string(n));
+        imgScore[n] = ImageBank.Find(NumberedName("score", n));
     }
-    for (int n = 30; n <= 50; n += 10) imgScore[n] = ImageBank.Find("score" + std::to_string(n));
+    for (int n = 30; n <= 50; n += 10) imgScore[n] = ImageBank.Find(NumberedName("score", n));
     for (int k = 0; k < DrainImages; ++k) imgDrain[k] = BuildDrainImage(k);
     SurfaceCounter = 0;
 }
 
 std::shared_ptr<TGameImage> TPlayEffects::BuildDrainImage(int k) {
-    const std::string name = "bparticles" + std::to_string(k);
+    const std::string name = NumberedName("bparticles", k);
     const auto next = ImageBank.Find("next");
     if (!next || !next->image) return nullptr;
     // A copy of one preview frame, so the particle draws a whole image rather than a strip.

@@ -1,0 +1,134 @@
+// The play screen under load: one logic pass with the particle lists full, and one whole frame
+// of a full board with a burst of bubbles in the machine, on the headless software renderer.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "game/GameResources.h"
+#include "game/TGameScreen.h"
+#include "host/TFixedRateLogic.h"
+#include "host/TGame.h"
+#include "media/Media.h"
+#include "presentation/Fonts.h"
+#include "presentation/ParticleLists.h"
+#include "presentation/TGameFade.h"
+#include "presentation/TImageBank.h"
+#include "presentation/TMousePointer.h"
+#include "presentation/TSoundBank.h"
+
+namespace {
+
+const std::string Data = std::string(QUILLOX_DATA_FOLDER) + "/";
+
+// A host, the game's pictures and sounds, and a play screen on level 8, made once.
+class PlayBench {
+public:
+    PlayBench() {
+        if (!media::Init({true}) || !media::OpenDisplay(800, 600, 0, 60)) std::abort();
+        CreateParticleLists();
+        Host = std::make_unique<TGame>();
+        Host->FixedRateLogic.MS = 5.0f;
+        Host->Particles = 100;
+        Host->Fade = 0;
+        Host->ImagePath = Data + "graphics/";
+        Host->MenuPath = Data + "menus/";
+        Host->SoundPath = Data + "sound/";
+        const auto shared = std::filesystem::temp_directory_path() / "quillox-play-bench";
+        std::filesystem::create_directories(shared);
+        Host->SubPath = shared.string() + "/";
+        Host->SeedOverride = 3;
+        ImageBank.SetPath(Host->ImagePath);
+        SoundBank.SetPath(Host->SoundPath);
+        LoadGameSounds();
+        LoadGameImages();
+        FontMedium = TBitmapFont::Create(Data + "fonts/font_md", -1);
+        Screen.Player.Level = 8;
+        Screen.Load();
+        Screen.Start();
+        Delta = 1.0f;
+    }
+
+    // Every cell taken (no lines), the machine half full, a selection, and every list the screen
+    // uses full of particles.
+    void Busy(bool fullBoard) {
+        Screen.Start();
+        TBoardState& board = Screen.Level->Play.BoardState;
+        for (int x = 0; x < BoardSize; ++x) {
+            for (int y = 0; y < BoardSize; ++y) {
+                board.Board[x][y] = FirstFlavour + (x + 2 * y) % 5;
+            }
+        }
+        if (!fullBoard) board.Board[8][8] = EMPTY;
+        board.PiecesOnBoard = board.CountOccupiedCells();
+        Screen.Level->Play.Machine.MachineFill = 70;
+        Screen.Level->Select(0, 0);
+        for (int i = 0; i < 240; ++i) Pass();  // the surface list fills up
+        TLineRemoval removal;
+        removal.OriginX = 4;
+        removal.OriginY = 4;
+        for (int x = 0; x < BoardSize; ++x) removal.Cells.push_back({x, 4});
+        removal.PopupImage = 9;
+        removal.StreakBonus = 30;
+        Screen.Effects.LineRemoved(removal, 70);
+        Screen.Effects.LineRemoved(removal, 70);
+        Screen.Effects.DrainBurst(8, 70);
+        for (int x = 0; x < BoardSize; ++x) Screen.Effects.Trail(x, 0);
+    }
+
+    void Pass() {
+        Delta = 1.0f;
+        Screen.Logic();
+    }
+
+    std::unique_ptr<TGame> Host;
+    TGameScreen Screen;
+};
+
+PlayBench& Bench() {
+    static PlayBench bench;
+    return bench;
+}
+
+size_t ParticleCount() {
+    return DrainParticles->Count() + ScoreParticles->Count() + RingParticles->Count() +
+           BurstParticles->Count() + SurfaceParticles->Count() + TrailParticles->Count();
+}
+
+void BM_LogicPassBusyScreen(benchmark::State& state) {
+    PlayBench& bench = Bench();
+    bench.Busy(false);
+    int passes = 0;
+    size_t particles = 0;
+    for (auto _ : state) {
+        if (++passes % 100 == 0) {
+            state.PauseTiming();
+            bench.Busy(false);
+            state.ResumeTiming();
+        }
+        particles += ParticleCount();
+        bench.Pass();
+    }
+    state.counters["particles"] =
+        benchmark::Counter(static_cast<double>(particles), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_LogicPassBusyScreen)->Repetitions(9)->ReportAggregatesOnly(true);
+
+void BM_FrameFullBoardWithBurst(benchmark::State& state) {
+    PlayBench& bench = Bench();
+    bench.Busy(true);
+    for (auto _ : state) {
+        bench.Screen.Draw();
+        media::Flip(0);
+    }
+    state.counters["particles"] = static_cast<double>(ParticleCount());
+}
+BENCHMARK(BM_FrameFullBoardWithBurst)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
