@@ -78,7 +78,11 @@ int TBitmapFontMetrics::ReadFnt(const std::string& text, double textureW, double
         return next < lines.size() ? lines[next++] : std::string();
     };
 
-    ScaleFactor = 1;
+    // A font read again holds only what the new file says; the gap belongs to the caller.
+    const double gap = CharGap;
+    *this = TBitmapFontMetrics();
+    CharGap = gap;
+
     std::string line = take();
     if (UpperCase(line.substr(0, 6)) == "SCALEF") {
         double factor = FieldValue(line, "scaleF=");
@@ -100,8 +104,6 @@ int TBitmapFontMetrics::ReadFnt(const std::string& text, double textureW, double
     const double texH = TextureH > 0 ? TextureH : 0;
     const auto fraction = [](double value, double size) { return size > 0 ? value / size : 0.0; };
 
-    NumChars = 0;
-    NumExtraChars = 0;
     while (next < lines.size()) {
         line = TrimLeft(take());
         if (StartsWith(line, "kerning")) break;

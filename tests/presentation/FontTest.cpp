@@ -117,6 +117,21 @@ TEST(BitmapFontReading, DamagedFilesStayInsideTheGlyphTables) {
     EXPECT_DOUBLE_EQ(empty.ScaleFactor, 1.0);
 }
 
+TEST(BitmapFontReading, ReadingAgainKeepsNothingOfTheEarlierFile) {
+    TBitmapFont font;
+    font.CharGap = 2;
+    font.ReadFnt(std::string("scaleF=0.50\n") + OwnFont);
+    EXPECT_EQ(font.ReadFnt("info\ncommon scaleW=32 scaleH=32\n"
+                           "char id=67 x=1 y=1 width=5 height=6 xadvance=7\n"),
+              1);
+    EXPECT_DOUBLE_EQ(font.ScaleFactor, 1.0);
+    EXPECT_EQ(font.ID[65], 0);
+    EXPECT_DOUBLE_EQ(font.xAdvance[65], 0) << "a glyph only the earlier file had is gone";
+    EXPECT_EQ(font.NumExtraChars, 0);
+    EXPECT_EQ(font.FindChar(8364), 0);
+    EXPECT_DOUBLE_EQ(font.StringWidth("CC"), 16) << "the gap set by the caller stays";
+}
+
 TEST(BitmapFontReading, GeneratedGameFontsDescribeTheirCharacters) {
     for (const char* name : {"font_lg", "font_md"}) {
         const auto path =
