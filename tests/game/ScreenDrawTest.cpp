@@ -97,6 +97,22 @@ TEST_F(ScreenDrawTest, TheBombAndTheBrushAtWorkDrawOverTheBoard) {
     EXPECT_NE(Checksum(234 + 60 * 5, 30, 60, 540), 0u);
 }
 
+TEST_F(ScreenDrawTest, TheCelebrationDrawsOverTheWholeScene) {
+    StartLevel(4);
+    media::Cls();
+    Screen->Draw();
+    const auto plain = Checksum(180, 250, 440, 70);
+    Machine().MachineFill = 147;
+    Machine().FanfarePending = true;
+    Machine().LevelWonPending = true;
+    ASSERT_TRUE(RunUntil([&] { return L().LevelTime; }));
+    Passes(150);
+    media::Cls();
+    Screen->Draw();
+    SaveShot("play-celebration.png");
+    EXPECT_NE(Checksum(180, 250, 440, 70), plain) << "the well-done sign has come down";
+}
+
 TEST_F(ScreenDrawTest, ColourBlindPlayersSeeTheSymbolPiecesOnTheBoardAndInThePreview) {
     StartLevel(12, {"23456789T", ".........", ".........", ".........", ".........", ".........",
                     ".........", ".........", "R........"});
