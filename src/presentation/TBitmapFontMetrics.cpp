@@ -34,9 +34,19 @@ double FieldValue(const std::string& line, const std::string& key) {
     return end == start ? std::nan("") : value;
 }
 
+// No texture, glyph or pen move reaches this many pixels; a value past it is damage, and
+// would carry text sizes and memory sums beyond what numbers can hold.
+constexpr double MaxPixels = 65536;
+
 double FieldOr(const std::string& line, const std::string& key, double fallback) {
     const double value = FieldValue(line, key);
-    return std::isfinite(value) ? value : fallback;
+    return std::isfinite(value) && std::fabs(value) <= MaxPixels ? value : fallback;
+}
+
+// A texture size from the file when it is one, else the texture's own (0 when unknown).
+double TextureSize(double fromFile, double fromTexture) {
+    if (fromFile >= 1) return fromFile;
+    return fromTexture >= 1 && fromTexture <= MaxPixels ? fromTexture : 0;
 }
 
 }  // namespace
@@ -87,21 +97,19 @@ int TBitmapFontMetrics::ReadFnt(const std::string& text, double textureW, double
     if (UpperCase(line.substr(0, 6)) == "SCALEF") {
         double factor = FieldValue(line, "scaleF=");
         if (!std::isfinite(factor)) factor = FieldValue(line, "ScaleF=");
-        // A factor that cannot scale anything leaves the font at its drawn size.
-        ScaleFactor = std::isfinite(factor) && factor > 0 ? factor : 1.0;
+        // A factor that cannot scale anything, or scales beyond any screen, leaves the font at
+        // its drawn size.
+        ScaleFactor = factor >= 1.0 / 1000 && factor <= 1000 ? factor : 1.0;
         line = take();
         if (StartsWith(line, "info")) line = take();
     } else if (!StartsWith(line, "common")) {
         line = take();
         if (StartsWith(line, "info")) line = take();
     }
-    TextureW = FieldOr(line, "scaleW=", 0);
-    TextureH = FieldOr(line, "scaleH=", 0);
-    // A damaged size would divide every glyph by zero; the texture itself knows better.
-    if (!(TextureW > 0) && textureW > 0) TextureW = textureW;
-    if (!(TextureH > 0) && textureH > 0) TextureH = textureH;
-    const double texW = TextureW > 0 ? TextureW : 0;
-    const double texH = TextureH > 0 ? TextureH : 0;
+    // A damaged size would divide every glyph by zero or blow it up; the texture itself knows
+    // better.
+    TextureW = TextureSize(FieldOr(line, "scaleW=", 0), textureW);
+    TextureH = TextureSize(FieldOr(line, "scaleH=", 0), textureH);
     const auto fraction = [](double value, double size) { return size > 0 ? value / size : 0.0; };
 
     while (next < lines.size()) {
@@ -125,10 +133,10 @@ int TBitmapFontMetrics::ReadFnt(const std::string& text, double textureW, double
         }
         const auto s = static_cast<size_t>(slot);
         ID[s] = id;
-        xPos[s] = fraction(FieldOr(line, "x=", 0), texW);
-        yPos[s] = fraction(FieldOr(line, "y=", 0), texH);
-        width[s] = fraction(FieldOr(line, "width=", 0), texW);
-        height[s] = fraction(FieldOr(line, "height=", 0), texH);
+        xPos[s] = fraction(FieldOr(line, "x=", 0), TextureW);
+        yPos[s] = fraction(FieldOr(line, "y=", 0), TextureH);
+        width[s] = fraction(FieldOr(line, "width=", 0), TextureW);
+        height[s] = fraction(FieldOr(line, "height=", 0), TextureH);
         xOffset[s] = FieldOr(line, "xoffset=", 0);
         yOffset[s] = FieldOr(line, "yoffset=", 0);
         xAdvance[s] = FieldOr(line, "xadvance=", 0);

@@ -132,6 +132,32 @@ TEST(BitmapFontReading, ReadingAgainKeepsNothingOfTheEarlierFile) {
     EXPECT_DOUBLE_EQ(font.StringWidth("CC"), 16) << "the gap set by the caller stays";
 }
 
+TEST(BitmapFontReading, OutlandishNumbersAreTakenForDamage) {
+    // Sizes no texture has, pen moves that sum past what a double holds, scales beyond any
+    // screen: each is read as missing, so measuring and the memory estimate stay plain numbers.
+    TBitmapFont font;
+    font.ReadFnt(
+        "scaleF=1e300\ninfo\ncommon scaleW=1e300 scaleH=-64\n"
+        "char id=65 x=1e308 y=2 width=9 height=12 xoffset=-1e305 yoffset=2 "
+        "xadvance=1e308\n"
+        "char id=66 x=3 y=2 width=9 height=12 xoffset=1 yoffset=2 xadvance=70000\n");
+    EXPECT_DOUBLE_EQ(font.ScaleFactor, 1.0);
+    EXPECT_DOUBLE_EQ(font.TextureW, 0);
+    EXPECT_DOUBLE_EQ(font.TextureH, 0);
+    EXPECT_EQ(font.CalcVRAM(), 4);
+    EXPECT_DOUBLE_EQ(font.xPos[65], 0);
+    EXPECT_DOUBLE_EQ(font.xOffset[65], 0);
+    EXPECT_DOUBLE_EQ(font.xAdvance[65], 0);
+    EXPECT_DOUBLE_EQ(font.xAdvance[66], 0);
+    EXPECT_DOUBLE_EQ(font.StringWidth("AABB"), 0);
+
+    // A size below one pixel would magnify every glyph past the texture.
+    font.ReadFnt("info\ncommon scaleW=0.0001 scaleH=64\nchar id=67 x=9000 y=8 xadvance=5\n");
+    EXPECT_DOUBLE_EQ(font.TextureW, 0);
+    EXPECT_DOUBLE_EQ(font.xPos[67], 0);
+    EXPECT_DOUBLE_EQ(font.yPos[67], 8.0 / 64);
+}
+
 TEST(BitmapFontReading, GeneratedGameFontsDescribeTheirCharacters) {
     for (const char* name : {"font_lg", "font_md"}) {
         const auto path =
