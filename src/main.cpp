@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "game/GameResources.h"
+#include "game/TGameScreen.h"
 #include "host/CommandLine.h"
+#include "host/JsonObject.h"
 #include "host/TGame.h"
 #include "host/TScriptPlayer.h"
 #include "media/Media.h"
@@ -16,7 +19,15 @@
 #include "presentation/TImageBank.h"
 #include "presentation/TMousePointer.h"
 #include "presentation/TSoundBank.h"
+#include "screens/PlayerSelect.h"
+#include "screens/Progress.h"
+#include "screens/TGameMenu.h"
+#include "screens/TGameOverScreen.h"
+#include "screens/TLevelCompleteScreen.h"
+#include "screens/TStartScreen.h"
+#include "store/ProfileNames.h"
 #include "store/THighScoreList.h"
+#include "store/TProfile.h"
 #include "system/ErrorReporting.h"
 #include "system/InputHelpers.h"
 #include "system/Paths.h"
@@ -25,11 +36,86 @@ namespace {
 
 const char* const kAppTitle = "Quillox v1.3 - (c) 2026 Bexholt Games";
 
+// One object of each screen, made once and reused for every visit.
+struct Screens {
+    TStartScreen Start;
+    TGameScreen Play;
+    TGameOverScreen GameOver;
+    TLevelCompleteScreen LevelComplete;
+    TGameMenu Menu;
+
+    // Who leads where; no screen loads anything yet.
+    void Wire() {
+        Menu.PlayScreen = &Play;
+        Menu.TitleScreen = &Start;
+        Play.GameMenu = &Menu;
+        Play.GameMenuOpen = [this] { return Menu.Active != 0; };
+        Play.ShowGameMenu = [this](int sound) { Menu.Show(sound); };
+        Play.LevelCompleteScreen = &LevelComplete;
+        Play.GameOverScreen = &GameOver;
+        Play.TitleScreen = &Start;
+        for (TResultScreen* result : {static_cast<TResultScreen*>(&LevelComplete),
+                                      static_cast<TResultScreen*>(&GameOver)}) {
+            result->Player = &Play.Player;
+            result->PlayScreen = &Play;
+            result->TitleScreen = &Start;
+        }
+        Start.Player = &Play.Player;
+        Start.PlayScreen = &Play;
+    }
+};
+
 struct Program {
     CommandLine Options;
     std::unique_ptr<TGame> Host;
     std::optional<TScriptPlayer> Script;
+    Screens Screen;
 };
+
+// The player remembered in the settings (or the first one on file), or the one named on the
+// command line, made current; a new name gets a new profile.
+void ChoosePlayer(Program& program) {
+    TGame& game = *program.Host;
+    TPlayer& player = program.Screen.Play.Player;
+    InstallProfileCreatedHook(player.SaveData);
+    const std::string name = program.Options.Player.empty()
+                                 ? StartupProfileName(game.ProfileName, game.ProfilePath)
+                                 : program.Options.Player;
+    if (name.empty()) return;
+    std::unique_ptr<TProfile> profile = SelectPlayer(name, game.ProfilePath, player.SaveData);
+    if (!profile) return;
+    game.CurrentProfile = std::move(profile);
+    if (game.ProfileName != name) {
+        game.ProfileName = name;
+        game.IniUpdate(1);
+    }
+}
+
+// Straight onto the play screen at the given level, as a game start and a level choice would;
+// a level the player has not reached yet is played this once without unlocking anything.
+void StartAtLevel(Program& program, int level) {
+    TGameScreen& play = program.Screen.Play;
+    play.GameStart();
+    if (!ProgressLevelChosen(play.Player, Game->CurrentProfile.get(), level)) {
+        play.Player.Level = level;
+    }
+    play.PreStart();
+}
+
+void AddPlayerState(const Program& program, JsonObject& state) {
+    const TPlayer& player = program.Screen.Play.Player;
+    JsonObject record;
+    record.Set("Level", player.Level);
+    record.Set("Unlocked", player.Unlocked);
+    record.Set("Score", player.Score);
+    record.Set("TotalTimeTaken", player.TotalTimeTaken);
+    JsonObject flags;
+    flags.Set("FirstTime", player.SaveData.FirstTime);
+    flags.Set("colorblind", static_cast<int>(player.SaveData.colorblind));
+    flags.Set("Tutorial", player.SaveData.Tutorial);
+    record.Set("SaveData", flags);
+    state.Set("Player", record);
+}
 
 [[noreturn]] void ProgramEnd() {
     TGame::MakeGoodExit();
@@ -105,6 +191,9 @@ int Run(Program& program) {
     FontLarge = TBitmapFont::Create(fontPath + "font_lg", -1);
     FontMedium = TBitmapFont::Create(fontPath + "font_md", -1);
 
+    // 15.
+    program.Screen.Wire();
+
     // 16. - 18.
     Errors().ErrorsOnScreen = 1;
     game.GraphicsCreate();
@@ -119,10 +208,26 @@ int Run(Program& program) {
     game.HighScores =
         std::make_shared<THighScoreList>(THighScoreList::Create(game.SubPath + "zindles", 12));
     game.HighScores->Load();
+    LoadGameSounds();
+    LoadGameImages();
+    ChoosePlayer(program);
+    game.SaveProfileFunction = [&game] {
+        if (game.CurrentProfile) game.CurrentProfile->Save();
+    };
+    game.MusicLoad("title.ogg", 1);
+    if (program.Options.Level > 0) {
+        StartAtLevel(program, program.Options.Level);
+    } else {
+        program.Screen.Start.PreStart();
+    }
+    game.MusicPlay(1);
+    if (!media::WindowHasFocus() && !media::Headless()) game.SuspendedEvent = 1;
 
     if (program.Script) {
         game.BeforeStepFunction = [&program] { program.Script->BeforeStep(); };
         game.BeforeFlipFunction = [&program] { program.Script->BeforeFlip(); };
+        program.Script->StateProviders.push_back(
+            [&program](JsonObject& state) { AddPlayerState(program, state); });
     }
 
     // 20. - 22.
@@ -159,6 +264,13 @@ int main(int argc, char** argv) {
     }
     static Program program;
     program.Options = *options;
+    if (!options->Player.empty() && !IsSafeProfileName(options->Player)) {
+        std::fprintf(stderr,
+                     "quillox: '%s' cannot be a player's name: use 1 to %zu letters, digits or "
+                     "blanks, without / \\ : * ? \" < > | and not starting with a dot\n",
+                     options->Player.c_str(), MaxProfileNameLength);
+        return 2;
+    }
     if (!options->ScriptFile.empty()) {
         program.Script = TScriptPlayer::Load(options->ScriptFile, error);
         if (!program.Script) {

@@ -31,6 +31,16 @@ void JsonObject::Set(const std::string& key, const std::string& value) {
     SetRaw(key, Quote(value));
 }
 
+void JsonObject::Set(const std::string& key, const JsonObject& value) {
+    // Nested objects are indented one level deeper than their parent's fields.
+    std::string text;
+    for (const char c : value.Text()) {
+        text += c;
+        if (c == '\n') text += "  ";
+    }
+    SetRaw(key, text);
+}
+
 void JsonObject::Set(const std::string& key, const std::vector<int>& values) {
     std::string text = "[";
     for (size_t i = 0; i < values.size(); ++i) {

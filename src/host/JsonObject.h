@@ -11,7 +11,7 @@ public:
     void Set(const std::string& key, double value);
     void Set(const std::string& key, const std::string& value);
     void Set(const std::string& key, const char* value) { Set(key, std::string(value)); }
-    void Set(const std::string& key, const JsonObject& value) { SetRaw(key, value.Text()); }
+    void Set(const std::string& key, const JsonObject& value);
     void Set(const std::string& key, const std::vector<int>& values);
     // value must already be valid JSON text.
     void SetRaw(const std::string& key, const std::string& value);

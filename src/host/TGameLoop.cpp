@@ -181,6 +181,8 @@ int TGame::ReadKeys() {
     if (CheckWindow() == -1) {
         if (FadeOnExit) {
             InstantExit = 0;
+            // A fade already running would refuse the exit fade and lose the close request.
+            if (GameFade->Active) GameFade->Finish();
             GameFade->Init(static_cast<float>(EscapeFadeLength), 1, MusicChannel, 1, 0);
             DestinationTScreen = ExitScreen.get();
         } else {

@@ -200,3 +200,15 @@ TEST_F(MainLoopTest, AScreenWithoutADestinationIsAProgrammingError) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MainLoopTest, ACloseRequestDuringAFadeStillEndsTheGame) {
+    game.GameFade->Init(2000, 0, nullptr, 1, 0);
+    media::PushQuit();
+    Step();
+    EXPECT_EQ(game.DestinationTScreen, game.ExitScreen.get());
+    EXPECT_EQ(Step(), -1);
+}
+
+}  // namespace
