@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-inline constexpr int LevelCount = 15;
+#include "game/LevelTables.h"
 
 inline const std::string DefaultBestScoreName = "------------";
 inline const std::string DefaultBestTimeName = "-----------";
