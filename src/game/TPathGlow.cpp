@@ -1,11 +1,20 @@
 #include "game/TPathGlow.h"
 
+#include <algorithm>
+
 #include "game/Cells.h"
 #include "presentation/TImageBank.h"
 
 namespace {
 
 constexpr int GlowFrame = 10;
+// The pulse lights the reachable cells from dim to bright gold. The empty sockets are drawn
+// over this light afterwards and take a share of it, so it is strong enough to read through
+// them at a glance even at the bottom of the pulse.
+constexpr float GlowGain = 1.8f;
+constexpr int GlowRed = 255;
+constexpr int GlowGreen = 200;
+constexpr int GlowBlue = 70;
 
 }  // namespace
 
@@ -35,8 +44,8 @@ void TPathGlow::Manage(float delta) {
 void TPathGlow::Draw(const TSelection& selection) const {
     if (!imgZindles || !OnBoard(selection.SelectedX, selection.SelectedY)) return;
     media::SetBlend(media::LIGHTBLEND);
-    media::SetAlpha((Glow.ratio / 2 + 0.2f) / 2.1f);
-    media::SetColor(140, 100, 0);
+    media::SetAlpha(std::min(1.0f, GlowGain * (Glow.ratio / 2 + 0.2f) / 2.1f));
+    media::SetColor(GlowRed, GlowGreen, GlowBlue);
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {
             if (!selection.Dots[x][y]) continue;
