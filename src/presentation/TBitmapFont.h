@@ -17,7 +17,7 @@ public:
 
     // Loads basePath + ".png" and basePath + ".fnt"; a missing file is fatal.
     static std::shared_ptr<TBitmapFont> Create(const std::string& basePath, int flags);
-    // Reads the ".fnt" text. A texture size of 0 in the file falls back to the loaded
+    // Reads the ".fnt" text. A texture size the file lacks or damages falls back to the loaded
     // texture's size. Returns the number of glyphs read.
     int ReadFnt(const std::string& text);
 
