@@ -15,47 +15,13 @@
 #include <vector>
 
 #include "gtest/gtest.h"
+#include "support/TempFolder.h"
 #include "system/ErrorReporting.h"
 #include "system/ReportError.h"
 
 namespace records_test {
 
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "quillox-records-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) root = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(root, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    // With the trailing "/" the game's folder paths carry.
-    std::string Path() const { return root + "/"; }
-    std::string File(const std::string& name) const { return Path() + name; }
-    void Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(File(name), std::ios::binary) << bytes;
-    }
-    std::string Read(const std::string& name) const {
-        std::ifstream file(File(name), std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    }
-    bool Exists(const std::string& name) const { return std::filesystem::exists(File(name)); }
-    std::vector<std::string> Entries() const {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(root)) {
-            names.push_back(entry.path().filename().string());
-        }
-        return names;
-    }
-
-private:
-    std::string root;
-};
+using ScratchFolder = TempFolder;
 
 // Error reports are collected instead of shown; a fatal one still ends the process (with its
 // message on stderr, for death tests).

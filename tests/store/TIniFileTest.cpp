@@ -4,7 +4,7 @@
 #include "store/IniValues.h"
 #include "store/TIniFile.h"
 #include "system/ReportError.h"
-#include "system/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "gtest/gtest.h"
 #include "system/AtomicFile.h"
-#include "system/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 

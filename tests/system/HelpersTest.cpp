@@ -2,7 +2,7 @@
 #include "system/Paths.h"
 #include "system/StringHelpers.h"
 #include "system/SystemInfo.h"
-#include "system/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 

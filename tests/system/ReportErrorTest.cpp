@@ -5,7 +5,7 @@
 #include "gtest/gtest.h"
 #include "system/CheckedLoaders.h"
 #include "system/ReportError.h"
-#include "system/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 

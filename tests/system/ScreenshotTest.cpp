@@ -3,7 +3,7 @@
 #include "gtest/gtest.h"
 #include "media/Media.h"
 #include "system/Screenshot.h"
-#include "system/TempFolder.h"
+#include "support/TempFolder.h"
 
 // SDL keeps a few bytes of its video subsystem for the life of the process even after it is
 // shut down; that is the library's, not ours.

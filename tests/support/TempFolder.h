@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 class TempFolder {
 public:
@@ -35,14 +36,15 @@ public:
         return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     }
     bool Exists(const std::string& name) const { return std::filesystem::exists(File(name)); }
-    // Number of entries in the folder: catches temporary files left behind.
-    int EntryCount() const {
-        int count = 0;
-        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(path_)) {
-            ++count;
+    // Names of the entries in the folder: catches temporary files left behind.
+    std::vector<std::string> Entries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+            names.push_back(entry.path().filename().string());
         }
-        return count;
+        return names;
     }
+    int EntryCount() const { return static_cast<int>(Entries().size()); }
 
 private:
     std::string path_;
