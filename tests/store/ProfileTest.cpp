@@ -163,6 +163,8 @@ TEST_F(ProfileTest, UnsafeNamesNeverTouchTheDisk) {
     }
     EXPECT_TRUE(Folder.Entries().empty());
     EXPECT_FALSE(std::filesystem::exists(Folder.Path() + "../evil.dat"));
+    // No player chosen yet is no error worth a message box; a bad name is.
+    EXPECT_EQ(Reported.size(), 4u);
 }
 
 TEST_F(ProfileTest, FileThatCannotBeWrittenEndsTheProgramNamingIt) {
