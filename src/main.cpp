@@ -72,6 +72,20 @@ struct Program {
     Screens Screen;
 };
 
+[[noreturn]] void ProgramEnd(Program& program) {
+    // Screenshots and dumps asked for in the last frame are written from the final state.
+    if (program.Script) program.Script->BeforeFlip();
+    TGame::MakeGoodExit();
+    media::SetMouseVisible(true);
+    Game->Kill();
+    // Images and sounds go before the display and the sound device they live on.
+    ImageBank.Clear();
+    SoundBank.Clear();
+    KillParticleLists();
+    media::Shutdown();
+    std::exit(0);
+}
+
 // The player remembered in the settings (or the first one on file), or the one named on the
 // command line, made current; a new name gets a new profile.
 void ChoosePlayer(Program& program) {
@@ -115,18 +129,6 @@ void AddPlayerState(const Program& program, JsonObject& state) {
     flags.Set("Tutorial", player.SaveData.Tutorial);
     record.Set("SaveData", flags);
     state.Set("Player", record);
-}
-
-[[noreturn]] void ProgramEnd() {
-    TGame::MakeGoodExit();
-    media::SetMouseVisible(true);
-    Game->Kill();
-    // Images and sounds go before the display and the sound device they live on.
-    ImageBank.Clear();
-    SoundBank.Clear();
-    KillParticleLists();
-    media::Shutdown();
-    std::exit(0);
 }
 
 void CloseMediaBeforeExit() {
@@ -193,6 +195,12 @@ int Run(Program& program) {
 
     // 15.
     program.Screen.Wire();
+    if (game.NoTiming) {
+        // Waits measured in milliseconds follow the logic, so a scripted run repeats exactly.
+        program.Screen.Play.Clock = [&game] {
+            return static_cast<double>(game.LogicSteps) * game.FixedRateLogic.MS;
+        };
+    }
 
     // 16. - 18.
     Errors().ErrorsOnScreen = 1;
@@ -235,7 +243,7 @@ int Run(Program& program) {
     game.DebugReset();
     game.FixedRateLogic.Init();
     for (;;) {
-        if (game.MainLogicLoop() == -1) ProgramEnd();
+        if (game.MainLogicLoop() == -1) ProgramEnd(program);
         game.ScreenDraw();
     }
 }

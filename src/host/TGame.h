@@ -138,6 +138,8 @@ public:
     std::string ProfileName;
     int Region = 0, SubRegion = 0;
 
+    // Logic steps run since start-up: the clock of repeatable runs (NoTiming).
+    long long LogicSteps = 0;
     // Seeds the random numbers instead of the clock when set (repeatable runs).
     long long SeedOverride = -1;
     // Full screen or window for this run only: the settings file keeps its own value.

@@ -61,6 +61,7 @@ int TGame::MainLogicLoop() {
 }
 
 int TGame::LogicWrapper() {
+    ++LogicSteps;
     if (BeforeStepFunction) BeforeStepFunction();
     Mouse->ClearMouseHit();
     Mouse->Manage();
