@@ -46,6 +46,9 @@ void TPlayEffects::Load() {
     }
     for (int n = 30; n <= 50; n += 10) imgScore[n] = ImageBank.Find(NumberedName("score", n));
     for (int k = 0; k < DrainImages; ++k) imgDrain[k] = BuildDrainImage(k);
+    // The popups and rings show what a removal scored and where: never thinned out.
+    if (ScoreParticles) ScoreParticles->Thinned = false;
+    if (RingParticles) RingParticles->Thinned = false;
     SurfaceCounter = 0;
 }
 

@@ -125,6 +125,11 @@ TEST(ParticleAmount, TheSettingThinsOutNewParticles) {
         for (int i = 0; i < 200; ++i) AddStill(list, 0);
         EXPECT_EQ(list.Count(), static_cast<size_t>(2 * percent)) << percent;
     }
+    TParticleList kept;
+    kept.Thinned = false;
+    for (int i = 0; i < 10; ++i) AddStill(kept, 0);
+    EXPECT_EQ(kept.Count(), 10u) << "a list that informs keeps every particle";
+
     host.game->Particles = 0;
     TParticleList list;
     auto unlisted = AddStill(list, 0);
