@@ -74,18 +74,20 @@ void SoftDot(AssetWriter& out, std::string_view name, const Rgba& colour, double
     out.Save(c, kGraphics, name);
 }
 
+// The machine's bubbles are drawn with additive light, a hundred or more at once in a burst:
+// a faint body and a thin rim, so a crowd of them reads as fizz rather than a white slab.
 void Bubble(AssetWriter& out) {
     Canvas c = Make(out, "particle1");
     cairo_t* cr = c.Cr();
-    const double r = 5.2, cx = 6, cy = 6;
+    const double r = 5.0, cx = 6, cy = 6;
     cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
-    cairo_set_source_rgba(cr, 0.75, 0.92, 1.0, 0.25);
+    cairo_set_source_rgba(cr, 0.55, 0.8, 1.0, 0.06);
     cairo_fill_preserve(cr);
-    cairo_set_line_width(cr, 1.2);
-    cairo_set_source_rgba(cr, 0.9, 0.98, 1.0, 0.9);
+    cairo_set_line_width(cr, 1.0);
+    cairo_set_source_rgba(cr, 0.7, 0.9, 1.0, 0.45);
     cairo_stroke(cr);
-    cairo_arc(cr, cx - 1.8, cy - 1.8, 1.4, 0, 2 * M_PI);
-    cairo_set_source_rgba(cr, 1, 1, 1, 1);
+    cairo_arc(cr, cx - 1.8, cy - 1.8, 1.2, 0, 2 * M_PI);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.8);
     cairo_fill(cr);
     out.Save(c, kGraphics, "particle1");
 }
