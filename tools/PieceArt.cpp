@@ -93,6 +93,12 @@ void EmptyWell(cairo_t* cr, double cx, double cy, double radius) {
     cairo_stroke(cr);
 }
 
+// Symbols on the small preview pieces fill more of the sphere, or the star, diamond and heart
+// blur into one blot at 24 pixels.
+double SymbolSize(double radius) {
+    return radius * (radius < 14 ? 1.2 : 0.9);
+}
+
 }  // namespace
 
 Rgba FlavourColour(int value) {
@@ -171,11 +177,11 @@ void DrawPiece(Canvas& canvas, double cx, double cy, double radius, int value, b
             },
             0.9);
         Gloss(cr, cx, cy, radius, 0.8);
-        if (withSymbol) DrawSymbol(cr, value, cx, cy + radius * 0.08, radius * 0.9);
+        if (withSymbol) DrawSymbol(cr, value, cx, cy + radius * 0.08, SymbolSize(radius));
         return;
     }
     DrawSphere(canvas, cx, cy, radius, FlavourColour(value));
-    if (withSymbol) DrawSymbol(cr, value, cx, cy + radius * 0.08, radius * 0.9);
+    if (withSymbol) DrawSymbol(cr, value, cx, cy + radius * 0.08, SymbolSize(radius));
 }
 
 void DrawSymbol(cairo_t* cr, int value, double cx, double cy, double size) {
