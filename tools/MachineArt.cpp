@@ -12,12 +12,20 @@ namespace {
 
 constexpr auto kHalfWidths = GlobeHalfWidths();
 
-// Half width of the inside at a screen row of the play screen.
+// Half width of the inside at a screen row of the play screen. The table moves in whole pixels
+// with runs of equal rows; averaged over a few rows the glass wall curves smoothly instead of
+// showing the runs as kinks, and stays within a pixel of the table the game measures with.
 double HalfWidthAt(double y) {
-    int i = static_cast<int>(std::lround(kBottomY - y));
-    if (i < 0) i = 0;
-    if (i > kFullFill) i = kFullFill;
-    return kHalfWidths[i] + 0.5;
+    const int centre = static_cast<int>(std::lround(kBottomY - y));
+    constexpr int kReach = 2;
+    double sum = 0;
+    for (int k = -kReach; k <= kReach; ++k) {
+        int i = centre + k;
+        if (i < 0) i = 0;
+        if (i > kFullFill) i = kFullFill;
+        sum += kHalfWidths[i];
+    }
+    return sum / (2 * kReach + 1) + 0.5;
 }
 
 // The outline of the inside, following the width table row by row.
