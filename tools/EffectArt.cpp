@@ -81,10 +81,10 @@ void Bubble(AssetWriter& out) {
     cairo_t* cr = c.Cr();
     const double r = 5.0, cx = 6, cy = 6;
     cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
-    cairo_set_source_rgba(cr, 0.55, 0.8, 1.0, 0.06);
+    cairo_set_source_rgba(cr, 0.55, 0.8, 1.0, 0.04);
     cairo_fill_preserve(cr);
     cairo_set_line_width(cr, 1.0);
-    cairo_set_source_rgba(cr, 0.7, 0.9, 1.0, 0.45);
+    cairo_set_source_rgba(cr, 0.7, 0.9, 1.0, 0.38);
     cairo_stroke(cr);
     cairo_arc(cr, cx - 1.8, cy - 1.8, 1.2, 0, 2 * M_PI);
     cairo_set_source_rgba(cr, 1, 1, 1, 0.8);
