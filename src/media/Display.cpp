@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "media/MediaInternal.h"
 
@@ -103,6 +104,18 @@ bool Init(const InitOptions& options) {
     }
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
         std::fprintf(stderr, "SDL could not start: %s\n", SDL_GetError());
+        return false;
+    }
+    // With no display to show a window on, SDL quietly falls back to drawing off screen: the
+    // game would run where nobody can see it. Only a run that asked for it draws off screen.
+    const char* chosen = SDL_GetCurrentVideoDriver();
+    const bool invisible = chosen != nullptr && (std::string_view(chosen) == "offscreen" ||
+                                                 std::string_view(chosen) == "dummy");
+    if (!d.headless && invisible && std::getenv("SDL_VIDEODRIVER") == nullptr) {
+        std::fprintf(stderr,
+                     "No display to open a window on (is DISPLAY set?); "
+                     "--headless runs without one.\n");
+        SDL_Quit();
         return false;
     }
     d.initialised = true;
