@@ -37,14 +37,14 @@ void ShadeSphere(Canvas& canvas, double cx, double cy, double radius, const Colo
                     // Reflection of the light about the normal, against a viewer on +z.
                     const double dot = nx * lx + ny * ly + nz * lz;
                     const double rz = 2 * dot * nz - lz;
-                    const double spec = std::pow(std::max(0.0, rz), 60.0) * specular;
+                    const double glint = std::pow(std::max(0.0, rz), 60.0) * specular;
                     const double bounce = std::pow(std::max(0.0, ny), 3.0) * (1 - nz) * 0.55;
                     const double edge = 1.0 - 0.35 * std::pow(1.0 - nz, 2.5);
                     const Rgba base = colourAt(nx, ny);
                     const double shade = (0.30 + 0.85 * diffuse) * edge;
-                    r += std::min(1.0, base.r * shade + bounce * (base.r * 0.6 + 0.25) + spec);
-                    g += std::min(1.0, base.g * shade + bounce * (base.g * 0.6 + 0.25) + spec);
-                    b += std::min(1.0, base.b * shade + bounce * (base.b * 0.6 + 0.25) + spec);
+                    r += std::min(1.0, base.r * shade + bounce * (base.r * 0.6 + 0.25) + glint);
+                    g += std::min(1.0, base.g * shade + bounce * (base.g * 0.6 + 0.25) + glint);
+                    b += std::min(1.0, base.b * shade + bounce * (base.b * 0.6 + 0.25) + glint);
                 }
             }
             if (inside == 0) continue;
