@@ -32,18 +32,27 @@ void SunBeams(AssetWriter& out) {
     Canvas c(a.Width(), a.Height());
     cairo_t* cr = c.Cr();
     const double cx = a.Width() / 2.0, cy = a.Height() / 2.0, r = a.Width() / 2.0;
-    for (int i = 0; i < 16; ++i) {
-        const double a0 = i * 2 * M_PI / 16, a1 = a0 + M_PI / 16;
-        cairo_move_to(cr, cx, cy);
-        cairo_arc(cr, cx, cy, r, a0, a1);
-        cairo_close_path(cr);
-        cairo_pattern_t* p = cairo_pattern_create_radial(cx, cy, 0, cx, cy, r);
-        cairo_pattern_add_color_stop_rgba(p, 0, 1, 0.95, 0.7, 0.9);
-        cairo_pattern_add_color_stop_rgba(p, 1, 1, 0.8, 0.3, 0.0);
-        cairo_set_source(cr, p);
-        cairo_fill(cr);
-        cairo_pattern_destroy(p);
+    // Each beam is a stack of wedges of falling width added together, so its sides fade over
+    // a few pixels: a hard one-pixel edge turns into a staircase once the game scales it up.
+    constexpr int kBeams = 16, kLayers = 6;
+    const double halfWidth = M_PI / 32;
+    cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
+    for (int i = 0; i < kBeams; ++i) {
+        const double middle = i * 2 * M_PI / kBeams + halfWidth;
+        for (int layer = 0; layer < kLayers; ++layer) {
+            const double half = halfWidth * (1.4 - 0.8 * layer / (kLayers - 1));
+            cairo_move_to(cr, cx, cy);
+            cairo_arc(cr, cx, cy, r, middle - half, middle + half);
+            cairo_close_path(cr);
+            cairo_pattern_t* p = cairo_pattern_create_radial(cx, cy, 0, cx, cy, r);
+            cairo_pattern_add_color_stop_rgba(p, 0, 1, 0.95, 0.7, 0.9 / kLayers);
+            cairo_pattern_add_color_stop_rgba(p, 1, 1, 0.8, 0.3, 0.0);
+            cairo_set_source(cr, p);
+            cairo_fill(cr);
+            cairo_pattern_destroy(p);
+        }
     }
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
     out.Save(c, kGraphics, "win");
 }
 
