@@ -180,7 +180,8 @@ int TGame::CheckWindow() {
 
 int TGame::ReadKeys() {
     if (CheckWindow() == -1) {
-        if (FadeOnExit) {
+        // Nothing fades while paused or in the background, so the game ends at once there.
+        if (FadeOnExit && !Paused && !Suspended) {
             InstantExit = 0;
             // A fade already running would refuse the exit fade and lose the close request.
             if (GameFade->Active) GameFade->Finish();

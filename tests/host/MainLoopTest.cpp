@@ -212,3 +212,14 @@ TEST_F(MainLoopTest, ACloseRequestDuringAFadeStillEndsTheGame) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MainLoopTest, ACloseRequestWhilePausedEndsTheGameAtOnce) {
+    game.Paused = 1;
+    media::PushQuit();
+    EXPECT_EQ(Step(), -1);
+    EXPECT_EQ(game.InstantExit, 1);
+}
+
+}  // namespace
