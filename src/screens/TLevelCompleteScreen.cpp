@@ -54,13 +54,13 @@ void TLevelCompleteScreen::DrawNotes() const {
     line(NewScoreMark,
          "Best level " + level + " score:   " + BestLevelScoreNames[index] + "   " +
              std::to_string(BestLevelScores[index]),
-         400);
+         380);
     line(NewTimeMark,
          "Best level " + level + " time:     " + BestLevelTimeNames[index] + "   " +
              TicksAsTime(BestLevelTimes[index], ms),
-         435);
+         415);
     media::SetColor(255, 255, 255);
     const std::string next = GameFinished ? "All levels complete - well done!"
                                           : "Click to play level " + std::to_string(Player->Level);
-    FontMedium->DrawAlignedWithShadow(next, ScreenWidth / 2, 480, 1, 1, 1);
+    FontMedium->DrawAlignedWithShadow(next, ScreenWidth / 2, 462, 1, 1, 1);
 }
