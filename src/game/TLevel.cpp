@@ -120,7 +120,9 @@ void TLevel::LevelWonBranch(double now) {
 void TLevel::JudgeLoss(double now) {
     TMachine& machine = Play.Machine;
     const TBoardState& board = Play.BoardState;
-    if (machine.LevelOver) return;
+    // A machine that filled on this very pass has won: judging a loss too would book the
+    // level's time twice and leave the emptying stuck behind the celebration.
+    if (machine.LevelOver || machine.Full()) return;
     if (machine.MachineEmptying || board.DealFillsBoard) {
         Zindles.Logic(now);
         return;

@@ -246,6 +246,25 @@ TEST_F(LevelTest, AFullMachineStopsPlayAndBooksTheLevelAfterTheEndDelay) {
     EXPECT_FLOAT_EQ(Driver->M().TimeTaken, time);
     EXPECT_EQ(Driver->M().LevelScore, score);
     EXPECT_FLOAT_EQ(Driver->M().MachineFill, 147) << "fill beyond the top is dropped";
+
+    // The last pixel of fill and the clock's last point on the same pass: the full machine
+    // wins, and the level is booked once, not also lost.
+    Won = 0;
+    Make(1, {"2........", ".........", ".........", ".........", ".........", ".........",
+             ".........", ".........", "........."});
+    Driver->M().MachineFill = 146;
+    Driver->M().PendingFill = 7;
+    Driver->M().GlobeCounter = 1;
+    Driver->M().LevelScore = 1;
+    Driver->M().SecCounter = 1;
+    Driver->Pass();
+    ASSERT_TRUE(Driver->M().Full());
+    ASSERT_EQ(Driver->M().LevelScore, 0);
+    Driver->Passes(400);
+    EXPECT_EQ(Lost, 0);
+    EXPECT_EQ(Won, 1);
+    EXPECT_FALSE(Driver->M().MachineEmptying);
+    EXPECT_FLOAT_EQ(Driver->M().MachineFill, 147);
 }
 
 TEST_F(LevelTest, EveryLevelStartsCleanAndTheTutorialIsLevelOneOnly) {
