@@ -16,6 +16,7 @@
 #include "media/Platform.h"
 #include "presentation/Fonts.h"
 #include "presentation/ParticleLists.h"
+#include "presentation/TChannelArray.h"
 #include "presentation/TImageBank.h"
 #include "presentation/TMousePointer.h"
 #include "presentation/TSoundBank.h"
@@ -179,6 +180,8 @@ int Run(Program& program) {
 
     // 10. - 11.
     game.ChannelsCreate(16);
+    // As many voices as channels: effects playing together keep their own volumes.
+    game.Channels->MaxVol = 16.0f;
     game.DebugDisplayX = 5;
     game.DebugDisplayY = 95;
     game.SetEscapeSound("buttonclick");

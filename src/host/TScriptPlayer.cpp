@@ -8,6 +8,7 @@
 #include "host/JsonObject.h"
 #include "host/TGame.h"
 #include "media/Media.h"
+#include "presentation/TChannelArray.h"
 #include "system/AtomicFile.h"
 #include "system/Paths.h"
 
@@ -194,6 +195,12 @@ void TScriptPlayer::WriteState(const std::string& file) const {
     state.Set("Paused", Game->Paused);
     state.Set("Suspended", Game->Suspended);
     state.Set("ProfileName", Game->ProfileName);
+    if (Game->Channels) {
+        JsonObject channels;
+        channels.Set("Count", static_cast<int>(Game->Channels->Channels.size()));
+        channels.Set("MaxVol", static_cast<double>(Game->Channels->MaxVol));
+        state.Set("Channels", channels);
+    }
     for (const auto& provider : StateProviders) provider(state);
     if (!WriteFileAtomic(file, state.Text() + "\n")) {
         std::fprintf(stderr, "quillox: cannot write state file '%s'\n", file.c_str());

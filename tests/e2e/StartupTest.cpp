@@ -44,6 +44,9 @@ TEST(StartupTest, StartsDrawsDumpsStateAndEndsCleanly) {
                               "\"Suspended\"", "\"ProfileName\""}) {
         EXPECT_NE(json.find(field), std::string::npos) << field << " in " << json;
     }
+    // Sixteen effect channels that share a total volume of sixteen: effects playing together
+    // are never turned down against each other.
+    EXPECT_NE(json.find("\"Count\": 16,\n    \"MaxVol\": 16\n"), std::string::npos) << json;
 
     const std::string ini = ReadFile(game.Shared() / "quillox.ini");
     EXPECT_EQ(ini.rfind("FULL SCREEN=", 0), 0u) << ini;
