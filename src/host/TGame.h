@@ -273,6 +273,10 @@ public:
 // Clears the key tables, the character queue and the mouse buttons and clicks.
 void ClearAllInput();
 
+// Process priority: type 1 above normal, 2 high, anything else normal. The thread priority is
+// carried for the settings file; the process's niceness is all this platform changes.
+void SetProcessAndThreadPriority(int type, int priority);
+
 // The single host object; null until start-up makes it (and in tests that do not need it).
 extern TGame* Game;
 

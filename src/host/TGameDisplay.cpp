@@ -85,12 +85,19 @@ void TGame::GraphicsCreate() {
     GameRefreshRate = -1;
 }
 
-void TGame::SetPriority() {
-    // Only the niceness of the process can be changed without privileges; raising it
-    // (a negative niceness) is refused for ordinary users and then quietly left as it is.
-    const int type = FullScreen ? FullScreenProcess : WindowedProcess;
+void SetProcessAndThreadPriority(int type, int /*priority*/) {
+    // Only the niceness of the process can be changed here; raising it (a negative niceness)
+    // is refused for ordinary users and then quietly left as it is.
     const int nice = type == 1 ? -5 : type == 2 ? -10 : 0;
     setpriority(PRIO_PROCESS, 0, nice);
+}
+
+void TGame::SetPriority() {
+    if (FullScreen) {
+        SetProcessAndThreadPriority(FullScreenProcess, FullScreenThread);
+    } else {
+        SetProcessAndThreadPriority(WindowedProcess, WindowedThread);
+    }
 }
 
 void TGame::ToggleFullScreen() {

@@ -151,6 +151,8 @@ int TGame::CheckWindow() {
             if (Music) MusicOff();
             if (Speech) SpeechOff();
             if (PausedUserFunction) PausedUserFunction();
+            // A game in the background gives the machine back to the others.
+            SetProcessAndThreadPriority(0, 0);
         }
         Suspended = 1;
         if (UserSuspendFunction) UserSuspendFunction();
@@ -337,6 +339,7 @@ void TGame::Pause() {
     if (Music) MusicOff();
     if (Speech) SpeechOff();
     if (PausedUserFunction) PausedUserFunction();
+    SetProcessAndThreadPriority(0, 0);
 }
 
 void TGame::UnPause() {

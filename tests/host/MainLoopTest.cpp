@@ -1,6 +1,8 @@
 // The main loop: step splitting, screen switching at the end of a fade, pause, Escape, close
 // requests and focus loss.
 
+#include <sys/resource.h>
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -182,6 +184,28 @@ TEST_F(MainLoopTest, LosingFocusSilencesMusicAndSpeechAndRestoresEachSwitch) {
     EXPECT_EQ(game.Suspended, 0);
     EXPECT_EQ(game.Music, 1);
     EXPECT_EQ(game.Speech, 0);
+}
+
+TEST_F(MainLoopTest, PauseAndTheBackgroundGiveUpARaisedPriority) {
+    struct NormalAgain {
+        ~NormalAgain() { SetProcessAndThreadPriority(0, 0); }
+    } normalAgain;
+    game.FullScreen = 0;
+    game.WindowedProcess = 2;
+    game.SetPriority();
+    if (getpriority(PRIO_PROCESS, 0) != -10) GTEST_SKIP() << "raising the priority needs rights";
+
+    game.Pause();
+    EXPECT_EQ(getpriority(PRIO_PROCESS, 0), 0);
+    game.UnPause();
+    EXPECT_EQ(getpriority(PRIO_PROCESS, 0), -10);
+
+    game.SuspendedEvent = 1;
+    Step();
+    EXPECT_EQ(getpriority(PRIO_PROCESS, 0), 0);
+    game.SuspendedEvent = 0;
+    Step();
+    EXPECT_EQ(getpriority(PRIO_PROCESS, 0), -10);
 }
 
 TEST_F(MainLoopTest, NoDrawSkipsOneFrame) {
