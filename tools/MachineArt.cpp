@@ -151,19 +151,24 @@ void GlassAndShine(cairo_t* cr, double dx, double dy) {
     cairo_stroke(cr);
 }
 
-void Cap(cairo_t* cr, double dx, double dy) {
-    const double cx = dx + kCentreX;
-    // Brass collar holding the glass.
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, dy + 141, 0, dy + 154);
+// A polished brass band, lit from above.
+void BrassBand(cairo_t* cr, double x, double y, double w, double h) {
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + h);
     cairo_pattern_add_color_stop_rgb(p, 0, 1.0, 0.90, 0.55);
     cairo_pattern_add_color_stop_rgb(p, 0.5, 0.78, 0.52, 0.14);
     cairo_pattern_add_color_stop_rgb(p, 1, 0.50, 0.30, 0.05);
-    kit::RoundedRect(cr, cx - 54, dy + 141, 108, 13, 5);
+    kit::RoundedRect(cr, x, y, w, h, 5);
     cairo_set_source(cr, p);
     cairo_fill(cr);
     cairo_pattern_destroy(p);
+}
+
+void Cap(cairo_t* cr, double dx, double dy) {
+    const double cx = dx + kCentreX;
+    // Brass collar holding the glass.
+    BrassBand(cr, cx - 54, dy + 141, 108, 13);
     // Violet dome with the filling chute.
-    p = cairo_pattern_create_linear(cx - 44, 0, cx + 44, 0);
+    cairo_pattern_t* p = cairo_pattern_create_linear(cx - 44, 0, cx + 44, 0);
     cairo_pattern_add_color_stop_rgb(p, 0, 0.30, 0.12, 0.50);
     cairo_pattern_add_color_stop_rgb(p, 0.35, 0.66, 0.40, 0.92);
     cairo_pattern_add_color_stop_rgb(p, 1, 0.22, 0.08, 0.40);
@@ -186,16 +191,9 @@ void Body(Canvas& canvas, double dx, double dy) {
     cairo_t* cr = canvas.Cr();
     const double cx = dx + kCentreX;
     // Brass floor ring under the glass.
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, dy + 301, 0, dy + 316);
-    cairo_pattern_add_color_stop_rgb(p, 0, 1.0, 0.90, 0.55);
-    cairo_pattern_add_color_stop_rgb(p, 0.5, 0.78, 0.52, 0.14);
-    cairo_pattern_add_color_stop_rgb(p, 1, 0.50, 0.30, 0.05);
-    kit::RoundedRect(cr, cx - 62, dy + 301, 124, 15, 5);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    BrassBand(cr, cx - 62, dy + 301, 124, 15);
     // Violet body, widening to the feet.
-    p = cairo_pattern_create_linear(cx - 75, 0, cx + 75, 0);
+    cairo_pattern_t* p = cairo_pattern_create_linear(cx - 75, 0, cx + 75, 0);
     cairo_pattern_add_color_stop_rgb(p, 0, 0.26, 0.10, 0.44);
     cairo_pattern_add_color_stop_rgb(p, 0.3, 0.60, 0.36, 0.86);
     cairo_pattern_add_color_stop_rgb(p, 1, 0.18, 0.06, 0.34);
