@@ -56,6 +56,16 @@ TEST_F(SettingsTest, FileIsWrittenInCanonicalFormWithEveryKeyInOrder) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 22);
 }
 
+TEST_F(SettingsTest, KeysAreDistinctOnceUpperCasedAndStartAtTheirDefaults) {
+    game.IniFill();
+    const auto& lines = game.Ini->Lines;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        for (size_t j = i + 1; j < lines.size(); ++j) EXPECT_NE(lines[i].Name, lines[j].Name);
+    }
+    EXPECT_EQ(game.Ini->Get("Sub-Region"), "0");
+    EXPECT_EQ(game.Ini->Get("Sound Driver"), "FreeAudio");
+}
+
 TEST_F(SettingsTest, LoadedValuesReachTheHostAndUnknownKeysVanish) {
     Write(IniPath(),
           "full screen=0\nMUSIC VOLUME=150\nPROFILE NAME=A=B\nDRIVER=abc\nBOGUS=1\n"

@@ -1,10 +1,9 @@
 #include "gmock/gmock.h"
 #include "gtest/gtest.h"
-#include "store/IniSettings.h"
 #include "store/IniValues.h"
 #include "store/TIniFile.h"
-#include "system/ReportError.h"
 #include "support/TempFolder.h"
+#include "system/ReportError.h"
 
 namespace {
 
@@ -87,18 +86,6 @@ TEST(TIniLine, IntValueReadsALeadingNumberOnly) {
     EXPECT_EQ(value("-"), 0);
     EXPECT_EQ(value("99999999999999999999"), 2147483647);
     EXPECT_EQ(value("-99999999999999999999"), -2147483647 - 1);
-}
-
-TEST(IniSettings, KeysAreDistinctOnceUpperCased) {
-    TIniFile ini;
-    for (const auto& setting : IniSettings) ini.Add(setting.Key, setting.Default);
-    for (size_t i = 0; i < ini.Lines.size(); ++i) {
-        for (size_t j = i + 1; j < ini.Lines.size(); ++j) {
-            EXPECT_NE(ini.Lines[i].Name, ini.Lines[j].Name);
-        }
-    }
-    EXPECT_EQ(ini.Get("Sub-Region"), "0");
-    EXPECT_EQ(ini.Get("Sound Driver"), "FreeAudio");
 }
 
 using TIniFileDeathTest = TIniFileTest;
