@@ -10,7 +10,6 @@
 
 #include "game/GameResources.h"
 #include "game/TGameScreen.h"
-#include "host/TFixedRateLogic.h"
 #include "host/TGame.h"
 #include "media/Media.h"
 #include "presentation/Fonts.h"
@@ -18,6 +17,7 @@
 #include "presentation/TGameFade.h"
 #include "presentation/TImageBank.h"
 #include "presentation/TMousePointer.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/TSoundBank.h"
 
 namespace {
@@ -32,24 +32,24 @@ public:
         CreateParticleLists();
         Host = std::make_unique<TGame>();
         Host->FixedRateLogic.MS = 5.0f;
-        Host->Particles = 100;
-        Host->Fade = 0;
-        Host->ImagePath = Data + "graphics/";
-        Host->MenuPath = Data + "menus/";
-        Host->SoundPath = Data + "sound/";
+        Host->Presentation.Particles = 100;
+        Host->Presentation.Fade = 0;
+        Host->Presentation.ImagePath = Data + "graphics/";
+        Host->Presentation.MenuPath = Data + "menus/";
+        Host->Presentation.SoundPath = Data + "sound/";
         const auto shared = std::filesystem::temp_directory_path() / "quillox-play-bench";
         std::filesystem::create_directories(shared);
         Host->SubPath = shared.string() + "/";
         Host->SeedOverride = 3;
-        ImageBank.SetPath(Host->ImagePath);
-        SoundBank.SetPath(Host->SoundPath);
+        ImageBank.SetPath(Host->Presentation.ImagePath);
+        SoundBank.SetPath(Host->Presentation.SoundPath);
         LoadGameSounds();
         LoadGameImages();
         FontMedium = TBitmapFont::Create(Data + "fonts/font_md", -1);
         Screen.Player.Level = 8;
         Screen.Load();
         Screen.Start();
-        Delta = 1.0f;
+        PresentationContext().Delta = 1.0f;
     }
 
     // Every cell taken (no lines), the machine half full, a selection, and every list the screen
@@ -80,7 +80,7 @@ public:
     }
 
     void Pass() {
-        Delta = 1.0f;
+        PresentationContext().Delta = 1.0f;
         Screen.Logic();
     }
 

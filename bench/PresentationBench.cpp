@@ -5,10 +5,9 @@
 #include <memory>
 #include <vector>
 
-#include "host/TFixedRateLogic.h"
-#include "host/TGame.h"
 #include "media/Media.h"
 #include "presentation/TParticleList.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/TSprite.h"
 
 namespace {
@@ -60,10 +59,9 @@ void DrawSprites(benchmark::State& state) {
 BENCHMARK(DrawSprites)->Unit(benchmark::kMillisecond);
 
 void AdvanceParticles(benchmark::State& state) {
-    TGame game;
-    game.FixedRateLogic.MS = 5.0f;
-    game.Particles = 100;
-    Delta = 1.0f;
+    // Normal speed, every particle, whole steps.
+    TPresentationContext context;
+    InstallPresentationContext(&context);
     TParticleList list;
     const auto picture = std::make_shared<TGameImage>();
     picture->w = picture->h = 8;
@@ -84,6 +82,7 @@ void AdvanceParticles(benchmark::State& state) {
         state.ResumeTiming();
     }
     state.SetItemsProcessed(state.iterations() * 1000);
+    InstallPresentationContext(nullptr);
 }
 BENCHMARK(AdvanceParticles)->Unit(benchmark::kMicrosecond);
 

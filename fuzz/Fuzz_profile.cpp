@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
-#include "screens/BestResults.h"
 #include "screens/PlayerSelect.h"
-#include "screens/TPlayer.h"
+#include "store/BestResults.h"
+#include "store/TPlayer.h"
 #include "store/TProfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

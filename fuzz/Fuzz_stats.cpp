@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
-#include "screens/BestResults.h"
-#include "screens/TSaveBest.h"
+#include "store/BestResults.h"
+#include "store/TSaveBest.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     TSaveBest::ReadBytes(std::string_view(reinterpret_cast<const char*>(data), size));

@@ -21,12 +21,12 @@
 #include "presentation/TMousePointer.h"
 #include "presentation/TSoundBank.h"
 #include "screens/PlayerSelect.h"
-#include "screens/Progress.h"
 #include "screens/TGameMenu.h"
 #include "screens/TGameOverScreen.h"
 #include "screens/TLevelCompleteScreen.h"
 #include "screens/TStartScreen.h"
 #include "store/ProfileNames.h"
+#include "store/Progress.h"
 #include "store/THighScoreList.h"
 #include "store/TProfile.h"
 #include "system/ErrorReporting.h"
@@ -190,8 +190,8 @@ int Run(Program& program) {
     game.IgnoreDebugKey = 1;
 
     // 12. - 13.
-    ImageBank.SetPath(game.ImagePath);
-    SoundBank.SetPath(game.SoundPath);
+    ImageBank.SetPath(game.Presentation.ImagePath);
+    SoundBank.SetPath(game.Presentation.SoundPath);
     const std::string fontPath = game.DataPrefix + "Data/fonts/";
     FontLarge = TBitmapFont::Create(fontPath + "font_lg", -1);
     FontMedium = TBitmapFont::Create(fontPath + "font_md", -1);
@@ -214,7 +214,7 @@ int Run(Program& program) {
     media::AutoMidHandle(true);
     media::SetClsColor(0, 0, 0);
     media::Cls();
-    media::Flip(FlipSyncMode);
+    media::Flip(game.Presentation.FlipSyncMode);
     game.Mouse->Load("pointer");
     game.HighScores =
         std::make_shared<THighScoreList>(THighScoreList::Create(game.SubPath + "zindles", 12));

@@ -3,7 +3,8 @@
 
 #include <array>
 
-constexpr int LevelCount = 15;
+#include "store/LevelCount.h"
+
 // Height of the machine in pixels of fill; a full machine wins the level.
 constexpr int MachineFull = 147;
 constexpr int StartLevelScore = 1000;

@@ -21,7 +21,7 @@ constexpr float WellDoneX = 400;
 constexpr int FanfareMusicShare = 5;
 
 media::Image LoadCentred(const std::string& file) {
-    media::Image image = LoadImageChecked(Game->ImagePath + file, -1);
+    media::Image image = LoadImageChecked(Game->Presentation.ImagePath + file, -1);
     if (image) media::MidHandleImage(image);
     return image;
 }
@@ -51,8 +51,8 @@ void TFull::Logic(float delta, TMachine& machine) {
     if (machine.FanfarePending) {
         machine.FanfarePending = false;
         if (Fanfare && Game->Channels) Game->Channels->PlayGameSound(*Fanfare, nullptr, 1, 0);
-        MV = static_cast<float>(Game->MusicVolume);
-        if (MV != 0) Game->MusicSetVolume(Game->SoundVolume / FanfareMusicShare, 0);
+        MV = static_cast<float>(Game->Presentation.MusicVolume);
+        if (MV != 0) Game->MusicSetVolume(Game->Presentation.SoundVolume / FanfareMusicShare, 0);
     }
     WellDoneY = std::min(WellDoneY + WellDoneSpeed * delta, WellDoneRestY);
     SunBeamsRot += BeamsTurn * delta;

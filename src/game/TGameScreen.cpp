@@ -14,7 +14,7 @@
 #include "presentation/TMousePointer.h"
 #include "presentation/TSoundBank.h"
 #include "presentation/TextShadow.h"
-#include "screens/Progress.h"
+#include "store/Progress.h"
 #include "store/TProfile.h"
 
 namespace {
@@ -70,7 +70,7 @@ void TGameScreen::Load() {
     const auto button = Menu->AddQuick(MenuButton, "");
     button->SetPosition(MenuButtonX, MenuButtonY);
     if (GameMenu != nullptr) GameMenu->Load();
-    Game->FadeMusic = 0;
+    Game->Presentation.FadeMusic = 0;
 }
 
 void TGameScreen::Start() {
@@ -163,7 +163,7 @@ void TGameScreen::Logic() {
     if (!Level) return;
     TMachine& machine = Level->Play.Machine;
     if (GameMenuOpen()) {
-        Level->Preview.logic(Delta);
+        Level->Preview.logic(PresentationContext().Delta);
         Effects.Move();
         return;
     }
@@ -172,7 +172,7 @@ void TGameScreen::Logic() {
     // Once the machine is full nothing moves in it any more: no surface, no glow.
     const bool full = machine.Full();
     TPassInput input;
-    input.Delta = Delta;
+    input.Delta = PresentationContext().Delta;
     input.MouseX = Game->Mouse->x;
     input.MouseY = Game->Mouse->y;
     input.MouseHit = Game->Mouse->h1 > 0;
@@ -180,13 +180,13 @@ void TGameScreen::Logic() {
     Level->Logic(input);
 
     Player.TimeTaken = machine.TimeTaken;
-    if (Level->Powers.Active != 0) Tokens.Logic(Delta);
+    if (Level->Powers.Active != 0) Tokens.Logic(PresentationContext().Delta);
     if (!full) {
         if (Level->Play.Selection.JustSelected) PathGlow.Init();
-        PathGlow.Manage(Delta);
-        Effects.Surface(Delta, machine.MachineFill);
+        PathGlow.Manage(PresentationContext().Delta);
+        Effects.Surface(PresentationContext().Delta, machine.MachineFill);
     }
-    if (Level->LevelTime) Full.Logic(Delta, machine);
+    if (Level->LevelTime) Full.Logic(PresentationContext().Delta, machine);
     Effects.Move();
     if (Menu && Menu->Clicked(MenuButton)) ShowGameMenu(1);
 }

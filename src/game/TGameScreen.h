@@ -17,8 +17,8 @@
 #include "game/TPowerTokens.h"
 #include "host/TScreen.h"
 #include "presentation/TGameSound.h"
-#include "screens/TPlayer.h"
-#include "screens/TSaveBest.h"
+#include "store/TPlayer.h"
+#include "store/TSaveBest.h"
 
 class TGameScreen : public TScreen {
 public:

@@ -5,10 +5,8 @@
 #include "host/TGame.h"
 #include "media/Media.h"
 
-float Delta = 1.0f;
-int FlipSyncMode = 1;
-
-TFixedRateLogic::TFixedRateLogic() : Clock([] { return media::MilliSecs(); }) {}
+TFixedRateLogic::TFixedRateLogic(float& delta)
+    : Clock([] { return media::MilliSecs(); }), Delta(delta) {}
 
 void TFixedRateLogic::Init() {
     CalcMS();

@@ -7,11 +7,6 @@
 
 #include "host/TTrackingVar.h"
 
-// Length of the logic pass now running, in steps (1.0, or the fraction of a frame's last pass).
-extern float Delta;
-// Synchronisation argument of every buffer flip: 1 vertical blank, 0 none, -1 driver default.
-extern int FlipSyncMode;
-
 class TFixedRateLogic : public TTrackingVar {
 public:
     int FramerateDefault = 200;
@@ -36,7 +31,10 @@ public:
     // The millisecond clock; tests replace it.
     std::function<int()> Clock;
 
-    TFixedRateLogic();
+    // `delta` receives the length of the pass now running, in steps (Delta).
+    explicit TFixedRateLogic(float& delta);
+    TFixedRateLogic(const TFixedRateLogic&) = delete;
+    TFixedRateLogic& operator=(const TFixedRateLogic&) = delete;
 
     void Init() override;
     void Create();
@@ -46,4 +44,7 @@ public:
     void SetDelta(float f);
     void SetDefaultFramerate(int rate);
     void HistoryClear();
+
+private:
+    float& Delta;
 };

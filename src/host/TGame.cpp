@@ -27,10 +27,12 @@ bool FileExists(const std::string& path) {
 }
 
 // The settings as they stand in the file, in the file's order.
+// A key's value lives in the host or, when presentation reads it too, in the host's context.
 struct IniKey {
     const char* Key;
     int TGame::*IntField;
     std::string TGame::*StringField;
+    int TPresentationContext::*SharedField = nullptr;
 };
 
 const IniKey kIniKeys[] = {
@@ -38,11 +40,11 @@ const IniKey kIniKeys[] = {
     {"Sound", &TGame::Sound, nullptr},
     {"Music", &TGame::Music, nullptr},
     {"Speech", &TGame::Speech, nullptr},
-    {"Sound Volume", &TGame::SoundVolume, nullptr},
-    {"Music Volume", &TGame::MusicVolume, nullptr},
-    {"Speech Volume", &TGame::SpeechVolume, nullptr},
-    {"Fade", &TGame::Fade, nullptr},
-    {"Particles", &TGame::Particles, nullptr},
+    {"Sound Volume", nullptr, nullptr, &TPresentationContext::SoundVolume},
+    {"Music Volume", nullptr, nullptr, &TPresentationContext::MusicVolume},
+    {"Speech Volume", nullptr, nullptr, &TPresentationContext::SpeechVolume},
+    {"Fade", nullptr, nullptr, &TPresentationContext::Fade},
+    {"Particles", nullptr, nullptr, &TPresentationContext::Particles},
     {"Portal Splash", &TGame::PortalSplash, nullptr},
     {"Portal Splash2", &TGame::PortalSplash2, nullptr},
     {"Intro", &TGame::IntroShow, nullptr},
@@ -78,10 +80,23 @@ TGame::TGame()
       GameFade(std::make_unique<TGameFade>()),
       Mouse(std::make_unique<TMousePointer>()) {
     Game = this;
+    // The game's own default; a context without a host keeps every particle.
+    Presentation.Particles = 80;
+    Presentation.Mouse = Mouse.get();
+    Presentation.GameFade = GameFade.get();
+    Presentation.CalcAnimLength = [this](float ms) { return CalcAnimLength(ms); };
+    Presentation.GameSoundPlay = [this](media::Channel& channel, const TGameSound& sound,
+                                        float pan) { GameSoundPlay(channel, sound, pan); };
+    Presentation.SpeechStop = [this] { SpeechStop(); };
+    Presentation.PostFadeIn = [this] {
+        if (CurrentTScreen) CurrentTScreen->PostFadeIn();
+    };
+    InstallPresentationContext(&Presentation);
 }
 
 TGame::~TGame() {
     if (Game == this) Game = nullptr;
+    if (&PresentationContext() == &Presentation) InstallPresentationContext(nullptr);
 }
 
 void TGame::Init(int type) {
@@ -143,7 +158,7 @@ void TGame::Init(int type) {
 
     FixedRateLogic.Create();
     MusicChannel = media::AllocChannel();
-    SpeechChannel = media::AllocChannel();
+    Presentation.SpeechChannel = media::AllocChannel();
     EscapeChannel = media::AllocChannel();
 }
 
@@ -163,13 +178,27 @@ std::string TGame::IniFileName() const {
     return base;
 }
 
+namespace {
+
+int* IntValue(TGame& game, const IniKey& key) {
+    if (key.IntField) return &(game.*key.IntField);
+    if (key.SharedField) return &(game.Presentation.*key.SharedField);
+    return nullptr;
+}
+
+}  // namespace
+
 void TGame::IniFill() {
     Ini->Lines.clear();
     for (const IniKey& key : kIniKeys) {
-        int value = key.IntField ? this->*key.IntField : 0;
+        const int* number = IntValue(*this, key);
+        if (!number) {
+            Ini->Add(key.Key, this->*key.StringField);
+            continue;
+        }
         // A display mode chosen on the command line is for this run only.
-        if (key.IntField == &TGame::FullScreen && FullScreenOverride >= 0) value = FullScreenSaved;
-        Ini->Add(key.Key, key.IntField ? std::to_string(value) : this->*key.StringField);
+        const bool overridden = key.IntField == &TGame::FullScreen && FullScreenOverride >= 0;
+        Ini->Add(key.Key, std::to_string(overridden ? FullScreenSaved : *number));
     }
 }
 
@@ -177,8 +206,8 @@ void TGame::IniExtract() {
     for (const TIniLine& line : Ini->Lines) {
         for (const IniKey& key : kIniKeys) {
             if (line.Name != Upper(key.Key)) continue;
-            if (key.IntField) {
-                this->*key.IntField = line.IntValue();
+            if (int* number = IntValue(*this, key)) {
+                *number = line.IntValue();
             } else {
                 this->*key.StringField = line.Value;
             }
@@ -249,10 +278,10 @@ void TGame::ApplySubPath() {
 }
 
 void TGame::SetImagePath(const std::string& path) {
-    ImagePath = FixPath(path);
+    Presentation.ImagePath = FixPath(path);
 }
 void TGame::SetSoundPath(const std::string& path) {
-    SoundPath = FixPath(path);
+    Presentation.SoundPath = FixPath(path);
 }
 void TGame::SetMusicPath(const std::string& path) {
     MusicPath = FixPath(path);
@@ -261,20 +290,20 @@ void TGame::SetSpeechPath(const std::string& path) {
     SpeechPath = FixPath(path);
 }
 void TGame::SetMenuPath(const std::string& path) {
-    MenuPath = FixPath(path);
+    Presentation.MenuPath = FixPath(path);
 }
 void TGame::SetProfilePath(const std::string& path) {
     ProfilePath = FixPath(path);
 }
 void TGame::SetTextPath(const std::string& path) {
-    TextPath = FixPath(path);
+    Presentation.TextPath = FixPath(path);
 }
 void TGame::SetLevelsPath(const std::string& path) {
     LevelsPath = FixPath(path);
 }
 
 void TGame::ParticlesSet(int percent, int save) {
-    Particles = std::clamp(percent, 0, 100);
+    Presentation.Particles = std::clamp(percent, 0, 100);
     if (save == 1) {
         IniUpdate(1);
         FixedRateLogic.Init();
@@ -282,7 +311,7 @@ void TGame::ParticlesSet(int percent, int save) {
 }
 
 void TGame::ParticlesChange(int change) {
-    ParticlesSet(Particles + change, 1);
+    ParticlesSet(Presentation.Particles + change, 1);
 }
 
 float TGame::CalcAnimLength(float ms) const {
@@ -298,13 +327,13 @@ int TGame::CalcMilliSecsFromFrames(float frames) const {
 }
 
 void TGame::SetFlipSync() {
-    FlipSyncMode = VSync ? 1 : 0;
+    Presentation.FlipSyncMode = VSync ? 1 : 0;
 }
 
 void TGame::FastOn() {
     Fast = 1;
-    LastFlipSync = FlipSyncMode;
-    FlipSyncMode = 0;
+    LastFlipSync = Presentation.FlipSyncMode;
+    Presentation.FlipSyncMode = 0;
     FixedRateLogic.Init();
     FixedRateLogic.HistoryClear();
 }
@@ -312,7 +341,7 @@ void TGame::FastOn() {
 void TGame::FastOff() {
     if (Fast != 1) return;
     Fast = 0;
-    FlipSyncMode = LastFlipSync;
+    Presentation.FlipSyncMode = LastFlipSync;
     FixedRateLogic.Init();
     FixedRateLogic.HistoryClear();
 }
@@ -344,7 +373,7 @@ int TGame::Fading() const {
 }
 
 void TGame::FadeOff() {
-    NoFade = 1;
+    Presentation.NoFade = 1;
 }
 
 std::string TGame::TakeScreenshot() {

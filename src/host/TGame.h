@@ -11,6 +11,7 @@
 #include "host/TScreen.h"
 #include "host/TTrackingVar.h"
 #include "media/Media.h"
+#include "presentation/TPresentationContext.h"
 #include "system/ScreenSize.h"
 
 class TIniFile;
@@ -31,6 +32,12 @@ public:
     TGame(const TGame&) = delete;
     TGame& operator=(const TGame&) = delete;
 
+    // What presentation code reads of the host, installed for this host's lifetime: the step
+    // length, the speed, the particle share, the image, sound, menu and text folders, the
+    // volumes, the speech channel, the scroll offsets, the fade flags, and the pointer, channels
+    // and fade this host owns. The host keeps these values there only.
+    TPresentationContext Presentation;
+
     std::unique_ptr<TIniFile> Ini;
     int FullScreen = 1;
     int ForceWindowedMode = 0;
@@ -46,7 +53,6 @@ public:
     int WindowHandle = 0;
     int WindowX = 0, WindowY = 0;
     int ClientX = 0, ClientY = 0;
-    float ScrollX = 0, ScrollY = 0;
     TScreen* CurrentTScreen = nullptr;
     TScreen* DestinationTScreen = nullptr;
     TScreen* LastTScreen = nullptr;
@@ -57,7 +63,6 @@ public:
     int NoTimingTicks = 1;
     int Driver = 0;
     std::string DirectXVersion;
-    int FadeMouse = 0;
     int DesktopWidth = 0, DesktopHeight = 0;
     int FullScreenProcess = 0, FullScreenThread = 0;
     int WindowedProcess = 0, WindowedThread = 0;
@@ -65,12 +70,11 @@ public:
     int UseCorrectPath = 1;
     std::string SubPath = "Orvantis/My Game/";
     std::string DataPrefix;
-    std::string ImagePath, SoundPath, MusicPath, SpeechPath, MenuPath, ProfilePath, TextPath,
-        LevelsPath;
+    // The image, sound, menu and text folders are in Presentation.
+    std::string MusicPath, SpeechPath, ProfilePath, LevelsPath;
 
     // Sound effects, music and speech.
     int Sound = 1, Music = 1, Speech = 1;
-    int SoundVolume = 100, MusicVolume = 50, SpeechVolume = 100;
     media::Sound MusicSample;
     media::Channel MusicChannel;
     std::string MusicFileName = "none", MusicName = "none";
@@ -85,21 +89,16 @@ public:
     float PauseFadeCounter = 0.0f;
     int PauseFadeDirection = 0;
     media::Channel SpecialChannel;
-    int FadeMusic = 1;
     std::shared_ptr<TGameSound> EscapeSound;
     media::Channel EscapeChannel;
     std::string SoundDriver = "FreeAudio";
     std::shared_ptr<TChannelArray> Channels;
-    media::Channel SpeechChannel;
     int SpeechStopped = 0;
 
     std::shared_ptr<TSprite> SpritePaused;
     int FirstTime = 1;
     int InstantExit = 0;
-    int Fade = 1;
-    int NoFade = 0;
     int NoDraw = 0;
-    int Particles = 80;
     int PortalSplash = 0, PortalSplash2 = 0;
     int IntroShow = 0;
     int Paused = 0;
@@ -115,7 +114,7 @@ public:
     int IgnoreEscapeKey = 0, IgnoreFrameworkKeys = 0, IgnorePauseKey = 0, IgnoreDebugKey = 0;
     std::string OSVersion = "Mac OSX";
     std::function<void()> PausedUserFunction, UserSuspendFunction, UserResumeFunction;
-    TFixedRateLogic FixedRateLogic;
+    TFixedRateLogic FixedRateLogic{Presentation.Delta};
     int Debug = 0;
     media::Font DebugImageFont;
     int DebugImageFontGap = 12;

@@ -82,14 +82,14 @@ void TGame::MusicNone() {
 
 float TGame::MusicFadeInCalc() {
     const float total = CalcAnimLength(MusicFadeIn);
-    if (MusicFadeIn == 0 || total <= 0) return Percent(MusicVolume);
-    return Percent(MusicVolume) * (total - MusicFadeInCounter) / total;
+    if (MusicFadeIn == 0 || total <= 0) return Percent(Presentation.MusicVolume);
+    return Percent(Presentation.MusicVolume) * (total - MusicFadeInCounter) / total;
 }
 
 float TGame::MusicFadeOutCalc() {
     const float total = CalcAnimLength(MusicFadeOut);
     if (MusicFadeOut == 0 || total <= 0) return 0.0f;
-    return Percent(MusicVolume) * MusicFadeOutCounter / total;
+    return Percent(Presentation.MusicVolume) * MusicFadeOutCounter / total;
 }
 
 void TGame::MusicFadeInApply() {
@@ -102,13 +102,13 @@ void TGame::MusicFadeOutApply() {
 
 void TGame::MusicFadeInManage() {
     if (MusicFadeInCounter <= 0) return;
-    MusicFadeInCounter = std::max(0.0f, MusicFadeInCounter - Delta);
+    MusicFadeInCounter = std::max(0.0f, MusicFadeInCounter - Presentation.Delta);
     MusicFadeInApply();
 }
 
 void TGame::MusicFadeOutManage() {
     if (MusicFadeOutCounter <= 0) return;
-    MusicFadeOutCounter = std::max(0.0f, MusicFadeOutCounter - Delta);
+    MusicFadeOutCounter = std::max(0.0f, MusicFadeOutCounter - Presentation.Delta);
     MusicFadeOutApply();
 }
 
@@ -120,8 +120,8 @@ void TGame::MusicFadeOutSet(float ms) {
 }
 
 void TGame::MusicSetVolume(int volume, int save) {
-    MusicVolume = ClampPercent(volume);
-    if (MusicChannel) media::SetVolume(MusicChannel, Percent(MusicVolume));
+    Presentation.MusicVolume = ClampPercent(volume);
+    if (MusicChannel) media::SetVolume(MusicChannel, Percent(Presentation.MusicVolume));
     if (save == 1) {
         IniUpdate(1);
         FixedRateLogic.Init();
@@ -129,7 +129,7 @@ void TGame::MusicSetVolume(int volume, int save) {
 }
 
 void TGame::MusicChangeVolume(int change) {
-    MusicSetVolume(MusicVolume + change, 1);
+    MusicSetVolume(Presentation.MusicVolume + change, 1);
 }
 
 void TGame::ToggleMusic() {
@@ -167,10 +167,11 @@ int TGame::MusicOn() {
 
 float TGame::PauseFadeCalc() {
     const float total = CalcAnimLength(PauseFadeLength);
-    if (PauseFadeLength == 0 || total <= 0 || PauseFadeDirection == 0) return Percent(MusicVolume);
+    if (PauseFadeLength == 0 || total <= 0 || PauseFadeDirection == 0)
+        return Percent(Presentation.MusicVolume);
     const float left = std::clamp(PauseFadeCounter / total, 0.0f, 1.0f);
     // Direction 1 brings the music back in; -1 takes it out.
-    return Percent(MusicVolume) * (PauseFadeDirection > 0 ? 1.0f - left : left);
+    return Percent(Presentation.MusicVolume) * (PauseFadeDirection > 0 ? 1.0f - left : left);
 }
 
 void TGame::PauseFadeApply() {
@@ -179,7 +180,7 @@ void TGame::PauseFadeApply() {
 
 void TGame::PauseFadeManage() {
     if (PauseFadeCounter <= 0) return;
-    PauseFadeCounter = std::max(0.0f, PauseFadeCounter - Delta);
+    PauseFadeCounter = std::max(0.0f, PauseFadeCounter - Presentation.Delta);
     PauseFadeApply();
 }
 
@@ -188,11 +189,13 @@ void TGame::PauseFadeManage() {
 void TGame::ChannelsCreate(int count) {
     if (Channels) Channels->Kill();
     Channels = TChannelArray::Create(count);
+    Presentation.Channels = Channels.get();
 }
 
 void TGame::ChannelsKill() {
     if (Channels) Channels->Kill();
     Channels.reset();
+    Presentation.Channels = nullptr;
 }
 
 void TGame::ChangeSoundDriver(const std::string& name, int flag) {
@@ -208,7 +211,7 @@ void TGame::SoundPlay(const media::Sound& sound) {
     if (!Sound || !sound) return;
     const media::Channel channel = media::Cue(sound);
     if (!channel) return;
-    media::SetVolume(channel, Percent(SoundVolume));
+    media::SetVolume(channel, Percent(Presentation.SoundVolume));
     media::SetPaused(channel, false);
 }
 
@@ -221,7 +224,7 @@ void TGame::SoundPlayReturnChannel(media::Channel& channel, const media::Sound& 
     QuietenIfPlaying(channel);
     channel = media::Cue(sound, channel);
     if (!channel) return;
-    media::SetVolume(channel, Percent(SoundVolume));
+    media::SetVolume(channel, Percent(Presentation.SoundVolume));
     media::SetPan(channel, pan);
     media::SetPaused(channel, false);
 }
@@ -231,7 +234,7 @@ void TGame::GameSoundPlay(media::Channel& channel, const TGameSound& gameSound, 
     QuietenIfPlaying(channel);
     channel = media::Cue(gameSound.sound, channel);
     if (!channel) return;
-    float volume = gameSound.volume * Percent(SoundVolume);
+    float volume = gameSound.volume * Percent(Presentation.SoundVolume);
     if (GameFade && GameFade->Active) volume *= GameFade->Ratio;
     media::SetVolume(channel, volume);
     media::SetPan(channel, pan);
@@ -240,7 +243,7 @@ void TGame::GameSoundPlay(media::Channel& channel, const TGameSound& gameSound, 
 }
 
 void TGame::SoundSetVolume(int volume, int save) {
-    SoundVolume = ClampPercent(volume);
+    Presentation.SoundVolume = ClampPercent(volume);
     if (Channels) Channels->BalanceVolumes(0);
     if (save == 1) {
         IniUpdate(1);
@@ -249,7 +252,7 @@ void TGame::SoundSetVolume(int volume, int save) {
 }
 
 void TGame::SoundChangeVolume(int change) {
-    SoundSetVolume(SoundVolume + change, 1);
+    SoundSetVolume(Presentation.SoundVolume + change, 1);
 }
 
 void TGame::ToggleSound() {
@@ -273,22 +276,23 @@ void TGame::SoundOn() {
 // ---------------------------------------------------------------- speech
 
 void TGame::SpeechStop() {
-    StopAndRenew(SpeechChannel);
+    StopAndRenew(Presentation.SpeechChannel);
 }
 
 // The speech channel always takes the new line, so the flag changes nothing here.
 void TGame::SpeechPlay(const TGameSound& gameSound, int /*flag*/) {
     if (!Speech || !gameSound.sound) return;
-    SpeechChannel = media::Cue(gameSound.sound, SpeechChannel);
-    if (!SpeechChannel) return;
-    media::SetVolume(SpeechChannel, Percent(SpeechVolume));
-    media::SetPaused(SpeechChannel, false);
+    Presentation.SpeechChannel = media::Cue(gameSound.sound, Presentation.SpeechChannel);
+    if (!Presentation.SpeechChannel) return;
+    media::SetVolume(Presentation.SpeechChannel, Percent(Presentation.SpeechVolume));
+    media::SetPaused(Presentation.SpeechChannel, false);
     SpeechStopped = 0;
 }
 
 void TGame::SpeechSetVolume(int volume, int save) {
-    SpeechVolume = ClampPercent(volume);
-    if (SpeechChannel) media::SetVolume(SpeechChannel, Percent(SpeechVolume));
+    Presentation.SpeechVolume = ClampPercent(volume);
+    if (Presentation.SpeechChannel)
+        media::SetVolume(Presentation.SpeechChannel, Percent(Presentation.SpeechVolume));
     if (save == 1) {
         IniUpdate(1);
         FixedRateLogic.Init();
@@ -296,27 +300,28 @@ void TGame::SpeechSetVolume(int volume, int save) {
 }
 
 void TGame::SpeechChangeVolume(int change) {
-    SpeechSetVolume(SpeechVolume + change, 1);
+    SpeechSetVolume(Presentation.SpeechVolume + change, 1);
 }
 
 void TGame::SpeechOff() {
     Speech = 0;
-    if (SpeechChannel) media::SetPaused(SpeechChannel, true);
+    if (Presentation.SpeechChannel) media::SetPaused(Presentation.SpeechChannel, true);
 }
 
 void TGame::SpeechOn() {
     if (Speech) return;
     Speech = 1;
-    if (SpeechChannel && !SpeechStopped) media::SetPaused(SpeechChannel, false);
+    if (Presentation.SpeechChannel && !SpeechStopped)
+        media::SetPaused(Presentation.SpeechChannel, false);
 }
 
 void TGame::StopChannels() {
     StopAndRenew(MusicChannel);
-    StopAndRenew(SpeechChannel);
+    StopAndRenew(Presentation.SpeechChannel);
 }
 
 void TGame::SetEscapeSound(const std::string& name) {
-    EscapeSound = TGameSound::Create(SoundPath + name + ".wav", 0);
+    EscapeSound = TGameSound::Create(Presentation.SoundPath + name + ".wav", 0);
 }
 
 void TGame::EscapeSoundPlay() {

@@ -155,7 +155,7 @@ void TGame::RestoreMouseCoords() {
 }
 
 void TGame::Kill() {
-    for (media::Channel* channel : {&MusicChannel, &SpeechChannel, &EscapeChannel}) {
+    for (media::Channel* channel : {&MusicChannel, &Presentation.SpeechChannel, &EscapeChannel}) {
         if (*channel) media::Stop(*channel);
         channel->reset();
     }

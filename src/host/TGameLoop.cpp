@@ -172,7 +172,9 @@ int TGame::CheckWindow() {
         if (Music == 1 && !MusicLooped && MusicChannel && !media::Playing(MusicChannel)) {
             MusicStopped = 1;
         }
-        if (Speech == 1 && SpeechChannel && !media::Playing(SpeechChannel)) SpeechStopped = 1;
+        if (Speech == 1 && Presentation.SpeechChannel &&
+            !media::Playing(Presentation.SpeechChannel))
+            SpeechStopped = 1;
         MusicFadeInManage();
         MusicFadeOutManage();
     }
@@ -220,8 +222,9 @@ int TGame::ReadKeys() {
             EscapeSoundPlay();
             int length = CurrentTScreen ? CurrentTScreen->SetEscDestination() : 0;
             if (length == 0) length = EscapeFadeLength;
-            GameFade->Init(static_cast<float>(length), 1, FadeMusic ? MusicChannel : nullptr, 1, 0);
-            FadeMusic = 1;
+            GameFade->Init(static_cast<float>(length), 1,
+                           Presentation.FadeMusic ? MusicChannel : nullptr, 1, 0);
+            Presentation.FadeMusic = 1;
         } else {
             EscapeHitFlags[KeyEscape] = 1;
         }
@@ -258,7 +261,7 @@ int TGame::ReadKeys() {
         }
         if (KeyHitChecked(KeyMinimise)) {
             media::MinimiseWindow();
-            media::Flip(FlipSyncMode);
+            media::Flip(Presentation.FlipSyncMode);
             FlushKeyState();
         }
         if (KeyHitChecked(KeyMusic)) {
@@ -289,7 +292,9 @@ int TGame::ReadKeys() {
         }
         if (KeyHitChecked(KeyScreenshot)) TakeScreenshot();
         if (Debug && KeyHitChecked(KeyFlipSync)) {
-            FlipSyncMode = FlipSyncMode == 1 ? -1 : FlipSyncMode == -1 ? 0 : 1;
+            Presentation.FlipSyncMode = Presentation.FlipSyncMode == 1    ? -1
+                                        : Presentation.FlipSyncMode == -1 ? 0
+                                                                          : 1;
             FlushKeyState();
         }
         if (Debug && KeyHitChecked(KeyNoTiming)) {
@@ -394,17 +399,17 @@ void TGame::ScreenDraw() {
     }
     if (CurrentTScreen) CurrentTScreen->Draw();
     if (!GameFade->Active) ShowPaused();
-    if (FadeMouse) Mouse->Draw();
+    if (Presentation.FadeMouse) Mouse->Draw();
     GameFade->Draw();
     if (GameFade->Active) ShowPaused();
-    if (!FadeMouse) Mouse->Draw();
+    if (!Presentation.FadeMouse) Mouse->Draw();
     DrawTime.Calc();
     if (BeforeFlipFunction) BeforeFlipFunction();
     PostDraw();
 }
 
 void TGame::PostDraw() {
-    media::Flip(FlipSyncMode);
+    media::Flip(Presentation.FlipSyncMode);
     // Headless runs are scripted and go as fast as the machine allows.
     if (!media::Headless()) media::Delay(1);
 }

@@ -8,12 +8,13 @@
 #include "system/CheckedLoaders.h"
 
 void TScreen::ImageLoad(const std::string& file, int flags) {
-    Image = LoadImageChecked(Game->ImagePath + file, flags);
+    Image = LoadImageChecked(Game->Presentation.ImagePath + file, flags);
     if (Image) media::SetImageHandle(Image, 0, 0);
 }
 
 void TScreen::HeaderLoad(const std::string& file, float x, float y) {
-    Header = TSprite::Create(TGameImage::Create(Game->ImagePath + file + Ext, -1, 1), x, y);
+    Header =
+        TSprite::Create(TGameImage::Create(Game->Presentation.ImagePath + file + Ext, -1, 1), x, y);
 }
 
 void TScreen::PreStart() {

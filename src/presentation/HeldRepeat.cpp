@@ -1,6 +1,6 @@
 #include "presentation/HeldRepeat.h"
 
-#include "host/TFixedRateLogic.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/Timing.h"
 
 namespace HeldRepeat {
@@ -20,13 +20,14 @@ Result Step(bool held, int initialDelayMs, float& initialCounter, int repeatDela
     }
     const int repeatSteps = static_cast<int>(StepsFromMs(static_cast<float>(repeatDelayMs)));
     if (initialCounter > 0) {
-        initialCounter -= Delta;
+        initialCounter -= PresentationContext().Delta;
         if (initialCounter > 0) return Result::None;
         initialCounter = 0;
         repeatCounter = repeatSteps;
         return Result::Repeat;
     }
-    repeatCounter = static_cast<int>(static_cast<float>(repeatCounter) - Delta);
+    repeatCounter =
+        static_cast<int>(static_cast<float>(repeatCounter) - PresentationContext().Delta);
     if (repeatCounter > 0) return Result::None;
     repeatCounter = repeatSteps;
     return Result::Repeat;

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "host/TFixedRateLogic.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/Timing.h"
 
 namespace {
@@ -84,13 +84,13 @@ void TAnimation::Clear() {
 int TAnimation::Manage() {
     if (!Active) return 0;
     if (Reverse) {
-        Counter += Delta;
+        Counter += PresentationContext().Delta;
         if (Counter > Length[static_cast<size_t>(CurrentPhase)]) {
             EndAnim();
             return 1;
         }
     } else {
-        Counter -= Delta;
+        Counter -= PresentationContext().Delta;
         if (Counter <= 0) {
             EndAnim();
             return 1;

@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
-#include "host/TGame.h"
 #include "presentation/TChannelArray.h"
 #include "presentation/TMousePointer.h"
+#include "presentation/TPresentationContext.h"
 #include "system/InputHelpers.h"
+#include "system/ScreenSize.h"
 
 namespace {
 
@@ -14,13 +15,12 @@ constexpr int KeySpace = 32;
 constexpr const char* SoundExt = ".wav";
 
 bool HostHasChannels() {
-    return Game && Game->Channels;
+    return PresentationContext().Channels != nullptr;
 }
 
 std::shared_ptr<TGameSound> LoadButtonSound(const std::string& name) {
     if (name.empty()) return nullptr;
-    const std::string folder = Game ? Game->SoundPath : std::string();
-    return TGameSound::Create(folder + name + SoundExt, 0);
+    return TGameSound::Create(PresentationContext().SoundPath + name + SoundExt, 0);
 }
 
 std::shared_ptr<TGameImage> LoadTopLeft(const std::string& path, int cellWidth, int cellHeight,
@@ -71,7 +71,7 @@ void TButton::LoadDisabled(const std::string& file) {
 
 void TButton::LoadMouseClick(const std::string& file, float milliseconds) {
     ImageMouseClick = TGameImage::Create(GetPath() + file + ".png", -1, 0);
-    MouseClickDuration = Game ? Game->CalcAnimLength(milliseconds) : milliseconds / 5.0f;
+    MouseClickDuration = PresentationContext().CalcAnimLength(milliseconds);
 }
 
 std::shared_ptr<TButton> TButton::CreateSpecial(const std::string& buttonName,
@@ -84,8 +84,8 @@ std::shared_ptr<TButton> TButton::CreateSpecial(const std::string& buttonName,
 }
 
 std::string TButton::GetPath() const {
-    if (!Game) return std::string();
-    return UseMenuPath ? Game->MenuPath : Game->ImagePath;
+    const TPresentationContext& context = PresentationContext();
+    return UseMenuPath ? context.MenuPath : context.ImagePath;
 }
 
 void TButton::Init() {
@@ -167,9 +167,10 @@ bool TButton::TakesInput() const {
 }
 
 bool TButton::PointerOver() const {
-    if (!Game || !Game->Mouse) return false;
-    const float px = static_cast<float>(Game->Mouse->x);
-    const float py = static_cast<float>(Game->Mouse->y);
+    const TMousePointer* mouse = PresentationContext().Mouse;
+    if (!mouse) return false;
+    const float px = static_cast<float>(mouse->x);
+    const float py = static_cast<float>(mouse->y);
     if (px < x || px >= x + static_cast<float>(w) || py < y || py >= y + static_cast<float>(h)) {
         return false;
     }
@@ -216,14 +217,15 @@ void TButton::Manage() {
         FixedGlowOnMOActivate();
         int source = MouseRepeat ? MouseRepeat->GetButton() : 0;
         if (source == 0) {
-            source = Game->Mouse->GetMh(1) > 0 ? 1 : 0;
+            source = PresentationContext().Mouse->GetMh(1) > 0 ? 1 : 0;
         } else {
             // The press is this button's: nothing under it may take the same click.
-            Game->Mouse->ClearMouseHit();
+            PresentationContext().Mouse->ClearMouseHit();
         }
         if (source == 0 || !Click(source == 2 ? 1 : 0)) Clicked = 0;
         if (ScaleOnMOMax > 1)
-            ScaleOnMO = std::min(ScaleOnMO + ScaleOnMOUpSpeed * Delta, ScaleOnMOMax);
+            ScaleOnMO =
+                std::min(ScaleOnMO + ScaleOnMOUpSpeed * PresentationContext().Delta, ScaleOnMOMax);
     } else {
         MouseOver = 0;
         Clicked = 0;
@@ -238,7 +240,8 @@ void TButton::Manage() {
         }
     }
 
-    if (MouseClickCounter > 0) MouseClickCounter = std::max(0.0f, MouseClickCounter - Delta);
+    if (MouseClickCounter > 0)
+        MouseClickCounter = std::max(0.0f, MouseClickCounter - PresentationContext().Delta);
 }
 
 void TButton::ManageNoSound() {
@@ -249,14 +252,15 @@ void TButton::ManageNoSound() {
 }
 
 void TButton::ManageScaleOnMO() {
-    if (ScaleOnMO > 1) ScaleOnMO = std::max(1.0f, ScaleOnMO - ScaleOnMODownSpeed * Delta);
+    if (ScaleOnMO > 1)
+        ScaleOnMO = std::max(1.0f, ScaleOnMO - ScaleOnMODownSpeed * PresentationContext().Delta);
 }
 
 // ---------------------------------------------------------------- sounds
 
 void TButton::PlayOn(const TGameSound& sound, media::Channel& ownChannel) {
     if (HostHasChannels()) {
-        Game->Channels->PlayGameSound(sound, nullptr, 1.0f, 0.0f);
+        PresentationContext().Channels->PlayGameSound(sound, nullptr, 1.0f, 0.0f);
     } else {
         sound.PlayInChannel(ownChannel, 0.0f);
     }

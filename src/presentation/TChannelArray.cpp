@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "host/TGame.h"
 #include "presentation/TGameSound.h"
+#include "presentation/TPresentationContext.h"
 
 namespace {
 
 float SoundVolumeFactor() {
-    return Game ? static_cast<float>(Game->SoundVolume) / 100.0f : 1.0f;
+    return static_cast<float>(PresentationContext().SoundVolume) / 100.0f;
 }
 
 }  // namespace

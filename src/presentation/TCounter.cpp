@@ -1,6 +1,6 @@
 #include "presentation/TCounter.h"
 
-#include "host/TFixedRateLogic.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/Timing.h"
 
 std::shared_ptr<TCounter> TCounter::Create(float ms, int activate) {
@@ -22,7 +22,7 @@ void TCounter::Stop() {
 
 int TCounter::Manage() {
     if (Counter <= 0) return 0;
-    Counter -= Delta;
+    Counter -= PresentationContext().Delta;
     if (Counter > 0) return 0;
     Stop();
     return 1;

@@ -1,7 +1,7 @@
 #include "presentation/TExplosion.h"
 
-#include "host/TFixedRateLogic.h"
 #include "presentation/TExplosionList.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/Timing.h"
 
 std::shared_ptr<TExplosion> TExplosion::Create(std::shared_ptr<TGameImage> image, float x,
@@ -22,7 +22,7 @@ void TExplosion::Manage() {
     Move();
     ManageScale();
     ManageRotation();
-    AnimCounter -= Delta;
+    AnimCounter -= PresentationContext().Delta;
     if (AnimCounter <= 0) Kill();
 }
 

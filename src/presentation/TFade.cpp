@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "host/TFixedRateLogic.h"
-#include "host/TGame.h"
+#include "presentation/TPresentationContext.h"
 #include "system/InputHelpers.h"
+#include "system/ScreenSize.h"
 
 namespace {
 
@@ -98,10 +98,10 @@ void TFade::Draw() {
     if (Image) media::DrawImageFrame(Image, static_cast<float>(X), static_cast<float>(Y), 0);
     media::SetAlpha(1);
     if (Channel) {
-        const float volume = Game ? static_cast<float>(Game->SoundVolume) / 100.0f : 1.0f;
+        const float volume = static_cast<float>(PresentationContext().SoundVolume) / 100.0f;
         media::SetVolume(Channel, Ratio * volume);
     }
-    media::Flip(FlipSyncMode);
+    media::Flip(PresentationContext().FlipSyncMode);
 }
 
 void TFade::Full() {

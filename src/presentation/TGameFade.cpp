@@ -2,14 +2,16 @@
 
 #include <algorithm>
 
-#include "host/TGame.h"
 #include "presentation/TMousePointer.h"
+#include "presentation/TPresentationContext.h"
 #include "system/InputHelpers.h"
+#include "system/ScreenSize.h"
 
 int TGameFade::Init(float ms, int out, const media::Channel& channel, int allowAnim,
                     float startCounter) {
     if (Active) return 0;
-    Length = static_cast<int>(Game->CalcAnimLength(static_cast<float>(static_cast<int>(ms))));
+    TPresentationContext& context = PresentationContext();
+    Length = static_cast<int>(context.CalcAnimLength(static_cast<float>(static_cast<int>(ms))));
     Counter = startCounter;
     Active = 1;
     Out = out;
@@ -21,17 +23,18 @@ int TGameFade::Init(float ms, int out, const media::Channel& channel, int allowA
     FadeCounterBeforeAbort = 0;
     SetToFullOnAbort = 1;
     AbortKey = -1;
-    if (Out) Game->FadeMusic = 1;
+    if (Out) context.FadeMusic = 1;
     Ratio = Out ? 1.0f : 0.0f;
     if (startCounter > 0) CalcRatio();
-    if (!Game->Fade || Game->NoFade) Finish();
+    if (!context.Fade || context.NoFade) Finish();
     return 1;
 }
 
 int TGameFade::Manage() {
     if (!Active) return 0;
     const int key = FirstKeyHit();
-    const int clicks = Game->Mouse ? Game->Mouse->GetMh(1) : 0;
+    TMousePointer* mouse = PresentationContext().Mouse;
+    const int clicks = mouse ? mouse->GetMh(1) : 0;
     if (key >= 0 || clicks > 0) {
         if (!Out) {
             FadeInAborted = 1;
@@ -40,7 +43,7 @@ int TGameFade::Manage() {
         Finish();
         return -1;
     }
-    Counter += Delta;
+    Counter += PresentationContext().Delta;
     CalcRatio();
     FadeChannels();
     if (Counter >= static_cast<float>(Length)) {
@@ -58,10 +61,12 @@ void TGameFade::CalcRatio() {
 }
 
 void TGameFade::FadeChannels() {
-    if (Channel) media::SetVolume(Channel, Ratio * static_cast<float>(Game->MusicVolume) / 100.0f);
-    if (Game->SpeechChannel) {
-        media::SetVolume(Game->SpeechChannel,
-                         Ratio * static_cast<float>(Game->SpeechVolume) / 100.0f);
+    const TPresentationContext& context = PresentationContext();
+    if (Channel)
+        media::SetVolume(Channel, Ratio * static_cast<float>(context.MusicVolume) / 100.0f);
+    if (context.SpeechChannel) {
+        media::SetVolume(context.SpeechChannel,
+                         Ratio * static_cast<float>(context.SpeechVolume) / 100.0f);
     }
 }
 
@@ -85,19 +90,20 @@ void TGameFade::Finish() {
         if (SetToFullOnAbort) Ratio = 1.0f;
     }
     FadeChannels();
+    TPresentationContext& context = PresentationContext();
     if (Out) {
-        Game->SpeechStop();
-    } else if (Game->CurrentTScreen) {
-        Game->CurrentTScreen->PostFadeIn();
+        context.SpeechStop();
+    } else {
+        context.PostFadeIn();
     }
-    if (Out && Game->Fade && !Game->NoFade && media::DisplayOpen()) {
+    if (Out && context.Fade && !context.NoFade && media::DisplayOpen()) {
         // Keep the screen black while the next screen loads.
         media::SetClsColor(0, 0, 0);
         media::Cls();
-        if (!Game->FadeMouse && Game->Mouse) Game->Mouse->Draw();
-        media::Flip(FlipSyncMode);
+        if (!context.FadeMouse && context.Mouse) context.Mouse->Draw();
+        media::Flip(context.FlipSyncMode);
     }
-    Game->NoFade = 0;
+    context.NoFade = 0;
     FlushInput();
 }
 

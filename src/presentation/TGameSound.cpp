@@ -1,7 +1,7 @@
 #include "presentation/TGameSound.h"
 
-#include "host/TGame.h"
 #include "presentation/Names.h"
+#include "presentation/TPresentationContext.h"
 #include "system/CheckedLoaders.h"
 
 std::shared_ptr<TGameSound> TGameSound::Create(const std::string& path, int flags) {
@@ -16,5 +16,5 @@ void TGameSound::Load(const std::string& path, int flags) {
 }
 
 void TGameSound::PlayInChannel(media::Channel& channel, float pan) const {
-    if (Game) Game->GameSoundPlay(channel, *this, pan);
+    PresentationContext().GameSoundPlay(channel, *this, pan);
 }

@@ -1,6 +1,6 @@
 #include "presentation/TGameText.h"
 
-#include "host/TGame.h"
+#include "presentation/TPresentationContext.h"
 #include "system/CheckedLoaders.h"
 #include "system/ReportError.h"
 
@@ -11,7 +11,7 @@ std::shared_ptr<TGameText> TGameText::Create(const std::string& file) {
 }
 
 void TGameText::Read(const std::string& file) {
-    const std::string folder = Game ? Game->TextPath : std::string();
+    const std::string folder = PresentationContext().TextPath;
     if (!ReadText(OpenFileChecked(folder + file))) {
         ReportError("[" + HeaderName + "] header hot found", true);
     }

@@ -4,17 +4,18 @@
 #include <filesystem>
 #include <system_error>
 
-#include "host/TGame.h"
 #include "media/Platform.h"
 #include "presentation/TGameFade.h"
 #include "presentation/TMousePointer.h"
+#include "presentation/TPresentationContext.h"
+#include "system/ScreenSize.h"
 #include "system/StringHelpers.h"
 
 namespace {
 
 std::shared_ptr<TGameSound> LoadMenuSound(const std::string& name) {
     if (name.empty()) return nullptr;
-    const std::string folder = Game ? Game->SoundPath : std::string();
+    const std::string folder = PresentationContext().SoundPath;
     return TGameSound::Create(folder + name + ".wav", 0);
 }
 
@@ -273,15 +274,16 @@ void TMenu::ClearScale() {
 // ---------------------------------------------------------------- per step and frame
 
 int TMenu::Manage() {
-    if (!Game || !Game->Mouse) return 0;
-    if ((Game->GameFade && Game->GameFade->Active) || !AcceptInput) {
+    const TPresentationContext& context = PresentationContext();
+    if (!context.Mouse) return 0;
+    if ((context.GameFade && context.GameFade->Active) || !AcceptInput) {
         // A click from before the fade must not be reported once it is over.
         ClickedName.clear();
         for (const auto& button : Buttons) button->Clicked = 0;
         ManageFixedGlowOnly();
         return 0;
     }
-    if (!Game->Mouse->Manage()) return 0;
+    if (!context.Mouse->Manage()) return 0;
     MouseOverName.clear();
     ClickedName.clear();
     for (const auto& button : Buttons) {

@@ -1,10 +1,10 @@
 #include "presentation/TMousePointer.h"
 
-#include "host/TGame.h"
+#include "presentation/TPresentationContext.h"
 #include "system/CheckedLoaders.h"
 
 void TMousePointer::Load(const std::string& name) {
-    Image = LoadImageChecked(Game->ImagePath + name + Ext, -1);
+    Image = LoadImageChecked(PresentationContext().ImagePath + name + Ext, -1);
     if (!Image) return;
     media::SetImageHandle(Image, static_cast<float>(offsetx), static_cast<float>(offsety));
     CalcSize();

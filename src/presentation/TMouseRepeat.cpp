@@ -1,8 +1,8 @@
 #include "presentation/TMouseRepeat.h"
 
-#include "host/TGame.h"
 #include "presentation/HeldRepeat.h"
 #include "presentation/TMousePointer.h"
+#include "presentation/TPresentationContext.h"
 
 TMouseRepeat TMouseRepeat::Create(int initialDelayMs, int repeatDelayMs) {
     TMouseRepeat made;
@@ -12,7 +12,8 @@ TMouseRepeat TMouseRepeat::Create(int initialDelayMs, int repeatDelayMs) {
 }
 
 int TMouseRepeat::GetButton() {
-    const bool held = Game && Game->Mouse && Game->Mouse->GetMb() > 0;
+    const TMousePointer* mouse = PresentationContext().Mouse;
+    const bool held = mouse && mouse->GetMb() > 0;
     switch (HeldRepeat::Step(held, InitialDelayLength, InitialDelayCounter, DelayLength,
                              DelayCounter, LastState)) {
         case HeldRepeat::Result::First:

@@ -1,9 +1,9 @@
 #include "presentation/TParticle.h"
 
-#include "host/TFixedRateLogic.h"
 #include "media/Media.h"
 #include "presentation/TParticleGenerator.h"
 #include "presentation/TParticleList.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/Timing.h"
 
 std::shared_ptr<TParticle> TParticle::CreateSpecial(std::shared_ptr<TGameImage> image, float x,
@@ -106,7 +106,7 @@ void TParticle::ApplyPhase(const std::shared_ptr<TParticlePhase>& phase) {
 
 int TParticle::ManagePhases() {
     if (!CurrentPhase) return 0;
-    PhaseCounter += Delta;
+    PhaseCounter += PresentationContext().Delta;
     if (PhaseCounter < CurrentPhase->Length) return 0;
     // The phase is held while its function runs, which may drop the phases.
     const std::shared_ptr<TParticlePhase> ended = CurrentPhase;
@@ -124,7 +124,7 @@ void TParticle::Move() {
 int TParticle::Advance() {
     if (dead_) return 0;
     if (DelayCounter > 0) {
-        DelayCounter -= Delta;
+        DelayCounter -= PresentationContext().Delta;
         if (DelayCounter > 0) {
             Hidden = 1;
             return 1;
@@ -158,36 +158,36 @@ int TParticle::Advance() {
     }
 
     if (FadeIn) {
-        FadeCounter += Delta;
+        FadeCounter += PresentationContext().Delta;
         if (FadeCounter >= FadeInLength) {
             FadeCounter = FadeLength;
             FadeIn = 0;
             Alpha = 1;
         }
     } else if (FadeSustainCounter > 0) {
-        FadeSustainCounter -= Delta;
+        FadeSustainCounter -= PresentationContext().Delta;
         if (FadeSustainCounter <= 0) FadeCounter = FadeLength;
     } else if (FadeCounter > 0) {
-        FadeCounter -= Delta;
+        FadeCounter -= PresentationContext().Delta;
         if (FadeCounter <= 0) {
             Alpha = 0;
             if (KillOnFade) Kill();
         }
     }
     if (DoRotate > 0) {
-        Rotation += RotationSpeed * Delta;
+        Rotation += RotationSpeed * PresentationContext().Delta;
         if (Rotation >= 360) Rotation -= 360;
     } else if (DoRotate < 0) {
-        Rotation -= RotationSpeed * Delta;
+        Rotation -= RotationSpeed * PresentationContext().Delta;
         if (Rotation < 0) Rotation += 360;
     }
     if (DoScale == 1) {
-        ScaleX += ScaleXSpeed * Delta;
-        ScaleY += ScaleYSpeed * Delta;
+        ScaleX += ScaleXSpeed * PresentationContext().Delta;
+        ScaleY += ScaleYSpeed * PresentationContext().Delta;
         if (ScaleX <= 0 || ScaleY <= 0) Kill();
     }
     if (LifeCounter > 0) {
-        LifeCounter -= Delta;
+        LifeCounter -= PresentationContext().Delta;
         if (LifeCounter <= 0) Kill();
     }
     if (ParticleGenerator) ParticleGenerator->Manage();

@@ -1,6 +1,6 @@
 #include "presentation/TParticleGenerator.h"
 
-#include "host/TFixedRateLogic.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/Timing.h"
 
 std::shared_ptr<TParticleGenerator> TParticleGenerator::Create(
@@ -25,13 +25,13 @@ void TParticleGenerator::Emit() {
 
 int TParticleGenerator::Manage() {
     if (!Active) return -1;
-    x += dx * Delta;
-    y += dy * Delta;
+    x += dx * PresentationContext().Delta;
+    y += dy * PresentationContext().Delta;
     if (Qty <= 0) {
         Active = 0;
         return 1;
     }
-    if (IntervalCounter > 0) IntervalCounter -= Delta;
+    if (IntervalCounter > 0) IntervalCounter -= PresentationContext().Delta;
     while (IntervalCounter <= 0) {
         // A zero interval emits everything left at once instead of spinning here for ever.
         IntervalCounter = Interval > 0 ? IntervalCounter + Interval : 0;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "host/TGame.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/Timing.h"
 
 TParticleList::~TParticleList() {
@@ -20,7 +20,7 @@ std::shared_ptr<TParticle> TParticleList::AddNew(float x, float y,
     auto particle =
         TParticle::CreateSpecial(std::move(image), x, y, dx, dy, ygravity, fadeMs, lightBlend,
                                  rotate, rotationSpeed, scale, scaleSpeed, lifeMs);
-    const int percent = Game && Thinned ? std::clamp(Game->Particles, 0, 100) : 100;
+    const int percent = Thinned ? std::clamp(PresentationContext().Particles, 0, 100) : 100;
     allowance_ += static_cast<float>(percent) / 100.0f;
     if (allowance_ < 1.0f - 1e-4f) {
         particle->active = 0;

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "host/TFixedRateLogic.h"
+#include "presentation/TPresentationContext.h"
 
 namespace {
 float SinDegrees(float degrees) {
@@ -20,7 +20,7 @@ void TSineCounter::Init(float start, float end, float speed) {
 }
 
 void TSineCounter::Manage() {
-    Counter += Speed * Delta;
+    Counter += Speed * PresentationContext().Delta;
     const float span = EndPoint - StartPoint;
     if (Counter >= EndPoint) {
         Counter -= span;

@@ -1,7 +1,7 @@
 #include "presentation/TSlide.h"
 
-#include "host/TFixedRateLogic.h"
-#include "host/TGame.h"
+#include "presentation/TPresentationContext.h"
+#include "system/ScreenSize.h"
 
 namespace {
 
@@ -62,9 +62,9 @@ void TSlide::Kill() {
 }
 
 void TSlide::MoveBy(const TTransitionEffect& effect) {
-    x -= effect.ScrollSpeedX * Delta;
-    y -= effect.ScrollSpeedY * Delta;
-    scale += effect.ZoomSpeed * Delta;
+    x -= effect.ScrollSpeedX * PresentationContext().Delta;
+    y -= effect.ScrollSpeedY * PresentationContext().Delta;
+    scale += effect.ZoomSpeed * PresentationContext().Delta;
 }
 
 int TSlide::Manage() {
@@ -75,7 +75,7 @@ int TSlide::Manage() {
             LastSlide->MoveBy(*LastSlide->CurrentEffect);
         }
     }
-    Counter += Delta;
+    Counter += PresentationContext().Delta;
     if (Counter < static_cast<float>(CurrentEffect->Length)) return 0;
     Counter -= static_cast<float>(CurrentEffect->Length);
     if (CurrentEffect == InEffect && HoldEffect) {

@@ -1,6 +1,6 @@
 #include "presentation/TSlideShow.h"
 
-#include "host/TGame.h"
+#include "system/ScreenSize.h"
 
 std::shared_ptr<TSlideShow> TSlideShow::Create() {
     return std::make_shared<TSlideShow>();

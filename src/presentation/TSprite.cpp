@@ -4,10 +4,11 @@
 #include <cmath>
 #include <numbers>
 
-#include "host/TGame.h"
 #include "presentation/Names.h"
 #include "presentation/TAnimation.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/Timing.h"
+#include "system/ScreenSize.h"
 
 namespace {
 
@@ -20,10 +21,10 @@ float Rounded(float value) {
 }
 
 float HostScrollX() {
-    return Game ? Game->ScrollX : 0.0f;
+    return PresentationContext().ScrollX;
 }
 float HostScrollY() {
-    return Game ? Game->ScrollY : 0.0f;
+    return PresentationContext().ScrollY;
 }
 
 }  // namespace
@@ -44,7 +45,7 @@ std::shared_ptr<TSprite> TSprite::Create(const media::Image& image, float x, flo
 
 std::shared_ptr<TSprite> TSprite::CreateFromFile(const std::string& file, float x, float y,
                                                  int centre, int flags) {
-    const std::string folder = Game ? Game->ImagePath : std::string();
+    const std::string folder = PresentationContext().ImagePath;
     auto sprite = Create(TGameImage::Create(folder + file + ".png", flags, 1), x, y);
     if (centre) sprite->SetPosition(ScreenWidth / 2, ScreenHeight / 2);
     return sprite;
@@ -102,10 +103,10 @@ int TSprite::ManageAnim() {
     const bool rising = (AnimCounterDir == 1) != (AnimReverse != 0);
     int bound = 0;
     if (rising) {
-        AnimCounter += Delta;
+        AnimCounter += PresentationContext().Delta;
         bound = AnimBoundsCheckUpper();
     } else {
-        AnimCounter -= Delta;
+        AnimCounter -= PresentationContext().Delta;
         bound = AnimBoundsCheckLower();
     }
     frame = GetAnimFrame();
@@ -271,7 +272,7 @@ int TSprite::DrawLight(float glow, float r, float g, float b,
 void TSprite::ManageGlow() {
     if (GlowMode == 2) {
         if (Glow > 0) {
-            Glow -= GlowSpeed * Delta;
+            Glow -= GlowSpeed * PresentationContext().Delta;
             if (Glow <= 0) Glow = 0;
         }
     } else if (GlowMode == 3) {
@@ -292,15 +293,15 @@ void TSprite::SetGlow(int mode, float glow, float glowSpeed, float min, float ma
 
 void TSprite::ManageRotation() {
     if (RotationLoop) {
-        Rotation += RotationSpeed * Delta;
+        Rotation += RotationSpeed * PresentationContext().Delta;
         if (Rotation >= 360) {
             Rotation -= 360;
         } else if (Rotation < 0) {
             Rotation += 360;
         }
     } else if (RotationCounter > 0) {
-        RotationCounter -= Delta;
-        Rotation += RotationSpeed * Delta;
+        RotationCounter -= PresentationContext().Delta;
+        Rotation += RotationSpeed * PresentationContext().Delta;
     }
 }
 
@@ -320,9 +321,9 @@ void TSprite::SetupRotation(float rotationSpeed, float ms, int loop, int randomS
 
 void TSprite::ManageScale() {
     if (ScaleCounter <= 0) return;
-    ScaleCounter -= Delta;
-    ScaleX += ScaleXSpeed * Delta;
-    ScaleY += ScaleYSpeed * Delta;
+    ScaleCounter -= PresentationContext().Delta;
+    ScaleX += ScaleXSpeed * PresentationContext().Delta;
+    ScaleY += ScaleYSpeed * PresentationContext().Delta;
 }
 
 void TSprite::SetupScale(float xSpeed, float ySpeed, float ms) {
@@ -335,21 +336,21 @@ void TSprite::SetupScale(float xSpeed, float ySpeed, float ms) {
 // ---------------------------------------------------------------- motion
 
 void TSprite::Move() {
-    x += dx * Delta;
-    y += dy * Delta;
-    if (ygravity > 0) dy += ygravity * Delta;
+    x += dx * PresentationContext().Delta;
+    y += dy * PresentationContext().Delta;
+    if (ygravity > 0) dy += ygravity * PresentationContext().Delta;
 }
 
 void TSprite::MoveOriginalCoords() {
-    ox += dx * Delta;
-    oy += dy * Delta;
-    if (ygravity > 0) dy += ygravity * Delta;
+    ox += dx * PresentationContext().Delta;
+    oy += dy * PresentationContext().Delta;
+    if (ygravity > 0) dy += ygravity * PresentationContext().Delta;
 }
 
 void TSprite::MoveAttachedSprite() {
     if (!AttachedSprite) return;
-    AttachedSprite->x += dx * Delta;
-    AttachedSprite->y += dy * Delta;
+    AttachedSprite->x += dx * PresentationContext().Delta;
+    AttachedSprite->y += dy * PresentationContext().Delta;
 }
 
 void TSprite::MoveForward() {
@@ -359,22 +360,22 @@ void TSprite::MoveForward() {
 }
 
 void TSprite::MoveLeft() {
-    x -= xspeed * Delta;
+    x -= xspeed * PresentationContext().Delta;
     BoundsCheck();
 }
 
 void TSprite::MoveRight() {
-    x += xspeed * Delta;
+    x += xspeed * PresentationContext().Delta;
     BoundsCheck();
 }
 
 void TSprite::MoveUp() {
-    y -= yspeed * Delta;
+    y -= yspeed * PresentationContext().Delta;
     BoundsCheck();
 }
 
 void TSprite::MoveDown() {
-    y += yspeed * Delta;
+    y += yspeed * PresentationContext().Delta;
     BoundsCheck();
 }
 

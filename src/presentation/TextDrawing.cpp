@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "host/TGame.h"
 #include "media/Media.h"
 #include "presentation/TBitmapFont.h"
 #include "presentation/TextShadow.h"
+#include "system/ScreenSize.h"
 #include "system/TextLines.h"
 
 namespace {

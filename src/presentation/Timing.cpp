@@ -1,15 +1,11 @@
 #include "presentation/Timing.h"
 
-#include "host/TGame.h"
-
-namespace {
-constexpr float NormalStepMs = 5.0f;
-}
+#include "presentation/TPresentationContext.h"
 
 float StepsFromMs(float ms) {
-    return Game ? Game->CalcAnimLength(ms) : ms / NormalStepMs;
+    return PresentationContext().CalcAnimLength(ms);
 }
 
 float StepsFromMsFloat(float ms) {
-    return Game ? Game->CalcAnimLengthFromFloat(ms) : ms / NormalStepMs;
+    return PresentationContext().CalcAnimLength(ms);
 }

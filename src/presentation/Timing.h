@@ -1,6 +1,6 @@
 #pragma once
-// Milliseconds to logic steps through the host's speed, or at the normal 5 ms per step when no
-// host exists (tools and tests).
+// Milliseconds to logic steps at the speed the presentation context gives (the normal 5 ms
+// per step when no host runs).
 
 float StepsFromMs(float ms);
 float StepsFromMsFloat(float ms);

@@ -2,8 +2,8 @@
 
 #include "host/TGame.h"
 #include "presentation/TGameFade.h"
-#include "screens/Progress.h"
-#include "screens/TPlayer.h"
+#include "store/Progress.h"
+#include "store/TPlayer.h"
 #include "store/TProfile.h"
 
 void FadeOutTo(TScreen* destination) {

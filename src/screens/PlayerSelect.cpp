@@ -1,8 +1,8 @@
 #include "screens/PlayerSelect.h"
 
-#include "screens/TSaveData.h"
 #include "store/ProfileNames.h"
 #include "store/TProfile.h"
+#include "store/TSaveData.h"
 
 void InstallProfileCreatedHook(TSaveData& saveData) {
     ProfileCreatedHook = [&saveData](TProfile& profile) { saveData.Init(&profile); };

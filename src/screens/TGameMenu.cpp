@@ -5,7 +5,7 @@
 #include "presentation/TMenu.h"
 #include "presentation/TMousePointer.h"
 #include "screens/PlayLaunch.h"
-#include "screens/Progress.h"
+#include "store/Progress.h"
 #include "store/TProfile.h"
 #include "system/ScreenSize.h"
 
@@ -33,7 +33,7 @@ void TGameMenu::Load() {
     if (InstructionsScreen != nullptr) Menu->AddQuick("instructions", "");
     Menu->AddQuick("saveandexit", "");
     Menu->Centre();
-    ActivateSound = TGameSound::Create(Game->SoundPath + "buttonclick.wav", 0);
+    ActivateSound = TGameSound::Create(Game->Presentation.SoundPath + "buttonclick.wav", 0);
     DeactivateSound.reset();
     FadeIn.Init(FadeMs, 0, 0, 0);
     FadeOut.Init(FadeMs, 0, 0, 0);

@@ -6,9 +6,9 @@
 #include "presentation/Fonts.h"
 #include "presentation/TShadow.h"
 #include "screens/PlayLaunch.h"
-#include "screens/Progress.h"
-#include "screens/TPlayer.h"
 #include "screens/TimeText.h"
+#include "store/Progress.h"
+#include "store/TPlayer.h"
 #include "store/TProfile.h"
 #include "system/ScreenSize.h"
 

@@ -6,10 +6,10 @@
 #include "host/TGame.h"
 #include "presentation/Fonts.h"
 #include "presentation/TShadow.h"
-#include "screens/BestResults.h"
-#include "screens/Progress.h"
-#include "screens/TPlayer.h"
 #include "screens/TimeText.h"
+#include "store/BestResults.h"
+#include "store/Progress.h"
+#include "store/TPlayer.h"
 #include "store/TProfile.h"
 #include "system/ScreenSize.h"
 

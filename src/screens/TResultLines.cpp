@@ -4,9 +4,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "host/TFixedRateLogic.h"
 #include "media/Media.h"
 #include "presentation/Fonts.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/TShadow.h"
 #include "presentation/Timing.h"
 #include "system/ScreenSize.h"
@@ -38,7 +38,7 @@ void TResultLines::Set(std::vector<Line> lines, int startY) {
 }
 
 void TResultLines::Logic() {
-    if (!Arrived()) Time += Delta;
+    if (!Arrived()) Time += PresentationContext().Delta;
 }
 
 float TResultLines::LineX(int i) const {

@@ -16,7 +16,7 @@ void TResultScreen::LoadFurniture(const std::string& background, const std::stri
     Menu->SetShadow(1, 3, 3, 0.4f);
     Menu->AddQuick("OK", "")->OKButton = 1;
     Menu->SetY(525);
-    Game->FadeMusic = 0;
+    Game->Presentation.FadeMusic = 0;
 }
 
 void TResultScreen::StartAndFadeIn() {

@@ -9,8 +9,8 @@
 #include "presentation/TMousePointer.h"
 #include "presentation/TShadow.h"
 #include "screens/PlayLaunch.h"
-#include "screens/Progress.h"
-#include "screens/TPlayer.h"
+#include "store/Progress.h"
+#include "store/TPlayer.h"
 #include "store/TProfile.h"
 #include "system/ScreenSize.h"
 

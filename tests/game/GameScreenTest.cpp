@@ -49,7 +49,7 @@ TEST_F(GameScreenTest, AMoveCarriesThePieceLeavesATrailAndADryMoveDealsThreePiec
 
 TEST_F(GameScreenTest, ARemovedLineShowsPopupsRingsAndOneBurstAndFillsTheMachinePixelByPixel) {
     // The default particle amount: only the decoration is thinned out.
-    Host->Particles = 80;
+    Host->Presentation.Particles = 80;
     StartLevel(1, {"2222.....", ".........", ".........", ".........", "....2....", ".........",
                    ".........", ".........", "........3"});
     Screen->Level->Lines.LineStreak = 1;  // a line just before: this one earns a streak bonus
@@ -158,7 +158,7 @@ TEST_F(GameScreenTest, AFullMachineBooksTheLevelCelebratesAndHandsOverOnce) {
     Screen->Draw();
     ASSERT_TRUE(RunUntil([&] { return Host->DestinationTScreen == &LevelComplete; }, 600));
     EXPECT_FLOAT_EQ(Screen->Full.WellDoneY, TFull::WellDoneRestY);
-    EXPECT_EQ(Host->MusicVolume, 50) << "the music is back at its own volume";
+    EXPECT_EQ(Host->Presentation.MusicVolume, 50) << "the music is back at its own volume";
     Host->DestinationTScreen = nullptr;
     Passes(900);
     EXPECT_EQ(Host->DestinationTScreen, nullptr) << "the celebration hands over only once";

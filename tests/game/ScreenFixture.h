@@ -12,7 +12,6 @@
 #include "BoardPicture.h"
 #include "game/GameResources.h"
 #include "game/TGameScreen.h"
-#include "host/TFixedRateLogic.h"
 #include "host/TGame.h"
 #include "media/Media.h"
 #include "presentation/Fonts.h"
@@ -20,6 +19,7 @@
 #include "presentation/TGameFade.h"
 #include "presentation/TImageBank.h"
 #include "presentation/TMousePointer.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/TSoundBank.h"
 
 namespace game_screen_test {
@@ -55,12 +55,12 @@ protected:
         Host = std::make_unique<TGame>();
         Host->FixedRateLogic.MS = 5.0f;
         Host->CurrentSpeed = 1.0f;
-        Host->Particles = 100;
+        Host->Presentation.Particles = 100;
         // Screen fades end at once: the host's loop, which would run them, is not running.
-        Host->Fade = 0;
-        Host->ImagePath = DataFolder() + "graphics/";
-        Host->MenuPath = DataFolder() + "menus/";
-        Host->SoundPath = DataFolder() + "sound/";
+        Host->Presentation.Fade = 0;
+        Host->Presentation.ImagePath = DataFolder() + "graphics/";
+        Host->Presentation.MenuPath = DataFolder() + "menus/";
+        Host->Presentation.SoundPath = DataFolder() + "sound/";
         Host->SeedOverride = 11;
         Shared = std::filesystem::temp_directory_path() /
                  ("quillox-play-" + std::to_string(::getpid()) + "-" +
@@ -69,7 +69,7 @@ protected:
         std::filesystem::create_directories(Shared);
         Host->SubPath = Shared.string() + "/";
         Host->ChannelsCreate(16);
-        Delta = 1.0f;
+        PresentationContext().Delta = 1.0f;
         Screen = std::make_unique<TGameScreen>();
         Screen->Clock = [this] { return Now; };
         Screen->LevelCompleteScreen = &LevelComplete;
@@ -98,7 +98,7 @@ protected:
             Host->Mouse->ButtonDown(1);
             Host->Mouse->ButtonUp(1);
         }
-        Delta = 1.0f;
+        PresentationContext().Delta = 1.0f;
         Screen->Logic();
         Host->Mouse->ClearMouseHit();
         Now += 5;

@@ -61,9 +61,9 @@ TEST_F(FixedRateLogicTest, ClockWrapRepeatsThePreviousStepCount) {
 TEST_F(FixedRateLogicTest, TurboAndSlowMotion) {
     game.FastOn();
     EXPECT_DOUBLE_EQ(Frame(40), 1.0);
-    EXPECT_EQ(FlipSyncMode, 0);
+    EXPECT_EQ(game.Presentation.FlipSyncMode, 0);
     game.FastOff();
-    EXPECT_EQ(FlipSyncMode, game.LastFlipSync);
+    EXPECT_EQ(game.Presentation.FlipSyncMode, game.LastFlipSync);
 
     game.SlowMotionOn();
     EXPECT_FLOAT_EQ(timer.MS, 20.0f);

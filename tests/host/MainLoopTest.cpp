@@ -27,7 +27,7 @@ struct RecordingScreen : TScreen {
         ++Kills;
         TScreen::Kill();
     }
-    void Logic() override { Deltas.push_back(Delta); }
+    void Logic() override { Deltas.push_back(PresentationContext().Delta); }
     void Draw() override { ++Draws; }
 };
 
@@ -43,7 +43,7 @@ struct MainLoopTest : ::testing::Test {
         while (media::NextEvent().kind != media::EventKind::None) {
         }
         UseHostInput();
-        game.Fade = 1;
+        game.Presentation.Fade = 1;
         game.FixedRateLogic.Clock = [this] { return now; };
         game.FixedRateLogic.Create();
         game.FixedRateLogic.Init();

@@ -74,7 +74,7 @@ TEST_F(SettingsTest, LoadedValuesReachTheHostAndUnknownKeysVanish) {
     game.Ini->Load();
     game.IniExtract();
     EXPECT_EQ(game.FullScreen, 0);
-    EXPECT_EQ(game.MusicVolume, 150) << "clamped only when next set through the host";
+    EXPECT_EQ(game.Presentation.MusicVolume, 150) << "clamped only when next set through the host";
     EXPECT_EQ(game.ProfileName, "A=B");
     EXPECT_EQ(game.Driver, 0);
     EXPECT_EQ(game.SoundDriver, "DirectSound");

@@ -227,12 +227,12 @@ TEST(KeyRepeat, HeldKeyRepeatsAndReleaseResets) {
     // Fractional steps add up the same way.
     WidgetHost::HoldKey(39, true);
     EXPECT_EQ(repeat.GetKey(39), 1);
-    Delta = 0.5f;
+    PresentationContext().Delta = 0.5f;
     int count = 0;
     for (int step = 0; step < 19; ++step) count += repeat.GetKey(39);
     EXPECT_EQ(count, 0);
     EXPECT_EQ(repeat.GetKey(39), 1) << "ten steps in halves";
-    Delta = 1.0f;
+    PresentationContext().Delta = 1.0f;
     WidgetHost::HoldKey(39, false);
 }
 

@@ -158,7 +158,7 @@ TEST(Menu, AutoButtonsUseTheOptionalPicturesOnlyWhenTheyExist) {
     for (const char* name : {"go", "goMO", "go_disabled", "go_down", "stop", "stopMO"}) {
         WritePicture(folder / (std::string(name) + ".png"), 0xFF336699);
     }
-    host.game->MenuPath = folder.string() + "/";
+    host.game->Presentation.MenuPath = folder.string() + "/";
     auto menu = TMenu::Create("", "", 0, 0, 5);
     EXPECT_FALSE(menu->SoundClick) << "no sound for an empty name";
     auto go = menu->AddQuickAuto("go", "");

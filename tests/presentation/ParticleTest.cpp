@@ -16,7 +16,7 @@ std::shared_ptr<TParticle> AddStill(TParticleList& list, float fadeMs, float lif
 
 TEST(ParticleLife, FadeOutFallsLinearlyThenTheParticleDies) {
     HostAtNormalSpeed host;
-    host.game->Particles = 100;
+    host.game->Presentation.Particles = 100;
     TParticleList list;
     auto particle = AddStill(list, 250);  // 50 steps
     EXPECT_FLOAT_EQ(particle->FadeCounter, 50);
@@ -120,7 +120,7 @@ TEST(ParticleLife, PhasesChangeMotionAndTheLastOneEndsTheParticle) {
 TEST(ParticleAmount, TheSettingThinsOutNewParticles) {
     HostAtNormalSpeed host;
     for (int percent : {0, 25, 80, 100}) {
-        host.game->Particles = percent;
+        host.game->Presentation.Particles = percent;
         TParticleList list;
         for (int i = 0; i < 200; ++i) AddStill(list, 0);
         EXPECT_EQ(list.Count(), static_cast<size_t>(2 * percent)) << percent;
@@ -130,7 +130,7 @@ TEST(ParticleAmount, TheSettingThinsOutNewParticles) {
     for (int i = 0; i < 10; ++i) AddStill(kept, 0);
     EXPECT_EQ(kept.Count(), 10u) << "a list that informs keeps every particle";
 
-    host.game->Particles = 0;
+    host.game->Presentation.Particles = 0;
     TParticleList list;
     auto unlisted = AddStill(list, 0);
     unlisted->dx = 3;  // still safe to set up

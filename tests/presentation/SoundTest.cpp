@@ -24,7 +24,7 @@ protected:
         host_.game->ChangeSoundDriver("OpenAL Generic Software", 0);
         if (host_.game->SoundDriver == "None") GTEST_SKIP() << "no sound device";
         host_.game->MusicChannel = media::AllocChannel();
-        host_.game->SpeechChannel = media::AllocChannel();
+        host_.game->Presentation.SpeechChannel = media::AllocChannel();
         tone_ = TGameSound::Create((folder_ / "Tone.wav").string(), 0);
     }
     void TearDown() override {
@@ -103,22 +103,22 @@ TEST_F(SoundTest, SwitchesDecideWhatIsCued) {
 
     host_.game->SpeechOff();
     host_.game->SpeechPlay(*tone_, 0);
-    EXPECT_FALSE(media::Playing(host_.game->SpeechChannel));
+    EXPECT_FALSE(media::Playing(host_.game->Presentation.SpeechChannel));
     host_.game->SpeechOn();
     host_.game->SpeechPlay(*tone_, 0);
-    EXPECT_TRUE(media::Playing(host_.game->SpeechChannel));
+    EXPECT_TRUE(media::Playing(host_.game->Presentation.SpeechChannel));
     host_.game->SpeechStop();
-    EXPECT_FALSE(media::Playing(host_.game->SpeechChannel));
+    EXPECT_FALSE(media::Playing(host_.game->Presentation.SpeechChannel));
     host_.game->SpeechSetVolume(140, 0);
-    EXPECT_EQ(host_.game->SpeechVolume, 100);
+    EXPECT_EQ(host_.game->Presentation.SpeechVolume, 100);
     host_.game->SoundSetVolume(-5, 0);
-    EXPECT_EQ(host_.game->SoundVolume, 0);
+    EXPECT_EQ(host_.game->Presentation.SoundVolume, 0);
 }
 
 TEST_F(SoundTest, MusicFadesInAndOutOverItsLengths) {
     TGame& game = *host_.game;
     game.MusicPath = folder_.string() + "/";
-    game.MusicVolume = 50;
+    game.Presentation.MusicVolume = 50;
     game.MusicLoad("Tone.wav", 1);
     EXPECT_EQ(game.MusicRestart, 1);
     EXPECT_EQ(game.MusicName, "none");

@@ -92,12 +92,12 @@ TEST(SpriteMotion, VelocityGravityRotationAndScaleFollowDelta) {
     sprite.dx = 2;
     sprite.dy = 1;
     sprite.ygravity = 0.5f;
-    Delta = 0.5f;
+    PresentationContext().Delta = 0.5f;
     sprite.Move();
     EXPECT_FLOAT_EQ(sprite.x, 1);
     EXPECT_FLOAT_EQ(sprite.y, 0.5f) << "position moves before gravity";
     EXPECT_FLOAT_EQ(sprite.dy, 1.25f);
-    Delta = 1;
+    PresentationContext().Delta = 1;
 
     sprite.Rotation = 359;
     sprite.SetupRotation(2, 0, 1, 0);

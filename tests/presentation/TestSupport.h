@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "host/TFixedRateLogic.h"
 #include "host/TGame.h"
+#include "presentation/TPresentationContext.h"
 #include "store/TIniFile.h"
 
 namespace presentation_test {
@@ -23,12 +23,12 @@ struct HostAtNormalSpeed {
     HostAtNormalSpeed() {
         game->FixedRateLogic.MS = 5.0f;
         game->CurrentSpeed = 1.0f;
-        game->Particles = 100;
+        game->Presentation.Particles = 100;
         // Settings saved by the operations under test go to a scratch file.
         game->Ini->FileName = (std::filesystem::temp_directory_path() /
                                ("quillox-presentation-settings-" + std::to_string(::getpid())))
                                   .string();
-        Delta = 1.0f;
+        PresentationContext().Delta = 1.0f;
     }
     ~HostAtNormalSpeed() { std::filesystem::remove(game->Ini->Path()); }
 };

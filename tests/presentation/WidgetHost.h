@@ -7,11 +7,11 @@
 #include <memory>
 #include <string>
 
-#include "host/TFixedRateLogic.h"
 #include "host/TGame.h"
 #include "media/Media.h"
 #include "presentation/TGameFade.h"
 #include "presentation/TMousePointer.h"
+#include "presentation/TPresentationContext.h"
 #include "system/HostInput.h"
 #include "system/InputHelpers.h"
 
@@ -35,10 +35,10 @@ struct WidgetHost {
     WidgetHost() {
         game->FixedRateLogic.MS = 5.0f;
         game->CurrentSpeed = 1.0f;
-        game->ImagePath = DataFolder + "graphics/";
-        game->MenuPath = DataFolder + "menus/";
-        game->SoundPath = DataFolder + "sound/";
-        Delta = 1.0f;
+        game->Presentation.ImagePath = DataFolder + "graphics/";
+        game->Presentation.MenuPath = DataFolder + "menus/";
+        game->Presentation.SoundPath = DataFolder + "sound/";
+        PresentationContext().Delta = 1.0f;
         UseHostInput();
         ClearAllInput();
     }

@@ -6,7 +6,7 @@
 
 #include "ScreenHost.h"
 #include "presentation/TMenu.h"
-#include "screens/Progress.h"
+#include "store/Progress.h"
 
 namespace {
 

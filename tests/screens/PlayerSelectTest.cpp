@@ -1,9 +1,9 @@
 #include <filesystem>
 
 #include "screens/PlayerSelect.h"
-#include "screens/TSaveData.h"
 #include "store/RecordsTestSupport.h"
 #include "store/TProfile.h"
+#include "store/TSaveData.h"
 
 namespace {
 

@@ -2,13 +2,13 @@
 #include <filesystem>
 #include <limits>
 
-#include "screens/BestResults.h"
 #include "screens/PlayerSelect.h"
-#include "screens/Progress.h"
-#include "screens/TPlayer.h"
-#include "screens/TSaveBest.h"
+#include "store/BestResults.h"
+#include "store/Progress.h"
 #include "store/RecordsTestSupport.h"
+#include "store/TPlayer.h"
 #include "store/TProfile.h"
+#include "store/TSaveBest.h"
 
 namespace {
 

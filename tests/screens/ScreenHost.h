@@ -17,8 +17,8 @@
 #include "presentation/WidgetHost.h"
 #include "screens/PlayerSelect.h"
 #include "screens/TGameMenu.h"
-#include "screens/TPlayer.h"
 #include "store/RecordsTestSupport.h"
+#include "store/TPlayer.h"
 #include "store/TProfile.h"
 
 namespace screen_test {

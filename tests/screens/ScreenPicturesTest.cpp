@@ -7,11 +7,11 @@
 #include <fstream>
 
 #include "ScreenHost.h"
-#include "screens/Progress.h"
 #include "screens/TGameOverScreen.h"
 #include "screens/TLevelCompleteScreen.h"
-#include "screens/TSaveBest.h"
 #include "screens/TStartScreen.h"
+#include "store/Progress.h"
+#include "store/TSaveBest.h"
 
 namespace {
 

@@ -9,13 +9,13 @@
 
 #include "ScreenHost.h"
 #include "presentation/TMenu.h"
-#include "screens/BestResults.h"
-#include "screens/Progress.h"
 #include "screens/TGameOverScreen.h"
 #include "screens/TLevelCompleteScreen.h"
-#include "screens/TSaveBest.h"
 #include "screens/TStartScreen.h"
 #include "screens/TimeText.h"
+#include "store/BestResults.h"
+#include "store/Progress.h"
+#include "store/TSaveBest.h"
 
 namespace {
 

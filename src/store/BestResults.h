@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "game/LevelTables.h"
+#include "store/LevelCount.h"
 
 inline const std::string DefaultBestScoreName = "------------";
 inline const std::string DefaultBestTimeName = "-----------";

@@ -1,9 +1,9 @@
-#include "screens/TSaveBest.h"
+#include "store/TSaveBest.h"
 
 #include <algorithm>
 #include <array>
 
-#include "screens/BestResults.h"
+#include "store/BestResults.h"
 #include "store/NameCipher.h"
 #include "store/ProfileNames.h"
 #include "store/ReadFileBytes.h"

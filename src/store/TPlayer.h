@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "screens/TSaveData.h"
+#include "store/TSaveData.h"
 
 class TProfile;
 

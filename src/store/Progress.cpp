@@ -1,14 +1,14 @@
-#include "screens/Progress.h"
+#include "store/Progress.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdint>
 
-#include "screens/BestResults.h"
-#include "screens/TPlayer.h"
-#include "screens/TSaveBest.h"
+#include "store/BestResults.h"
+#include "store/TPlayer.h"
 #include "store/TProfile.h"
+#include "store/TSaveBest.h"
 
 namespace {
 

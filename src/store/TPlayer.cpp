@@ -1,11 +1,11 @@
-#include "screens/TPlayer.h"
+#include "store/TPlayer.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdint>
 
-#include "screens/BestResults.h"
+#include "store/BestResults.h"
 #include "store/TProfile.h"
 
 namespace {

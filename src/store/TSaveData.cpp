@@ -1,4 +1,4 @@
-#include "screens/TSaveData.h"
+#include "store/TSaveData.h"
 
 #include "store/TByteReader.h"
 #include "store/TByteWriter.h"

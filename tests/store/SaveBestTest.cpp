@@ -1,8 +1,8 @@
 #include <filesystem>
 
-#include "screens/BestResults.h"
-#include "screens/TSaveBest.h"
+#include "store/BestResults.h"
 #include "store/RecordsTestSupport.h"
+#include "store/TSaveBest.h"
 
 namespace {
 

@@ -1,0 +1,20 @@
+#include "presentation/TPresentationContext.h"
+
+namespace {
+
+TPresentationContext* Installed = nullptr;
+
+TPresentationContext& Defaults() {
+    static TPresentationContext defaults;
+    return defaults;
+}
+
+}  // namespace
+
+TPresentationContext& PresentationContext() {
+    return Installed ? *Installed : Defaults();
+}
+
+void InstallPresentationContext(TPresentationContext* context) {
+    Installed = context;
+}

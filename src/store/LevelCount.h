@@ -1,0 +1,4 @@
+#pragma once
+// The game has 15 levels: the player's record, the best results and the rules all count them.
+
+constexpr int LevelCount = 15;
