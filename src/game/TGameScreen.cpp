@@ -9,7 +9,6 @@
 #include "host/TGame.h"
 #include "presentation/Fonts.h"
 #include "presentation/TChannelArray.h"
-#include "presentation/TGameFade.h"
 #include "presentation/TMenu.h"
 #include "presentation/TMousePointer.h"
 #include "presentation/TSoundBank.h"
@@ -63,7 +62,7 @@ void TGameScreen::Load() {
     PowerEffects.Load();
     Effects.Load();
     Full.Load();
-    Full.Finished = [this] { HandOver(LevelCompleteScreen); };
+    Full.Finished = [this] { Game->FadeToScreen(LevelCompleteScreen); };
     Best.emplace(TSaveBest::Create(Game->SubPath));
     Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
     Menu->SetShadow(1, HudShadowOffset, HudShadowOffset, HudShadowAlpha);
@@ -83,16 +82,14 @@ void TGameScreen::Start() {
     WireHooks();
     ProgressLevelStart(Player);
     PathGlow.Init();
-    Game->GameFade->Init(static_cast<float>(EscapeFadeLength), 0, nullptr, 0, 0);
+    Game->FadeInScreen(0);
     Game->FixedRateLogic.Init();
 }
 
 void TGameScreen::CoreStart() {
     TScreen::CoreStart();
     Game->IgnoreEscapeKey = 1;
-    ResetStops();
-    if (GameMenuOpen())
-        Game->GameFade->Init(static_cast<float>(EscapeFadeLength), 0, nullptr, 0, 0);
+    if (GameMenuOpen()) Game->FadeInScreen(0);
     Game->FixedRateLogic.Init();
 }
 
@@ -129,18 +126,12 @@ void TGameScreen::WireHooks() {
     };
     hooks.MachineEmptyingStep = [this] { PlaySound(Fail); };
     hooks.LevelLost = [this] { LevelLost(); };
-    hooks.GameOverScreen = [this] { HandOver(GameOverScreen); };
+    hooks.GameOverScreen = [this] { Game->FadeToScreen(GameOverScreen); };
     hooks.LevelWon = [this] { LevelWon(); };
 }
 
 void TGameScreen::PlaySound(const std::shared_ptr<TGameSound>& sound) const {
     if (sound && Game->Channels) Game->Channels->PlayGameSound(*sound, nullptr, 1, 0);
-}
-
-void TGameScreen::HandOver(TScreen* destination) const {
-    if (destination == nullptr) return;
-    Game->DestinationTScreen = destination;
-    Game->GameFade->Init(static_cast<float>(EscapeFadeLength), 1, nullptr, 1, 0);
 }
 
 void TGameScreen::LevelWon() {
@@ -234,8 +225,8 @@ void TGameScreen::HudDraw() const {
                                       1, 1);
 }
 
-int TGameScreen::SetEscDestination() {
-    Game->DestinationTScreen = TitleScreen != nullptr ? TitleScreen : Game->ExitScreen.get();
+int TGameScreen::SetEscDestination(TScreen*& destination) {
+    if (TitleScreen != nullptr) destination = TitleScreen;
     return 0;
 }
 

@@ -65,7 +65,7 @@ public:
     void Kill() override;
     void Logic() override;
     void Draw() override;
-    int SetEscDestination() override;
+    int SetEscDestination(TScreen*& destination) override;
     void AddState(JsonObject& state) const override;
 
     // "Play" on the title screen: a fresh record resuming where the current profile left off.
@@ -76,7 +76,6 @@ public:
 private:
     void WireHooks();
     void PlaySound(const std::shared_ptr<TGameSound>& sound) const;
-    void HandOver(TScreen* destination) const;
     void LevelWon();
     void LevelLost();
 

@@ -53,6 +53,8 @@ public:
     int WindowHandle = 0;
     int WindowX = 0, WindowY = 0;
     int ClientX = 0, ClientY = 0;
+    // The screen running now, the one the running fade-out leads to, and the one before the last
+    // switch. Only the host writes them: screens ask through FadeToScreen and VisitScreen.
     TScreen* CurrentTScreen = nullptr;
     TScreen* DestinationTScreen = nullptr;
     TScreen* LastTScreen = nullptr;
@@ -250,6 +252,27 @@ public:
     void StopChannels();
     void SetEscapeSound(const std::string& name);
     void EscapeSoundPlay();
+
+    // Screen switching, the one way screens change.
+    //
+    // A screen asks for a switch; the host sets DestinationTScreen and starts a fade-out of
+    // EscapeFadeLength milliseconds (0 in this game: the switch comes on the next step). When
+    // the fade-out is done, ScreenChange, at the start of a logic step, makes the switch: the
+    // current screen's Kill (unless it is marked StopKill), then the destination's PreStart
+    // (Load and Start, or only CoreStart when it is marked StopInit), which makes it current.
+    // Escape asks the current screen's SetEscDestination where to go and switches the same way.
+    //
+    // Switches to `destination` with a fade-out; nothing happens without one. A request made
+    // while a fade-out runs keeps that fade and replaces where it leads.
+    void FadeToScreen(TScreen* destination);
+    // An excursion that `survivor` must come through as it stands (the play screen behind
+    // options or instructions opened from the in-game menu): the survivor is marked StopKill
+    // and StopInit, `screen` gets it as its Destination, and the host fades to `screen`. The way
+    // back is FadeToScreen(screen->Destination): the survivor then gets only CoreStart and its
+    // marks are cleared. Without a survivor this is a plain FadeToScreen.
+    void VisitScreen(TScreen* screen, TScreen* survivor);
+    // The fade-in a screen starts when it begins: `allowAnim` lets its Logic run meanwhile.
+    void FadeInScreen(int allowAnim);
 
     // Main loop and screens.
     int Fading() const;

@@ -220,7 +220,9 @@ int TGame::ReadKeys() {
             ClearAllInput();
         } else if (!IgnoreEscapeKey) {
             EscapeSoundPlay();
-            int length = CurrentTScreen ? CurrentTScreen->SetEscDestination() : 0;
+            TScreen* destination = ExitScreen.get();
+            int length = CurrentTScreen ? CurrentTScreen->SetEscDestination(destination) : 0;
+            DestinationTScreen = destination;
             if (length == 0) length = EscapeFadeLength;
             GameFade->Init(static_cast<float>(length), 1,
                            Presentation.FadeMusic ? MusicChannel : nullptr, 1, 0);
@@ -386,9 +388,32 @@ void TGame::ScreenChange() {
         InstantExit = 1;
         CurrentTScreen = ExitScreen.get();
     } else {
+        const bool returning = DestinationTScreen->StopInit != 0;
         DestinationTScreen->PreStart();
+        // Back from an excursion: the next departure is a plain one again.
+        if (returning) DestinationTScreen->ResetStops();
     }
     ClearAllInput();
+}
+
+void TGame::FadeToScreen(TScreen* destination) {
+    if (destination == nullptr) return;
+    DestinationTScreen = destination;
+    GameFade->Init(static_cast<float>(EscapeFadeLength), 1, nullptr, 1, 0);
+}
+
+void TGame::VisitScreen(TScreen* screen, TScreen* survivor) {
+    if (screen == nullptr) return;
+    if (survivor != nullptr) {
+        survivor->StopKill = 1;
+        survivor->StopInit = 1;
+        screen->Destination = survivor;
+    }
+    FadeToScreen(screen);
+}
+
+void TGame::FadeInScreen(int allowAnim) {
+    GameFade->Init(static_cast<float>(EscapeFadeLength), 0, nullptr, allowAnim, 0);
 }
 
 void TGame::ScreenDraw() {

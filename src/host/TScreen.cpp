@@ -69,8 +69,7 @@ void TScreen::Draw() {
     if (Menu) Menu->Draw(0, 0);
 }
 
-int TScreen::SetEscDestination() {
-    Game->DestinationTScreen = Game->ExitScreen.get();
+int TScreen::SetEscDestination(TScreen*& /*destination*/) {
     return 0;
 }
 

@@ -36,7 +36,9 @@ public:
     virtual void Kill();
     virtual void Logic();
     virtual void Draw();
-    virtual int SetEscDestination();
+    // Where Escape leads from this screen: sets `destination` (the exit screen unless changed)
+    // and returns the fade length in milliseconds, 0 for the host's default.
+    virtual int SetEscDestination(TScreen*& destination);
     virtual void SpecificKeys() {}
 
     // Adds this screen's fields to the state dump of scripted runs.

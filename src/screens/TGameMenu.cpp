@@ -4,7 +4,6 @@
 #include "presentation/TChannelArray.h"
 #include "presentation/TMenu.h"
 #include "presentation/TMousePointer.h"
-#include "screens/PlayLaunch.h"
 #include "store/Progress.h"
 #include "store/TProfile.h"
 #include "system/ScreenSize.h"
@@ -116,20 +115,14 @@ void TGameMenu::Logic() {
 }
 
 void TGameMenu::Visit(TScreen* screen) {
-    if (screen == nullptr) return;
-    if (PlayScreen != nullptr) {
-        PlayScreen->StopKill = 1;
-        PlayScreen->StopInit = 1;
-        screen->Destination = PlayScreen;
-    }
-    FadeOutTo(screen);
+    Game->VisitScreen(screen, PlayScreen);
 }
 
 void TGameMenu::SaveAndExit() {
     ProgressSaveAndExit(Game->CurrentProfile.get());
     // The board is given up: the next game starts the level afresh.
     if (PlayScreen != nullptr) PlayScreen->ResetStops();
-    FadeOutTo(TitleScreen != nullptr ? TitleScreen : Game->ExitScreen.get());
+    Game->FadeToScreen(TitleScreen != nullptr ? TitleScreen : Game->ExitScreen.get());
 }
 
 void TGameMenu::Draw() {

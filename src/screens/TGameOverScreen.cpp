@@ -37,8 +37,8 @@ void TGameOverScreen::BeforeLeaving() {
     NewGameFromProfile(*Player);
 }
 
-int TGameOverScreen::SetEscDestination() {
-    Game->DestinationTScreen = TitleScreen != nullptr ? TitleScreen : Game->ExitScreen.get();
+int TGameOverScreen::SetEscDestination(TScreen*& destination) {
+    if (TitleScreen != nullptr) destination = TitleScreen;
     return 0;
 }
 

@@ -11,7 +11,7 @@ public:
 
     void Load() override;
     void Start() override;
-    int SetEscDestination() override;
+    int SetEscDestination(TScreen*& destination) override;
 
 protected:
     [[nodiscard]] TScreen* NextScreen() const override;

@@ -1,11 +1,9 @@
 #include "screens/TResultScreen.h"
 
 #include "host/TGame.h"
-#include "presentation/TGameFade.h"
 #include "presentation/TMenu.h"
 #include "presentation/TMousePointer.h"
 #include "presentation/TSprite.h"
-#include "screens/PlayLaunch.h"
 #include "system/ScreenSize.h"
 
 void TResultScreen::LoadFurniture(const std::string& background, const std::string& header) {
@@ -21,7 +19,7 @@ void TResultScreen::LoadFurniture(const std::string& background, const std::stri
 
 void TResultScreen::StartAndFadeIn() {
     TScreen::Start();
-    Game->GameFade->Init(static_cast<float>(EscapeFadeLength), 0, nullptr, 1, 0);
+    Game->FadeInScreen(1);
 }
 
 void TResultScreen::Kill() {
@@ -32,14 +30,14 @@ void TResultScreen::Kill() {
 void TResultScreen::Logic() {
     TScreen::Logic();
     Results.Logic();
-    if (Game->GameFade->Active) return;
+    if (Game->Fading()) return;
     // OK, or a click anywhere the button did not take.
     const bool ok = Menu && Menu->Clicked("OK");
     if (!ok && Game->Mouse->GetMh(1) == 0) return;
     TScreen* next = NextScreen();
     if (next == nullptr) return;
     BeforeLeaving();
-    FadeOutTo(next);
+    Game->FadeToScreen(next);
 }
 
 void TResultScreen::Draw() {
@@ -48,8 +46,7 @@ void TResultScreen::Draw() {
     DrawNotes();
 }
 
-int TResultScreen::SetEscDestination() {
-    TScreen* next = NextScreen();
-    Game->DestinationTScreen = next != nullptr ? next : Game->ExitScreen.get();
+int TResultScreen::SetEscDestination(TScreen*& destination) {
+    if (TScreen* next = NextScreen()) destination = next;
     return 0;
 }

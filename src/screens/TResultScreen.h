@@ -23,7 +23,7 @@ public:
     void Kill() override;
     void Logic() override;
     void Draw() override;
-    int SetEscDestination() override;
+    int SetEscDestination(TScreen*& destination) override;
 
     // The y of the first result line: three lines centred a little above the middle.
     static constexpr int ResultsY = (600 - 3 * 45) / 2 - 50;

@@ -4,7 +4,6 @@
 
 #include "host/TGame.h"
 #include "presentation/Fonts.h"
-#include "presentation/TGameFade.h"
 #include "presentation/TMenu.h"
 #include "presentation/TMousePointer.h"
 #include "presentation/TShadow.h"
@@ -34,16 +33,16 @@ void TStartScreen::Start() {
     // What the player will resume with, shown before the click.
     if (Player != nullptr) ProgressGameStart(*Player, Game->CurrentProfile.get());
     TScreen::Start();
-    Game->GameFade->Init(static_cast<float>(EscapeFadeLength), 0, nullptr, 1, 0);
+    Game->FadeInScreen(1);
 }
 
 void TStartScreen::Logic() {
     TScreen::Logic();
-    if (Game->GameFade->Active || Player == nullptr || PlayScreen == nullptr) return;
+    if (Game->Fading() || Player == nullptr || PlayScreen == nullptr) return;
     const bool play = Menu && Menu->Clicked("playgame");
     if (!play && Game->Mouse->GetMh(1) == 0) return;
     NewGameFromProfile(*Player);
-    FadeOutTo(PlayScreen);
+    Game->FadeToScreen(PlayScreen);
 }
 
 void TStartScreen::Draw() {

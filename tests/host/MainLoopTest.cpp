@@ -52,10 +52,7 @@ struct MainLoopTest : ::testing::Test {
         first.Start();
     }
     int Step() { return game.LogicWrapper(); }
-    void SwitchTo(TScreen& screen) {
-        game.DestinationTScreen = &screen;
-        game.GameFade->Init(0, 1, nullptr, 1, 0);
-    }
+    void SwitchTo(TScreen& screen) { game.FadeToScreen(&screen); }
 };
 
 TEST_F(MainLoopTest, AFrameOfTwelveAndAHalfMillisecondsRunsTwoWholeStepsAndAHalf) {
@@ -80,19 +77,22 @@ TEST_F(MainLoopTest, ScreensChangeWhenTheFadeOutEnds) {
     EXPECT_EQ(first.Kills, 1);
     EXPECT_EQ((std::vector<int>{second.Loads, second.Starts}), (std::vector<int>{1, 1}));
 
-    // A screen kept alive for an excursion is neither killed nor loaded again.
-    second.StopKill = 1;
-    SwitchTo(first);
+    // An excursion: the screen left behind is neither killed nor loaded again, and when it
+    // comes back only its CoreStart runs.
+    game.VisitScreen(&first, &second);
     Step();
-    EXPECT_EQ(second.Kills, 0);
-    first.StopInit = 1;
-    second.StopKill = 0;
-    SwitchTo(second);
-    Step();
-    SwitchTo(first);
-    Step();
-    EXPECT_EQ(first.Loads, 1) << "StopInit skips Load and Start";
     EXPECT_EQ(game.CurrentTScreen, &first);
+    EXPECT_EQ(second.Kills, 0);
+    EXPECT_EQ(first.Destination, &second);
+    SwitchTo(*first.Destination);
+    Step();
+    EXPECT_EQ(game.CurrentTScreen, &second);
+    EXPECT_EQ((std::vector<int>{second.Loads, second.Starts}), (std::vector<int>{1, 1}))
+        << "StopInit skips Load and Start";
+    EXPECT_EQ(second.StopKill + second.StopInit, 0) << "back home, the marks are cleared";
+    SwitchTo(first);
+    Step();
+    EXPECT_EQ(second.Kills, 1) << "a plain departure drops the screen again";
 }
 
 TEST_F(MainLoopTest, SwitchingToTheExitScreenEndsTheLoop) {

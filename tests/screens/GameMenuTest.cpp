@@ -162,6 +162,7 @@ TEST_F(GameMenuTest, OptionsKeepThePlayScreenAsItStandsAndReturnToIt) {
     host.Enter(host.Play);
     EXPECT_EQ(host.Play.Loads, 1) << "the board was neither dropped nor reloaded";
     EXPECT_EQ(host.Play.Starts, 1);
+    EXPECT_EQ(host.Play.StopKill + host.Play.StopInit, 0) << "back home, the marks are cleared";
     EXPECT_EQ(menu.Active, 1) << "play goes on where it stopped: behind the open menu";
 }
 

@@ -57,7 +57,6 @@ struct PlayStandIn : TScreen {
     void CoreStart() override {
         TScreen::CoreStart();
         Game->IgnoreEscapeKey = 1;
-        ResetStops();
     }
     void Kill() override {
         ++Kills;
@@ -119,8 +118,7 @@ struct ScreenHost : widget_test::WidgetHost {
     }
     // Switches to the screen the way a finished fade-out does, and lets its fade-in end.
     void Enter(TScreen& screen) const {
-        game->DestinationTScreen = &screen;
-        game->GameFade->Init(0, 1, nullptr, 1, 0);
+        game->FadeToScreen(&screen);
         Step();
         Step();
     }
