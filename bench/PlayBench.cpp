@@ -12,13 +12,10 @@
 #include "game/TGameScreen.h"
 #include "host/TGame.h"
 #include "media/Media.h"
-#include "presentation/Fonts.h"
-#include "presentation/ParticleLists.h"
 #include "presentation/TGameFade.h"
-#include "presentation/TImageBank.h"
 #include "presentation/TMousePointer.h"
 #include "presentation/TPresentationContext.h"
-#include "presentation/TSoundBank.h"
+#include "presentation/TResources.h"
 
 namespace {
 
@@ -29,7 +26,6 @@ class PlayBench {
 public:
     PlayBench() {
         if (!media::Init({true}) || !media::OpenDisplay(800, 600, 0, 60)) std::abort();
-        CreateParticleLists();
         Host = std::make_unique<TGame>();
         Host->FixedRateLogic.MS = 5.0f;
         Host->Presentation.Particles = 100;
@@ -41,11 +37,10 @@ public:
         std::filesystem::create_directories(shared);
         Host->SubPath = shared.string() + "/";
         Host->SeedOverride = 3;
-        ImageBank.SetPath(Host->Presentation.ImagePath);
-        SoundBank.SetPath(Host->Presentation.SoundPath);
-        LoadGameSounds();
-        LoadGameImages();
-        FontMedium = TBitmapFont::Create(Data + "fonts/font_md", -1);
+        Resources.SetPaths(Host->Presentation.ImagePath, Host->Presentation.SoundPath);
+        LoadGameSounds(Resources);
+        LoadGameImages(Resources);
+        Resources.LoadFonts(Data + "fonts/");
         Screen.Player.Level = 8;
         Screen.Load();
         Screen.Start();
@@ -85,7 +80,8 @@ public:
     }
 
     std::unique_ptr<TGame> Host;
-    TGameScreen Screen;
+    TResources Resources;
+    TGameScreen Screen{Resources};
 };
 
 PlayBench& Bench() {
@@ -94,8 +90,10 @@ PlayBench& Bench() {
 }
 
 size_t ParticleCount() {
-    return DrainParticles->Count() + ScoreParticles->Count() + RingParticles->Count() +
-           BurstParticles->Count() + SurfaceParticles->Count() + TrailParticles->Count();
+    const TResources& resources = Bench().Resources;
+    return resources.DrainParticles.Count() + resources.ScoreParticles.Count() +
+           resources.RingParticles.Count() + resources.BurstParticles.Count() +
+           resources.SurfaceParticles.Count() + resources.TrailParticles.Count();
 }
 
 void BM_LogicPassBusyScreen(benchmark::State& state) {

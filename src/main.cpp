@@ -14,12 +14,10 @@
 #include "host/TScriptPlayer.h"
 #include "media/Media.h"
 #include "media/Platform.h"
-#include "presentation/Fonts.h"
-#include "presentation/ParticleLists.h"
 #include "presentation/TChannelArray.h"
 #include "presentation/TImageBank.h"
 #include "presentation/TMousePointer.h"
-#include "presentation/TSoundBank.h"
+#include "presentation/TResources.h"
 #include "screens/PlayerSelect.h"
 #include "screens/TGameMenu.h"
 #include "screens/TGameOverScreen.h"
@@ -39,6 +37,9 @@ const char* const kAppTitle = "Quillox v1.3 - (c) 2026 Bexholt Games";
 
 // One object of each screen, made once and reused for every visit.
 struct Screens {
+    explicit Screens(TResources& resources)
+        : Start(resources), Play(resources), GameOver(resources), LevelComplete(resources) {}
+
     TStartScreen Start;
     TGameScreen Play;
     TGameOverScreen GameOver;
@@ -66,25 +67,32 @@ struct Screens {
     }
 };
 
-struct Program {
-    CommandLine Options;
-    std::unique_ptr<TGame> Host;
-    std::optional<TScriptPlayer> Script;
-    Screens Screen;
+// Closes the media layer when the program's objects are gone: it is declared first in Program,
+// so it goes last, after every image, sound and font the others hold.
+struct MediaSession {
+    MediaSession() = default;
+    MediaSession(const MediaSession&) = delete;
+    MediaSession& operator=(const MediaSession&) = delete;
+    ~MediaSession() { media::Shutdown(); }
 };
 
-[[noreturn]] void ProgramEnd(Program& program) {
+// Everything the program makes, released in reverse order: the screens, the shared images,
+// sounds, fonts and particles, the host, and at last the media layer.
+struct Program {
+    MediaSession Media;
+    CommandLine Options;
+    std::unique_ptr<TGame> Host;
+    TResources Resources;
+    std::optional<TScriptPlayer> Script;
+    Screens Screen{Resources};
+};
+
+void ProgramEnd(Program& program) {
     // Screenshots and dumps asked for in the last frame are written from the final state.
     if (program.Script) program.Script->BeforeFlip();
     TGame::MakeGoodExit();
     media::SetMouseVisible(true);
-    Game->Kill();
-    // Images and sounds go before the display and the sound device they live on.
-    ImageBank.Clear();
-    SoundBank.Clear();
-    KillParticleLists();
-    media::Shutdown();
-    std::exit(0);
+    program.Host->Kill();
 }
 
 // The player remembered in the settings (or the first one on file), or the one named on the
@@ -149,21 +157,15 @@ int Run(Program& program) {
     }
     Errors().BeforeExitFunction = CloseMediaBeforeExit;
 
-    // 3. The particle lists the play screen's effects use.
-    CreateParticleLists();
-
     // 4. One copy at a time; a second one ends silently.
-    if (!media::EnsureSingleInstance("Quillox")) {
-        media::Shutdown();
-        return 0;
-    }
+    if (!media::EnsureSingleInstance("Quillox")) return 0;
 
     // 5. - 6.
     media::SetAppTitle(kAppTitle);
     Errors().ErrorsOnScreen = 0;
     program.Host = std::make_unique<TGame>();
     TGame& game = *program.Host;
-    EscapeFadeLength = 0;
+    game.EscapeFadeLength = 0;
     if (options.Seed) game.SeedOverride = *options.Seed;
     game.FullScreenOverride = options.FullScreen;
     if (options.TicksPerFrame > 0) {
@@ -190,11 +192,8 @@ int Run(Program& program) {
     game.IgnoreDebugKey = 1;
 
     // 12. - 13.
-    ImageBank.SetPath(game.Presentation.ImagePath);
-    SoundBank.SetPath(game.Presentation.SoundPath);
-    const std::string fontPath = game.DataPrefix + "Data/fonts/";
-    FontLarge = TBitmapFont::Create(fontPath + "font_lg", -1);
-    FontMedium = TBitmapFont::Create(fontPath + "font_md", -1);
+    program.Resources.SetPaths(game.Presentation.ImagePath, game.Presentation.SoundPath);
+    program.Resources.LoadFonts(game.DataPrefix + "Data/fonts/");
 
     // 15.
     program.Screen.Wire();
@@ -219,8 +218,9 @@ int Run(Program& program) {
     game.HighScores =
         std::make_shared<THighScoreList>(THighScoreList::Create(game.SubPath + "zindles", 12));
     game.HighScores->Load();
-    LoadGameSounds();
-    LoadGameImages();
+    LoadGameSounds(program.Resources);
+    LoadGameImages(program.Resources);
+    game.SpritePausedCreate(program.Resources.ImageBank.Find("paused")->image);
     ChoosePlayer(program);
     game.SaveProfileFunction = [&game] {
         if (game.CurrentProfile) game.CurrentProfile->Save();
@@ -245,10 +245,9 @@ int Run(Program& program) {
     ClearAllInput();
     game.DebugReset();
     game.FixedRateLogic.Init();
-    for (;;) {
-        if (game.MainLogicLoop() == -1) ProgramEnd(program);
-        game.ScreenDraw();
-    }
+    while (game.MainLogicLoop() != -1) game.ScreenDraw();
+    ProgramEnd(program);
+    return 0;
 }
 
 }  // namespace
@@ -273,8 +272,8 @@ int main(int argc, char** argv) {
         std::fputs(VersionText().c_str(), stdout);
         return 0;
     }
-    static Program program;
-    program.Options = *options;
+    const auto program = std::make_unique<Program>();
+    program->Options = *options;
     if (!options->Player.empty() && !IsSafeProfileName(options->Player)) {
         std::fprintf(stderr,
                      "quillox: '%s' cannot be a player's name: use 1 to %zu letters, digits or "
@@ -283,11 +282,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!options->ScriptFile.empty()) {
-        program.Script = TScriptPlayer::Load(options->ScriptFile, error);
-        if (!program.Script) {
+        program->Script = TScriptPlayer::Load(options->ScriptFile, error);
+        if (!program->Script) {
             std::fprintf(stderr, "quillox: %s\n", error.c_str());
             return 2;
         }
     }
-    return Run(program);
+    return Run(*program);
 }

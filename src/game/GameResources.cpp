@@ -2,9 +2,7 @@
 
 #include <string>
 
-#include "host/TGame.h"
-#include "presentation/TImageBank.h"
-#include "presentation/TSoundBank.h"
+#include "presentation/TResources.h"
 
 namespace {
 
@@ -45,26 +43,22 @@ constexpr const char* Sounds[] = {"buttonclick", "deal",  "boom", "paint", "clic
 
 }  // namespace
 
-void LoadGameSounds() {
-    for (const char* name : Sounds) SoundBank.Load(name, 1.0f, 1.0f, "", 0);
+void LoadGameSounds(TResources& resources) {
+    for (const char* name : Sounds) resources.SoundBank.Load(name, 1.0f, 1.0f, "", 0);
 }
 
-void LoadGameImages() {
-    if (Game != nullptr) {
-        const auto paused = ImageBank.Load("paused", "", DefaultFlags, Centred);
-        if (paused) Game->SpritePausedCreate(paused->image);
-    }
+void LoadGameImages(TResources& resources) {
+    TImageBank& images = resources.ImageBank;
+    images.Load("paused", "", DefaultFlags, Centred);
     for (const Strip& s : Strips) {
-        ImageBank.LoadAnim(s.Name, s.CellWidth, s.CellHeight, 0, s.Frames, DefaultFlags, s.Handle);
+        images.LoadAnim(s.Name, s.CellWidth, s.CellHeight, 0, s.Frames, DefaultFlags, s.Handle);
     }
-    for (const Single& s : Singles) ImageBank.Load(s.Name, "", DefaultFlags, s.Handle);
-    for (int n = 5; n <= 20; ++n) {
-        ImageBank.Load(NumberedName("score", n), "", DefaultFlags, Centred);
-    }
+    for (const Single& s : Singles) images.Load(s.Name, "", DefaultFlags, s.Handle);
+    for (int n = 5; n <= 20; ++n) images.Load(NumberedName("score", n), "", DefaultFlags, Centred);
     for (int n = 30; n <= 50; n += 10) {
-        ImageBank.Load(NumberedName("score", n), "", DefaultFlags, Centred);
+        images.Load(NumberedName("score", n), "", DefaultFlags, Centred);
     }
-    for (int n = 2; n <= 8; ++n) ImageBank.Load(NumberedName("x", n), "", DefaultFlags, Centred);
+    for (int n = 2; n <= 8; ++n) images.Load(NumberedName("x", n), "", DefaultFlags, Centred);
 }
 
 std::string NumberedName(const std::string& stem, int number) {

@@ -23,12 +23,12 @@ int Frame(int value) {
 
 }  // namespace
 
-void TBoardDrawing::Load() {
-    imgEmpty = ImageBank.Find("empty");
-    imgZindles = ImageBank.Find("zindles");
-    imgZindlesCB = ImageBank.Find("zindlesCB");
-    imgNext = ImageBank.Find("next");
-    imgNextCB = ImageBank.Find("nextCB");
+void TBoardDrawing::Load(const TImageBank& images) {
+    imgEmpty = images.Find("empty");
+    imgZindles = images.Find("zindles");
+    imgZindlesCB = images.Find("zindlesCB");
+    imgNext = images.Find("next");
+    imgNextCB = images.Find("nextCB");
 }
 
 void TBoardDrawing::Kill() {

@@ -9,6 +9,8 @@
 #include "game/TPreview.h"
 #include "presentation/TGameImage.h"
 
+class TImageBank;
+
 class TBoardDrawing {
 public:
     // Drop shadow of every piece.
@@ -22,7 +24,7 @@ public:
     std::shared_ptr<TGameImage> imgNext;
     std::shared_ptr<TGameImage> imgNextCB;
 
-    void Load();
+    void Load(const TImageBank& images);
     void Kill();
 
     // The cover over the machine and every cell of the board, empty and reserved ones too.

@@ -28,11 +28,11 @@ media::Image LoadCentred(const std::string& file) {
 
 }  // namespace
 
-void TFull::Load() {
+void TFull::Load(const TSoundBank& sounds) {
     SunBeams = LoadCentred("win.png");
     FullMachine = LoadCentred("winm.png");
     WellDone = LoadCentred("welldone.png");
-    Fanfare = SoundBank.Find("win");
+    Fanfare = sounds.Find("win");
     MV = 0;
     SunBeamsRot = 0;
     WellDoneY = WellDoneStartY;

@@ -10,6 +10,8 @@
 #include "media/Media.h"
 #include "presentation/TGameSound.h"
 
+class TSoundBank;
+
 class TFull {
 public:
     // Degrees of one whole turn of the sun beams: the celebration's length.
@@ -30,7 +32,7 @@ public:
     // The celebration is over: the screen goes to the level-complete screen.
     std::function<void()> Finished = [] {};
 
-    void Load();
+    void Load(const TSoundBank& sounds);
     void Kill();
     // One pass after the end delay; `machine` holds the fanfare's pending flag.
     void Logic(float delta, TMachine& machine);

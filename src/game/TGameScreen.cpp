@@ -7,12 +7,11 @@
 #include "game/GameResources.h"
 #include "host/JsonObject.h"
 #include "host/TGame.h"
-#include "presentation/Fonts.h"
 #include "presentation/TChannelArray.h"
 #include "presentation/TMenu.h"
 #include "presentation/TMousePointer.h"
-#include "presentation/TSoundBank.h"
-#include "presentation/TextShadow.h"
+#include "presentation/TPresentationContext.h"
+#include "presentation/TResources.h"
 #include "store/Progress.h"
 #include "store/TProfile.h"
 
@@ -43,25 +42,30 @@ std::vector<int> Values(const std::array<int, 3>& values) {
 
 }  // namespace
 
-TGameScreen::TGameScreen() : Clock([] { return static_cast<double>(media::MilliSecs()); }) {
+TGameScreen::TGameScreen(TResources& resources)
+    : Effects(resources),
+      Clock([] { return static_cast<double>(media::MilliSecs()); }),
+      Resources(resources) {
     name = "game";
 }
 
 void TGameScreen::Load() {
     ImageLoad("GameBoard.png", -1);
-    Click = SoundBank.Find("click");
-    Boom = SoundBank.Find("boom");
-    Paint = SoundBank.Find("paint");
-    Error = SoundBank.Find("error");
-    DealSnd = SoundBank.Find("deal");
-    Score = SoundBank.Find("score");
-    Fail = SoundBank.Find("fail");
-    BoardDrawing.Load();
-    PathGlow.Load();
-    Tokens.Load();
-    PowerEffects.Load();
+    const TSoundBank& sounds = Resources.SoundBank;
+    Click = sounds.Find("click");
+    Boom = sounds.Find("boom");
+    Paint = sounds.Find("paint");
+    Error = sounds.Find("error");
+    DealSnd = sounds.Find("deal");
+    Score = sounds.Find("score");
+    Fail = sounds.Find("fail");
+    const TImageBank& images = Resources.ImageBank;
+    BoardDrawing.Load(images);
+    PathGlow.Load(images);
+    Tokens.Load(images);
+    PowerEffects.Load(images);
     Effects.Load();
-    Full.Load();
+    Full.Load(sounds);
     Full.Finished = [this] { Game->FadeToScreen(LevelCompleteScreen); };
     Best.emplace(TSaveBest::Create(Game->SubPath));
     Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
@@ -212,17 +216,18 @@ void TGameScreen::Draw() {
 }
 
 void TGameScreen::HudDraw() const {
-    if (!FontMedium || !Level) return;
+    const std::shared_ptr<TBitmapFont>& font = Resources.FontMedium;
+    if (!font || !Level) return;
     media::SetBlend(media::ALPHABLEND);
-    TextShadowX = HudShadowOffset;
-    TextShadowY = HudShadowOffset;
-    TextShadowAlpha = HudShadowAlpha;
+    TPresentationContext& context = PresentationContext();
+    context.TextShadowX = HudShadowOffset;
+    context.TextShadowY = HudShadowOffset;
+    context.TextShadowAlpha = HudShadowAlpha;
     const std::string label =
         Level->Play.TutorialGame ? "Tutorial" : NumberedName("Level : ", Level->Play.Level);
-    FontMedium->DrawAlignedWithShadow(label, 114, 477, 1, 1, 1);
-    FontMedium->DrawAlignedWithShadow("Score :", 37, 440, 0, 1, 1);
-    FontMedium->DrawAlignedWithShadow(std::to_string(Level->Play.Machine.LevelScore), 132, 440, 0,
-                                      1, 1);
+    font->DrawAlignedWithShadow(label, 114, 477, 1, 1, 1);
+    font->DrawAlignedWithShadow("Score :", 37, 440, 0, 1, 1);
+    font->DrawAlignedWithShadow(std::to_string(Level->Play.Machine.LevelScore), 132, 440, 0, 1, 1);
 }
 
 int TGameScreen::SetEscDestination(TScreen*& destination) {

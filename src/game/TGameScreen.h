@@ -20,9 +20,13 @@
 #include "store/TPlayer.h"
 #include "store/TSaveBest.h"
 
+class TResources;
+
 class TGameScreen : public TScreen {
 public:
-    TGameScreen();
+    // Draws with the shared images, sounds, fonts and particle lists of `resources`, which must
+    // outlive the screen.
+    explicit TGameScreen(TResources& resources);
 
     // The current player's progress; every other screen reads the level, score and times here.
     TPlayer Player;
@@ -80,4 +84,5 @@ private:
     void LevelLost();
 
     TMediaRandom Random;
+    TResources& Resources;
 };

@@ -18,10 +18,10 @@ constexpr int GlowBlue = 70;
 
 }  // namespace
 
-void TPathGlow::Load() {
-    imgZindles = ImageBank.Find("zindles");
-    imgSelect = ImageBank.Find("select");
-    imgDot = ImageBank.Find("dot");
+void TPathGlow::Load(const TImageBank& images) {
+    imgZindles = images.Find("zindles");
+    imgSelect = images.Find("select");
+    imgDot = images.Find("dot");
     SelectRot = 0;
     Init();
 }

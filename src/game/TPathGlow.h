@@ -8,6 +8,8 @@
 #include "presentation/TGameImage.h"
 #include "presentation/TSineCounter.h"
 
+class TImageBank;
+
 class TPathGlow {
 public:
     // Degrees; grows without wrapping.
@@ -17,7 +19,7 @@ public:
     std::shared_ptr<TGameImage> imgSelect;
     std::shared_ptr<TGameImage> imgDot;
 
-    void Load();
+    void Load(const TImageBank& images);
     void Kill();
     // Restarts the pulse; run when a piece is picked up.
     void Init();

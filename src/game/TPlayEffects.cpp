@@ -8,8 +8,7 @@
 #include "game/LevelTables.h"
 #include "media/Media.h"
 #include "presentation/Names.h"
-#include "presentation/ParticleLists.h"
-#include "presentation/TImageBank.h"
+#include "presentation/TResources.h"
 
 namespace {
 
@@ -36,25 +35,33 @@ float Whole(float value) {
 
 }  // namespace
 
+TPlayEffects::TPlayEffects(TResources& resources) : Resources(resources) {}
+
+std::array<TParticleList*, 6> TPlayEffects::Lists() const {
+    return {&Resources.DrainParticles, &Resources.ScoreParticles,   &Resources.RingParticles,
+            &Resources.BurstParticles, &Resources.SurfaceParticles, &Resources.TrailParticles};
+}
+
 void TPlayEffects::Load() {
-    imgBubble = ImageBank.Find("particle1");
-    imgTrail = ImageBank.Find("particle2");
-    imgRing = ImageBank.Find("particlering");
+    imgBubble = Resources.ImageBank.Find("particle1");
+    imgTrail = Resources.ImageBank.Find("particle2");
+    imgRing = Resources.ImageBank.Find("particlering");
     imgScore.fill(nullptr);
     for (int n = FirstPopup; n <= LastCountPopup; ++n) {
-        imgScore[n] = ImageBank.Find(NumberedName("score", n));
+        imgScore[n] = Resources.ImageBank.Find(NumberedName("score", n));
     }
-    for (int n = 30; n <= 50; n += 10) imgScore[n] = ImageBank.Find(NumberedName("score", n));
+    for (int n = 30; n <= 50; n += 10)
+        imgScore[n] = Resources.ImageBank.Find(NumberedName("score", n));
     for (int k = 0; k < DrainImages; ++k) imgDrain[k] = BuildDrainImage(k);
     // The popups and rings show what a removal scored and where: never thinned out.
-    if (ScoreParticles) ScoreParticles->Thinned = false;
-    if (RingParticles) RingParticles->Thinned = false;
+    Resources.ScoreParticles.Thinned = false;
+    Resources.RingParticles.Thinned = false;
     SurfaceCounter = 0;
 }
 
 std::shared_ptr<TGameImage> TPlayEffects::BuildDrainImage(int k) {
     const std::string name = NumberedName("bparticles", k);
-    const auto next = ImageBank.Find("next");
+    const auto next = Resources.ImageBank.Find("next");
     if (!next || !next->image) return nullptr;
     // A copy of one preview frame, so the particle draws a whole image rather than a strip.
     const media::Pixmap* frame = media::LockImage(next->image, k + FirstFlavour);
@@ -64,7 +71,7 @@ std::shared_ptr<TGameImage> TPlayEffects::BuildDrainImage(int k) {
     const media::Image copy = media::ImageFromPixmap(pixels, -1);
     if (!copy) return nullptr;
     auto image = TGameImage::CreateFromImage(copy, UpperCase(name), 1);
-    ImageBank.Images[image->name] = image;
+    Resources.ImageBank.Images[image->name] = image;
     return image;
 }
 
@@ -77,22 +84,19 @@ void TPlayEffects::Kill() {
 }
 
 void TPlayEffects::Clear() {
-    for (auto* list : {&DrainParticles, &ScoreParticles, &RingParticles, &BurstParticles,
-                       &SurfaceParticles, &TrailParticles}) {
-        if (*list) (*list)->KillAll();
-    }
+    for (TParticleList* list : Lists()) list->KillAll();
     SurfaceCounter = 0;
 }
 
 void TPlayEffects::Trail(int cellX, int cellY) {
-    TrailParticles->AddNew(CellCentreX(cellX), CellCentreY(cellY), imgTrail, 0, 0, 0, 3000, 0, 0, 0,
-                           1.5f, -0.012f, 0, 0);
+    Resources.TrailParticles.AddNew(CellCentreX(cellX), CellCentreY(cellY), imgTrail, 0, 0, 0, 3000,
+                                    0, 0, 0, 1.5f, -0.012f, 0, 0);
 }
 
 void TPlayEffects::Popup(int imageNumber, float x, float y) {
     const auto& image = imgScore[std::clamp(imageNumber, 0, static_cast<int>(imgScore.size()) - 1)];
     if (!image) return;
-    ScoreParticles->AddNew(x, y, image, 0, -0.1f, 0, 1500, 0, 0, 1, 1, 0, 0, 0);
+    Resources.ScoreParticles.AddNew(x, y, image, 0, -0.1f, 0, 1500, 0, 0, 1, 1, 0, 0, 0);
 }
 
 void TPlayEffects::BurstBubble(float machineFill) {
@@ -103,7 +107,8 @@ void TPlayEffects::BurstBubble(float machineFill) {
     const float turn = media::RandomFloat(0.5f, 3);
     const float dy = media::RandomFloat(-1.5f, 0);
     const float dx = media::RandomFloat(-2, 2);
-    BurstParticles->AddNew(x, y, imgBubble, dx, dy, 0.01f, 1000, 1, sign, turn, scale, 0, 0, 0);
+    Resources.BurstParticles.AddNew(x, y, imgBubble, dx, dy, 0.01f, 1000, 1, sign, turn, scale, 0,
+                                    0, 0);
 }
 
 void TPlayEffects::LineRemoved(const TLineRemoval& removal, float machineFill) {
@@ -111,8 +116,8 @@ void TPlayEffects::LineRemoved(const TLineRemoval& removal, float machineFill) {
           CellCentreY(removal.OriginY));
     if (removal.StreakBonus > 0) Popup(removal.StreakBonus, StreakPopupX, StreakPopupY);
     for (const auto& cell : removal.Cells) {
-        RingParticles->AddNew(CellCentreX(cell[0]), CellCentreY(cell[1]), imgRing, 0, 0, 0, 1000, 1,
-                              0, 0, 0.3f, 0.012f, 0, 0);
+        Resources.RingParticles.AddNew(CellCentreX(cell[0]), CellCentreY(cell[1]), imgRing, 0, 0, 0,
+                                       1000, 1, 0, 0, 0.3f, 0.012f, 0, 0);
     }
     for (int i = 0; i < BurstBubbles; ++i) BurstBubble(machineFill);
 }
@@ -128,7 +133,8 @@ void TPlayEffects::Surface(float delta, float machineFill) {
     const int sign = Sign();
     const float scale = media::RandomFloat(0.3f, 0.5f);
     const float turn = media::RandomFloat(0.3f, 0.6f);
-    SurfaceParticles->AddNew(x, y, imgBubble, 0, 0, 0, 1000, 1, sign, turn, scale, 0, 0, 0);
+    Resources.SurfaceParticles.AddNew(x, y, imgBubble, 0, 0, 0, 1000, 1, sign, turn, scale, 0, 0,
+                                      0);
 }
 
 void TPlayEffects::DrainBurst(int count, float machineFill) {
@@ -137,24 +143,23 @@ void TPlayEffects::DrainBurst(int count, float machineFill) {
         if (!imgDrain[k]) continue;
         const float dy = media::RandomFloat(-1.5f, 0);
         const float dx = media::RandomFloat(-1.6f, 1.6f);
-        DrainParticles->AddNew(MachineX, y, imgDrain[k], dx, dy, 0.02f, 2000, 0, 1, 0, 1, 0, 0, 0);
+        Resources.DrainParticles.AddNew(MachineX, y, imgDrain[k], dx, dy, 0.02f, 2000, 0, 1, 0, 1,
+                                        0, 0, 0);
     }
 }
 
 void TPlayEffects::Move() {
-    for (auto* list : {&DrainParticles, &ScoreParticles, &RingParticles, &BurstParticles,
-                       &SurfaceParticles, &TrailParticles}) {
-        if (*list) (*list)->Move();
-    }
+    for (TParticleList* list : Lists()) list->Move();
 }
 
 void TPlayEffects::DrawUnderMover() {
-    if (TrailParticles) TrailParticles->Draw();
+    Resources.TrailParticles.Draw();
 }
 
 void TPlayEffects::DrawOverMover() {
-    for (auto* list :
-         {&ScoreParticles, &RingParticles, &SurfaceParticles, &BurstParticles, &DrainParticles}) {
-        if (*list) (*list)->Draw();
+    for (TParticleList* list :
+         {&Resources.ScoreParticles, &Resources.RingParticles, &Resources.SurfaceParticles,
+          &Resources.BurstParticles, &Resources.DrainParticles}) {
+        list->Draw();
     }
 }

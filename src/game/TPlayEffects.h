@@ -9,8 +9,14 @@
 #include "game/TLineRemoval.h"
 #include "presentation/TGameImage.h"
 
+class TParticleList;
+class TResources;
+
 class TPlayEffects {
 public:
+    // Draws with the images and particle lists of `resources`, which must outlive it.
+    explicit TPlayEffects(TResources& resources);
+
     // Bubbles in one burst when removed pieces enter the machine.
     static constexpr int BurstBubbles = 120;
     // Logic steps between two surface bubbles.
@@ -46,4 +52,8 @@ private:
     void Popup(int imageNumber, float x, float y);
     void BurstBubble(float machineFill);
     std::shared_ptr<TGameImage> BuildDrainImage(int k);
+    // The six lists the play screen uses (the extra one is not among them).
+    std::array<TParticleList*, 6> Lists() const;
+
+    TResources& Resources;
 };

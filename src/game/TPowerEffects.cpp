@@ -21,10 +21,10 @@ constexpr float ShadowAlpha = 0.4f;
 
 }  // namespace
 
-void TPowerEffects::Load() {
-    imgExplode = ImageBank.Find("explode");
-    imgBrush = ImageBank.Find("brush");
-    imgPaint = ImageBank.Find("paint");
+void TPowerEffects::Load(const TImageBank& images) {
+    imgExplode = images.Find("explode");
+    imgBrush = images.Find("brush");
+    imgPaint = images.Find("paint");
     SetCircleArray();
 }
 

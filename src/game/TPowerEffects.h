@@ -9,6 +9,8 @@
 #include "game/TPalette.h"
 #include "presentation/TGameImage.h"
 
+class TImageBank;
+
 class TPowerEffects {
 public:
     // The brush's clockwise circle round the chosen piece, one offset per brush step,
@@ -20,7 +22,7 @@ public:
     std::shared_ptr<TGameImage> imgPaint;
     TCircle CircleCoor{};
 
-    void Load();
+    void Load(const TImageBank& images);
     void Kill();
     void SetCircleArray();
     void Draw(const TBomb& bomb, const TPalette& palette) const;

@@ -15,11 +15,11 @@ int TokenFrame(int state) {
 
 }  // namespace
 
-void TPowerTokens::Load() {
-    imgTokenVortex = ImageBank.Find("TokenVortex");
-    imgTokenPalette = ImageBank.Find("TokenPalette");
-    imgTokenBomb = ImageBank.Find("TokenBomb");
-    Sparkle = ImageBank.Find("moi");
+void TPowerTokens::Load(const TImageBank& images) {
+    imgTokenVortex = images.Find("TokenVortex");
+    imgTokenPalette = images.Find("TokenPalette");
+    imgTokenBomb = images.Find("TokenBomb");
+    Sparkle = images.Find("moi");
     Glow.Init(20, 150, 1);
     Angle = 0;
 }

@@ -8,6 +8,8 @@
 #include "presentation/TGameImage.h"
 #include "presentation/TSineCounter.h"
 
+class TImageBank;
+
 class TPowerTokens {
 public:
     std::shared_ptr<TGameImage> imgTokenVortex;
@@ -19,7 +21,7 @@ public:
     // Rotation of the sparkle in degrees, 0 to 360.
     float Angle = 0;
 
-    void Load();
+    void Load(const TImageBank& images);
     void Kill();
     // Runs while a power is armed.
     void Logic(float delta);

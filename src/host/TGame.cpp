@@ -17,7 +17,6 @@
 #include "system/SystemInfo.h"
 
 TGame* Game = nullptr;
-int EscapeFadeLength = 0;
 
 namespace {
 

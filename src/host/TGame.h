@@ -61,6 +61,8 @@ public:
     int LagFix = 0;
     int VSync = 1;
     int FadeOnExit = 1;
+    // Length in milliseconds of the screen fades, and of Escape's when a screen gives none.
+    int EscapeFadeLength = 0;
     int NoTiming = 0;
     int NoTimingTicks = 1;
     int Driver = 0;
@@ -299,8 +301,7 @@ void ClearAllInput();
 // carried for the settings file; the process's niceness is all this platform changes.
 void SetProcessAndThreadPriority(int type, int priority);
 
-// The single host object; null until start-up makes it (and in tests that do not need it).
+// The one host of the run, for the screens and the game above the host layer: a TGame sets it
+// when made and clears it when destroyed; it owns nothing. Null until start-up makes the host
+// (and in tests that need none). Presentation code never reads it: it has its context.
 extern TGame* Game;
-
-// Fade length used for exit fades when a screen gives none (this game: 0).
-extern int EscapeFadeLength;

@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 #include "media/Media.h"
@@ -29,9 +28,6 @@ struct DisplayState {
     int vsyncMode = -2;  // the sync mode last applied to the renderer
     std::uint64_t lastPresent = 0;
 };
-// Kept trivially destructible: images held in globals may still ask about the display while
-// the program's statics are being torn down.
-static_assert(std::is_trivially_destructible_v<DisplayState>);
 DisplayState& Display();
 
 // Where the canvas lands in the window, in window coordinates (letterboxed).

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "presentation/TextShadow.h"
+#include "presentation/TPresentationContext.h"
 #include "system/CheckedLoaders.h"
 
 namespace {
@@ -35,9 +35,10 @@ void TBitmapFont::Draw(const std::string& text, float x, float y, int centre, in
     if (shadow) {
         media::GetColor(savedR, savedG, savedB);
         media::SetColor(0, 0, 0);
-        media::SetAlpha(TextShadowAlpha * TextAlpha);
-        x += TextShadowX;
-        y += TextShadowY;
+        const TPresentationContext& context = PresentationContext();
+        media::SetAlpha(context.TextShadowAlpha * context.TextAlpha);
+        x += context.TextShadowX;
+        y += context.TextShadowY;
     }
     float sx = 1, sy = 1;
     media::GetDrawScale(sx, sy);
@@ -92,7 +93,7 @@ void TBitmapFont::Draw(const std::string& text, float x, float y, int centre, in
     }
     if (shadow) {
         media::SetColor(savedR, savedG, savedB);
-        media::SetAlpha(TextAlpha);
+        media::SetAlpha(PresentationContext().TextAlpha);
     }
 }
 

@@ -1,6 +1,6 @@
 #include "presentation/TFont.h"
 
-#include "presentation/TextShadow.h"
+#include "presentation/TPresentationContext.h"
 
 std::shared_ptr<TFont> TFont::Create(const media::Font& imageFont,
                                      const std::optional<TColor>& color,
@@ -40,7 +40,7 @@ void TFont::ApplyCustomColor(const TColor& color) const {
     color.Apply();
     if (Shadow) {
         Shadow->ApplyToText();
-        TextAlpha = color.Alpha;
+        PresentationContext().TextAlpha = color.Alpha;
     }
     if (!BitmapFont) media::SetDrawFont(ImageFont);
 }

@@ -3,8 +3,6 @@
 #include "presentation/Names.h"
 #include "system/ReportError.h"
 
-TImageBank ImageBank;
-
 void TImageBank::SetPath(const std::string& path) {
     Path = FolderPrefix(path);
 }

@@ -31,5 +31,3 @@ public:
     // Releases every image, before the display closes.
     void Clear();
 };
-
-extern TImageBank ImageBank;

@@ -1,7 +1,7 @@
 #include "presentation/TLabel.h"
 
+#include "presentation/TPresentationContext.h"
 #include "presentation/TextDrawing.h"
-#include "presentation/TextShadow.h"
 #include "system/TextLines.h"
 
 std::shared_ptr<TLabel> TLabel::CreateSpecial(const std::string& text, float x, float y,
@@ -103,7 +103,7 @@ void TLabel::DrawTextLine(const std::string& line, float x, float y, int applyCo
         return;
     }
     Shadow->ApplyToText();
-    if (applyColor && Color) TextAlpha = Color->Alpha;
+    if (applyColor && Color) PresentationContext().TextAlpha = Color->Alpha;
     if (BitmapFont) {
         BitmapFont->DrawAlignedWithShadow(line, x, y, Alignment, RoundCoords, RoundCoords);
     } else {

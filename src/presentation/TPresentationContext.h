@@ -52,6 +52,11 @@ struct TPresentationContext {
     int FadeMouse = 0;
     int FadeMusic = 1;
 
+    // The shadow of all text drawing, and the alpha of the text itself (restored after a shadow
+    // pass and multiplied into the shadow).
+    float TextShadowX = 1.0f, TextShadowY = 1.0f, TextShadowAlpha = 0.5f;
+    float TextAlpha = 1.0f;
+
     // Plays a sample through the host's sound switch and volume; the channel receives the
     // channel used.
     std::function<void(media::Channel& channel, const TGameSound& sound, float pan)> GameSoundPlay =

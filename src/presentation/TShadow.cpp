@@ -1,7 +1,7 @@
 #include "presentation/TShadow.h"
 
 #include "media/Media.h"
-#include "presentation/TextShadow.h"
+#include "presentation/TPresentationContext.h"
 
 TShadow TShadow::Create(float x, float y, float alpha) {
     TShadow shadow;
@@ -30,7 +30,7 @@ void TShadow::Restore() {
 }
 
 void TShadow::ApplyToText() const {
-    TextShadowX = X;
-    TextShadowY = Y;
-    TextShadowAlpha = Alpha;
+    PresentationContext().TextShadowX = X;
+    PresentationContext().TextShadowY = Y;
+    PresentationContext().TextShadowAlpha = Alpha;
 }

@@ -3,8 +3,6 @@
 #include "presentation/Names.h"
 #include "system/ReportError.h"
 
-TSoundBank SoundBank;
-
 void TSoundBank::SetPath(const std::string& path) {
     Path = FolderPrefix(path);
 }

@@ -24,5 +24,3 @@ public:
     // Releases every sample, before the sound device closes.
     void Clear();
 };
-
-extern TSoundBank SoundBank;

@@ -4,7 +4,7 @@
 
 #include "media/Media.h"
 #include "presentation/TBitmapFont.h"
-#include "presentation/TextShadow.h"
+#include "presentation/TPresentationContext.h"
 #include "system/ScreenSize.h"
 #include "system/TextLines.h"
 
@@ -23,10 +23,11 @@ void DrawTextShadowed(float x, float y, const std::string& text, int centre) {
     media::GetColor(r, g, b);
     media::SetBlend(media::ALPHABLEND);
     media::SetColor(0, 0, 0);
-    media::SetAlpha(TextShadowAlpha * TextAlpha);
-    media::DrawTextAt(text, x + TextShadowX, y + TextShadowY);
+    const TPresentationContext& context = PresentationContext();
+    media::SetAlpha(context.TextShadowAlpha * context.TextAlpha);
+    media::DrawTextAt(text, x + context.TextShadowX, y + context.TextShadowY);
     media::SetColor(r, g, b);
-    media::SetAlpha(TextAlpha);
+    media::SetAlpha(context.TextAlpha);
     media::DrawTextAt(text, x, y);
     media::SetBlend(blend);
 }

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "host/TGame.h"
-#include "presentation/Fonts.h"
+#include "presentation/TResources.h"
 #include "presentation/TShadow.h"
 #include "screens/PlayLaunch.h"
 #include "screens/TimeText.h"
@@ -43,8 +43,9 @@ int TGameOverScreen::SetEscDestination(TScreen*& destination) {
 }
 
 void TGameOverScreen::DrawNotes() const {
-    if (!FontMedium || Player == nullptr) return;
+    if (!Resources.FontMedium || Player == nullptr) return;
     TShadow::Create(1, 1, 0.6f).ApplyToText();
     media::SetColor(255, 255, 255);
-    FontMedium->DrawAlignedWithShadow("Click to play again", ScreenWidth / 2, 440, 1, 1, 1);
+    Resources.FontMedium->DrawAlignedWithShadow("Click to play again", ScreenWidth / 2, 440, 1, 1,
+                                                1);
 }

@@ -7,7 +7,9 @@
 
 class TGameOverScreen : public TResultScreen {
 public:
-    TGameOverScreen() { name = "gameover"; }
+    explicit TGameOverScreen(const TResources& resources) : TResultScreen(resources) {
+        name = "gameover";
+    }
 
     void Load() override;
     void Start() override;

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "host/TGame.h"
-#include "presentation/Fonts.h"
+#include "presentation/TResources.h"
 #include "presentation/TShadow.h"
 #include "screens/TimeText.h"
 #include "store/BestResults.h"
@@ -38,18 +38,19 @@ TScreen* TLevelCompleteScreen::NextScreen() const {
 }
 
 void TLevelCompleteScreen::DrawNotes() const {
-    if (!FontMedium || Player == nullptr) return;
+    if (!Resources.FontMedium || Player == nullptr) return;
     const std::string level = std::to_string(StatsLevel + 1);
     const auto index = static_cast<size_t>(StatsLevel);
     const double ms = Game->FixedRateLogic.MS;
     TShadow::Create(1, 1, 0.6f).ApplyToText();
-    const auto line = [](const std::string& mark, const std::string& text, float y) {
+    TBitmapFont& font = *Resources.FontMedium;
+    const auto line = [&font](const std::string& mark, const std::string& text, float y) {
         if (mark.empty()) {
             media::SetColor(0, 255, 0);
         } else {
             media::SetColor(255, 255, 0);
         }
-        FontMedium->DrawAlignedWithShadow(mark + text, ScreenWidth / 2, y, 1, 1, 1);
+        font.DrawAlignedWithShadow(mark + text, ScreenWidth / 2, y, 1, 1, 1);
     };
     line(NewScoreMark,
          "Best level " + level + " score:   " + BestLevelScoreNames[index] + "   " +
@@ -62,5 +63,5 @@ void TLevelCompleteScreen::DrawNotes() const {
     media::SetColor(255, 255, 255);
     const std::string next = GameFinished ? "All levels complete - well done!"
                                           : "Click to play level " + std::to_string(Player->Level);
-    FontMedium->DrawAlignedWithShadow(next, ScreenWidth / 2, 462, 1, 1, 1);
+    font.DrawAlignedWithShadow(next, ScreenWidth / 2, 462, 1, 1, 1);
 }

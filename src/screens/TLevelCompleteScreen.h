@@ -13,7 +13,9 @@ public:
     // Index (level - 1) of the level just won.
     int StatsLevel = 0;
 
-    TLevelCompleteScreen() { name = "levelcomplete"; }
+    explicit TLevelCompleteScreen(const TResources& resources) : TResultScreen(resources) {
+        name = "levelcomplete";
+    }
 
     void Load() override;
     void Start() override;

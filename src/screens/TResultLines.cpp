@@ -5,8 +5,8 @@
 #include <numbers>
 
 #include "media/Media.h"
-#include "presentation/Fonts.h"
 #include "presentation/TPresentationContext.h"
+#include "presentation/TResources.h"
 #include "presentation/TShadow.h"
 #include "presentation/Timing.h"
 #include "system/ScreenSize.h"
@@ -17,11 +17,12 @@ constexpr float StaggerMs = 30;
 constexpr float SlideMs = 300;
 constexpr float HoldMs = 500;
 
-float TextWidth(const std::string& text) {
-    return FontLarge ? static_cast<float>(FontLarge->StringWidth(text)) : 0.0f;
-}
-
 }  // namespace
+
+float TResultLines::TextWidth(const std::string& text) const {
+    const auto& font = Resources.FontLarge;
+    return font ? static_cast<float>(font->StringWidth(text)) : 0.0f;
+}
 
 void TResultLines::Set(std::vector<Line> lines, int startY) {
     Lines = std::move(lines);
@@ -63,7 +64,8 @@ bool TResultLines::Arrived() const {
 }
 
 void TResultLines::Draw() const {
-    if (!FontLarge) return;
+    const auto& font = Resources.FontLarge;
+    if (!font) return;
     media::SetBlend(media::ALPHABLEND);
     TShadow::Create(2, 2, 0.5f).ApplyToText();
     for (size_t i = 0; i < Lines.size(); ++i) {
@@ -76,14 +78,14 @@ void TResultLines::Draw() const {
         } else {
             media::SetColor(255, 255, 0);
         }
-        FontLarge->DrawAlignedWithShadow(Lines[i].Label, x, y, 0, 1, 1);
+        font->DrawAlignedWithShadow(Lines[i].Label, x, y, 0, 1, 1);
         if (flash >= 0) {
             media::SetColor(static_cast<int>(255 * flash), 255, 255);
         } else {
             media::SetColor(0, 255, 255);
         }
-        FontLarge->DrawAlignedWithShadow(Lines[i].Value, x + static_cast<float>(col2 - col1), y, 0,
-                                         1, 1);
+        font->DrawAlignedWithShadow(Lines[i].Value, x + static_cast<float>(col2 - col1), y, 0, 1,
+                                    1);
     }
     media::SetColor(255, 255, 255);
 }

@@ -6,8 +6,13 @@
 #include <string>
 #include <vector>
 
+class TResources;
+
 class TResultLines {
 public:
+    // Draws in the large font of `resources`, which must outlive the lines.
+    explicit TResultLines(const TResources& resources) : Resources(resources) {}
+
     struct Line {
         std::string Label;
         std::string Value;
@@ -31,4 +36,9 @@ public:
     // 1 on arrival falling to 0 over the hold, -1 outside it.
     [[nodiscard]] float Flash(int i) const;
     [[nodiscard]] bool Arrived() const;
+
+private:
+    [[nodiscard]] float TextWidth(const std::string& text) const;
+
+    const TResources& Resources;
 };

@@ -9,9 +9,14 @@
 #include "screens/TResultLines.h"
 
 class TPlayer;
+class TResources;
 
 class TResultScreen : public TScreen {
 public:
+    // Draws with the fonts of `resources`, which must outlive the screen.
+    explicit TResultScreen(const TResources& resources)
+        : Results(resources), Resources(resources) {}
+
     // Set at start-up: the play screen's player record, the play screen and the title screen
     // (or what stands in its place). Without a record the screen shows no results and changes
     // no progress.
@@ -29,6 +34,8 @@ public:
     static constexpr int ResultsY = (600 - 3 * 45) / 2 - 50;
 
 protected:
+    const TResources& Resources;
+
     void LoadFurniture(const std::string& background, const std::string& header);
     // After the screen's own set-up: the base start and the host's fade-in.
     void StartAndFadeIn();

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "host/TGame.h"
-#include "presentation/Fonts.h"
 #include "presentation/TMenu.h"
 #include "presentation/TMousePointer.h"
+#include "presentation/TResources.h"
 #include "presentation/TShadow.h"
 #include "screens/PlayLaunch.h"
 #include "store/Progress.h"
@@ -47,21 +47,21 @@ void TStartScreen::Logic() {
 
 void TStartScreen::Draw() {
     TScreen::Draw();
-    if (!FontLarge || !FontMedium) return;
+    if (!Resources.FontLarge || !Resources.FontMedium) return;
     if (Game->CurrentProfile && !Game->CurrentProfile->Name.empty()) {
         TShadow::Create(1, 1, 0.6f).ApplyToText();
-        FontLarge->DrawAlignedWithShadow("Welcome, " + Game->CurrentProfile->Name, ScreenWidth / 2,
-                                         21, 1, 1, 1);
+        Resources.FontLarge->DrawAlignedWithShadow("Welcome, " + Game->CurrentProfile->Name,
+                                                   ScreenWidth / 2, 21, 1, 1, 1);
     }
     TShadow::Create(2, 2, 0.5f).ApplyToText();
     if (Player != nullptr) {
         media::SetColor(255, 255, 0);
-        FontLarge->DrawAlignedWithShadow("Level " + std::to_string(Player->Level), PanelCentreX,
-                                         180, 1, 1, 1);
+        Resources.FontLarge->DrawAlignedWithShadow("Level " + std::to_string(Player->Level),
+                                                   PanelCentreX, 180, 1, 1, 1);
         media::SetColor(0, 255, 255);
-        FontMedium->DrawAlignedWithShadow("Score " + std::to_string(Player->Score), PanelCentreX,
-                                          230, 1, 1, 1);
+        Resources.FontMedium->DrawAlignedWithShadow("Score " + std::to_string(Player->Score),
+                                                    PanelCentreX, 230, 1, 1, 1);
     }
     media::SetColor(255, 255, 255);
-    FontMedium->DrawAlignedWithShadow("Click to play", PanelCentreX, 360, 1, 1, 1);
+    Resources.FontMedium->DrawAlignedWithShadow("Click to play", PanelCentreX, 360, 1, 1, 1);
 }

@@ -7,6 +7,7 @@
 #include "host/TScreen.h"
 
 class TPlayer;
+class TResources;
 
 class TStartScreen : public TScreen {
 public:
@@ -14,10 +15,14 @@ public:
     TPlayer* Player = nullptr;
     TScreen* PlayScreen = nullptr;
 
-    TStartScreen() { name = "start"; }
+    // Draws with the fonts of `resources`, which must outlive the screen.
+    explicit TStartScreen(const TResources& resources) : Resources(resources) { name = "start"; }
 
     void Load() override;
     void Start() override;
     void Logic() override;
     void Draw() override;
+
+private:
+    const TResources& Resources;
 };

@@ -13,8 +13,8 @@ namespace {
 
 using GameScreenTest = ScreenFixture;
 
-size_t Count(const std::unique_ptr<TParticleList>& list) {
-    return list->Count();
+size_t Count(const TParticleList& list) {
+    return list.Count();
 }
 
 TEST_F(GameScreenTest, AMoveCarriesThePieceLeavesATrailAndADryMoveDealsThreePieces) {
@@ -30,7 +30,7 @@ TEST_F(GameScreenTest, AMoveCarriesThePieceLeavesATrailAndADryMoveDealsThreePiec
     EXPECT_EQ(Board().Board[0][0], EMPTY) << "the piece travels on the mover";
     ASSERT_TRUE(RunUntil([&] { return !L().Play.Selection.PieceMoving; }));
     EXPECT_EQ(Board().Board[3][0], 2);
-    EXPECT_EQ(Count(TrailParticles), 3u) << "one trail particle per cell left";
+    EXPECT_EQ(Count(SharedResources->TrailParticles), 3u) << "one trail particle per cell left";
 
     // The dry move sent the preview into the air; the cells wait reserved until it lands.
     EXPECT_LT(L().Preview.NextScale, 1.0f);
@@ -60,9 +60,10 @@ TEST_F(GameScreenTest, ARemovedLineShowsPopupsRingsAndOneBurstAndFillsTheMachine
     Pass();
 
     EXPECT_EQ(Board().PiecesOnBoard, 1);
-    EXPECT_EQ(Count(ScoreParticles), 2u) << "the count popup and the streak popup";
-    EXPECT_EQ(Count(RingParticles), 5u) << "one ring per removed cell";
-    EXPECT_EQ(Count(BurstParticles), 96u) << "one burst however many pieces went, thinned";
+    EXPECT_EQ(Count(SharedResources->ScoreParticles), 2u) << "the count popup and the streak popup";
+    EXPECT_EQ(Count(SharedResources->RingParticles), 5u) << "one ring per removed cell";
+    EXPECT_EQ(Count(SharedResources->BurstParticles), 96u)
+        << "one burst however many pieces went, thinned";
     EXPECT_EQ(Machine().LevelScore, 1000) << "the bonus is capped at 1000";
     EXPECT_FALSE(L().Preview.InFlight()) << "a move that removes a line deals nothing";
 
@@ -94,7 +95,7 @@ TEST_F(GameScreenTest, TheBombExplodesAlongItsCrossClearsItAndIsPaidWithEightDra
 
     Effects().Clear();
     ASSERT_TRUE(RunUntil([&] { return !L().Bomb.BombAnim.Active; }));
-    EXPECT_EQ(Count(DrainParticles), 8u);
+    EXPECT_EQ(Count(SharedResources->DrainParticles), 8u);
     EXPECT_EQ(Board().Board[2][0], EMPTY);
     EXPECT_EQ(Board().Board[4][2], EMPTY) << "the blackjack goes with the row";
     EXPECT_EQ(Board().Board[4][0], 4);
@@ -121,7 +122,7 @@ TEST_F(GameScreenTest, ThePaletteBrushCirclesAndRepaintsAndTheVortexSweepsThenPa
     EXPECT_EQ(Board().Board[2][2], 5);
     EXPECT_EQ(Board().Board[2][1], 5) << "the blackjack takes the colour";
     EXPECT_EQ(Board().Board[1][1], 5);
-    EXPECT_EQ(Count(DrainParticles), 6u);
+    EXPECT_EQ(Count(SharedResources->DrainParticles), 6u);
     ASSERT_TRUE(RunUntil([&] { return Machine().PendingDrain == 0; }));
     EXPECT_FLOAT_EQ(Machine().MachineFill, 64);
 
@@ -132,7 +133,7 @@ TEST_F(GameScreenTest, ThePaletteBrushCirclesAndRepaintsAndTheVortexSweepsThenPa
     ASSERT_TRUE(L().Vortex.VortexAnim.Active);
     Effects().Clear();
     ASSERT_TRUE(RunUntil([&] { return !L().Vortex.VortexAnim.Active; }));
-    EXPECT_EQ(Count(DrainParticles), 4u);
+    EXPECT_EQ(Count(SharedResources->DrainParticles), 4u);
     EXPECT_EQ(Board().CountOccupiedCells(), Board().PiecesOnBoard) << "a shuffle keeps every piece";
     ASSERT_TRUE(RunUntil([&] { return Machine().PendingDrain == 0; }));
     EXPECT_FLOAT_EQ(Machine().MachineFill, 36);
@@ -228,7 +229,7 @@ TEST_F(GameScreenTest, ANewLevelStartsCleanAfterALevelLeftEarly) {
     EXPECT_EQ(Machine().PendingDrain, 0);
     EXPECT_EQ(Machine().LevelScore, 1000);
     EXPECT_EQ(Board().PiecesOnBoard, 6);
-    EXPECT_EQ(Count(TrailParticles), 0u);
+    EXPECT_EQ(Count(SharedResources->TrailParticles), 0u);
     EXPECT_EQ(Screen->Player.TimeTaken, 0);
 }
 

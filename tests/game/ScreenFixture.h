@@ -14,13 +14,10 @@
 #include "game/TGameScreen.h"
 #include "host/TGame.h"
 #include "media/Media.h"
-#include "presentation/Fonts.h"
-#include "presentation/ParticleLists.h"
 #include "presentation/TGameFade.h"
-#include "presentation/TImageBank.h"
 #include "presentation/TMousePointer.h"
 #include "presentation/TPresentationContext.h"
-#include "presentation/TSoundBank.h"
+#include "presentation/TResources.h"
 
 namespace game_screen_test {
 
@@ -36,18 +33,14 @@ protected:
     static void SetUpTestSuite() {
         ASSERT_TRUE(media::Init({true}));
         ASSERT_TRUE(media::OpenDisplay(800, 600, 0, 60));
-        CreateParticleLists();
-        ImageBank.SetPath(DataFolder() + "graphics/");
-        SoundBank.SetPath(DataFolder() + "sound/");
-        LoadGameSounds();
-        LoadGameImages();
-        FontMedium = TBitmapFont::Create(DataFolder() + "fonts/font_md", -1);
+        SharedResources = std::make_unique<TResources>();
+        SharedResources->SetPaths(DataFolder() + "graphics/", DataFolder() + "sound/");
+        LoadGameSounds(*SharedResources);
+        LoadGameImages(*SharedResources);
+        SharedResources->LoadFonts(DataFolder() + "fonts/");
     }
     static void TearDownTestSuite() {
-        FontMedium.reset();
-        ImageBank.Clear();
-        SoundBank.Clear();
-        KillParticleLists();
+        SharedResources.reset();
         media::Shutdown();
     }
 
@@ -70,7 +63,7 @@ protected:
         Host->SubPath = Shared.string() + "/";
         Host->ChannelsCreate(16);
         PresentationContext().Delta = 1.0f;
-        Screen = std::make_unique<TGameScreen>();
+        Screen = std::make_unique<TGameScreen>(*SharedResources);
         Screen->Clock = [this] { return Now; };
         Screen->LevelCompleteScreen = &LevelComplete;
         Screen->GameOverScreen = &GameOver;
@@ -118,6 +111,8 @@ protected:
     TMachine& Machine() { return Screen->Level->Play.Machine; }
     TPlayEffects& Effects() { return Screen->Effects; }
 
+    // The pictures, sounds, fonts and particle lists, loaded once for the suite.
+    static inline std::unique_ptr<TResources> SharedResources;
     std::unique_ptr<TGame> Host;
     std::unique_ptr<TGameScreen> Screen;
     TargetScreen LevelComplete;

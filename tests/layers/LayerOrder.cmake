@@ -5,11 +5,11 @@
 # before it; main.cpp, at the top, may include them all. The README says why in this order.
 set(Layers media system store presentation host game screens)
 
-if(NOT IS_DIRECTORY "${SOURCE_DIR}")
-    message(FATAL_ERROR "No source folder '${SOURCE_DIR}'")
-endif()
-
+get_filename_component(SOURCE_DIR "${SOURCE_DIR}" ABSOLUTE)
 file(GLOB_RECURSE files RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp")
+if(NOT files)
+    message(FATAL_ERROR "No sources under '${SOURCE_DIR}'")
+endif()
 set(faults "")
 foreach(file IN LISTS files)
     if(NOT file MATCHES "^([^/]+)/")

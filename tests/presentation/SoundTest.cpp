@@ -16,10 +16,7 @@ protected:
         folder_ = presentation_test::Scratch("sound");
         presentation_test::WriteToneWav(folder_ / "Tone.wav", 3.0);
     }
-    static void TearDownTestSuite() {
-        SoundBank.Clear();
-        media::Shutdown();
-    }
+    static void TearDownTestSuite() { media::Shutdown(); }
     void SetUp() override {
         host_.game->ChangeSoundDriver("OpenAL Generic Software", 0);
         if (host_.game->SoundDriver == "None") GTEST_SKIP() << "no sound device";

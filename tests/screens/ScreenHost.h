@@ -11,9 +11,9 @@
 #include <string>
 #include <utility>
 
-#include "presentation/Fonts.h"
 #include "presentation/TGameFade.h"
 #include "presentation/TMousePointer.h"
+#include "presentation/TResources.h"
 #include "presentation/WidgetHost.h"
 #include "screens/PlayerSelect.h"
 #include "screens/TGameMenu.h"
@@ -25,19 +25,7 @@ namespace screen_test {
 
 using widget_test::DataFolder;
 
-class ScreensEnvironment : public widget_test::MediaEnvironment {
-public:
-    void SetUp() override {
-        widget_test::MediaEnvironment::SetUp();
-        FontLarge = TBitmapFont::Create(DataFolder + "fonts/font_lg", -1);
-        FontMedium = TBitmapFont::Create(DataFolder + "fonts/font_md", -1);
-    }
-    void TearDown() override {
-        FontLarge.reset();
-        FontMedium.reset();
-        widget_test::MediaEnvironment::TearDown();
-    }
-};
+using ScreensEnvironment = widget_test::MediaEnvironment;
 
 // Stands where the play screen stands: it runs the in-game menu first and skips its own logic
 // while the menu is open, and leaves Escape to the screen.
@@ -77,11 +65,14 @@ struct PlayStandIn : TScreen {
 
 struct ScreenHost : widget_test::WidgetHost {
     records_test::ScratchFolder Folder;
+    // The fonts the screens draw with.
+    TResources Resources;
     TPlayer Player;
     PlayStandIn Play;
     TScreen Blank;
 
     ScreenHost() {
+        Resources.LoadFonts(DataFolder + "fonts/");
         game->SubPath = Folder.Path();
         game->FixedRateLogic.Clock = [] { return 1000; };
         game->FixedRateLogic.Create();

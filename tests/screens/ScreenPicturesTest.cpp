@@ -69,13 +69,13 @@ TEST(ScreenPictures, StartAndEndOfLevelScreens) {
     TSaveBest best = TSaveBest::Create(host.Folder.Path());
     host.SelectPlayer("Ann");
     ProgressGameStart(host.Player, host.game->CurrentProfile.get());
-    TStartScreen start;
+    TStartScreen start{host.Resources};
     start.Player = &host.Player;
     start.PlayScreen = &host.Play;
     host.Enter(start);
     const media::Pixmap title = Picture(host, "start");
 
-    TLevelCompleteScreen complete;
+    TLevelCompleteScreen complete{host.Resources};
     complete.Player = &host.Player;
     complete.PlayScreen = &host.Play;
     host.Player.Level = 1;
@@ -88,7 +88,7 @@ TEST(ScreenPictures, StartAndEndOfLevelScreens) {
     host.Steps(200);
     const media::Pixmap won = Picture(host, "level-complete");
 
-    TGameOverScreen over;
+    TGameOverScreen over{host.Resources};
     over.Player = &host.Player;
     over.PlayScreen = &host.Play;
     ProgressLevelStart(host.Player);

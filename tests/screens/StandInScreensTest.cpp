@@ -39,9 +39,9 @@ TEST(TicksAsTime, ShowsMinutesAndTwoDigitSecondsOfWholeSeconds) {
 
 struct StandInTest : ::testing::Test {
     ScreenHost host;
-    TStartScreen start;
-    TLevelCompleteScreen complete;
-    TGameOverScreen over;
+    TStartScreen start{host.Resources};
+    TLevelCompleteScreen complete{host.Resources};
+    TGameOverScreen over{host.Resources};
     TSaveBest best = TSaveBest::Create(host.Folder.Path());
 
     void SetUp() override {
@@ -209,7 +209,7 @@ TEST_F(StandInTest, StartScreenResumesTheProfilesLevelOnAClick) {
 }
 
 TEST_F(StandInTest, StandInsWithoutTheirWiringStayPut) {
-    TStartScreen lonely;
+    TStartScreen lonely{host.Resources};
     host.Enter(lonely);
     ClickSomewhere();
     ScreenHost::Press(KeyEnter);
@@ -217,7 +217,7 @@ TEST_F(StandInTest, StandInsWithoutTheirWiringStayPut) {
     EXPECT_EQ(host.game->CurrentTScreen, &lonely);
     EXPECT_EQ(host.game->GameFade->Active, 0);
 
-    TLevelCompleteScreen unwired;
+    TLevelCompleteScreen unwired{host.Resources};
     host.Enter(unwired);
     EXPECT_TRUE(unwired.Results.Lines.empty());
     ClickSomewhere();
