@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "host/TGame.h"
-#include "presentation/TChannelArray.h"
 #include "presentation/TSoundBank.h"
 #include "system/CheckedLoaders.h"
 
@@ -50,7 +49,7 @@ void TFull::Logic(float delta, TMachine& machine) {
     if (HandedOver) return;
     if (machine.FanfarePending) {
         machine.FanfarePending = false;
-        if (Fanfare && Game->Channels) Game->Channels->PlayGameSound(*Fanfare, nullptr, 1, 0);
+        if (Fanfare) Fanfare->PlayEffect();
         MV = static_cast<float>(Game->Presentation.MusicVolume);
         if (MV != 0) Game->MusicSetVolume(Game->Presentation.SoundVolume / FanfareMusicShare, 0);
     }

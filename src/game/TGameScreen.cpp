@@ -7,7 +7,6 @@
 #include "game/GameResources.h"
 #include "host/JsonObject.h"
 #include "host/TGame.h"
-#include "presentation/TChannelArray.h"
 #include "presentation/TMenu.h"
 #include "presentation/TMousePointer.h"
 #include "presentation/TPresentationContext.h"
@@ -73,7 +72,7 @@ void TGameScreen::Load() {
     const auto button = Menu->AddQuick(MenuButton, "");
     button->SetPosition(MenuButtonX, MenuButtonY);
     if (GameMenu != nullptr) GameMenu->Load();
-    Game->Presentation.FadeMusic = 0;
+    Game->Presentation.FadeMusic = false;
 }
 
 void TGameScreen::Start() {
@@ -135,7 +134,7 @@ void TGameScreen::WireHooks() {
 }
 
 void TGameScreen::PlaySound(const std::shared_ptr<TGameSound>& sound) const {
-    if (sound && Game->Channels) Game->Channels->PlayGameSound(*sound, nullptr, 1, 0);
+    if (sound) sound->PlayEffect();
 }
 
 void TGameScreen::LevelWon() {

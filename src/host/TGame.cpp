@@ -372,7 +372,7 @@ int TGame::Fading() const {
 }
 
 void TGame::FadeOff() {
-    Presentation.NoFade = 1;
+    Presentation.NoFade = true;
 }
 
 std::string TGame::TakeScreenshot() {

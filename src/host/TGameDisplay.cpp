@@ -3,27 +3,14 @@
 #include <sys/resource.h>
 
 #include <algorithm>
-
-#include <cstdlib>
 #include "host/TGame.h"
 #include "presentation/TMousePointer.h"
 #include "system/InputHelpers.h"
 #include "system/ReportError.h"
 
-namespace {
-
-// A runtime error that ends the program before the game's own message box can be shown.
-[[noreturn]] void RuntimeError(const std::string& message) {
-    media::Notify(message, true);
-    if (Errors().BeforeExitFunction) Errors().BeforeExitFunction();
-    std::exit(1);
-}
-
-}  // namespace
-
 void TGame::GraphicsCreate() {
     if (media::DisplayModes().empty()) {
-        RuntimeError("No 3D Hardware Found (could not count graphics modes.)");
+        EndProgramWithError("No 3D Hardware Found (could not count graphics modes.)", true);
     }
     bool selected = false;
     if (Driver == 0) {
@@ -43,7 +30,7 @@ void TGame::GraphicsCreate() {
             IniUpdate(1);
         }
     }
-    if (!selected) RuntimeError("No DirectX or OpenGL 3D Drivers Found!");
+    if (!selected) EndProgramWithError("No DirectX or OpenGL 3D Drivers Found!", true);
 
     if (FirstTime) {
         FirstTime = 0;
@@ -69,9 +56,10 @@ void TGame::GraphicsCreate() {
     }
     if (!FullScreen) {
         if (!media::OpenDisplay(ScreenWidth, ScreenHeight, 0, DesktopRefreshRate)) {
-            RuntimeError("Cannot create Windowed Mode at " + std::to_string(ScreenWidth) + "x" +
-                         std::to_string(ScreenHeight) + " " + std::to_string(DesktopRefreshRate) +
-                         "Hz");
+            EndProgramWithError("Cannot create Windowed Mode at " + std::to_string(ScreenWidth) +
+                                    "x" + std::to_string(ScreenHeight) + " " +
+                                    std::to_string(DesktopRefreshRate) + "Hz",
+                                true);
         }
         Depth = 0;
         media::CentreWindow();

@@ -210,7 +210,7 @@ int TGame::ReadKeys() {
     if (KeyHitChecked(KeyEscape)) {
         if (GameFade->Active) {
             if (!GameFade->Out) {
-                GameFade->FadeInAborted = 1;
+                GameFade->FadeInAborted = true;
                 GameFade->AbortKey = 0;
             }
             GameFade->Finish();
@@ -226,7 +226,7 @@ int TGame::ReadKeys() {
             if (length == 0) length = EscapeFadeLength;
             GameFade->Init(static_cast<float>(length), 1,
                            Presentation.FadeMusic ? MusicChannel : nullptr, 1, 0);
-            Presentation.FadeMusic = 1;
+            Presentation.FadeMusic = true;
         } else {
             EscapeHitFlags[KeyEscape] = 1;
         }
@@ -388,7 +388,7 @@ void TGame::ScreenChange() {
         InstantExit = 1;
         CurrentTScreen = ExitScreen.get();
     } else {
-        const bool returning = DestinationTScreen->StopInit != 0;
+        const bool returning = DestinationTScreen->StopInit;
         DestinationTScreen->PreStart();
         // Back from an excursion: the next departure is a plain one again.
         if (returning) DestinationTScreen->ResetStops();
@@ -405,8 +405,8 @@ void TGame::FadeToScreen(TScreen* destination) {
 void TGame::VisitScreen(TScreen* screen, TScreen* survivor) {
     if (screen == nullptr) return;
     if (survivor != nullptr) {
-        survivor->StopKill = 1;
-        survivor->StopInit = 1;
+        survivor->StopKill = true;
+        survivor->StopInit = true;
         screen->Destination = survivor;
     }
     FadeToScreen(screen);

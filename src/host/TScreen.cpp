@@ -27,8 +27,8 @@ void TScreen::PreStart() {
 }
 
 void TScreen::ResetStops() {
-    StopKill = 0;
-    StopInit = 0;
+    StopKill = false;
+    StopInit = false;
 }
 
 void TScreen::Start() {

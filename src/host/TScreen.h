@@ -20,8 +20,9 @@ public:
     std::string Ext = ".png";
     std::shared_ptr<TMenu> Menu;
     std::string name;
-    int StopKill = 0;
-    int StopInit = 0;
+    // Keep the screen's resources when leaving it; skip Load and Start on the next entry.
+    bool StopKill = false;
+    bool StopInit = false;
     TScreen* Destination = nullptr;
 
     virtual void ImageLoad(const std::string& file, int flags);

@@ -258,24 +258,16 @@ void TButton::ManageScaleOnMO() {
 
 // ---------------------------------------------------------------- sounds
 
-void TButton::PlayOn(const TGameSound& sound, media::Channel& ownChannel) {
-    if (HostHasChannels()) {
-        PresentationContext().Channels->PlayGameSound(sound, nullptr, 1.0f, 0.0f);
-    } else {
-        sound.PlayInChannel(ownChannel, 0.0f);
-    }
-}
-
 void TButton::PlayClick() {
-    if (SoundClick) PlayOn(*SoundClick, ChannelClick);
+    if (SoundClick) SoundClick->PlayEffect(&ChannelClick);
 }
 
 void TButton::PlayClick2() {
-    if (SoundClick2) PlayOn(*SoundClick2, ChannelClick);
+    if (SoundClick2) SoundClick2->PlayEffect(&ChannelClick);
 }
 
 void TButton::PlayMouseOver() {
-    if (SoundMouseOver) PlayOn(*SoundMouseOver, ChannelMouseOver);
+    if (SoundMouseOver) SoundMouseOver->PlayEffect(&ChannelMouseOver);
 }
 
 // ---------------------------------------------------------------- drawing

@@ -107,7 +107,6 @@ public:
     void Kill() override;
 
 private:
-    void PlayOn(const TGameSound& sound, media::Channel& ownChannel);
     void DrawLook(const TGameImage& look, int drawFrame, bool glow);
     void DrawCaptionPressed();
     [[nodiscard]] bool TakesInput() const;

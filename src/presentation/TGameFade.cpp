@@ -13,17 +13,17 @@ int TGameFade::Init(float ms, int out, const media::Channel& channel, int allowA
     TPresentationContext& context = PresentationContext();
     Length = static_cast<int>(context.CalcAnimLength(static_cast<float>(static_cast<int>(ms))));
     Counter = startCounter;
-    Active = 1;
-    Out = out;
+    Active = true;
+    Out = out != 0;
     FlushInput();
-    Done = 0;
+    Done = false;
     Channel = channel;
-    AllowAnim = allowAnim;
-    FadeInAborted = 0;
+    AllowAnim = allowAnim != 0;
+    FadeInAborted = false;
     FadeCounterBeforeAbort = 0;
-    SetToFullOnAbort = 1;
+    SetToFullOnAbort = true;
     AbortKey = -1;
-    if (Out) context.FadeMusic = 1;
+    if (Out) context.FadeMusic = true;
     Ratio = Out ? 1.0f : 0.0f;
     if (startCounter > 0) CalcRatio();
     if (!context.Fade || context.NoFade) Finish();
@@ -37,7 +37,7 @@ int TGameFade::Manage() {
     const int clicks = mouse ? mouse->GetMh(1) : 0;
     if (key >= 0 || clicks > 0) {
         if (!Out) {
-            FadeInAborted = 1;
+            FadeInAborted = true;
             AbortKey = key >= 0 ? key : -1;
         }
         Finish();
@@ -81,8 +81,8 @@ void TGameFade::Draw() const {
 }
 
 void TGameFade::Finish() {
-    Active = 0;
-    Done = 1;
+    Active = false;
+    Done = true;
     if (Out) {
         Ratio = 0.0f;
     } else {
@@ -103,12 +103,12 @@ void TGameFade::Finish() {
         if (!context.FadeMouse && context.Mouse) context.Mouse->Draw();
         media::Flip(context.FlipSyncMode);
     }
-    context.NoFade = 0;
+    context.NoFade = false;
     FlushInput();
 }
 
 int TGameFade::GetDone() {
     if (!Done) return 0;
-    Done = 0;
+    Done = false;
     return 1;
 }

@@ -8,15 +8,15 @@ class TGameFade {
 public:
     int Length = 0;
     float Counter = 0;
-    int Active = 0;
-    int Out = 1;
+    bool Active = false;
+    bool Out = true;
     float Ratio = 1.0f;
-    int Done = 0;
+    bool Done = false;
     media::Channel Channel;
-    int AllowAnim = 1;
-    int FadeInAborted = 0;
+    bool AllowAnim = true;
+    bool FadeInAborted = false;
     float FadeCounterBeforeAbort = 0;
-    int SetToFullOnAbort = 1;
+    bool SetToFullOnAbort = true;
     int AbortKey = -1;
 
     int Init(float ms, int out, const media::Channel& channel, int allowAnim, float startCounter);

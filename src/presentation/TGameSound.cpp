@@ -1,6 +1,7 @@
 #include "presentation/TGameSound.h"
 
 #include "presentation/Names.h"
+#include "presentation/TChannelArray.h"
 #include "presentation/TPresentationContext.h"
 #include "system/CheckedLoaders.h"
 
@@ -17,4 +18,12 @@ void TGameSound::Load(const std::string& path, int flags) {
 
 void TGameSound::PlayInChannel(media::Channel& channel, float pan) const {
     PresentationContext().GameSoundPlay(channel, *this, pan);
+}
+
+void TGameSound::PlayEffect(media::Channel* fallback) const {
+    if (TChannelArray* channels = PresentationContext().Channels) {
+        channels->PlayGameSound(*this, nullptr, 1.0f, 0.0f);
+    } else if (fallback != nullptr) {
+        PlayInChannel(*fallback, 0.0f);
+    }
 }

@@ -18,4 +18,7 @@ public:
     void Load(const std::string& path, int flags);
     // Plays through the host's switches and volumes; `channel` receives the channel used.
     void PlayInChannel(media::Channel& channel, float pan) const;
+    // The one way to play a sound effect: on the host's channel array, balanced with the effects
+    // already playing; with no array (no host running) on `fallback`, or nowhere without one.
+    void PlayEffect(media::Channel* fallback = nullptr) const;
 };

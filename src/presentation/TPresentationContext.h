@@ -47,10 +47,10 @@ struct TPresentationContext {
     // Screen fades: 0 turns them off in the options; NoFade ends the next one at once (reset
     // when it ends); FadeMouse draws the pointer under the fade instead of over it; FadeMusic
     // lets the next Escape fade take the music down with the picture.
-    int Fade = 1;
-    int NoFade = 0;
-    int FadeMouse = 0;
-    int FadeMusic = 1;
+    int Fade = 1;  // a setting, kept as the settings file has it
+    bool NoFade = false;
+    bool FadeMouse = false;
+    bool FadeMusic = true;
 
     // The shadow of all text drawing, and the alpha of the text itself (restored after a shadow
     // pass and multiplied into the shadow).

@@ -1,7 +1,6 @@
 #include "screens/TGameMenu.h"
 
 #include "host/TGame.h"
-#include "presentation/TChannelArray.h"
 #include "presentation/TMenu.h"
 #include "presentation/TMousePointer.h"
 #include "store/Progress.h"
@@ -13,14 +12,6 @@ namespace {
 constexpr int KeyEscape = 27;
 constexpr float FadeMs = 200;
 constexpr float BackdropAlpha = 0.5f;
-
-void PlayOnHost(const TGameSound& sound) {
-    if (Game->Channels) {
-        Game->Channels->PlayGameSound(sound, nullptr, 1, 0);
-    } else {
-        Game->GameSoundPlay(Game->SpecialChannel, sound, 0);
-    }
-}
 
 }  // namespace
 
@@ -54,7 +45,7 @@ void TGameMenu::Show(int playSound) {
     Menu->ClearStates();
     MouseState = Game->Mouse->Active;
     Game->Mouse->On();
-    if (playSound && ActivateSound) PlayOnHost(*ActivateSound);
+    if (playSound && ActivateSound) ActivateSound->PlayEffect(&Game->SpecialChannel);
     FadeOut.Clear();
     FadeIn.Reset();
     ClearAllInput();
@@ -71,7 +62,7 @@ void TGameMenu::Hide() {
         FadeOut.Reset();
         FadeOut.Counter = shown * FadeOut.Length[0];
     }
-    if (DeactivateSound) PlayOnHost(*DeactivateSound);
+    if (DeactivateSound) DeactivateSound->PlayEffect(&Game->SpecialChannel);
     ClearAllInput();
 }
 

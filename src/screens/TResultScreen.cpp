@@ -14,7 +14,7 @@ void TResultScreen::LoadFurniture(const std::string& background, const std::stri
     Menu->SetShadow(1, 3, 3, 0.4f);
     Menu->AddQuick("OK", "")->OKButton = 1;
     Menu->SetY(525);
-    Game->Presentation.FadeMusic = 0;
+    Game->Presentation.FadeMusic = false;
 }
 
 void TResultScreen::StartAndFadeIn() {

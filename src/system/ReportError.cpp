@@ -18,6 +18,11 @@ namespace {
 
 }  // namespace
 
+void EndProgramWithError(const std::string& message, bool serious) {
+    media::Notify(message, serious);
+    EndProgram();
+}
+
 ErrorReporting& Errors() {
     static ErrorReporting state;
     return state;
@@ -32,10 +37,7 @@ void ReportError(const std::string& message, bool fatal) {
     static bool showing = false;
     ErrorReporting& state = Errors();
 
-    if (state.ErrorsOnScreen == 0) {
-        media::Notify(message, false);
-        EndProgram();
-    }
+    if (state.ErrorsOnScreen == 0) EndProgramWithError(message, false);
 
     if (showing) {
         // The box itself failed (its font or drawing reported an error): fall back to the

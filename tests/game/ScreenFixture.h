@@ -18,6 +18,7 @@
 #include "presentation/TMousePointer.h"
 #include "presentation/TPresentationContext.h"
 #include "presentation/TResources.h"
+#include "support/TempFolder.h"
 
 namespace game_screen_test {
 
@@ -55,12 +56,7 @@ protected:
         Host->Presentation.MenuPath = DataFolder() + "menus/";
         Host->Presentation.SoundPath = DataFolder() + "sound/";
         Host->SeedOverride = 11;
-        Shared = std::filesystem::temp_directory_path() /
-                 ("quillox-play-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(Shared);
-        std::filesystem::create_directories(Shared);
-        Host->SubPath = Shared.string() + "/";
+        Host->SubPath = Shared.Path();
         Host->ChannelsCreate(16);
         PresentationContext().Delta = 1.0f;
         Screen = std::make_unique<TGameScreen>(*SharedResources);
@@ -73,7 +69,6 @@ protected:
         Screen.reset();
         Host->ChannelsKill();
         Host.reset();
-        std::filesystem::remove_all(Shared);
     }
 
     // Loads and starts level `level`, optionally on a board of its own.
@@ -117,7 +112,7 @@ protected:
     std::unique_ptr<TGameScreen> Screen;
     TargetScreen LevelComplete;
     TargetScreen GameOver;
-    std::filesystem::path Shared;
+    TempFolder Shared{"play"};
     double Now = 100000;
 };
 

@@ -89,7 +89,7 @@ TEST_F(MainLoopTest, ScreensChangeWhenTheFadeOutEnds) {
     EXPECT_EQ(game.CurrentTScreen, &second);
     EXPECT_EQ((std::vector<int>{second.Loads, second.Starts}), (std::vector<int>{1, 1}))
         << "StopInit skips Load and Start";
-    EXPECT_EQ(second.StopKill + second.StopInit, 0) << "back home, the marks are cleared";
+    EXPECT_FALSE(second.StopKill || second.StopInit) << "back home, the marks are cleared";
     SwitchTo(first);
     Step();
     EXPECT_EQ(second.Kills, 1) << "a plain departure drops the screen again";
@@ -123,8 +123,8 @@ TEST_F(MainLoopTest, EscapeFinishesAFadeInOrUnpausesBeforeLeavingTheScreen) {
     game.GameFade->Init(1000, 0, nullptr, 1, 0);
     media::PushKey(27, true);
     Step();
-    EXPECT_EQ(game.GameFade->Active, 0);
-    EXPECT_EQ(game.GameFade->FadeInAborted, 1);
+    EXPECT_FALSE(game.GameFade->Active);
+    EXPECT_TRUE(game.GameFade->FadeInAborted);
     EXPECT_FLOAT_EQ(game.GameFade->Ratio, 1.0f);
 
     game.Paused = 1;

@@ -9,6 +9,7 @@
 
 #include "host/TGame.h"
 #include "store/TIniFile.h"
+#include "support/TempFolder.h"
 
 namespace fs = std::filesystem;
 
@@ -27,22 +28,17 @@ void Write(const fs::path& path, const std::string& text) {
 }
 
 struct SettingsTest : ::testing::Test {
-    fs::path root;
+    TempFolder folder{"settings"};
+    const fs::path root{folder.Path()};
     TGame game;
 
     void SetUp() override {
-        root = fs::temp_directory_path() /
-               ("quillox-settings-" +
-                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root);
         fs::create_directories(root / "shared");
         game.UseCorrectPath = 1;
         game.SubPath = (root / "shared").string() + "/";
         game.DataPrefix = (root / "program").string() + "/";
         game.Ini->FileName = game.IniFileName();
     }
-    void TearDown() override { fs::remove_all(root); }
     fs::path IniPath() const { return game.Ini->FileName + ".ini"; }
 };
 

@@ -15,11 +15,10 @@
 
 namespace {
 
-using media_test::ScratchFolder;
 using media_test::WriteBytes;
 
 // Plays a tone panned to one side for 0.6 s, stops it, and returns what was heard.
-WaveCapture PlayPanned(const ScratchFolder& folder, float pan) {
+WaveCapture PlayPanned(const TempFolder& folder, float pan) {
     WriteBytes(folder / "tone.wav",
                media_test::MakeWav(1, 16, 44100, media_test::ToneSamples(44100, 2.0, 440)));
     const media::Sound tone = media::LoadSound(folder / "tone.wav", 0);
@@ -36,7 +35,7 @@ WaveCapture PlayPanned(const ScratchFolder& folder, float pan) {
 }
 
 TEST(AudioCaptureTest, PanPlacesMonoSoundsAndStopSilencesThem) {
-    ScratchFolder folder("capture");
+    TempFolder folder("capture");
     WaveCapture::RouteMixTo(folder / "mix.conf", folder / "mix.wav");
     ASSERT_TRUE(media::Init({}));
 

@@ -11,7 +11,6 @@ namespace {
 
 using media::Image;
 using media::Pixmap;
-using media_test::ScratchFolder;
 using media_test::WriteBytes;
 
 Pixmap Pattern(int w, int h) {
@@ -61,7 +60,7 @@ std::vector<std::uint8_t> EncodeJpeg(int w, int h, std::uint8_t r, std::uint8_t 
 }
 
 TEST(ImageFileTest, PngRoundTripKeepsEveryPixelAndAlpha) {
-    ScratchFolder folder("png");
+    TempFolder folder("png");
     const Pixmap original = Pattern(23, 17);
     const std::vector<std::uint8_t> png = media::EncodePNG(original);
     ASSERT_GT(png.size(), 8u);
@@ -84,7 +83,7 @@ TEST(ImageFileTest, PngRoundTripKeepsEveryPixelAndAlpha) {
 }
 
 TEST(ImageFileTest, DamagedOrMissingFilesGiveNoImage) {
-    ScratchFolder folder("damaged");
+    TempFolder folder("damaged");
     const std::vector<std::uint8_t> png = media::EncodePNG(Pattern(64, 64));
     WriteBytes(folder / "cut.png", {png.begin(), png.begin() + static_cast<long>(png.size() / 2)});
     EXPECT_EQ(media::LoadImageFile(folder / "cut.png", -1), nullptr);
@@ -108,7 +107,7 @@ TEST(ImageFileTest, DamagedOrMissingFilesGiveNoImage) {
 }
 
 TEST(ImageFileTest, JpegLoadsOpaque) {
-    ScratchFolder folder("jpeg");
+    TempFolder folder("jpeg");
     WriteBytes(folder / "photo.jpg", EncodeJpeg(16, 8, 200, 100, 50));
     const Image image = media::LoadImageFile(folder / "photo.jpg", -1);
     ASSERT_NE(image, nullptr);
@@ -122,7 +121,7 @@ TEST(ImageFileTest, JpegLoadsOpaque) {
 }
 
 TEST(ImageFileTest, AnimationStripsAreCutRowByRow) {
-    ScratchFolder folder("anim");
+    TempFolder folder("anim");
     // A 3 x 2 sheet of 4 x 4 cells, each cell filled with its own number.
     Pixmap sheet;
     sheet.width = sheet.pitch = 12;
@@ -147,7 +146,7 @@ TEST(ImageFileTest, AnimationStripsAreCutRowByRow) {
 }
 
 TEST(ImageFileTest, HandlesAndAutoMidHandle) {
-    ScratchFolder folder("handle");
+    TempFolder folder("handle");
     WriteBytes(folder / "Pic.png", media::EncodePNG(Pattern(10, 6)));
     const Image plain = media::LoadImageFile(folder / "pic.PNG", -1);
     ASSERT_NE(plain, nullptr) << "found whatever the case of its name";

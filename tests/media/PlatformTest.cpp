@@ -10,14 +10,13 @@
 
 namespace {
 
-using media_test::ScratchFolder;
 using media_test::WriteBytes;
 
 TEST(PlatformTest, ResolvePathIgnoresCaseComponentByComponent) {
-    ScratchFolder root("paths");
+    TempFolder root("paths");
     WriteBytes(root / "Data/default.ini", {'x'});
     WriteBytes(root / "Data/sound/buttonclick.ogg", {'x'});
-    const std::string base = root.Path() + "/";
+    const std::string base = root.Path();
 
     EXPECT_EQ(media::ResolvePath(base + "data/Default.ini"), base + "Data/default.ini");
     EXPECT_EQ(media::ResolvePath(base + "DATA/Sound/buttonClick.OGG"),
@@ -32,7 +31,7 @@ TEST(PlatformTest, ResolvePathIgnoresCaseComponentByComponent) {
 }
 
 TEST(PlatformTest, ASecondProcessCannotTakeTheInstanceLock) {
-    ScratchFolder runtime("runtime");
+    TempFolder runtime("runtime");
     ::setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
     const std::string name = "QuilloxTest" + std::to_string(::getpid());
     // The child starts before the lock is taken, so it holds nothing of ours.

@@ -12,7 +12,6 @@
 namespace {
 
 using media_test::MakeWav;
-using media_test::ScratchFolder;
 using media_test::WriteBytes;
 
 // An Ogg Vorbis file of mono noise (which, unlike a pure tone, does not shrink to almost
@@ -75,7 +74,7 @@ std::vector<std::uint8_t> MakeOgg(int rate, double seconds) {
 }
 
 TEST(SoundFileTest, OggVorbisDecodesAndACutFileKeepsItsStart) {
-    ScratchFolder folder("ogg");
+    TempFolder folder("ogg");
     const std::vector<std::uint8_t> ogg = MakeOgg(22050, 4.0);
     WriteBytes(folder / "tune.ogg", ogg);
     const media::Sound tune = media::LoadSound(folder / "tune.ogg", media::LOOPINGSOUND);
@@ -90,7 +89,7 @@ TEST(SoundFileTest, OggVorbisDecodesAndACutFileKeepsItsStart) {
 }
 
 TEST(SoundFileTest, WavFilesDecodeWithTheirLength) {
-    ScratchFolder folder("wav");
+    TempFolder folder("wav");
     WriteBytes(folder / "mono8.wav", MakeWav(1, 8, 8000, std::vector<std::uint8_t>(4000, 128)));
     WriteBytes(folder / "stereo16.wav",
                MakeWav(2, 16, 22050, std::vector<std::uint8_t>(22050 * 4, 0)));
@@ -104,7 +103,7 @@ TEST(SoundFileTest, WavFilesDecodeWithTheirLength) {
 }
 
 TEST(SoundFileTest, DamagedSoundsAreCutOrRefused) {
-    ScratchFolder folder("badwav");
+    TempFolder folder("badwav");
     std::vector<std::uint8_t> wav = MakeWav(2, 16, 1000, std::vector<std::uint8_t>(4000, 1));
     wav.resize(wav.size() - 1001);  // cut mid-frame: the whole frames before it remain
     WriteBytes(folder / "cut.wav", wav);
@@ -123,7 +122,7 @@ TEST(SoundFileTest, DamagedSoundsAreCutOrRefused) {
 }
 
 TEST(ChannelTest, ChannelsWithoutADeviceDoNothingHarmful) {
-    ScratchFolder folder("nodevice");
+    TempFolder folder("nodevice");
     WriteBytes(folder / "beep.wav", MakeWav(1, 16, 8000, media_test::ToneSamples(8000, 0.2, 440)));
     const media::Sound sound = media::LoadSound(folder / "beep.wav", 0);
     ASSERT_FALSE(media::AudioAvailable());
@@ -142,7 +141,7 @@ TEST(ChannelTest, ChannelsWithoutADeviceDoNothingHarmful) {
 TEST(ChannelTest, CuedSoundsWaitPausedAndStopOnRequest) {
     ASSERT_TRUE(media::Init({.headless = true}));
     ASSERT_TRUE(media::SelectAudioDriver("OpenAL Generic Software"));
-    ScratchFolder folder("channels");
+    TempFolder folder("channels");
     WriteBytes(folder / "beep.wav", MakeWav(1, 16, 8000, media_test::ToneSamples(8000, 0.1, 440)));
     const media::Sound once = media::LoadSound(folder / "beep.wav", 0);
     const media::Sound looped = media::LoadSound(folder / "beep.wav", media::LOOPINGSOUND);

@@ -1,7 +1,5 @@
 #pragma once
-// Scratch folders and small files written by the media tests.
-
-#include <unistd.h>
+// Small files written by the media tests (in a TempFolder).
 
 #include <cmath>
 #include <cstdint>
@@ -10,30 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "support/TempFolder.h"
+
 namespace media_test {
-
-// A fresh folder under the system temp folder, removed with the object.
-class ScratchFolder {
-public:
-    explicit ScratchFolder(const std::string& tag) {
-        path_ = std::filesystem::temp_directory_path() /
-                ("quillox-media-" + tag + "-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~ScratchFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-    std::string Path() const { return path_.string(); }
-
-private:
-    std::filesystem::path path_;
-};
 
 inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());

@@ -11,6 +11,7 @@
 #include "WidgetHost.h"
 #include "presentation/TMenu.h"
 #include "presentation/TSprite.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -109,7 +110,7 @@ TEST(Menu, TakesNoInputDuringTheHostsFadeOrWithThePointerOff) {
     EXPECT_EQ(menu->Buttons[0]->Clicked, 0);
     EXPECT_EQ(host.Mouse().GetMh(0), 1) << "the menu leaves the click to the fade";
     EXPECT_TRUE(KeyHitChecked(13));
-    host.game->GameFade->Active = 0;
+    host.game->GameFade->Active = false;
 
     menu->AcceptInput = 0;
     EXPECT_EQ(menu->Manage(), 0);
@@ -152,13 +153,11 @@ void WritePicture(const std::filesystem::path& path, std::uint32_t colour) {
 
 TEST(Menu, AutoButtonsUseTheOptionalPicturesOnlyWhenTheyExist) {
     WidgetHost host;
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("quillox-menu-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
+    const TempFolder folder("menu");
     for (const char* name : {"go", "goMO", "go_disabled", "go_down", "stop", "stopMO"}) {
         WritePicture(folder / (std::string(name) + ".png"), 0xFF336699);
     }
-    host.game->Presentation.MenuPath = folder.string() + "/";
+    host.game->Presentation.MenuPath = folder.Path();
     auto menu = TMenu::Create("", "", 0, 0, 5);
     EXPECT_FALSE(menu->SoundClick) << "no sound for an empty name";
     auto go = menu->AddQuickAuto("go", "");
@@ -180,7 +179,6 @@ TEST(Menu, AutoButtonsUseTheOptionalPicturesOnlyWhenTheyExist) {
 
     menu->Kill();
     EXPECT_TRUE(menu->Buttons.empty());
-    std::filesystem::remove_all(folder);
 }
 
 struct MenuScreen : TScreen {};

@@ -15,11 +15,11 @@
 
 namespace {
 
-WaveCapture PlayThroughHost(const std::filesystem::path& folder, float pan) {
+WaveCapture PlayThroughHost(const TempFolder& folder, float pan) {
     presentation_test::HostAtNormalSpeed host;
     host.game->ChangeSoundDriver("OpenAL Generic Software", 0);
     EXPECT_EQ(host.game->SoundDriver, "OpenAL Generic Software");
-    const auto tone = TGameSound::Create((folder / "tone.wav").string(), 0);
+    const auto tone = TGameSound::Create(folder / "tone.wav", 0);
     media::Channel channel;
     host.game->GameSoundPlay(channel, *tone, pan);
     std::this_thread::sleep_for(std::chrono::milliseconds(600));
@@ -30,7 +30,7 @@ WaveCapture PlayThroughHost(const std::filesystem::path& folder, float pan) {
 }
 
 TEST(MixCapture, GameSoundsAreHeardOnTheirSideAndStopCleanly) {
-    const auto folder = presentation_test::Scratch("mix");
+    const TempFolder folder("mix");
     presentation_test::WriteToneWav(folder / "tone.wav", 2.0);
     WaveCapture::RouteMixTo(folder / "mix.conf", folder / "mix.wav");
 

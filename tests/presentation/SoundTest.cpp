@@ -13,23 +13,26 @@ class SoundTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         ASSERT_TRUE(media::Init({.headless = true}));
-        folder_ = presentation_test::Scratch("sound");
-        presentation_test::WriteToneWav(folder_ / "Tone.wav", 3.0);
+        folder_ = std::make_unique<TempFolder>("sound");
+        presentation_test::WriteToneWav(*folder_ / "Tone.wav", 3.0);
     }
-    static void TearDownTestSuite() { media::Shutdown(); }
+    static void TearDownTestSuite() {
+        folder_.reset();
+        media::Shutdown();
+    }
     void SetUp() override {
         host_.game->ChangeSoundDriver("OpenAL Generic Software", 0);
         if (host_.game->SoundDriver == "None") GTEST_SKIP() << "no sound device";
         host_.game->MusicChannel = media::AllocChannel();
         host_.game->Presentation.SpeechChannel = media::AllocChannel();
-        tone_ = TGameSound::Create((folder_ / "Tone.wav").string(), 0);
+        tone_ = TGameSound::Create(*folder_ / "Tone.wav", 0);
     }
     void TearDown() override {
         if (host_.game->Channels) host_.game->ChannelsKill();
         host_.game->StopChannels();
     }
 
-    static inline std::filesystem::path folder_;
+    static inline std::unique_ptr<TempFolder> folder_;
     HostAtNormalSpeed host_;
     std::shared_ptr<TGameSound> tone_;
 };
@@ -114,7 +117,7 @@ TEST_F(SoundTest, SwitchesDecideWhatIsCued) {
 
 TEST_F(SoundTest, MusicFadesInAndOutOverItsLengths) {
     TGame& game = *host_.game;
-    game.MusicPath = folder_.string() + "/";
+    game.MusicPath = folder_->Path();
     game.Presentation.MusicVolume = 50;
     game.MusicLoad("Tone.wav", 1);
     EXPECT_EQ(game.MusicRestart, 1);
@@ -144,7 +147,7 @@ TEST_F(SoundTest, MusicFadesInAndOutOverItsLengths) {
 
 TEST_F(SoundTest, MusicOffAndOnResumeOrReload) {
     TGame& game = *host_.game;
-    game.MusicPath = folder_.string() + "/";
+    game.MusicPath = folder_->Path();
     game.MusicNone();
     EXPECT_EQ(game.MusicOff(), 0) << "nothing started yet";
     game.Music = 0;
@@ -166,8 +169,10 @@ TEST_F(SoundTest, MusicOffAndOnResumeOrReload) {
 
 TEST_F(SoundTest, BankFindsSoundsByKeyInAnyCase) {
     TSoundBank bank;
-    bank.SetPath(folder_.string());
-    EXPECT_EQ(bank.Path, folder_.string() + "/");
+    std::string bare = folder_->Path();
+    bare.pop_back();
+    bank.SetPath(bare);
+    EXPECT_EQ(bank.Path, folder_->Path()) << "a folder always ends in /";
     auto loaded = bank.Load("Tone", 1.5f, 0.5f, "", 0);
     EXPECT_EQ(loaded->name, "TONE");
     EXPECT_FLOAT_EQ(bank.Find("tone")->pitch, 1.5f);

@@ -1,8 +1,7 @@
 #pragma once
 // Shared set-up for the presentation tests: a host with the normal 5 ms step, whole steps of
-// Delta, scratch files and generated samples.
+// Delta, and generated samples.
 
-#include <unistd.h>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
@@ -14,31 +13,23 @@
 #include "host/TGame.h"
 #include "presentation/TPresentationContext.h"
 #include "store/TIniFile.h"
+#include "support/TempFolder.h"
 
 namespace presentation_test {
 
 // A host at normal speed (5 ms steps), keeping every particle, for the length of a test.
 struct HostAtNormalSpeed {
+    TempFolder Folder{"presentation"};
     std::unique_ptr<TGame> game = std::make_unique<TGame>();
     HostAtNormalSpeed() {
         game->FixedRateLogic.MS = 5.0f;
         game->CurrentSpeed = 1.0f;
         game->Presentation.Particles = 100;
         // Settings saved by the operations under test go to a scratch file.
-        game->Ini->FileName = (std::filesystem::temp_directory_path() /
-                               ("quillox-presentation-settings-" + std::to_string(::getpid())))
-                                  .string();
+        game->Ini->FileName = Folder.File("settings");
         PresentationContext().Delta = 1.0f;
     }
-    ~HostAtNormalSpeed() { std::filesystem::remove(game->Ini->Path()); }
 };
-
-inline std::filesystem::path Scratch(const std::string& name) {
-    auto folder = std::filesystem::temp_directory_path() /
-                  ("quillox-presentation-" + name + "-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    return folder;
-}
 
 inline void WriteText(const std::filesystem::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;

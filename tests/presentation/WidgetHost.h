@@ -65,7 +65,7 @@ struct WidgetHost {
             Input().RecordKeyUp(code);
         }
     }
-    void StartFade() const { game->GameFade->Active = 1; }
+    void StartFade() const { game->GameFade->Active = true; }
 };
 
 }  // namespace widget_test

@@ -126,13 +126,13 @@ TEST_F(GameMenuTest, SaveAndExitKeepsTheProfileAsChosenAndLeavesForTheTitle) {
     // Half a level played: none of it may reach the profile.
     host.Player.Score = 9999;
     host.Player.TimeTaken = 5000;
-    host.Play.StopKill = 1;
+    host.Play.StopKill = true;
 
     menu.Show(1);
     host.Steps(40);
     ClickButton("saveandexit");
     EXPECT_EQ(host.game->DestinationTScreen, &title);
-    EXPECT_EQ(host.Play.StopKill, 0) << "the abandoned board is dropped";
+    EXPECT_FALSE(host.Play.StopKill) << "the abandoned board is dropped";
     host.Step();
     EXPECT_EQ(host.game->CurrentTScreen, &title);
     EXPECT_EQ(host.Play.Kills, 1);
@@ -152,8 +152,8 @@ TEST_F(GameMenuTest, OptionsKeepThePlayScreenAsItStandsAndReturnToIt) {
     menu.Show(1);
     host.Steps(40);
     ClickButton("options");
-    EXPECT_EQ(host.Play.StopKill, 1);
-    EXPECT_EQ(host.Play.StopInit, 1);
+    EXPECT_TRUE(host.Play.StopKill);
+    EXPECT_TRUE(host.Play.StopInit);
     EXPECT_EQ(options.Destination, &host.Play);
     host.Step();
     EXPECT_EQ(host.game->CurrentTScreen, &options);
@@ -162,7 +162,7 @@ TEST_F(GameMenuTest, OptionsKeepThePlayScreenAsItStandsAndReturnToIt) {
     host.Enter(host.Play);
     EXPECT_EQ(host.Play.Loads, 1) << "the board was neither dropped nor reloaded";
     EXPECT_EQ(host.Play.Starts, 1);
-    EXPECT_EQ(host.Play.StopKill + host.Play.StopInit, 0) << "back home, the marks are cleared";
+    EXPECT_FALSE(host.Play.StopKill || host.Play.StopInit) << "back home, the marks are cleared";
     EXPECT_EQ(menu.Active, 1) << "play goes on where it stopped: behind the open menu";
 }
 

@@ -64,7 +64,7 @@ struct PlayStandIn : TScreen {
 };
 
 struct ScreenHost : widget_test::WidgetHost {
-    records_test::ScratchFolder Folder;
+    TempFolder Folder{"screens"};
     // The fonts the screens draw with.
     TResources Resources;
     TPlayer Player;

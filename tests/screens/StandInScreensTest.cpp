@@ -215,7 +215,7 @@ TEST_F(StandInTest, StandInsWithoutTheirWiringStayPut) {
     ScreenHost::Press(KeyEnter);
     host.Step();
     EXPECT_EQ(host.game->CurrentTScreen, &lonely);
-    EXPECT_EQ(host.game->GameFade->Active, 0);
+    EXPECT_FALSE(host.game->GameFade->Active);
 
     TLevelCompleteScreen unwired{host.Resources};
     host.Enter(unwired);

@@ -5,8 +5,6 @@
 
 namespace {
 
-using records_test::ScratchFolder;
-
 TEST(ProfileNamesTest, OnlyHarmlessFileNamesAreSafe) {
     for (const std::string name : {"Ann", "A", "Mary Jane", "O'Neil-2", "Twelve chars", "x.y",
                                    "trailing.", "{}[]()!@#$%&"}) {
@@ -21,7 +19,7 @@ TEST(ProfileNamesTest, OnlyHarmlessFileNamesAreSafe) {
 }
 
 TEST(ProfileNamesTest, ListingHoldsOnlyProfileFilesOfSafeNamesSorted) {
-    ScratchFolder folder;
+    TempFolder folder;
     for (const std::string file :
          {"Zed.dat", "Ann.dat", "bob.dat", ".dat", ".hidden.dat", "notes.txt", "Ann.dat.tmp",
           "Much too long a name.dat", "Mo.DAT"}) {
@@ -33,7 +31,7 @@ TEST(ProfileNamesTest, ListingHoldsOnlyProfileFilesOfSafeNamesSorted) {
 }
 
 TEST(ProfileNamesTest, BadRememberedNameFallsBackToTheFirstListedPlayer) {
-    ScratchFolder folder;
+    TempFolder folder;
     EXPECT_EQ(StartupProfileName("Ann", folder.Path()), "Ann");
     EXPECT_EQ(StartupProfileName("../../etc/passwd", folder.Path()), "");
     EXPECT_EQ(StartupProfileName("", folder.Path()), "");

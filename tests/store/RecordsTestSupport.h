@@ -21,8 +21,6 @@
 
 namespace records_test {
 
-using ScratchFolder = TempFolder;
-
 // Error reports are collected instead of shown; a fatal one still ends the process (with its
 // message on stderr, for death tests).
 class RecordsTest : public ::testing::Test {
@@ -39,7 +37,7 @@ protected:
     }
     void TearDown() override { Errors() = ErrorReporting{}; }
 
-    ScratchFolder Folder;
+    TempFolder Folder;
     std::vector<std::string> Reported;
 };
 

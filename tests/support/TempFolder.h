@@ -1,5 +1,6 @@
 #pragma once
-// A fresh folder for one test, removed with everything in it afterwards.
+// A fresh folder for one test, removed with everything in it afterwards: the one way the tests
+// make scratch space.
 
 #include <cstdlib>
 #include <filesystem>
@@ -10,9 +11,10 @@
 
 class TempFolder {
 public:
-    TempFolder() {
+    // `tag` goes into the folder's name ("quillox-<tag>-XXXXXX"), so one left behind says whose.
+    explicit TempFolder(const std::string& tag = "test") {
         std::string pattern =
-            (std::filesystem::temp_directory_path() / "quillox-test-XXXXXX").string();
+            (std::filesystem::temp_directory_path() / ("quillox-" + tag + "-XXXXXX")).string();
         if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
     }
     ~TempFolder() {
@@ -27,6 +29,7 @@ public:
     // The folder with a trailing "/", as the game's folder paths are kept.
     std::string Path() const { return path_ + "/"; }
     std::string File(const std::string& name) const { return Path() + name; }
+    std::string operator/(const std::string& name) const { return File(name); }
 
     void Write(const std::string& name, const std::string& bytes) const {
         std::ofstream(File(name), std::ios::binary) << bytes;
