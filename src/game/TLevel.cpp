@@ -154,7 +154,7 @@ void TLevel::Logic(const TPassInput& input) {
 
     if (!AnyPowerAnimating()) {
         if (Play.TutorialGame) {
-            TutorialLogic(input);
+            Tutorial.Logic(input);
         } else if (!s.PieceMoving && Powers.Active == 0) {
             SelectionRules(input);
         }
@@ -198,7 +198,14 @@ void TLevel::Logic(const TPassInput& input) {
 void TLevel::EndTutorial() {
     Play.TutorialGame = false;
     Play.TutStep = 0;
-    Play.Machine.MachineFill = 0;
-    Play.Machine.LevelScore = StartLevelScore;
-    Play.Machine.SecCounter = Play.CalcAnimLength(SecondMs);
+    Play.Hooks.TutorialEnded();
+    TMachine& machine = Play.Machine;
+    machine.MachineFill = 0;
+    // A power's cost still draining would swallow the first line of the real game, and a gift
+    // still pending would refill the machine just emptied.
+    machine.PendingFill = 0;
+    machine.PendingDrain = 0;
+    machine.LevelScore = StartLevelScore;
+    machine.SecCounter = Play.CalcAnimLength(SecondMs);
+    if (Powers.Active == 0) Powers.Rerate();
 }

@@ -15,6 +15,7 @@
 #include "game/TPlayState.h"
 #include "game/TPowers.h"
 #include "game/TPreview.h"
+#include "game/TTutorial.h"
 #include "game/TVortex.h"
 #include "game/TZindles.h"
 
@@ -49,8 +50,8 @@ public:
     // Millisecond clock when the machine became full.
     double STARTTIME = 0;
 
-    // Run in the tutorial game instead of the selection rules, while no power animation runs.
-    std::function<void(const TPassInput&)> TutorialLogic = [](const TPassInput&) {};
+    // The script of the tutorial game; it runs instead of the selection rules.
+    TTutorial Tutorial{*this};
 
     // One logic pass of the play screen, from the token buttons to the deal animation.
     // While the in-game menu is open the screen runs only Preview.logic instead.
@@ -63,7 +64,8 @@ public:
     bool AnyPowerAnimating() const {
         return Vortex.VortexAnim.Active || Palette.BrushAnim.Active || Bomb.BombAnim.Active;
     }
-    // The tutorial is over: the same level goes on as a normal game with a fresh machine.
+    // The tutorial is over: the same level goes on as a normal game with an empty machine, with
+    // nothing left to fill or drain, and a fresh clock.
     void EndTutorial();
 
 private:

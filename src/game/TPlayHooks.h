@@ -35,4 +35,6 @@ public:
     std::function<void()> GameOverScreen = [] {};
     // The machine has been full for the end delay: book the level; the celebration starts.
     std::function<void()> LevelWon = [] {};
+    // The tutorial's last step: the player's tutorial flag is cleared and saved.
+    std::function<void()> TutorialEnded = [] {};
 };

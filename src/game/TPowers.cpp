@@ -1,16 +1,16 @@
 #include "game/TPowers.h"
 
+#include <algorithm>
+
 #include "game/LevelTables.h"
 
 namespace {
 
 constexpr int Armed = 2;
 
-struct TokenRect {
-    int left, top, right, bottom;
-};
-// Hit rectangles (exclusive edges) of the vortex, palette and bomb tokens.
-constexpr TokenRect Tokens[3] = {{30, 59, 88, 117}, {85, 36, 143, 94}, {140, 59, 198, 117}};
+// Hit rectangles of the vortex, palette and bomb tokens.
+constexpr TPowers::TTokenRect Tokens[3] = {
+    {30, 59, 88, 117}, {85, 36, 143, 94}, {140, 59, 198, 117}};
 
 // In the tutorial each power can be armed only until the script has moved past it.
 constexpr int TutorialVortexLastStep = 10;
@@ -52,9 +52,13 @@ void TPowers::Rerate() {
     }
 }
 
+TPowers::TTokenRect TPowers::TokenRect(int power) {
+    return Tokens[std::clamp(power, PowerVortex, PowerBomb) - 1];
+}
+
 int TPowers::TokenAt(int mouseX, int mouseY) {
     for (int power = PowerVortex; power <= PowerBomb; ++power) {
-        const TokenRect& r = Tokens[power - 1];
+        const TTokenRect& r = Tokens[power - 1];
         if (State(power) > 0 && mouseX > r.left && mouseX < r.right && mouseY > r.top &&
             mouseY < r.bottom) {
             return power;

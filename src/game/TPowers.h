@@ -11,6 +11,12 @@ class TPowers {
 public:
     explicit TPowers(TPlayState& play);
 
+    // A token's hit rectangle on the screen; its edges themselves are outside.
+    struct TTokenRect {
+        int left, top, right, bottom;
+    };
+    static TTokenRect TokenRect(int power);
+
     // Token states: 0 not affordable, 1 affordable, 2 armed.
     int VOFF = 0;
     int POFF = 0;
