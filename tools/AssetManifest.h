@@ -100,7 +100,7 @@ inline constexpr std::array kImages = {
     ImageAsset{kGraphics, "dialog", 400, 200, 1},
     ImageAsset{kGraphics, "help", 440, 180, 1},
     ImageAsset{kGraphics, "players", 440, 400, 1},
-    ImageAsset{kGraphics, "hint", 224, 100, 1},
+    ImageAsset{kGraphics, "hint", 192, 100, 1},
     ImageAsset{kGraphics, "hintp", 47, 44, 1},
     ImageAsset{kGraphics, "arrows", 95, 72, 4},
     ImageAsset{kGraphics, "pointer", 32, 32, 1},

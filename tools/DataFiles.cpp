@@ -10,11 +10,12 @@ namespace quillox::assets {
 namespace {
 
 constexpr const char* kBoldFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
-// The tutorial box holds lines of about 27 characters at 16 pixels; the condensed cut of
-// DejaVu Sans is the one that fits them.
+// The tutorial box holds lines of up to 27 characters at 16 pixels beside a pointer that the
+// play screen places 227 pixels right of the box's corner; a narrow face keeps the longest
+// line near 160 pixels, so box and pointer do not crowd each other.
 constexpr const char* kTutorialFontSource =
-    "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf";
-constexpr const char* kTutorialLicenceSource = "/usr/share/doc/fonts-dejavu-extra/copyright";
+    "/usr/share/fonts/truetype/liberation/LiberationSansNarrow-Regular.ttf";
+constexpr const char* kTutorialLicenceSource = "/usr/share/doc/fonts-liberation/copyright";
 
 bool ReadFile(const std::string& path, std::string& bytes) {
     std::ifstream in(path, std::ios::binary);
@@ -50,7 +51,7 @@ void BitmapFont(AssetWriter& out, std::string_view name, int pixelSize, double o
 void CopyFile(AssetWriter& out, const char* from, std::string_view to) {
     std::string bytes;
     if (!ReadFile(from, bytes)) {
-        out.Fail(std::string("cannot read ") + from + " (install fonts-dejavu-extra)");
+        out.Fail(std::string("cannot read ") + from + " (run scripts/install-deps.sh)");
         return;
     }
     out.SaveBytes(std::string(to), bytes);

@@ -65,6 +65,7 @@ void TGameScreen::Load() {
     PowerEffects.Load(images);
     Effects.Load();
     Full.Load(sounds);
+    TutorialPanel.Load(images);
     Full.Finished = [this] { Game->FadeToScreen(LevelCompleteScreen); };
     Best.emplace(TSaveBest::Create(Game->SubPath));
     Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
@@ -80,7 +81,7 @@ void TGameScreen::Start() {
     Effects.Clear();
     // A seeded run plays the same level every time; otherwise the clock picks it.
     const double seed = Game->SeedOverride >= 0 ? static_cast<double>(Game->SeedOverride) : Clock();
-    Level = std::make_unique<TLevel>(Random, Player.Level, false, seed,
+    Level = std::make_unique<TLevel>(Random, Player.Level, Player.SaveData.Tutorial == 1, seed,
                                      [](float ms) { return Game->CalcAnimLength(ms); });
     WireHooks();
     ProgressLevelStart(Player);
@@ -105,6 +106,7 @@ void TGameScreen::Kill() {
     PowerEffects.Kill();
     Effects.Kill();
     Full.Kill();
+    TutorialPanel.Kill();
     for (auto* sound : {&Click, &Boom, &Paint, &Error, &DealSnd, &Score, &Fail}) sound->reset();
     if (GameMenu != nullptr) GameMenu->Kill();
 }
@@ -131,6 +133,7 @@ void TGameScreen::WireHooks() {
     hooks.LevelLost = [this] { LevelLost(); };
     hooks.GameOverScreen = [this] { Game->FadeToScreen(GameOverScreen); };
     hooks.LevelWon = [this] { LevelWon(); };
+    hooks.TutorialEnded = [this] { ProgressTutorialEnded(Player, Game->CurrentProfile.get()); };
 }
 
 void TGameScreen::PlaySound(const std::shared_ptr<TGameSound>& sound) const {
@@ -211,6 +214,7 @@ void TGameScreen::Draw() {
     HudDraw();
     if (Menu) Menu->Draw(0, 0);
     if (Level->LevelTime) Full.Draw();
+    TutorialDraw();
     if (GameMenu != nullptr) GameMenu->Draw();
 }
 
@@ -227,6 +231,13 @@ void TGameScreen::HudDraw() const {
     font->DrawAlignedWithShadow(label, 114, 477, 1, 1, 1);
     font->DrawAlignedWithShadow("Score :", 37, 440, 0, 1, 1);
     font->DrawAlignedWithShadow(std::to_string(Level->Play.Machine.LevelScore), 132, 440, 0, 1, 1);
+}
+
+void TGameScreen::TutorialDraw() {
+    if (Level) {
+        TutorialPanel.Draw(Level->Tutorial.Box(), Resources.FontTutorial,
+                           Resources.FontTutorialSmall);
+    }
 }
 
 int TGameScreen::SetEscDestination(TScreen*& destination) {
@@ -262,4 +273,10 @@ void TGameScreen::AddState(JsonObject& state) const {
     state.Set("Active", Level->Powers.Active);
     state.Set("MachineEmptying", machine.MachineEmptying ? 1 : 0);
     state.Set("TimeTaken", static_cast<double>(machine.TimeTaken));
+    TutorialPanel.AddState(state, *Level);
+    if (GameMenu != nullptr && GameMenuOpen()) {
+        JsonObject menu;
+        GameMenu->AddState(menu);
+        state.Set("GameMenu", menu);
+    }
 }

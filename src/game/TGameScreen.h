@@ -15,6 +15,7 @@
 #include "game/TPlayEffects.h"
 #include "game/TPowerEffects.h"
 #include "game/TPowerTokens.h"
+#include "game/TTutorialPanel.h"
 #include "host/TScreen.h"
 #include "presentation/TGameSound.h"
 #include "store/TPlayer.h"
@@ -40,6 +41,7 @@ public:
     TPowerEffects PowerEffects;
     TPlayEffects Effects;
     TFull Full;
+    TTutorialPanel TutorialPanel;
 
     std::shared_ptr<TGameSound> Click;
     std::shared_ptr<TGameSound> Boom;
@@ -75,6 +77,8 @@ public:
     // "Play" on the title screen: a fresh record resuming where the current profile left off.
     void GameStart();
     void HudDraw() const;
+    // The tutorial's speech box; nothing outside the tutorial game.
+    void TutorialDraw();
     bool ColourBlind() const { return Player.SaveData.colorblind != 0; }
 
 private:

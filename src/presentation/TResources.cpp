@@ -1,5 +1,7 @@
 #include "presentation/TResources.h"
 
+#include "system/CheckedLoaders.h"
+
 TResources::~TResources() {
     Unload();
 }
@@ -12,6 +14,8 @@ void TResources::SetPaths(const std::string& imagePath, const std::string& sound
 void TResources::LoadFonts(const std::string& fontFolder) {
     FontLarge = TBitmapFont::Create(fontFolder + "font_lg", -1);
     FontMedium = TBitmapFont::Create(fontFolder + "font_md", -1);
+    FontTutorial = LoadFontChecked(fontFolder + "tut.ttf", 16, media::SMOOTHFONT);
+    FontTutorialSmall = LoadFontChecked(fontFolder + "tut.ttf", 12, media::SMOOTHFONT);
 }
 
 void TResources::Unload() {

@@ -25,7 +25,7 @@ public:
     // "font_lg" and "font_md"; null until LoadFonts.
     std::shared_ptr<TBitmapFont> FontLarge;
     std::shared_ptr<TBitmapFont> FontMedium;
-    // The tutorial's TrueType font at 16 and 12 points; empty until the tutorial loads them.
+    // The tutorial's TrueType font "tut.ttf" at 16 and 12 points; empty until LoadFonts.
     media::Font FontTutorial;
     media::Font FontTutorialSmall;
     // The particle lists of the play screen's effects.
@@ -34,7 +34,8 @@ public:
 
     // The folders the banks load from, each ending in "/".
     void SetPaths(const std::string& imagePath, const std::string& soundPath);
-    // The two bitmap fonts of `fontFolder` (ending in "/"); a missing font is fatal.
+    // The bitmap fonts and the tutorial's font of `fontFolder` (ending in "/"); a missing font
+    // is fatal.
     void LoadFonts(const std::string& fontFolder);
     // Drops every particle, then the fonts, the sounds and the images.
     void Unload();

@@ -95,6 +95,11 @@ void ProgressGameOver(TPlayer& player, TProfile* profile) {
     player.ProfileGameOver(profile, 1);
 }
 
+void ProgressTutorialEnded(TPlayer& player, TProfile* profile) {
+    player.SaveData.Tutorial = 0;
+    if (profile != nullptr) profile->Save();
+}
+
 void ProgressSaveAndExit(TProfile* profile) {
     if (profile != nullptr) profile->Save();
 }

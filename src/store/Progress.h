@@ -39,5 +39,9 @@ void UpdateBestResults(const TPlayer& player, int levelScore, TSaveBest& best);
 // the high-score entry.
 void ProgressGameOver(TPlayer& player, TProfile* profile);
 
+// The tutorial's last step: level 1 is a normal level from now on, and the profile says so at
+// once, so that leaving the level later cannot bring the tutorial back.
+void ProgressTutorialEnded(TPlayer& player, TProfile* profile);
+
 // "saveandexit" in the in-game menu: the profile is saved as it stands.
 void ProgressSaveAndExit(TProfile* profile);

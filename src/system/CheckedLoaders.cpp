@@ -32,3 +32,9 @@ media::Sound LoadSoundChecked(const std::string& path, int flags) {
     if (!sound) ReportError("Error loading sample " + path, true);
     return sound;
 }
+
+media::Font LoadFontChecked(const std::string& path, int size, int style) {
+    media::Font font = media::LoadFont(media::ResolvePath(path), size, style);
+    if (!font) ReportError("Error loading file " + path, true);
+    return font;
+}

@@ -13,3 +13,5 @@
 // The file's bytes.
 [[nodiscard]] std::string OpenFileChecked(const std::string& path);
 [[nodiscard]] media::Sound LoadSoundChecked(const std::string& path, int flags);
+// A TrueType font at `size` points.
+[[nodiscard]] media::Font LoadFontChecked(const std::string& path, int size, int style);

@@ -1,6 +1,7 @@
-// A move played on the real screen: the built game started on level 1 with a seed, a click on a
-// piece and a click on an empty cell next to it, then the state dump shows the piece moved and
-// the three pieces of the following deal landed.
+// A move played on the real screen: the built game started on level 2 with a seed (a new
+// player's level 1 is the tutorial's fixed board), a click on a piece and a click on an empty
+// cell next to it, then the state dump shows the piece moved and the three pieces of the
+// following deal landed.
 
 #include <array>
 #include <optional>
@@ -64,7 +65,7 @@ int Occupied(const Board& board) {
 
 TEST(PlayMoveTest, APieceClickedAndSentNextDoorMovesAndThreePiecesAreDealt) {
     const std::vector<std::string> start = {"--ticks-per-frame", "1", "--seed",   "21",
-                                            "--level",           "1", "--player", "Tester"};
+                                            "--level",           "2", "--player", "Tester"};
 
     // The seed fixes the starting board: look at it first.
     GameProcess look("play-look");
@@ -112,7 +113,7 @@ TEST(PlayMoveTest, APieceClickedAndSentNextDoorMovesAndThreePiecesAreDealt) {
     EXPECT_EQ(IntField(json, "PiecesOnBoard"), 9) << json;
     EXPECT_EQ(IntField(json, "PieceMoving"), 0) << json;
     EXPECT_EQ(IntField(json, "SelectedValue"), 0) << json;
-    EXPECT_EQ(IntField(json, "Level"), 1) << json;
+    EXPECT_EQ(IntField(json, "Level"), 2) << json;
 }
 
 }  // namespace

@@ -246,7 +246,8 @@ TEST_F(GameScreenTest, TheStateDumpHoldsTheBoardByColumnAndEveryPlayField) {
           "LevelScore", "LineStreak",    "Next3",         "Last3",       "NextScale",
           "SelectedX",  "SelectedY",     "SelectedValue", "PieceMoving", "DealtToCheck",
           "VOFF",       "POFF",          "BOFF",          "Active",      "MachineEmptying",
-          "TimeTaken"}) {
+          "TimeTaken",  "TutorialGame",  "TutStep",       "TutVortex",   "TutPalette",
+          "TutBomb",    "TutBox",        "Cells",         "TokenRects",  "Buttons"}) {
         EXPECT_NE(json.find("\"" + std::string(key) + "\":"), std::string::npos) << key;
     }
 }

@@ -149,5 +149,71 @@ TEST_F(ScreenDrawTest, TheCoverHidesTheUnfilledPartOfTheMachine) {
     EXPECT_NE(PixelAt(x, 165), emptyTop) << "a full machine has nothing left to cover";
 }
 
+TEST_F(ScreenDrawTest, EveryTutorialBoxHoldsItsTextAndPointsItsPointerAway) {
+    const media::Font& font = SharedResources->FontTutorial;
+    const media::Font& smallFont = SharedResources->FontTutorialSmall;
+    ASSERT_TRUE(font && smallFont);
+    Screen->Player.SaveData.Tutorial = 1;
+    StartLevel(1);
+    ASSERT_TRUE(L().Play.TutorialGame);
+    TTutorialPanel& panel = Screen->TutorialPanel;
+    const int boxWidth = media::ImageWidth(panel.imgHint->image);
+    const int boxHeight = media::ImageHeight(panel.imgHint->image);
+    // The text starts 14 pixels in; the frame takes the last few pixels of each edge.
+    constexpr int Margin = 9;
+    // A step without a box, so that only the box under test is drawn.
+    L().Play.TutStep = 10;
+    int boxes = 0;
+    for (int step = 0; step <= TTutorial::LastStep; ++step) {
+        const TTutorialBox box = TTutorial::StepBox(step);
+        if (!box.Shown) continue;
+        ++boxes;
+        SCOPED_TRACE("step " + std::to_string(step));
+        EXPECT_LE(box.X + boxWidth, 800);
+        EXPECT_LE(box.Y + boxHeight, 600);
+        media::SetDrawFont(font);
+        for (const std::string& line : box.Lines) {
+            EXPECT_LE(14 + media::TextWidthOf(line), boxWidth - Margin) << line;
+        }
+        EXPECT_LE(54 + media::TextHeightOf("Ay"), 75) << "the last line clears the hint";
+        media::SetDrawFont(smallFont);
+        EXPECT_LE(108 + media::TextWidthOf(TTutorial::NextHintText), boxWidth - Margin);
+        EXPECT_LE(75 + media::TextHeightOf("Ay"), boxHeight - Margin);
+        media::SetDrawFont({});
+        if (!box.HasPointer) continue;
+
+        // The pointer's body lies on the mirrored side of its tip, nothing on the other.
+        Screen->TutorialPanel.Drawn = TTutorialBox();
+        media::Cls();
+        Screen->Draw();
+        const int ax = box.PointerX + 12 * box.PointerScaleX;
+        const int ay = box.PointerY + 10 * box.PointerScaleY;
+        const int bx = box.PointerX - 12 * box.PointerScaleX;
+        const int by = box.PointerY - 10 * box.PointerScaleY;
+        const std::uint32_t bodyBefore = PixelAt(ax, ay);
+        const std::uint32_t awayBefore = PixelAt(bx, by);
+        media::Cls();
+        Screen->Draw();
+        panel.Draw(box, font, smallFont);
+        EXPECT_NE(PixelAt(ax, ay), bodyBefore);
+        EXPECT_EQ(PixelAt(bx, by), awayBefore);
+    }
+    EXPECT_EQ(boxes, 19);
+
+    // A step's box drawn over the board, as the player sees it, leaves the canvas neutral.
+    L().Play.TutStep = 4;
+    media::Cls();
+    Screen->Draw();
+    SaveShot("play-tutorial-box.png");
+    EXPECT_EQ(panel.Drawn.Lines[0], "You can substitute rainbow");
+    float sx = 0, sy = 0;
+    media::GetDrawScale(sx, sy);
+    EXPECT_EQ(sx + sy, 2);
+    int r = 0, g = 0, b = 0;
+    media::GetColor(r, g, b);
+    EXPECT_EQ(r + g + b, 3 * 255);
+    EXPECT_FALSE(media::GetDrawFont());
+}
+
 }  // namespace
 }  // namespace game_screen_test
