@@ -15,9 +15,11 @@
 #include "media/Media.h"
 #include "media/Platform.h"
 #include "presentation/TChannelArray.h"
+#include "presentation/TDialogStack.h"
 #include "presentation/TImageBank.h"
 #include "presentation/TMousePointer.h"
 #include "presentation/TResources.h"
+#include "screens/GameDialogs.h"
 #include "screens/PlayerSelect.h"
 #include "screens/TGameMenu.h"
 #include "screens/TGameOverScreen.h"
@@ -140,6 +142,33 @@ void AddPlayerState(const Program& program, JsonObject& state) {
     state.Set("Player", record);
 }
 
+// A dialog over the start screen, as the title screen shows them (for testing and tools).
+void OpenDialog(Program& program, const std::string& name) {
+    TGame& game = *program.Host;
+    TPlayer& player = program.Screen.Play.Player;
+    // Whoever is now current is what the start screen shows.
+    auto refresh = [&player, &game](TDialog&, int) {
+        ProgressGameStart(player, game.CurrentProfile.get());
+    };
+    if (name == "message") {
+        game.Dialogs->Open(CreateMessageDialog("You cannot create any more players!"));
+    } else if (name == "question") {
+        game.Dialogs->Open(CreateQuestionDialog("Are you sure you want to delete this player?"));
+    } else if (name == "web") {
+        game.Dialogs->Open(
+            CreateWebQuestionDialog("This will launch your web browser and take you to Bexholt."));
+    } else if (name == "name") {
+        game.Dialogs->Open(CreateNameDialog(0), [&player, refresh](TDialog& dialog, int result) {
+            if (result != 1) return;
+            MakePlayerCurrent(static_cast<TDialogTextInput&>(dialog).TextInput.Text,
+                              player.SaveData);
+            refresh(dialog, result);
+        });
+    } else if (name == "players") {
+        game.Dialogs->Open(CreatePlayerManager(player.SaveData), refresh);
+    }
+}
+
 void CloseMediaBeforeExit() {
     media::Shutdown();
 }
@@ -230,6 +259,7 @@ int Run(Program& program) {
         StartAtLevel(program, program.Options.Level);
     } else {
         program.Screen.Start.PreStart();
+        if (!program.Options.Dialog.empty()) OpenDialog(program, program.Options.Dialog);
     }
     game.MusicPlay(1);
     if (!media::WindowHasFocus() && !media::Headless()) game.SuspendedEvent = 1;

@@ -59,6 +59,14 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             line.Level = static_cast<int>(n);
         } else if (arg == "--player") {
             if (!value(line.Player)) return std::nullopt;
+        } else if (arg == "--dialog") {
+            if (!value(line.Dialog)) return std::nullopt;
+            if (line.Dialog != "message" && line.Dialog != "question" && line.Dialog != "name" &&
+                line.Dialog != "players" && line.Dialog != "web") {
+                error = "option --dialog needs message, question, name, players or web, not '" +
+                        line.Dialog + "'";
+                return std::nullopt;
+            }
         } else if (arg == "--help" || arg == "-h") {
             line.ShowHelp = true;
         } else if (arg == "--version") {
@@ -92,6 +100,9 @@ std::string CommandLineHelp() {
            "                         text STRING | screenshot FILE | state FILE | quit\n"
            "  --level N              start straight on the play screen at level N (1-15)\n"
            "  --player NAME          play as NAME (the profile is made when it is new)\n"
+           "  --dialog NAME          open a dialog over the start screen: message, question,\n"
+           "                         name (the new-player prompt), players (choose player)\n"
+           "                         or web\n"
            "  --version              print the version\n"
            "  --help                 print this help\n";
 }

@@ -15,6 +15,7 @@ struct CommandLine {
     std::string ScriptFile;
     int Level = 0;  // 1..15: start straight on the play screen
     std::string Player;
+    std::string Dialog;  // a dialog to open over the start screen (testing and tools)
     bool ShowHelp = false;
     bool ShowVersion = false;
 };

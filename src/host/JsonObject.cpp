@@ -50,6 +50,44 @@ void JsonObject::Set(const std::string& key, const std::vector<int>& values) {
     SetRaw(key, text + "]");
 }
 
+void JsonObject::Set(const std::string& key, const std::vector<std::string>& values) {
+    std::string text = "[";
+    for (size_t i = 0; i < values.size(); ++i) {
+        if (i) text += ", ";
+        text += Quote(values[i]);
+    }
+    SetRaw(key, text + "]");
+}
+
+void JsonObject::SetInline(const std::string& key, const std::vector<JsonObject>& values) {
+    std::string text = "[";
+    for (size_t i = 0; i < values.size(); ++i) {
+        text += (i ? ",\n    " : "\n    ") + values[i].InlineText();
+    }
+    SetRaw(key, text + (values.empty() ? "]" : "\n  ]"));
+}
+
+void JsonObject::Set(const std::string& key, const std::vector<JsonObject>& values) {
+    std::string text = "[";
+    for (size_t i = 0; i < values.size(); ++i) {
+        text += i ? ", " : "";
+        for (const char c : values[i].Text()) {
+            text += c;
+            if (c == '\n') text += "  ";
+        }
+    }
+    SetRaw(key, text + "]");
+}
+
+std::string JsonObject::InlineText() const {
+    std::string text = "{";
+    for (size_t i = 0; i < fields_.size(); ++i) {
+        if (i) text += ", ";
+        text += Quote(fields_[i].first) + ": " + fields_[i].second;
+    }
+    return text + "}";
+}
+
 std::string JsonObject::Text() const {
     std::string text = "{";
     for (size_t i = 0; i < fields_.size(); ++i) {

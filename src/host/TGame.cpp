@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "media/Platform.h"
+#include "presentation/TDialogStack.h"
 #include "presentation/TGameFade.h"
 #include "presentation/TMousePointer.h"
 #include "store/IniValues.h"
@@ -77,7 +78,8 @@ TGame::TGame()
     : Ini(std::make_unique<TIniFile>()),
       ExitScreen(std::make_unique<TExitScreen>()),
       GameFade(std::make_unique<TGameFade>()),
-      Mouse(std::make_unique<TMousePointer>()) {
+      Mouse(std::make_unique<TMousePointer>()),
+      Dialogs(std::make_unique<TDialogStack>()) {
     Game = this;
     // The game's own default; a context without a host keeps every particle.
     Presentation.Particles = 80;

@@ -24,6 +24,7 @@ class TGameChannel;
 class THighScoreList;
 class TProfile;
 class TLoadingScreen;
+class TDialogStack;
 
 class TGame {
 public:
@@ -136,6 +137,9 @@ public:
     std::unique_ptr<TScreen> ExitScreen;
     std::unique_ptr<TGameFade> GameFade;
     std::unique_ptr<TMousePointer> Mouse;
+    // The open dialogs: while one is open it takes the logic step's input in place of the
+    // current screen, and Escape goes to it, never to the host's exit.
+    std::unique_ptr<TDialogStack> Dialogs;
     std::shared_ptr<THighScoreList> HighScores;
     std::shared_ptr<TProfile> CurrentProfile;
     std::string ProfileName;
@@ -285,6 +289,7 @@ public:
     void ScreenDraw();
     void PostDraw();
     void ScreenChange();
+    [[nodiscard]] bool DialogOpen() const;
     void ParticlesSet(int percent, int save);
     void ParticlesChange(int change);
     float CalcAnimLength(float ms) const;

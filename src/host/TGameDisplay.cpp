@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include "host/TGame.h"
+#include "presentation/TDialogStack.h"
 #include "presentation/TMousePointer.h"
 #include "system/InputHelpers.h"
 #include "system/ReportError.h"
@@ -143,6 +144,7 @@ void TGame::RestoreMouseCoords() {
 }
 
 void TGame::Kill() {
+    Dialogs->Clear();
     for (media::Channel* channel : {&MusicChannel, &Presentation.SpeechChannel, &EscapeChannel}) {
         if (*channel) media::Stop(*channel);
         channel->reset();

@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "host/TGame.h"
+#include "presentation/TDialogStack.h"
 #include "presentation/TGameFade.h"
+#include "presentation/TMenu.h"
 #include "presentation/TMousePointer.h"
 #include "presentation/TSprite.h"
 #include "system/HostInput.h"
@@ -72,9 +74,21 @@ int TGame::LogicWrapper() {
     GameFade->Manage();
     if (!GameFade->Active || GameFade->AllowAnim) {
         ScreenChange();
-        if (CurrentTScreen) CurrentTScreen->Logic();
+        if (DialogOpen()) {
+            // The screen's own buttons must not keep a hover or click from before.
+            if (Dialogs->Manage() && CurrentTScreen && CurrentTScreen->Menu) {
+                CurrentTScreen->Menu->ClearStates();
+            }
+            if (CurrentTScreen) CurrentTScreen->LogicUnderDialog();
+        } else if (CurrentTScreen) {
+            CurrentTScreen->Logic();
+        }
     }
     return 1;
+}
+
+bool TGame::DialogOpen() const {
+    return Dialogs && !Dialogs->Empty();
 }
 
 void TGame::DoPeekEvent() {
@@ -218,7 +232,7 @@ int TGame::ReadKeys() {
             Paused = 0;
             UnPause();
             ClearAllInput();
-        } else if (!IgnoreEscapeKey) {
+        } else if (!IgnoreEscapeKey && !DialogOpen()) {
             EscapeSoundPlay();
             TScreen* destination = ExitScreen.get();
             int length = CurrentTScreen ? CurrentTScreen->SetEscDestination(destination) : 0;
@@ -336,7 +350,7 @@ int TGame::ReadKeys() {
         if (KeyHitChecked(40)) ++gpY;
     }
 
-    if (!Paused && !Suspended && CurrentTScreen) CurrentTScreen->SpecificKeys();
+    if (!Paused && !Suspended && CurrentTScreen && !DialogOpen()) CurrentTScreen->SpecificKeys();
     return 0;
 }
 
@@ -376,6 +390,8 @@ void TGame::ShowPaused() {
 
 void TGame::ScreenChange() {
     if (!(GameFade->GetDone() && GameFade->Out == 1)) return;
+    // Dialogs belong to the screen that opened them.
+    Dialogs->Clear();
     if (CurrentTScreen && !CurrentTScreen->StopKill) CurrentTScreen->Kill();
     if (!DestinationTScreen) {
         ReportError("Screen '" + (CurrentTScreen ? CurrentTScreen->name : std::string()) +
@@ -423,6 +439,7 @@ void TGame::ScreenDraw() {
         return;
     }
     if (CurrentTScreen) CurrentTScreen->Draw();
+    Dialogs->Draw();
     if (!GameFade->Active) ShowPaused();
     if (Presentation.FadeMouse) Mouse->Draw();
     GameFade->Draw();

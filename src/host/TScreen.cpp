@@ -1,9 +1,8 @@
 #include "host/TScreen.h"
 
-#include <vector>
-
 #include "host/JsonObject.h"
 #include "host/TGame.h"
+#include "host/WidgetStateJson.h"
 #include "presentation/TMenu.h"
 #include "presentation/TMousePointer.h"
 #include "presentation/TSprite.h"
@@ -77,13 +76,6 @@ int TScreen::SetEscDestination(TScreen*& /*destination*/) {
 
 void TScreen::AddState(JsonObject& state) const {
     state.Set("name", name);
-    if (!Menu) return;
     // Where each button is, so that scripts click them by name rather than by pixel.
-    JsonObject buttons;
-    for (const auto& button : Menu->Buttons) {
-        buttons.Set(button->name,
-                    std::vector<int>{static_cast<int>(button->x), static_cast<int>(button->y),
-                                     button->w, button->h});
-    }
-    state.Set("Buttons", buttons);
+    if (Menu) state.Set("Buttons", ButtonsJson(DescribeMenu(*Menu)));
 }

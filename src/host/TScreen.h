@@ -36,6 +36,9 @@ public:
     virtual void PostFadeIn() {}
     virtual void Kill();
     virtual void Logic();
+    // Runs in place of Logic while a dialog is open over the screen: what moves on behind the
+    // dialog without input (a turning picture, a clock that keeps running).
+    virtual void LogicUnderDialog() {}
     virtual void Draw();
     // Where Escape leads from this screen: sets `destination` (the exit screen unless changed)
     // and returns the fade length in milliseconds, 0 for the host's default.

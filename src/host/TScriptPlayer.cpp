@@ -7,8 +7,10 @@
 
 #include "host/JsonObject.h"
 #include "host/TGame.h"
+#include "host/WidgetStateJson.h"
 #include "media/Media.h"
 #include "presentation/TChannelArray.h"
+#include "presentation/TDialogStack.h"
 #include "system/AtomicFile.h"
 #include "system/Paths.h"
 
@@ -191,6 +193,13 @@ void TScriptPlayer::WriteState(const std::string& file) const {
     JsonObject screen;
     if (Game->CurrentTScreen) Game->CurrentTScreen->AddState(screen);
     state.Set("screen", screen);
+    if (Game->DialogOpen()) {
+        std::vector<JsonObject> dialogs;
+        for (const TDialogState& dialog : Game->Dialogs->Describe()) {
+            dialogs.push_back(DialogJson(dialog));
+        }
+        state.Set("dialogs", dialogs);
+    }
     state.Set("FullScreen", Game->FullScreen);
     state.Set("Paused", Game->Paused);
     state.Set("Suspended", Game->Suspended);

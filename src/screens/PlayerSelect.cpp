@@ -1,5 +1,6 @@
 #include "screens/PlayerSelect.h"
 
+#include "host/TGame.h"
 #include "store/ProfileNames.h"
 #include "store/TProfile.h"
 #include "store/TSaveData.h"
@@ -20,4 +21,16 @@ std::unique_ptr<TProfile> SelectPlayer(const std::string& name, const std::strin
     AttachSaveData(*profile, saveData);
     profile->Load();
     return profile;
+}
+
+bool MakePlayerCurrent(const std::string& name, TSaveData& saveData) {
+    std::shared_ptr<TProfile> profile;
+    if (!name.empty()) {
+        profile = SelectPlayer(name, Game->ProfilePath, saveData);
+        if (!profile) return false;
+    }
+    Game->CurrentProfile = std::move(profile);
+    Game->ProfileName = name;
+    Game->IniUpdate(1);
+    return true;
 }

@@ -24,3 +24,8 @@ void AttachSaveData(TProfile& profile, TSaveData& saveData);
 [[nodiscard]] std::unique_ptr<TProfile> SelectPlayer(const std::string& name,
                                                      const std::string& profileFolder,
                                                      TSaveData& saveData);
+
+// Makes the named player the host's current player (SelectPlayer) and writes the settings so
+// the choice is remembered; "" leaves the game without a current player. False, changing
+// nothing, when the name is not a safe file name.
+bool MakePlayerCurrent(const std::string& name, TSaveData& saveData);

@@ -1,0 +1,75 @@
+#include "presentation/TSlider.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "host/TGame.h"
+#include "presentation/TMousePointer.h"
+
+namespace {
+
+// The pointer may stray this far past either end and still drag the knob.
+constexpr float HoverReachX = 10;
+
+}  // namespace
+
+std::shared_ptr<TSlider> TSlider::CreateSpecial(const std::string& trackName,
+                                                const std::string& knobName, float x, float y,
+                                                int border, const std::string& key, int borderY) {
+    auto slider = std::make_shared<TSlider>();
+    const std::string folder = Game ? Game->ImagePath : std::string();
+    slider->SetImage(TGameImage::Create(folder + trackName + slider->Ext, -1, 0));
+    slider->DotImage = TGameImage::Create(folder + knobName + slider->Ext, -1, 0);
+    slider->SetPosition(x, y);
+    slider->Border = border;
+    slider->BorderY = borderY;
+    if (!key.empty()) slider->SetName(key);
+    slider->SetValue(50);
+    slider->DotY = static_cast<int>(y);
+    slider->active = 1;
+    return slider;
+}
+
+void TSlider::SetValue(int value) {
+    Value = std::clamp(value, 0, 100);
+    const float knobHalf = DotImage ? DotImage->w2 : 0.0f;
+    DotX = static_cast<int>(
+        x + static_cast<float>(Border) +
+        static_cast<float>(Value) / 100.0f * static_cast<float>(w - 2 * Border) - knobHalf);
+}
+
+int TSlider::Manage() {
+    if (!active || !Game || !Game->Mouse) return 0;
+    const auto px = static_cast<float>(Game->Mouse->x);
+    const auto py = static_cast<float>(Game->Mouse->y);
+    const float reachY = static_cast<float>(BorderY);
+    if (px < x - HoverReachX || px >= x + static_cast<float>(w) + HoverReachX || py < y - reachY ||
+        py >= y + static_cast<float>(h) + reachY) {
+        MouseOver = 0;
+        return 0;
+    }
+    MouseOver = 1;
+    if (Game->Mouse->GetMb() > 0) {
+        const float left = x + static_cast<float>(Border);
+        const float right = x + static_cast<float>(w - Border);
+        if (px <= left) {
+            SetValue(0);
+        } else if (px >= right) {
+            SetValue(100);
+        } else {
+            SetValue(static_cast<int>(
+                std::floor((px - left) / static_cast<float>(w - 2 * Border) * 100.0f + 0.5f)));
+        }
+    }
+    return 1;
+}
+
+void TSlider::Draw() {
+    if (!image || !image->image) return;
+    media::SetBlend(media::ALPHABLEND);
+    media::DrawImageFrame(image->image, x, y, 0);
+    if (DotImage && DotImage->image) {
+        media::DrawImageFrame(DotImage->image, static_cast<float>(DotX), static_cast<float>(DotY),
+                              0);
+    }
+}

@@ -1,0 +1,30 @@
+#pragma once
+// What a test or tool needs to find and read the widgets on screen: buttons by name with their
+// rectangles, and the open dialogs with their texts.
+
+#include <string>
+#include <vector>
+
+class TMenu;
+
+struct TButtonState {
+    std::string Name;                // the name a menu reports it by (upper case)
+    std::string Image;               // the picture's base name, upper-cased as pictures are kept
+    int X = 0, Y = 0, W = 0, H = 0;  // on the 800 x 600 screen
+    int Enabled = 1;
+    int Hover = 0;
+};
+
+struct TDialogState {
+    std::string Kind;  // the dialog's class: TDialogOK, TDialogYesNo, TDialogTextInput, ...
+    std::string Caption;
+    bool HasText = false;  // a text field: Text holds what is typed
+    std::string Text;
+    std::vector<TButtonState> Buttons;
+    bool HasList = false;  // a list: Names and the Selected row (-1 none)
+    std::vector<std::string> Names;
+    int Selected = -1;
+};
+
+// The menu's active buttons, in the menu's order.
+std::vector<TButtonState> DescribeMenu(const TMenu& menu);

@@ -1,0 +1,166 @@
+#include "screens/GameDialogs.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "host/TGame.h"
+#include "presentation/Fonts.h"
+#include "presentation/TMenu.h"
+#include "screens/PlayerSelect.h"
+#include "store/ProfileNames.h"
+#include "store/TProfile.h"
+#include "system/StringHelpers.h"
+
+namespace {
+
+constexpr int DialogWidth = 400;
+constexpr int WebDialogWidth = 350;
+constexpr int WebDialogBorder = 50;
+constexpr int WebButtonsAboveBottom = 40;
+constexpr int ButtonsY = 320;
+constexpr int CaptionRaise = 30;
+constexpr int NameCaptionDrop = 10;
+constexpr int NameLength = 12;
+constexpr int NameButtonGap = 50;
+constexpr int PlayerLimit = 6;
+constexpr int ScreenOKButtonY = 525;
+
+TColor Rgb(int r, int g, int b, float alpha = 1) {
+    TColor color;
+    color.Set(r, g, b, alpha);
+    return color;
+}
+
+std::string Picture(const std::string& name) {
+    return Game->ImagePath + name + ".png";
+}
+
+// What every dialog of the game shares: the caption's font and shadow, no highlight frame,
+// the box's shadow and the buttons' row, centred at screen y 320.
+void CommonLook(TDialog& dialog, const TColor& captionColor, float boxShadowAlpha) {
+    dialog.SetupCaption(nullptr, captionColor, TShadow::Create(1, 1, 0.6f), FontMedium);
+    dialog.Shadow = TShadow::Create(6, 6, boxShadowAlpha);
+    dialog.DrawHighlight = 0;
+    dialog.MenuOY = ButtonsY;
+}
+
+template <typename Dialog>
+std::unique_ptr<Dialog> Started(std::unique_ptr<Dialog> dialog) {
+    dialog->Start();
+    // The time spent building the dialog is not caught up afterwards.
+    Game->FixedRateLogic.Init();
+    return dialog;
+}
+
+}  // namespace
+
+std::unique_ptr<TDialogOK> CreateMessageDialog(const std::string& text) {
+    auto dialog = TDialogOK::Create(text, Picture("dialog"), DialogWidth, 0, 0);
+    CommonLook(*dialog, Rgb(255, 0, 0), 0.4f);
+    dialog->CaptionOffsetY = -CaptionRaise;
+    return Started(std::move(dialog));
+}
+
+std::unique_ptr<TDialogYesNo> CreateQuestionDialog(const std::string& text) {
+    auto dialog = TDialogYesNo::Create(text, Picture("dialog"), DialogWidth, 0, 0, 0);
+    CommonLook(*dialog, Rgb(255, 255, 100), 0.4f);
+    dialog->CaptionOffsetY = -CaptionRaise;
+    return Started(std::move(dialog));
+}
+
+std::unique_ptr<TDialogTextInput> CreateNameDialog(int withCancel) {
+    auto dialog = TDialogTextInput::Create("Please enter your name", "", NameLength,
+                                           Picture("dialog"), 0, 0, 0, 0);
+    CommonLook(*dialog, Rgb(255, 255, 100), 0.3f);
+    dialog->SetupText(nullptr, Rgb(255, 255, 255), TShadow::Create(1, 1, 0.6f), 0, FontMedium);
+    dialog->MenuCreate(withCancel, NameButtonGap);
+    dialog->TextInput.MakeCharsFileNameSafe();
+    dialog->TextInput.NoLeadingDot = 1;
+    dialog->TrimBlanks = 1;
+    dialog->BoxBorderH = 40;
+    dialog->BoxBorderV = 2;
+    dialog->Gap = 5;
+    dialog->CaptionOffsetY = NameCaptionDrop;
+    const std::string folder = Game->ProfilePath;
+    dialog->ErrorCheckFunc = [folder](const std::string& name, std::string& message) {
+        return ProfileNameCheck(folder, name, message);
+    };
+    dialog->ErrorDialogFunc = [](const std::string& message) {
+        return CreateMessageDialog(message);
+    };
+    return dialog;
+}
+
+std::unique_ptr<TDialogYesNo> CreateWebQuestionDialog(const std::string& text) {
+    auto dialog = TDialogYesNo::Create(text, Picture("help"), WebDialogWidth, 0, 0, 0);
+    CommonLook(*dialog, Rgb(255, 255, 100), 0.4f);
+    dialog->Border = WebDialogBorder;
+    dialog->CaptionOffsetY = -CaptionRaise;
+    dialog->CalcAll();
+    dialog->MenuOY = dialog->y + dialog->h - WebButtonsAboveBottom - dialog->Menu->CalcHeight();
+    return Started(std::move(dialog));
+}
+
+std::unique_ptr<TPlayerManager> CreatePlayerManager(TSaveData& saveData) {
+    auto manager = TPlayerManager::Create("Choose Player", Picture("players"), 0, 0, PlayerLimit,
+                                          Game->ProfilePath);
+    manager->Shadow = TShadow::Create(6, 6, 0.3f);
+    manager->SetupCaption(nullptr, Rgb(255, 255, 100), TShadow::Create(3, 3, 0.4f), FontLarge);
+    manager->CaptionOffsetY = 8;
+    manager->BoxY = 158;
+    manager->BoxBorderH = 48;
+    manager->DrawHighlight = 0;
+    manager->MenuOY = 446;
+    TListBox& list = *manager->ListBox;
+    list.SetupFont(nullptr, Rgb(255, 255, 255), TShadow::Create(3, 3, 0.4f), FontMedium,
+                   std::nullopt);
+    list.SetupBox(Rgb(0, 0, 0, 0));
+    list.Centred = 1;
+    list.HighlightCol = Rgb(0, 0, 100, 0.6f);
+    list.LineYOffset = -2;
+    list.SetClickSound(manager->Menu->SoundClick);
+    manager->ErrorDialogFunc = [](const std::string& message) {
+        return CreateMessageDialog(message);
+    };
+    manager->DialogYesNoFunc = [](const std::string& question) {
+        return CreateQuestionDialog(question);
+    };
+    manager->EnterNamePromptFunc = [](int withCancel) { return CreateNameDialog(withCancel); };
+    manager->CreateProfileFunc = [&saveData](const std::string& name) {
+        return MakePlayerCurrent(name, saveData) ? 1 : 0;
+    };
+    manager->SelectProfileFunc = [&saveData](const std::string& name) {
+        MakePlayerCurrent(name, saveData);
+    };
+    manager->CurrentProfileFunc = [] {
+        return Game->CurrentProfile ? Game->CurrentProfile->Name : std::string();
+    };
+    return Started(std::move(manager));
+}
+
+int ProfileNameCheck(const std::string& folder, const std::string& name, std::string& message) {
+    message.clear();
+    if (name.empty()) return 1;
+    if (!IsSafeProfileName(name)) {
+        message = "Error: this name cannot be used!";
+        return -1;
+    }
+    std::error_code error;
+    const std::vector<std::string> names = ListProfileNames(folder);
+    const bool taken = std::filesystem::exists(folder + name + ".dat", error) ||
+                       std::any_of(names.begin(), names.end(), [&name](const std::string& listed) {
+                           return UpperCase(listed) == UpperCase(name);
+                       });
+    if (taken) {
+        message = "Error: a profile with this name already exists!";
+        return -1;
+    }
+    return 1;
+}
+
+void AddScreenOKButton(TMenu& menu) {
+    auto button = menu.AddQuick("OK", "");
+    button->OKButton = 1;
+    button->CentreX(ScreenOKButtonY);
+}
