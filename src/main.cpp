@@ -146,10 +146,6 @@ void AddPlayerState(const Program& program, JsonObject& state) {
 void OpenDialog(Program& program, const std::string& name) {
     TGame& game = *program.Host;
     TPlayer& player = program.Screen.Play.Player;
-    // Whoever is now current is what the start screen shows.
-    auto refresh = [&player, &game](TDialog&, int) {
-        ProgressGameStart(player, game.CurrentProfile.get());
-    };
     if (name == "message") {
         game.Dialogs->Open(CreateMessageDialog("You cannot create any more players!"));
     } else if (name == "question") {
@@ -158,14 +154,15 @@ void OpenDialog(Program& program, const std::string& name) {
         game.Dialogs->Open(
             CreateWebQuestionDialog("This will launch your web browser and take you to Bexholt."));
     } else if (name == "name") {
-        game.Dialogs->Open(CreateNameDialog(0), [&player, refresh](TDialog& dialog, int result) {
+        // The first-run prompt: the name typed becomes the current player, shown at once.
+        game.Dialogs->Open(CreateNameDialog(0), [&player, &game](TDialog& dialog, int result) {
             if (result != 1) return;
             MakePlayerCurrent(static_cast<TDialogTextInput&>(dialog).TextInput.Text,
                               player.SaveData);
-            refresh(dialog, result);
+            ProgressGameStart(player, game.CurrentProfile.get());
         });
     } else if (name == "players") {
-        game.Dialogs->Open(CreatePlayerManager(player.SaveData), refresh);
+        program.Screen.Start.ShowPlayerManager();
     }
 }
 

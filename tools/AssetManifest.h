@@ -98,8 +98,8 @@ inline constexpr std::array kImages = {
     ImageAsset{kGraphics, "gamefinished", 560, 96, 1},
     // Boxes, pointers and the loading screen.
     ImageAsset{kGraphics, "dialog", 400, 200, 1},
-    ImageAsset{kGraphics, "help", 440, 180, 1},
-    ImageAsset{kGraphics, "players", 440, 400, 1},
+    ImageAsset{kGraphics, "help", 440, 250, 1},
+    ImageAsset{kGraphics, "players", 440, 440, 1},
     ImageAsset{kGraphics, "hint", 192, 100, 1},
     ImageAsset{kGraphics, "hintp", 47, 44, 1},
     ImageAsset{kGraphics, "arrows", 95, 72, 4},

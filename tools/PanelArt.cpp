@@ -9,21 +9,31 @@
 namespace quillox::assets {
 namespace {
 
+// A dialog's box. Dialogs stand over busy screens, so the box is solid: the panel's own glassy
+// fill is laid on an opaque base. The game adds its own drop shadow, so the box fills its
+// picture.
+void DialogPanel(cairo_t* cr, double w, double h, double radius) {
+    kit::RoundedRect(cr, 3, 3, w - 6, h - 6, radius);
+    cairo_set_source_rgb(cr, 0.09, 0.05, 0.20);
+    cairo_fill(cr);
+    kit::Panel(cr, 2, 2, w - 4, h - 4, radius, 1.0);
+}
+
 void Box(AssetWriter& out, std::string_view name) {
     const ImageAsset& a = out.Image(kGraphics, name);
     Canvas c(a.Width(), a.Height());
-    // The game adds its own drop shadow, so the box fills its picture.
-    kit::Panel(c.Cr(), 2, 2, a.Width() - 4, a.Height() - 4, 18, 1.0);
+    DialogPanel(c.Cr(), a.Width(), a.Height(), 18);
     out.Save(c, kGraphics, name);
 }
 
-// The list of players sits in a recessed well between the caption and the buttons.
+// The list of players sits in a recessed well between the caption and the buttons: the game
+// puts the list's top 78 pixels into the picture and the buttons 366 pixels down.
 void PlayersBox(AssetWriter& out) {
     const ImageAsset& a = out.Image(kGraphics, "players");
     Canvas c(a.Width(), a.Height());
     cairo_t* cr = c.Cr();
-    kit::Panel(cr, 2, 2, a.Width() - 4, a.Height() - 4, 20, 1.0);
-    kit::RoundedRect(cr, 40, 56, a.Width() - 80, 272, 12);
+    DialogPanel(cr, a.Width(), a.Height(), 20);
+    kit::RoundedRect(cr, 40, 70, a.Width() - 80, 280, 12);
     cairo_set_source_rgba(cr, 0.02, 0.0, 0.08, 0.55);
     cairo_fill_preserve(cr);
     cairo_set_line_width(cr, 1.5);

@@ -26,6 +26,14 @@ JsonObject DialogJson(const TDialogState& dialog) {
     if (dialog.HasList) {
         item.Set("names", dialog.Names);
         item.Set("selected", dialog.Selected);
+        JsonObject rows;
+        rows.Set("x", dialog.ListX);
+        rows.Set("y", dialog.ListY);
+        rows.Set("w", dialog.ListW);
+        rows.Set("rowHeight", dialog.RowHeight);
+        rows.Set("top", dialog.TopRow);
+        rows.Set("visible", dialog.VisibleRows);
+        item.SetRaw("list", rows.InlineText());
     }
     return item;
 }

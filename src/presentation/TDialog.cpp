@@ -3,6 +3,7 @@
 #include "host/TGame.h"
 #include "presentation/TMousePointer.h"
 #include "presentation/UiSound.h"
+#include "system/DrawHelpers.h"
 #include "system/InputHelpers.h"
 #include "system/ScreenSize.h"
 
@@ -149,12 +150,7 @@ void TDialog::DrawBox() const {
 void TDialog::Draw() {
     if (!Active) return;
     media::SetBlend(media::ALPHABLEND);
-    if (DimBackground > 0) {
-        media::SetColor(0, 0, 0);
-        media::SetAlpha(DimBackground);
-        media::DrawRect(0, 0, ScreenWidth, ScreenHeight);
-        TColor::Restore();
-    }
+    if (DimBackground > 0) DimScreen(DimBackground);
     DrawBox();
     if (DrawHighlight) DoDrawHighlight(Alpha);
     TColor::Restore();
@@ -174,16 +170,11 @@ void TDialog::SetAlphas(float alpha) {
 
 void TDialog::DoDrawHighlight(float alpha) const {
     // A thin light rim just inside the box's edge.
-    const float left = static_cast<float>(x) + HighlightInset;
-    const float top = static_cast<float>(y) + HighlightInset;
-    const float right = static_cast<float>(x + w) - HighlightInset;
-    const float bottom = static_cast<float>(y + h) - HighlightInset;
     media::SetColor(255, 255, 255);
     media::SetAlpha(HighlightAlpha * alpha);
-    media::DrawLine(left, top, right, top);
-    media::DrawLine(right, top, right, bottom);
-    media::DrawLine(right, bottom, left, bottom);
-    media::DrawLine(left, bottom, left, top);
+    DrawRectOutline(static_cast<float>(x) + HighlightInset, static_cast<float>(y) + HighlightInset,
+                    static_cast<float>(w) - 2 * HighlightInset,
+                    static_cast<float>(h) - 2 * HighlightInset);
     TColor::Restore();
 }
 

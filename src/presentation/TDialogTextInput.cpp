@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "presentation/DialogMenus.h"
+#include "system/DrawHelpers.h"
 
 std::unique_ptr<TDialogTextInput> TDialogTextInput::Create(const std::string& caption,
                                                            const std::string& text, int maxLength,
@@ -169,11 +170,16 @@ void TDialogTextInput::Draw() {
     if (!Active || DrawDisabled) return;
     TDialog::Draw();
     if (DrawBox) {
+        const auto left = static_cast<float>(x + BoxBorderH);
+        const auto top = static_cast<float>(TextInput.Y - BoxBorderV);
+        const auto right = static_cast<float>(x + w - BoxBorderH);
+        const float bottom = top + TextHeight() + static_cast<float>(2 * BoxBorderV);
         BoxColor.Apply();
-        media::DrawRect(static_cast<float>(x + BoxBorderH),
-                        static_cast<float>(TextInput.Y - BoxBorderV),
-                        static_cast<float>(w - 2 * BoxBorderH),
-                        TextHeight() + static_cast<float>(2 * BoxBorderV));
+        media::DrawRect(left, top, right - left, bottom - top);
+        if (BoxFrameColor) {
+            BoxFrameColor->Apply();
+            DrawRectOutline(left, top, right - left, bottom - top);
+        }
         TColor::Restore();
     }
     TextInput.Draw();

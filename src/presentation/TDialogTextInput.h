@@ -19,6 +19,7 @@ public:
     int Gap = 30;
     TColor BoxColor;
     int DrawBox = 1;
+    std::optional<TColor> BoxFrameColor;  // a one-pixel frame round the box when set
     int BoxBorderH = 10, BoxBorderV = 5;
     int TextBorder = 10;
     TTextInput TextInput;

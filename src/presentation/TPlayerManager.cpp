@@ -6,8 +6,8 @@
 
 #include "presentation/DialogMenus.h"
 #include "store/ProfileNames.h"
+#include "system/DrawHelpers.h"
 #include "system/MessageBox.h"
-#include "system/ScreenSize.h"
 
 namespace {
 
@@ -16,19 +16,18 @@ constexpr int FallbackMessageWidth = 400;
 constexpr int FallbackMessageHeight = 100;
 constexpr float DimAlpha = 0.5f;
 
-void Dim() {
-    media::SetBlend(media::ALPHABLEND);
-    media::SetColor(0, 0, 0);
-    media::SetAlpha(DimAlpha);
-    media::DrawRect(0, 0, ScreenWidth, ScreenHeight);
-    TColor::Restore();
-}
-
 // Manages a dialog opened on top; true once it has closed (result in `result`).
 template <typename Dialog>
 bool Closed(const std::unique_ptr<Dialog>& dialog, int& result) {
     result = dialog->Manage();
     return result != 0 || !dialog->Active;
+}
+
+// Shows a dialog on top; the buttons underneath let go of any hover look meanwhile.
+template <typename Dialog>
+void StartOnTop(const std::unique_ptr<Dialog>& dialog, TMenu& menu) {
+    if (dialog && !dialog->Active) dialog->Start();
+    menu.ClearStates();
 }
 
 // Drops a closed dialog and the input of the step that closed it.
@@ -170,7 +169,7 @@ void TPlayerManager::AddClick() {
 void TPlayerManager::OpenNamePrompt() {
     if (!EnterNamePromptFunc) return;
     EnterName = EnterNamePromptFunc(1);
-    if (EnterName) EnterName->Start();
+    StartOnTop(EnterName, *Menu);
 }
 
 void TPlayerManager::ShowMessage(const std::string& message) {
@@ -179,7 +178,7 @@ void TPlayerManager::ShowMessage(const std::string& message) {
         return;
     }
     DialogOK = ErrorDialogFunc(message);
-    if (DialogOK && !DialogOK->Active) DialogOK->Start();
+    StartOnTop(DialogOK, *Menu);
 }
 
 int TPlayerManager::OKClick() {
@@ -208,7 +207,7 @@ void TPlayerManager::DeleteProfileCheck() {
     }
     if (!DialogYesNoFunc) return;
     DialogYesNo = DialogYesNoFunc(MessageConfirmDelete);
-    if (DialogYesNo && !DialogYesNo->Active) DialogYesNo->Start();
+    StartOnTop(DialogYesNo, *Menu);
 }
 
 void TPlayerManager::DeleteSelected() {
@@ -231,10 +230,10 @@ void TPlayerManager::ClickSound() const {
 
 void TPlayerManager::Draw() {
     if (!Active || DrawDisabled) return;
-    if (DimWhenActive) Dim();
+    if (DimWhenActive) DimScreen(DimAlpha);
     TDialog::Draw();
     ListBox->Draw();
-    if (SubDialogOpen() && DimWhenShowingDialogs) Dim();
+    if (SubDialogOpen() && DimWhenShowingDialogs) DimScreen(DimAlpha);
     if (DialogOK) DialogOK->Draw();
     if (DialogYesNo) DialogYesNo->Draw();
     if (EnterName) EnterName->Draw();
@@ -266,6 +265,12 @@ void TPlayerManager::Describe(std::vector<TDialogState>& out) const {
     state.HasList = true;
     state.Names = ListBox->Strings;
     state.Selected = ListBox->Index;
+    state.ListX = static_cast<int>(ListBox->Box.X);
+    state.ListY = static_cast<int>(ListBox->Box.Y);
+    state.ListW = static_cast<int>(ListBox->Box.W);
+    state.RowHeight = ListBox->LineHeight;
+    state.TopRow = ListBox->TopIndex;
+    state.VisibleRows = ListBox->VisibleRows();
     if (DialogOK) DialogOK->Describe(out);
     if (DialogYesNo) DialogYesNo->Describe(out);
     if (EnterName) EnterName->Describe(out);

@@ -24,6 +24,9 @@ struct TDialogState {
     bool HasList = false;  // a list: Names and the Selected row (-1 none)
     std::vector<std::string> Names;
     int Selected = -1;
+    // Where the list's rows are: row i (from TopRow on) spans RowHeight pixels from
+    // ListY + (i - TopRow) * RowHeight, across ListW pixels from ListX.
+    int ListX = 0, ListY = 0, ListW = 0, RowHeight = 0, TopRow = 0, VisibleRows = 0;
 };
 
 // The menu's active buttons, in the menu's order.

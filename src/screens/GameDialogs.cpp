@@ -78,6 +78,8 @@ std::unique_ptr<TDialogTextInput> CreateNameDialog(int withCancel) {
     dialog->TextInput.MakeCharsFileNameSafe();
     dialog->TextInput.NoLeadingDot = 1;
     dialog->TrimBlanks = 1;
+    dialog->BoxColor = Rgb(0, 0, 0, 0.8f);
+    dialog->BoxFrameColor = Rgb(255, 224, 128, 0.45f);
     dialog->BoxBorderH = 40;
     dialog->BoxBorderV = 2;
     dialog->Gap = 5;

@@ -3,10 +3,12 @@
 #include <string>
 
 #include "host/TGame.h"
+#include "presentation/TDialogStack.h"
 #include "presentation/TMenu.h"
 #include "presentation/TMousePointer.h"
 #include "presentation/TResources.h"
 #include "presentation/TShadow.h"
+#include "screens/GameDialogs.h"
 #include "screens/PlayLaunch.h"
 #include "store/Progress.h"
 #include "store/TPlayer.h"
@@ -27,6 +29,8 @@ void TStartScreen::Load() {
     Menu->AddQuick("playgame", "")->OKButton = 1;
     Menu->SetX(PanelCentreX - static_cast<float>(Menu->CalcWidth() / 2));
     Menu->SetY(290);
+    // Without a hover picture: the button's own picture is drawn alone.
+    Menu->AddNew("changeplayer", "", "", 0, 0, 1)->MoveTo(504, 108);
 }
 
 void TStartScreen::Start() {
@@ -39,6 +43,10 @@ void TStartScreen::Start() {
 void TStartScreen::Logic() {
     TScreen::Logic();
     if (Game->Fading() || Player == nullptr || PlayScreen == nullptr) return;
+    if (Menu && Menu->Clicked("changeplayer")) {
+        ShowPlayerManager();
+        return;
+    }
     const bool play = Menu && Menu->Clicked("playgame");
     if (!play && Game->Mouse->GetMh(1) == 0) return;
     NewGameFromProfile(*Player);
@@ -64,4 +72,11 @@ void TStartScreen::Draw() {
     }
     media::SetColor(255, 255, 255);
     Resources.FontMedium->DrawAlignedWithShadow("Click to play", PanelCentreX, 360, 1, 1, 1);
+}
+
+void TStartScreen::ShowPlayerManager() {
+    if (Player == nullptr) return;
+    Game->Dialogs->Open(CreatePlayerManager(Resources, Player->SaveData), [this](TDialog&, int) {
+        ProgressGameStart(*Player, Game->CurrentProfile.get());
+    });
 }

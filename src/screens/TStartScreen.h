@@ -1,8 +1,8 @@
 #pragma once
 // Stands in for the title screen at start-up and whenever a game ends: the title picture, a
-// greeting for the current player, the level and score the player will resume with, and a
-// "playgame" button (Enter, Space or a click anywhere) that starts play there. Escape ends
-// the program.
+// greeting for the current player, the level and score the player will resume with, a
+// "changeplayer" button that opens the choose-player dialog, and a "playgame" button (Enter,
+// Space or a click anywhere else) that starts play there. Escape ends the program.
 
 #include "host/TScreen.h"
 
@@ -22,6 +22,9 @@ public:
     void Start() override;
     void Logic() override;
     void Draw() override;
+
+    // The choose-player dialog over this screen; the level and score shown follow the choice.
+    void ShowPlayerManager();
 
 private:
     const TResources& Resources;

@@ -18,6 +18,14 @@ void DimScreen(float alpha) {
     media::SetAlpha(1.0f);
 }
 
+void DrawRectOutline(float x, float y, float w, float h) {
+    const float right = x + w, bottom = y + h;
+    media::DrawLine(x, y, right, y);
+    media::DrawLine(right, y, right, bottom);
+    media::DrawLine(right, bottom, x, bottom);
+    media::DrawLine(x, bottom, x, y);
+}
+
 void ClearScreenTo(int r, int g, int b) {
     media::SetClsColor(r, g, b);
     media::Cls();

@@ -5,5 +5,7 @@
 void ResetDrawState();
 // Darkens the whole screen by a black rectangle of the given alpha; leaves white and alpha 1.
 void DimScreen(float alpha);
+// A one-pixel frame along the rectangle's edges, in the current colour and alpha.
+void DrawRectOutline(float x, float y, float w, float h);
 void ClearScreenTo(int r, int g, int b);
 void ClearScreenToAndFlip(int r, int g, int b);
