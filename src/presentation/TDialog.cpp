@@ -1,5 +1,7 @@
 #include "presentation/TDialog.h"
 
+#include <algorithm>
+
 #include "host/TGame.h"
 #include "presentation/TMousePointer.h"
 #include "presentation/UiSound.h"
@@ -57,7 +59,9 @@ void TDialog::CalcSize() {
         w = Background->w;
         h = Background->h;
     } else if (!FixedWidth) {
-        w = static_cast<int>(Caption->CalcWidth()) + 2 * Border;
+        // Never narrower than its buttons.
+        const int menuWidth = Menu ? Menu->CalcWidth() : 0;
+        w = std::max(static_cast<int>(Caption->CalcWidth()), menuWidth) + 2 * Border;
     }
     const int room = w - 2 * Border;
     Caption->WordWrap = 0;

@@ -46,7 +46,7 @@ void TListBox::SetCoords(float x, float y, float w, float h) {
     Box.Y = y;
     Box.W = w;
     Box.H = h;
-    if (LineHeight > 0) CalcLineHeight();
+    FitBox();
 }
 
 void TListBox::SetupBox(const TColor& color) {
@@ -64,6 +64,10 @@ void TListBox::SetupFont(const media::Font& imageFont, const std::optional<TColo
 
 void TListBox::CalcLineHeight() {
     LineHeight = static_cast<int>(std::floor(Font.CalcHeight() + 0.5f)) + 2 * Gap;
+    FitBox();
+}
+
+void TListBox::FitBox() {
     if (LineHeight <= 0) return;
     if (RoundHeight) {
         Box.H = std::floor(Box.H / static_cast<float>(LineHeight)) * static_cast<float>(LineHeight);

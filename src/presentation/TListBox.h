@@ -61,6 +61,8 @@ public:
                    const std::optional<TShadow>& shadow, std::shared_ptr<TBitmapFont> bitmapFont,
                    const std::optional<TColor>& inverseColor);
     void CalcLineHeight();
+    // With RoundHeight the box is cut to whole rows; DisplayLines is how many it holds.
+    void FitBox();
     // A vertical scroll bar along the box's right edge, shown while rows are out of view.
     void SetupScrollBar(const std::string& thumbPath, const std::string& upName,
                         const std::string& downName);

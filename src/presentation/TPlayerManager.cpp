@@ -110,7 +110,6 @@ bool TPlayerManager::SubDialogOpen() const {
 
 int TPlayerManager::Manage() {
     if (!Active) return 0;
-    MessageConfirmDelete = "Are you sure you want to delete - " + ListBox->Value + "?";
     int result = 0;
     if (DialogOK) {
         if (!Closed(DialogOK, result)) return 0;
@@ -206,6 +205,7 @@ void TPlayerManager::DeleteProfileCheck() {
         return;
     }
     if (!DialogYesNoFunc) return;
+    MessageConfirmDelete = "Are you sure you want to delete - " + ListBox->Value + "?";
     DialogYesNo = DialogYesNoFunc(MessageConfirmDelete);
     StartOnTop(DialogYesNo, *Menu);
 }

@@ -43,6 +43,7 @@ public:
     int AutoAcceptAfterCreate = 1;
     std::string MessageCannotCreate = "You cannot create any more players!";
     std::string MessageCannotDelete = "The list must contain at least one player!";
+    // Names the selected player when the question is asked.
     std::string MessageConfirmDelete = "Are you sure you want to delete this player?";
 
     // Made but not started. The list is read from the profile folder when it starts.

@@ -9,10 +9,10 @@ namespace {
 
 TEST(CommandLineTest, OptionsAndValues) {
     std::string error;
-    const auto line =
-        ParseCommandLine({"--headless", "--seed", "42", "--ticks-per-frame", "4", "--level", "15",
-                          "--player", "Ann", "--windowed", "--data-dir", "/x"},
-                         error);
+    const auto line = ParseCommandLine(
+        {"--headless", "--seed", "42", "--ticks-per-frame", "4", "--level", "15", "--player", "Ann",
+         "--windowed", "--data-dir", "/x", "--dialog", "players"},
+        error);
     ASSERT_TRUE(line) << error;
     EXPECT_TRUE(line->Headless);
     EXPECT_EQ(*line->Seed, 42u);
@@ -21,6 +21,7 @@ TEST(CommandLineTest, OptionsAndValues) {
     EXPECT_EQ(line->Player, "Ann");
     EXPECT_EQ(line->FullScreen, 0);
     EXPECT_EQ(line->DataDir, "/x");
+    EXPECT_EQ(line->Dialog, "players");
 }
 
 TEST(CommandLineTest, BadOptionsAreRefusedWithAMessage) {
@@ -30,7 +31,8 @@ TEST(CommandLineTest, BadOptionsAreRefusedWithAMessage) {
                                                                   {"--level", "16"},
                                                                   {"--level", "0"},
                                                                   {"--ticks-per-frame", "-1"},
-                                                                  {"--seed", "12abc"}}) {
+                                                                  {"--seed", "12abc"},
+                                                                  {"--dialog", "nothing"}}) {
         std::string error;
         EXPECT_FALSE(ParseCommandLine(args, error)) << args[0];
         EXPECT_FALSE(error.empty());

@@ -1,5 +1,6 @@
 #include <filesystem>
 
+#include "screens/GameDialogs.h"
 #include "screens/PlayerSelect.h"
 #include "store/RecordsTestSupport.h"
 #include "store/TProfile.h"
@@ -82,6 +83,21 @@ TEST_F(PlayerSelectTest, UnsafeNamesSelectNobodyAndTouchNothing) {
         EXPECT_EQ(SelectPlayer(name, Folder.Path(), Data), nullptr) << name;
     }
     EXPECT_TRUE(Folder.Entries().empty());
+}
+
+TEST_F(PlayerSelectTest, ANewNameMustBeSafeAndNotTakenInAnyCase) {
+    Folder.Write("Ann.dat", "");
+    std::string message;
+    EXPECT_EQ(ProfileNameCheck(Folder.Path(), "Bob", message), 1);
+    EXPECT_EQ(message, "");
+    for (const std::string name : {"Ann", "ANN", "ann"}) {
+        EXPECT_EQ(ProfileNameCheck(Folder.Path(), name, message), -1) << name;
+        EXPECT_EQ(message, "Error: a profile with this name already exists!");
+    }
+    EXPECT_EQ(ProfileNameCheck(Folder.Path(), ".hidden", message), -1);
+    EXPECT_EQ(message, "Error: this name cannot be used!");
+    EXPECT_EQ(ProfileNameCheck(Folder.Path(), "", message), 1)
+        << "an empty name is refused by the prompt itself, without a message";
 }
 
 }  // namespace
