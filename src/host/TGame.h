@@ -111,7 +111,6 @@ public:
     int PauseOnLossOfFocus = 0;
     int PausedMusicState = 1, PausedSpeechState = 1;
     int Suspended = 0;
-    int BlockKeys = 0;
     int MaxLevels = 10;
     int TerminatedEvent = 0;
     std::function<int()> TerminatedUserFunction;

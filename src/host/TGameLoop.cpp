@@ -209,7 +209,7 @@ int TGame::ReadKeys() {
             return -1;
         }
     }
-    if (BlockKeys) return 0;
+    if (Presentation.BlockKeys) return 0;
 
     if (!IgnorePauseKey && (KeyHitChecked(KeyPause) || (Paused && Mouse->h1 > 0))) {
         Paused = !Paused;
@@ -221,7 +221,9 @@ int TGame::ReadKeys() {
         ClearAllInput();
     }
 
-    if (KeyHitChecked(KeyEscape)) {
+    // Behind an open dialog Escape is left to the dialog, unless it cuts a fade or a pause short.
+    const bool escapeForDialog = DialogOpen() && !GameFade->Active && !Paused;
+    if (!escapeForDialog && KeyHitChecked(KeyEscape)) {
         if (GameFade->Active) {
             if (!GameFade->Out) {
                 GameFade->FadeInAborted = true;
@@ -232,7 +234,7 @@ int TGame::ReadKeys() {
             Paused = 0;
             UnPause();
             ClearAllInput();
-        } else if (!IgnoreEscapeKey && !DialogOpen()) {
+        } else if (!IgnoreEscapeKey) {
             EscapeSoundPlay();
             TScreen* destination = ExitScreen.get();
             int length = CurrentTScreen ? CurrentTScreen->SetEscDestination(destination) : 0;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "host/TGame.h"
 #include "presentation/TMousePointer.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/UiSound.h"
 #include "system/DrawHelpers.h"
 #include "system/InputHelpers.h"
@@ -211,11 +211,7 @@ void TDialog::Describe(std::vector<TDialogState>& out) const {
 }
 
 bool TDialog::EscapeHit() {
-    const bool held = Game && Game->EscapeHitFlags[KeyEscape] != 0;
-    if (Game) Game->EscapeHitFlags[KeyEscape] = 0;
-    // Both are read so that neither is left over for a later step.
-    const bool pressed = KeyHitChecked(KeyEscape);
-    return held || pressed;
+    return KeyHitChecked(KeyEscape);
 }
 
 bool TDialog::KeyHit(int code) {
@@ -224,8 +220,5 @@ bool TDialog::KeyHit(int code) {
 
 void TDialog::DropPendingInput() {
     ::FlushInput();
-    if (Game) {
-        Game->EscapeHitFlags[KeyEscape] = 0;
-        if (Game->Mouse) Game->Mouse->ClearButtons();
-    }
+    if (TMousePointer* mouse = PresentationContext().Mouse) mouse->ClearButtons();
 }

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "host/TGame.h"
 #include "presentation/TMousePointer.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/TextDrawing.h"
 #include "presentation/TextShadow.h"
 #include "presentation/Timing.h"
@@ -197,9 +197,10 @@ void TListBox::MoveSelection(int by) {
 void TListBox::Manage() {
     if (ScrollBarShown() && ScrollBar->Manage()) SetTopIndex(ScrollBar->Value);
 
-    if (Game && Game->Mouse && Game->Mouse->GetMh(0) > 0 && LineHeight > 0) {
-        const auto px = static_cast<float>(Game->Mouse->x);
-        const auto py = static_cast<float>(Game->Mouse->y);
+    TMousePointer* mouse = PresentationContext().Mouse;
+    if (mouse && mouse->GetMh(0) > 0 && LineHeight > 0) {
+        const auto px = static_cast<float>(mouse->x);
+        const auto py = static_cast<float>(mouse->y);
         const float rowH = static_cast<float>(LineHeight) * Scale;
         float right = Box.X + Box.W * Scale;
         // Clicks on a shown scroll bar belong to it.
@@ -209,7 +210,7 @@ void TListBox::Manage() {
         for (int row = TopIndex; row < GetTempLimit(); ++row) {
             const float top = Box.Y + static_cast<float>(row - TopIndex) * rowH;
             if (px < Box.X || px >= right || py <= top || py >= top + rowH) continue;
-            Game->Mouse->GetMh(1);
+            mouse->GetMh(1);
             if (row == Index && DoubleClickCounter > 0) {
                 DoubleClicked = row;
                 DoubleClickCounter = 0;
@@ -227,7 +228,7 @@ void TListBox::Manage() {
         if (UpKeyRepeat.GetKey(KeyUp)) MoveSelection(-1);
         if (DownKeyRepeat.GetKey(KeyDown)) MoveSelection(1);
     }
-    DoubleClickCounter = std::max(0.0f, DoubleClickCounter - Delta);
+    DoubleClickCounter = std::max(0.0f, DoubleClickCounter - PresentationContext().Delta);
 }
 
 void TListBox::Draw() {

@@ -51,6 +51,8 @@ struct TPresentationContext {
     bool NoFade = false;
     bool FadeMouse = false;
     bool FadeMusic = true;
+    // True while a text field takes the keys: the host ignores its global keys meanwhile.
+    bool BlockKeys = false;
 
     // The shadow of all text drawing, and the alpha of the text itself (restored after a shadow
     // pass and multiplied into the shadow).

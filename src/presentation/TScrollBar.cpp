@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "host/TGame.h"
 #include "presentation/TMousePointer.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/Timing.h"
 
 namespace {
@@ -99,9 +99,10 @@ void TScrollBar::Step(double by) {
 }
 
 bool TScrollBar::PointerOverThumb() const {
-    if (!Slider || !Game || !Game->Mouse) return false;
-    const auto px = static_cast<float>(Game->Mouse->x);
-    const auto py = static_cast<float>(Game->Mouse->y);
+    const TMousePointer* mouse = PresentationContext().Mouse;
+    if (!Slider || !mouse) return false;
+    const auto px = static_cast<float>(mouse->x);
+    const auto py = static_cast<float>(mouse->y);
     const float along = static_cast<float>(SliderPosition) * Scale;
     const float left = Vertical ? X : X + along;
     const float top = Vertical ? Y + along : Y;
@@ -116,9 +117,9 @@ int TScrollBar::Manage() {
         if (Menu->Clicked(UpName)) Step(-ValueStep);
         if (Menu->Clicked(DownName)) Step(ValueStep);
     }
-    SliderGlow = std::max(0.0f, SliderGlow - GlowSpeed * Delta);
-    if (!Game || !Game->Mouse) return Value != before ? 1 : 0;
-    TMousePointer& mouse = *Game->Mouse;
+    SliderGlow = std::max(0.0f, SliderGlow - GlowSpeed * PresentationContext().Delta);
+    if (!PresentationContext().Mouse) return Value != before ? 1 : 0;
+    TMousePointer& mouse = *PresentationContext().Mouse;
     const bool over = PointerOverThumb();
     if (!SliderSelected && over && mouse.GetMh(0) > 0) {
         mouse.GetMh(1);

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "host/TGame.h"
 #include "presentation/TMousePointer.h"
+#include "presentation/TPresentationContext.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ std::shared_ptr<TSlider> TSlider::CreateSpecial(const std::string& trackName,
                                                 const std::string& knobName, float x, float y,
                                                 int border, const std::string& key, int borderY) {
     auto slider = std::make_shared<TSlider>();
-    const std::string folder = Game ? Game->ImagePath : std::string();
+    const std::string& folder = PresentationContext().ImagePath;
     slider->SetImage(TGameImage::Create(folder + trackName + slider->Ext, -1, 0));
     slider->DotImage = TGameImage::Create(folder + knobName + slider->Ext, -1, 0);
     slider->SetPosition(x, y);
@@ -39,9 +39,10 @@ void TSlider::SetValue(int value) {
 }
 
 int TSlider::Manage() {
-    if (!active || !Game || !Game->Mouse) return 0;
-    const auto px = static_cast<float>(Game->Mouse->x);
-    const auto py = static_cast<float>(Game->Mouse->y);
+    TMousePointer* mouse = PresentationContext().Mouse;
+    if (!active || !mouse) return 0;
+    const auto px = static_cast<float>(mouse->x);
+    const auto py = static_cast<float>(mouse->y);
     const float reachY = static_cast<float>(BorderY);
     if (px < x - HoverReachX || px >= x + static_cast<float>(w) + HoverReachX || py < y - reachY ||
         py >= y + static_cast<float>(h) + reachY) {
@@ -49,7 +50,7 @@ int TSlider::Manage() {
         return 0;
     }
     MouseOver = 1;
-    if (Game->Mouse->GetMb() > 0) {
+    if (mouse->GetMb() > 0) {
         const float left = x + static_cast<float>(Border);
         const float right = x + static_cast<float>(w - Border);
         if (px <= left) {

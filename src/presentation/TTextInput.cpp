@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "host/TGame.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/TextDrawing.h"
 #include "presentation/TextShadow.h"
 #include "presentation/Timing.h"
@@ -69,14 +69,14 @@ void TTextInput::Init(const media::Font& font, const std::string& text, int x, i
 void TTextInput::Reset() {
     Active = 1;
     Done = 0;
-    if (Game) Game->BlockKeys = 1;
+    PresentationContext().BlockKeys = 1;
     FlushKeyState();
 }
 
 void TTextInput::Finish() {
     Active = 0;
     Done = 1;
-    if (Game) Game->BlockKeys = 0;
+    PresentationContext().BlockKeys = 0;
 }
 
 void TTextInput::SetCursorFlashSpeed(int ms) {
@@ -154,7 +154,7 @@ int TTextInput::Manage() {
         CurrentChar = Length() + 1;
     }
 
-    CursorFlashCounter += Delta;
+    CursorFlashCounter += PresentationContext().Delta;
     if (CursorFlashCounter >= static_cast<float>(CursorFlashSpeed)) {
         CursorOn = CursorOn ? 0 : 1;
         CursorFlashCounter = 0;

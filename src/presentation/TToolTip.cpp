@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "host/TGame.h"
 #include "presentation/TMousePointer.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/TextDrawing.h"
 #include "presentation/TextShadow.h"
 #include "presentation/Timing.h"
@@ -24,8 +24,9 @@ void TToolTip::SetCollideCounterMax(float ms) {
 }
 
 void TToolTip::Place() {
-    if (!Game || !Game->Mouse) return;
-    const TMousePointer& mouse = *Game->Mouse;
+    const TMousePointer* pointer = PresentationContext().Mouse;
+    if (!pointer) return;
+    const TMousePointer& mouse = *pointer;
     const float plateW = image ? static_cast<float>(image->w) : 0;
     const float plateH = image ? static_cast<float>(image->h) : 0;
     const float below = static_cast<float>(mouse.y + mouse.h + GapFromMouse);
@@ -40,7 +41,7 @@ void TToolTip::Place() {
 
 void TToolTip::Collide(bool over) {
     if (over) {
-        CollideCounter += Delta;
+        CollideCounter += PresentationContext().Delta;
         if (CollideCounter > CollideCounterMax) {
             CollideCounter = CollideCounterMax;
             const bool appearing = !Shown;
@@ -54,9 +55,10 @@ void TToolTip::Collide(bool over) {
         Shown = 0;
     }
     if (Shown) {
-        FadeLevel = Fade ? std::min(1.0f, FadeLevel + FadeInSpeed * Delta) : 1.0f;
+        FadeLevel =
+            Fade ? std::min(1.0f, FadeLevel + FadeInSpeed * PresentationContext().Delta) : 1.0f;
     } else if (Fade && FadeLevel > 0) {
-        FadeLevel = std::max(0.0f, FadeLevel - FadeOutSpeed * Delta);
+        FadeLevel = std::max(0.0f, FadeLevel - FadeOutSpeed * PresentationContext().Delta);
         if (FadeLevel == 0) Visible = 0;
     } else {
         FadeLevel = 0;

@@ -1,13 +1,14 @@
 #include "presentation/UiSound.h"
 
-#include "host/TGame.h"
 #include "presentation/TChannelArray.h"
+#include "presentation/TPresentationContext.h"
 
 void PlayUiSound(const TGameSound& sound) {
-    if (!Game) return;
-    if (Game->Channels) {
-        Game->Channels->PlayGameSound(sound, nullptr, 1, 0);
-    } else {
-        Game->GameSoundPlay(Game->SpecialChannel, sound, 0);
+    TPresentationContext& context = PresentationContext();
+    if (context.Channels) {
+        context.Channels->PlayGameSound(sound, nullptr, 1, 0);
+        return;
     }
+    media::Channel channel;
+    context.GameSoundPlay(channel, sound, 0);
 }

@@ -33,7 +33,7 @@ TColor Rgb(int r, int g, int b, float alpha = 1) {
 }
 
 std::string Picture(const std::string& name) {
-    return Game->ImagePath + name + ".png";
+    return Game->Presentation.ImagePath + name + ".png";
 }
 
 // What every dialog of the game shares: the caption's font and shadow, no highlight frame,
