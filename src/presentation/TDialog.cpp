@@ -131,7 +131,7 @@ void TDialog::DrawBox() const {
     const auto fx = static_cast<float>(x), fy = static_cast<float>(y);
     if (Shadow) {
         media::SetColor(0, 0, 0);
-        media::SetAlpha(Shadow->Alpha * Alpha);
+        media::SetAlpha(Shadow->Alpha);
         if (Background && Background->image) {
             media::DrawImageFrame(Background->image, fx + Shadow->X, fy + Shadow->Y, 0);
         } else {
@@ -140,12 +140,11 @@ void TDialog::DrawBox() const {
         }
         media::SetColor(255, 255, 255);
     }
-    media::SetAlpha(Alpha);
+    media::SetAlpha(1);
     if (Background && Background->image) {
         media::DrawImageFrame(Background->image, fx, fy, 0);
     } else {
-        DialogColor.ApplyNoAlpha();
-        media::SetAlpha(DialogColor.Alpha * Alpha);
+        DialogColor.Apply();
         media::DrawRect(fx, fy, static_cast<float>(w), static_cast<float>(h));
         TColor::Restore();
     }
@@ -156,26 +155,17 @@ void TDialog::Draw() {
     media::SetBlend(media::ALPHABLEND);
     if (DimBackground > 0) DimScreen(DimBackground);
     DrawBox();
-    if (DrawHighlight) DoDrawHighlight(Alpha);
+    if (DrawHighlight) DoDrawHighlight();
     TColor::Restore();
     Caption->Draw(0, 0, 1);
-    if (Menu && MenuShow) {
-        Menu->SetAlpha(Alpha);
-        Menu->Draw(0, 0);
-    }
+    if (Menu && MenuShow) Menu->Draw(0, 0);
     TColor::Restore();
 }
 
-void TDialog::SetAlphas(float alpha) {
-    Alpha = alpha;
-    if (Caption && Caption->Color) Caption->Color->Alpha = alpha;
-    if (Menu) Menu->SetAlpha(alpha);
-}
-
-void TDialog::DoDrawHighlight(float alpha) const {
+void TDialog::DoDrawHighlight() const {
     // A thin light rim just inside the box's edge.
     media::SetColor(255, 255, 255);
-    media::SetAlpha(HighlightAlpha * alpha);
+    media::SetAlpha(HighlightAlpha);
     DrawRectOutline(static_cast<float>(x) + HighlightInset, static_cast<float>(y) + HighlightInset,
                     static_cast<float>(w) - 2 * HighlightInset,
                     static_cast<float>(h) - 2 * HighlightInset);

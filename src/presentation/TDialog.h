@@ -40,7 +40,6 @@ public:
     // The menu's left and top on the screen; 0 centres it across the box, and puts it Border
     // above the box's bottom edge.
     int MenuOX = 0, MenuOY = 0;
-    float Alpha = 1;
     float DimBackground = 0;  // alpha of the darkening of the screen behind
     int CloseResultTemp = 0;
     int CloseResult = 0;  // 1 OK or Yes, -1 Cancel
@@ -69,8 +68,7 @@ public:
     // Manages the menu; 0 when the dialog is not active.
     int ManageCore();
     virtual void Draw();
-    void SetAlphas(float alpha);
-    void DoDrawHighlight(float alpha) const;
+    void DoDrawHighlight() const;
     // Closes with the result (1 or -1) and returns it.
     int Close(int result);
     void Finalise();
