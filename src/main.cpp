@@ -147,20 +147,23 @@ void OpenDialog(Program& program, const std::string& name) {
     TGame& game = *program.Host;
     TPlayer& player = program.Screen.Play.Player;
     if (name == "message") {
-        game.Dialogs->Open(CreateMessageDialog("You cannot create any more players!"));
-    } else if (name == "question") {
-        game.Dialogs->Open(CreateQuestionDialog("Are you sure you want to delete this player?"));
-    } else if (name == "web") {
         game.Dialogs->Open(
-            CreateWebQuestionDialog("This will launch your web browser and take you to Bexholt."));
+            CreateMessageDialog(program.Resources, "You cannot create any more players!"));
+    } else if (name == "question") {
+        game.Dialogs->Open(CreateQuestionDialog(program.Resources,
+                                                "Are you sure you want to delete this player?"));
+    } else if (name == "web") {
+        game.Dialogs->Open(CreateWebQuestionDialog(
+            program.Resources, "This will launch your web browser and take you to Bexholt."));
     } else if (name == "name") {
         // The first-run prompt: the name typed becomes the current player, shown at once.
-        game.Dialogs->Open(CreateNameDialog(0), [&player, &game](TDialog& dialog, int result) {
-            if (result != 1) return;
-            MakePlayerCurrent(static_cast<TDialogTextInput&>(dialog).TextInput.Text,
-                              player.SaveData);
-            ProgressGameStart(player, game.CurrentProfile.get());
-        });
+        game.Dialogs->Open(
+            CreateNameDialog(program.Resources, 0), [&player, &game](TDialog& dialog, int result) {
+                if (result != 1) return;
+                MakePlayerCurrent(static_cast<TDialogTextInput&>(dialog).TextInput.Text,
+                                  player.SaveData);
+                ProgressGameStart(player, game.CurrentProfile.get());
+            });
     } else if (name == "players") {
         program.Screen.Start.ShowPlayerManager();
     }

@@ -6,7 +6,6 @@
 #include "presentation/TMousePointer.h"
 #include "presentation/TPresentationContext.h"
 #include "presentation/TextDrawing.h"
-#include "presentation/TextShadow.h"
 #include "presentation/Timing.h"
 #include "presentation/UiSound.h"
 #include "system/InputHelpers.h"
@@ -280,7 +279,7 @@ void TListBox::Draw() {
         media::SetDrawScale(1, 1);
     }
     TColor::Restore();
-    TextAlpha = 1;
+    PresentationContext().TextAlpha = 1;
     if (!HighlightUnder) DrawHighlight();
     if (ScrollBarShown()) ScrollBar->Draw();
 }

@@ -4,7 +4,6 @@
 
 #include "presentation/TPresentationContext.h"
 #include "presentation/TextDrawing.h"
-#include "presentation/TextShadow.h"
 #include "presentation/Timing.h"
 #include "system/InputHelpers.h"
 
@@ -182,7 +181,7 @@ void TTextInput::Draw() const {
     if (TextShadow) TextShadow->ApplyToText();
     const float x = static_cast<float>(X);
     TextCol.Apply();
-    TextAlpha = TextCol.Alpha;
+    PresentationContext().TextAlpha = TextCol.Alpha;
     if (!Text.empty()) DrawPiece(Text, x);
     const int length = Length();
     int freePlaces = MaxLength - length;
@@ -199,6 +198,6 @@ void TTextInput::Draw() const {
         DotCol.Apply();
         DrawPiece(std::string(static_cast<size_t>(freePlaces), '.'), next);
     }
-    TextAlpha = 1;
+    PresentationContext().TextAlpha = 1;
     TColor::Restore();
 }

@@ -6,7 +6,6 @@
 #include "presentation/TMousePointer.h"
 #include "presentation/TPresentationContext.h"
 #include "presentation/TextDrawing.h"
-#include "presentation/TextShadow.h"
 #include "presentation/Timing.h"
 #include "presentation/UiSound.h"
 #include "system/ScreenSize.h"
@@ -75,7 +74,7 @@ void TToolTip::Draw() {
     if (font.BitmapFont) {
         font.Apply();
         media::SetAlpha(alpha * (font.Color ? font.Color->Alpha : 1.0f));
-        TextAlpha = alpha;
+        PresentationContext().TextAlpha = alpha;
         const float plateW2 = image ? image->w2 : 0;
         const float plateH2 = image ? image->h2 : 0;
         float cx = x + plateW2;
@@ -85,7 +84,7 @@ void TToolTip::Draw() {
                                          RoundedCoords, RoundedCoords, font.Shadow ? 1 : 0, 0, 1);
     }
     TColor::Restore();
-    TextAlpha = 1;
+    PresentationContext().TextAlpha = 1;
     media::SetAlpha(1);
 }
 

@@ -5,8 +5,8 @@
 #include <system_error>
 
 #include "host/TGame.h"
-#include "presentation/Fonts.h"
 #include "presentation/TMenu.h"
+#include "presentation/TResources.h"
 #include "screens/PlayerSelect.h"
 #include "store/ProfileNames.h"
 #include "store/TProfile.h"
@@ -38,8 +38,9 @@ std::string Picture(const std::string& name) {
 
 // What every dialog of the game shares: the caption's font and shadow, no highlight frame,
 // the box's shadow and the buttons' row, centred at screen y 320.
-void CommonLook(TDialog& dialog, const TColor& captionColor, float boxShadowAlpha) {
-    dialog.SetupCaption(nullptr, captionColor, TShadow::Create(1, 1, 0.6f), FontMedium);
+void CommonLook(TDialog& dialog, const TResources& resources, const TColor& captionColor,
+                float boxShadowAlpha) {
+    dialog.SetupCaption(nullptr, captionColor, TShadow::Create(1, 1, 0.6f), resources.FontMedium);
     dialog.Shadow = TShadow::Create(6, 6, boxShadowAlpha);
     dialog.DrawHighlight = 0;
     dialog.MenuOY = ButtonsY;
@@ -55,25 +56,28 @@ std::unique_ptr<Dialog> Started(std::unique_ptr<Dialog> dialog) {
 
 }  // namespace
 
-std::unique_ptr<TDialogOK> CreateMessageDialog(const std::string& text) {
+std::unique_ptr<TDialogOK> CreateMessageDialog(const TResources& resources,
+                                               const std::string& text) {
     auto dialog = TDialogOK::Create(text, Picture("dialog"), DialogWidth, 0, 0);
-    CommonLook(*dialog, Rgb(255, 0, 0), 0.4f);
+    CommonLook(*dialog, resources, Rgb(255, 0, 0), 0.4f);
     dialog->CaptionOffsetY = -CaptionRaise;
     return Started(std::move(dialog));
 }
 
-std::unique_ptr<TDialogYesNo> CreateQuestionDialog(const std::string& text) {
+std::unique_ptr<TDialogYesNo> CreateQuestionDialog(const TResources& resources,
+                                                   const std::string& text) {
     auto dialog = TDialogYesNo::Create(text, Picture("dialog"), DialogWidth, 0, 0, 0);
-    CommonLook(*dialog, Rgb(255, 255, 100), 0.4f);
+    CommonLook(*dialog, resources, Rgb(255, 255, 100), 0.4f);
     dialog->CaptionOffsetY = -CaptionRaise;
     return Started(std::move(dialog));
 }
 
-std::unique_ptr<TDialogTextInput> CreateNameDialog(int withCancel) {
+std::unique_ptr<TDialogTextInput> CreateNameDialog(const TResources& resources, int withCancel) {
     auto dialog = TDialogTextInput::Create("Please enter your name", "", NameLength,
                                            Picture("dialog"), 0, 0, 0, 0);
-    CommonLook(*dialog, Rgb(255, 255, 100), 0.3f);
-    dialog->SetupText(nullptr, Rgb(255, 255, 255), TShadow::Create(1, 1, 0.6f), 0, FontMedium);
+    CommonLook(*dialog, resources, Rgb(255, 255, 100), 0.3f);
+    dialog->SetupText(nullptr, Rgb(255, 255, 255), TShadow::Create(1, 1, 0.6f), 0,
+                      resources.FontMedium);
     dialog->MenuCreate(withCancel, NameButtonGap);
     dialog->TextInput.MakeCharsFileNameSafe();
     dialog->TextInput.NoLeadingDot = 1;
@@ -88,15 +92,16 @@ std::unique_ptr<TDialogTextInput> CreateNameDialog(int withCancel) {
     dialog->ErrorCheckFunc = [folder](const std::string& name, std::string& message) {
         return ProfileNameCheck(folder, name, message);
     };
-    dialog->ErrorDialogFunc = [](const std::string& message) {
-        return CreateMessageDialog(message);
+    dialog->ErrorDialogFunc = [&resources](const std::string& message) {
+        return CreateMessageDialog(resources, message);
     };
     return dialog;
 }
 
-std::unique_ptr<TDialogYesNo> CreateWebQuestionDialog(const std::string& text) {
+std::unique_ptr<TDialogYesNo> CreateWebQuestionDialog(const TResources& resources,
+                                                      const std::string& text) {
     auto dialog = TDialogYesNo::Create(text, Picture("help"), WebDialogWidth, 0, 0, 0);
-    CommonLook(*dialog, Rgb(255, 255, 100), 0.4f);
+    CommonLook(*dialog, resources, Rgb(255, 255, 100), 0.4f);
     dialog->Border = WebDialogBorder;
     dialog->CaptionOffsetY = -CaptionRaise;
     dialog->CalcAll();
@@ -104,31 +109,35 @@ std::unique_ptr<TDialogYesNo> CreateWebQuestionDialog(const std::string& text) {
     return Started(std::move(dialog));
 }
 
-std::unique_ptr<TPlayerManager> CreatePlayerManager(TSaveData& saveData) {
+std::unique_ptr<TPlayerManager> CreatePlayerManager(const TResources& resources,
+                                                    TSaveData& saveData) {
     auto manager = TPlayerManager::Create("Choose Player", Picture("players"), 0, 0, PlayerLimit,
                                           Game->ProfilePath);
     manager->Shadow = TShadow::Create(6, 6, 0.3f);
-    manager->SetupCaption(nullptr, Rgb(255, 255, 100), TShadow::Create(3, 3, 0.4f), FontLarge);
+    manager->SetupCaption(nullptr, Rgb(255, 255, 100), TShadow::Create(3, 3, 0.4f),
+                          resources.FontLarge);
     manager->CaptionOffsetY = 8;
     manager->BoxY = 158;
     manager->BoxBorderH = 48;
     manager->DrawHighlight = 0;
     manager->MenuOY = 446;
     TListBox& list = *manager->ListBox;
-    list.SetupFont(nullptr, Rgb(255, 255, 255), TShadow::Create(3, 3, 0.4f), FontMedium,
+    list.SetupFont(nullptr, Rgb(255, 255, 255), TShadow::Create(3, 3, 0.4f), resources.FontMedium,
                    std::nullopt);
     list.SetupBox(Rgb(0, 0, 0, 0));
     list.Centred = 1;
     list.HighlightCol = Rgb(0, 0, 100, 0.6f);
     list.LineYOffset = -2;
     list.SetClickSound(manager->Menu->SoundClick);
-    manager->ErrorDialogFunc = [](const std::string& message) {
-        return CreateMessageDialog(message);
+    manager->ErrorDialogFunc = [&resources](const std::string& message) {
+        return CreateMessageDialog(resources, message);
     };
-    manager->DialogYesNoFunc = [](const std::string& question) {
-        return CreateQuestionDialog(question);
+    manager->DialogYesNoFunc = [&resources](const std::string& question) {
+        return CreateQuestionDialog(resources, question);
     };
-    manager->EnterNamePromptFunc = [](int withCancel) { return CreateNameDialog(withCancel); };
+    manager->EnterNamePromptFunc = [&resources](int withCancel) {
+        return CreateNameDialog(resources, withCancel);
+    };
     manager->CreateProfileFunc = [&saveData](const std::string& name) {
         return MakePlayerCurrent(name, saveData) ? 1 : 0;
     };

@@ -12,19 +12,28 @@
 #include "presentation/TPlayerManager.h"
 
 class TMenu;
+class TResources;
 class TSaveData;
 
+// Each dialog writes in the shared fonts of `resources`, which must outlive it.
+
 // A message in red with "OK".
-[[nodiscard]] std::unique_ptr<TDialogOK> CreateMessageDialog(const std::string& text);
+[[nodiscard]] std::unique_ptr<TDialogOK> CreateMessageDialog(const TResources& resources,
+                                                             const std::string& text);
 // A question with "Yes" and "Cancel".
-[[nodiscard]] std::unique_ptr<TDialogYesNo> CreateQuestionDialog(const std::string& text);
+[[nodiscard]] std::unique_ptr<TDialogYesNo> CreateQuestionDialog(const TResources& resources,
+                                                                 const std::string& text);
 // "Please enter your name": at most 12 characters that make a safe file name, blanks at the
 // ends dropped; a name already in use is refused with a message and kept for correction.
-[[nodiscard]] std::unique_ptr<TDialogTextInput> CreateNameDialog(int withCancel);
+[[nodiscard]] std::unique_ptr<TDialogTextInput> CreateNameDialog(const TResources& resources,
+                                                                 int withCancel);
 // The question before leaving for the maker's web page, on the "help" picture.
-[[nodiscard]] std::unique_ptr<TDialogYesNo> CreateWebQuestionDialog(const std::string& text);
-// "Choose Player", for at most 6 players, making players through saveData's owner.
-[[nodiscard]] std::unique_ptr<TPlayerManager> CreatePlayerManager(TSaveData& saveData);
+[[nodiscard]] std::unique_ptr<TDialogYesNo> CreateWebQuestionDialog(const TResources& resources,
+                                                                    const std::string& text);
+// "Choose Player", for at most 6 players; the player chosen or made becomes the host's current
+// player, with saveData (which must outlive the dialog) as its game data.
+[[nodiscard]] std::unique_ptr<TPlayerManager> CreatePlayerManager(const TResources& resources,
+                                                                  TSaveData& saveData);
 
 // The name check of the name dialog: -1 with a message when the name cannot be a new player's
 // (unsafe as a file name, or a player of that name exists, whatever its letters' case), else 1.
