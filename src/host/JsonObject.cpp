@@ -59,14 +59,6 @@ void JsonObject::Set(const std::string& key, const std::vector<std::string>& val
     SetRaw(key, text + "]");
 }
 
-void JsonObject::SetInline(const std::string& key, const std::vector<JsonObject>& values) {
-    std::string text = "[";
-    for (size_t i = 0; i < values.size(); ++i) {
-        text += (i ? ",\n    " : "\n    ") + values[i].InlineText();
-    }
-    SetRaw(key, text + (values.empty() ? "]" : "\n  ]"));
-}
-
 void JsonObject::Set(const std::string& key, const std::vector<JsonObject>& values) {
     std::string text = "[";
     for (size_t i = 0; i < values.size(); ++i) {

@@ -14,8 +14,6 @@ public:
     void Set(const std::string& key, const JsonObject& value);
     void Set(const std::string& key, const std::vector<int>& values);
     void Set(const std::string& key, const std::vector<std::string>& values);
-    // An array of small objects, one to a line.
-    void SetInline(const std::string& key, const std::vector<JsonObject>& values);
     // An array of objects in full.
     void Set(const std::string& key, const std::vector<JsonObject>& values);
     // value must already be valid JSON text.

@@ -1,20 +1,16 @@
 #include "host/WidgetStateJson.h"
 
-std::vector<JsonObject> ButtonsJson(const std::vector<TButtonState>& buttons) {
-    std::vector<JsonObject> list;
+JsonObject ButtonsJson(const std::vector<TButtonState>& buttons) {
+    JsonObject all;
     for (const TButtonState& button : buttons) {
         JsonObject item;
-        item.Set("name", button.Name);
         item.Set("image", button.Image);
-        item.Set("x", button.X);
-        item.Set("y", button.Y);
-        item.Set("w", button.W);
-        item.Set("h", button.H);
+        item.Set("rect", std::vector<int>{button.X, button.Y, button.W, button.H});
         item.Set("enabled", button.Enabled);
         item.Set("hover", button.Hover);
-        list.push_back(std::move(item));
+        all.SetRaw(button.Name, item.InlineText());
     }
-    return list;
+    return all;
 }
 
 JsonObject DialogJson(const TDialogState& dialog) {
@@ -22,7 +18,7 @@ JsonObject DialogJson(const TDialogState& dialog) {
     item.Set("kind", dialog.Kind);
     item.Set("caption", dialog.Caption);
     if (dialog.HasText) item.Set("text", dialog.Text);
-    item.SetInline("buttons", ButtonsJson(dialog.Buttons));
+    item.Set("Buttons", ButtonsJson(dialog.Buttons));
     if (dialog.HasList) {
         item.Set("names", dialog.Names);
         item.Set("selected", dialog.Selected);

@@ -68,14 +68,14 @@ void TTextInput::Init(const media::Font& font, const std::string& text, int x, i
 void TTextInput::Reset() {
     Active = 1;
     Done = 0;
-    PresentationContext().BlockKeys = 1;
+    PresentationContext().BlockKeys = true;
     FlushKeyState();
 }
 
 void TTextInput::Finish() {
     Active = 0;
     Done = 1;
-    PresentationContext().BlockKeys = 0;
+    PresentationContext().BlockKeys = false;
 }
 
 void TTextInput::SetCursorFlashSpeed(int ms) {

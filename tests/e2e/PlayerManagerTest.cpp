@@ -6,11 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <regex>
 #include <string>
 #include <vector>
 
 #include "GameProcess.h"
+#include "StateJson.h"
 
 namespace fs = std::filesystem;
 
@@ -26,38 +26,29 @@ struct Rect {
     }
 };
 
-// The part of a state dump that describes one open dialog (by its class), or the screen.
-std::string Section(const std::string& json, const std::string& kind) {
-    const std::string start = kind == "screen" ? "\"screen\"" : "\"kind\": \"" + kind + "\"";
-    const auto from = json.find(start);
-    if (from == std::string::npos) return "";
-    const auto to = json.find("\"kind\"", from + start.size());
-    return json.substr(from, to == std::string::npos ? std::string::npos : to - from);
+Rect RectOf(const std::vector<int>& rect) {
+    if (rect.size() != 4) return {};
+    return {rect[0], rect[1], rect[2], rect[3]};
 }
 
-Rect Button(const std::string& section, const std::string& name) {
-    const std::regex pattern("\\{\"name\": \"" + name +
-                             "\", \"image\": \"[^\"]*\", \"x\": (\\d+), \"y\": (\\d+), \"w\": "
-                             "(\\d+), \"h\": (\\d+)");
-    std::smatch match;
-    if (!std::regex_search(section, match, pattern)) return {};
-    return {std::stoi(match[1]), std::stoi(match[2]), std::stoi(match[3]), std::stoi(match[4])};
+// The open dialog of that class, or null.
+const StateJson& Dialog(const StateJson& state, const std::string& kind) {
+    const StateJson& dialogs = state["dialogs"];
+    for (size_t i = 0; i < dialogs.Size(); ++i) {
+        if (dialogs[i]["kind"].Text() == kind) return dialogs[i];
+    }
+    return state["no such dialog"];
+}
+
+Rect Button(const StateJson& owner, const std::string& name) {
+    return RectOf(owner["Buttons"][name]["rect"].Ints());
 }
 
 // The rectangle of row `row` of the list of players, while the list is not scrolled.
-Rect Row(const std::string& section, int row) {
-    const std::regex pattern(
-        "\"list\": \\{\"x\": (\\d+), \"y\": (\\d+), \"w\": (\\d+), \"rowHeight\": (\\d+)");
-    std::smatch match;
-    if (!std::regex_search(section, match, pattern)) return {};
-    const int height = std::stoi(match[4]);
-    return {std::stoi(match[1]), std::stoi(match[2]) + row * height, std::stoi(match[3]), height};
-}
-
-std::string Field(const std::string& section, const std::string& name) {
-    const std::regex pattern("\"" + name + "\": (\"[^\"]*\"|\\[[^\\]]*\\]|[^,\\n]+)");
-    std::smatch match;
-    return std::regex_search(section, match, pattern) ? match[1].str() : "";
+Rect Row(const StateJson& manager, int row) {
+    const StateJson& list = manager["list"];
+    const int height = list["rowHeight"].Int();
+    return {list["x"].Int(), list["y"].Int() + row * height, list["w"].Int(), height};
 }
 
 // One state dump of a run: the script line that asks for it and its file.
@@ -65,8 +56,12 @@ std::string DumpAt(const GameProcess& game, int tick, const std::string& name) {
     return std::to_string(tick) + " state " + (game.Sandbox() / (name + ".json")).string() + "\n";
 }
 
-std::string RunAndDump(GameProcess& game, const std::vector<std::string>& args,
-                       const std::string& script) {
+StateJson Read(const GameProcess& game, const std::string& name) {
+    return StateJson::Parse(ReadFile(game.Sandbox() / (name + ".json")));
+}
+
+StateJson RunAndDump(GameProcess& game, const std::vector<std::string>& args,
+                     const std::string& script) {
     std::vector<std::string> all = {"--ticks-per-frame",
                                     "1",
                                     "--seed",
@@ -75,7 +70,7 @@ std::string RunAndDump(GameProcess& game, const std::vector<std::string>& args,
                                     game.WriteScript("script.txt", script).string()};
     all.insert(all.end(), args.begin(), args.end());
     EXPECT_EQ(game.Run(all, kTimeout), 0) << game.Stderr();
-    return ReadFile(game.Sandbox() / "found.json");
+    return Read(game, "found");
 }
 
 // Timed input for the journey, a few logic steps apart so each action lands on its own.
@@ -108,30 +103,31 @@ private:
 TEST(PlayerManagerTest, PlayersAreAddedRefusedAndDeletedByClicksAndTyping) {
     // Where everything is: the choose-player dialog and its name prompt, a question, a message.
     GameProcess probe("players-probe");
-    const std::string players =
+    const StateJson players =
         RunAndDump(probe, {"--dialog", "players"}, DumpAt(probe, 3, "found") + "6 quit\n");
-    const Rect changePlayer = Button(Section(players, "screen"), "CHANGEPLAYER");
-    const std::string manager = Section(players, "TPlayerManager");
+    const Rect changePlayer = Button(players["screen"], "CHANGEPLAYER");
+    const StateJson& manager = Dialog(players, "TPlayerManager");
     const Rect add = Button(manager, "ADD"), remove = Button(manager, "DELETE"),
                ok = Button(manager, "OK");
-    ASSERT_TRUE(changePlayer.Found() && add.Found() && remove.Found() && ok.Found()) << players;
+    ASSERT_TRUE(changePlayer.Found() && add.Found() && remove.Found() && ok.Found())
+        << ReadFile(probe.Sandbox() / "found.json");
+    ASSERT_GT(Row(manager, 0).H, 0);
 
-    GameProcess namesProbe("players-probe-name");
-    const std::string prompt = Section(
-        RunAndDump(namesProbe, {"--dialog", "players"},
-                   "3 click " + add.Centre() + "\n" + DumpAt(namesProbe, 8, "found") + "9 quit\n"),
-        "TDialogTextInput");
-    const Rect promptOK = Button(prompt, "OK");
-    ASSERT_TRUE(promptOK.Found() && Button(prompt, "CANCEL").Found()) << prompt;
+    GameProcess promptProbe("players-probe-name");
+    const StateJson prompts =
+        RunAndDump(promptProbe, {"--dialog", "players"},
+                   "3 click " + add.Centre() + "\n" + DumpAt(promptProbe, 8, "found") + "9 quit\n");
+    const Rect promptOK = Button(Dialog(prompts, "TDialogTextInput"), "OK");
+    ASSERT_TRUE(promptOK.Found() && Button(Dialog(prompts, "TDialogTextInput"), "CANCEL").Found());
 
     GameProcess questionProbe("players-probe-question");
-    const Rect yes = Button(RunAndDump(questionProbe, {"--dialog", "question"},
-                                       DumpAt(questionProbe, 3, "found") + "4 quit\n"),
-                            "YES");
+    const StateJson question = RunAndDump(questionProbe, {"--dialog", "question"},
+                                          DumpAt(questionProbe, 3, "found") + "4 quit\n");
+    const Rect yes = Button(Dialog(question, "TDialogYesNo"), "YES");
     GameProcess messageProbe("players-probe-message");
-    const Rect messageOK = Button(RunAndDump(messageProbe, {"--dialog", "message"},
-                                             DumpAt(messageProbe, 3, "found") + "4 quit\n"),
-                                  "OK");
+    const StateJson message = RunAndDump(messageProbe, {"--dialog", "message"},
+                                         DumpAt(messageProbe, 3, "found") + "4 quit\n");
+    const Rect messageOK = Button(Dialog(message, "TDialogOK"), "OK");
     ASSERT_TRUE(yes.Found() && messageOK.Found());
 
     // A first start without a player, the name prompt never answered.
@@ -185,50 +181,49 @@ TEST(PlayerManagerTest, PlayersAreAddedRefusedAndDeletedByClicksAndTyping) {
                        kTimeout),
               0)
         << game.Stderr();
-    const auto dump = [&game](const std::string& name) {
-        return ReadFile(game.Sandbox() / (name + ".json"));
+    const auto dump = [&game](const std::string& name) { return Read(game, name); };
+    const auto profileName = [&dump](const std::string& name) {
+        return dump(name)["ProfileName"].Text();
     };
 
     // Escape, and OK on an empty list, work without a current player; OK asks for a name.
-    EXPECT_EQ(dump("escaped-empty").find("\"dialogs\""), std::string::npos);
-    EXPECT_EQ(Field(dump("escaped-empty"), "ProfileName"), "\"\"");
-    EXPECT_NE(Section(dump("ok-empty"), "TDialogTextInput"), "") << dump("ok-empty");
-    EXPECT_EQ(Field(dump("first-player"), "ProfileName"), "\"Ann\"") << dump("first-player");
+    EXPECT_TRUE(dump("escaped-empty")["dialogs"].IsNull());
+    EXPECT_EQ(profileName("escaped-empty"), "");
+    EXPECT_FALSE(Dialog(dump("ok-empty"), "TDialogTextInput").IsNull());
+    EXPECT_EQ(profileName("first-player"), "Ann");
 
     // A name in use is refused with its message, and stays typed for correction.
-    const std::string duplicate = dump("duplicate");
-    EXPECT_EQ(Field(Section(duplicate, "TDialogOK"), "caption"),
-              "\"Error: a profile with this name already exists!\"")
-        << duplicate;
-    EXPECT_EQ(Field(Section(duplicate, "TDialogTextInput"), "text"), "\"Ann\"");
-    const std::string kept = dump("duplicate-kept");
-    EXPECT_EQ(Section(kept, "TDialogOK"), "");
-    EXPECT_EQ(Field(Section(kept, "TDialogTextInput"), "text"), "\"Ann\"") << kept;
-    EXPECT_EQ(Field(dump("sixth"), "ProfileName"), "\"Fay\"") << dump("sixth");
+    const StateJson duplicate = dump("duplicate");
+    EXPECT_EQ(Dialog(duplicate, "TDialogOK")["caption"].Text(),
+              "Error: a profile with this name already exists!");
+    EXPECT_EQ(Dialog(duplicate, "TDialogTextInput")["text"].Text(), "Ann");
+    const StateJson kept = dump("duplicate-kept");
+    EXPECT_TRUE(Dialog(kept, "TDialogOK").IsNull());
+    EXPECT_EQ(Dialog(kept, "TDialogTextInput")["text"].Text(), "Ann");
+    EXPECT_EQ(profileName("sixth"), "Fay");
 
     // The seventh player is refused.
-    const std::string seventh = dump("seventh");
-    EXPECT_EQ(Field(Section(seventh, "TDialogOK"), "caption"),
-              "\"You cannot create any more players!\"")
-        << seventh;
-    EXPECT_EQ(Field(seventh, "names"), "[\"Ann\", \"Bob\", \"Cy\", \"Dee\", \"Eve\", \"Fay\"]");
-    EXPECT_EQ(Section(seventh, "TDialogTextInput"), "");
+    const StateJson seventh = dump("seventh");
+    EXPECT_EQ(Dialog(seventh, "TDialogOK")["caption"].Text(),
+              "You cannot create any more players!");
+    EXPECT_EQ(Dialog(seventh, "TPlayerManager")["names"].Texts(),
+              (std::vector<std::string>{"Ann", "Bob", "Cy", "Dee", "Eve", "Fay"}));
+    EXPECT_TRUE(Dialog(seventh, "TDialogTextInput").IsNull());
 
     // Deleting asks first, by name, and keeps the same place in the list selected.
-    EXPECT_EQ(Field(Section(dump("confirm"), "TDialogYesNo"), "caption"),
-              "\"Are you sure you want to delete - Bob?\"")
-        << dump("confirm");
-    const std::string deleted = Section(dump("deleted"), "TPlayerManager");
-    EXPECT_EQ(Field(deleted, "names"), "[\"Ann\", \"Cy\", \"Dee\", \"Eve\", \"Fay\"]");
-    EXPECT_EQ(Field(deleted, "selected"), "1");
+    EXPECT_EQ(Dialog(dump("confirm"), "TDialogYesNo")["caption"].Text(),
+              "Are you sure you want to delete - Bob?");
+    const StateJson deleted = dump("deleted");
+    EXPECT_EQ(Dialog(deleted, "TPlayerManager")["names"].Texts(),
+              (std::vector<std::string>{"Ann", "Cy", "Dee", "Eve", "Fay"}));
+    EXPECT_EQ(Dialog(deleted, "TPlayerManager")["selected"].Int(), 1);
 
     // Deleting the current player, the last one listed, selects the new last one; leaving with
     // Escape makes the first listed player current, in the settings file too.
-    const std::string deletedCurrent = dump("deleted-current");
-    EXPECT_EQ(Field(deletedCurrent, "selected"), "3") << deletedCurrent;
-    EXPECT_EQ(Field(deletedCurrent, "ProfileName"), "\"Ann\"");
-    EXPECT_EQ(dump("left").find("\"dialogs\""), std::string::npos);
-    EXPECT_EQ(Field(dump("left"), "ProfileName"), "\"Ann\"");
+    EXPECT_EQ(Dialog(dump("deleted-current"), "TPlayerManager")["selected"].Int(), 3);
+    EXPECT_EQ(profileName("deleted-current"), "Ann");
+    EXPECT_TRUE(dump("left")["dialogs"].IsNull());
+    EXPECT_EQ(profileName("left"), "Ann");
     EXPECT_NE(ReadFile(game.Shared() / "quillox.ini").find("PROFILE NAME=Ann\r\n"),
               std::string::npos);
     const fs::path profiles = game.Shared() / "profiles";

@@ -400,7 +400,7 @@ TEST(TutorialFlowTest, LeavingThroughTheMenuKeepsTheTutorialForTheNextVisit) {
     peek.State("menu");
     ASSERT_EQ(peek.Run(Start("Quitter")), 0) << look.Stderr();
     const std::vector<int> button =
-        ScreenOf(peek.Dump("menu"))["GameMenu"]["Buttons"]["SAVEANDEXIT"].Ints();
+        ScreenOf(peek.Dump("menu"))["GameMenu"]["Buttons"]["SAVEANDEXIT"]["rect"].Ints();
     ASSERT_EQ(button.size(), 4u) << ReadFile(look.Sandbox() / "menu.json");
 
     GameProcess game("tutorial-leave");

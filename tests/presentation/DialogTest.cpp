@@ -114,7 +114,7 @@ std::unique_ptr<TDialogTextInput> NamePrompt(const std::vector<std::string>& tak
 TEST(Dialog, TheNamePromptRefusesAnEmptyNameAndKeepsARefusedNameForCorrection) {
     WidgetHost host;
     auto prompt = NamePrompt({"Ann"});
-    EXPECT_EQ(PresentationContext().BlockKeys, 1);
+    EXPECT_TRUE(PresentationContext().BlockKeys);
     Type("\r");
     EXPECT_EQ(ManageFor(*prompt, 3), 0) << "Enter on an empty name does nothing";
     EXPECT_EQ(prompt->TextInput.Active, 1);
@@ -139,7 +139,7 @@ TEST(Dialog, TheNamePromptRefusesAnEmptyNameAndKeepsARefusedNameForCorrection) {
     Type("e\r");
     EXPECT_EQ(ManageFor(*prompt, 3), 1);
     EXPECT_EQ(prompt->TextInput.Text, "Anne");
-    EXPECT_EQ(PresentationContext().BlockKeys, 0);
+    EXPECT_FALSE(PresentationContext().BlockKeys);
 }
 
 TEST(Dialog, ANamePromptGivesTheHostItsKeysBackHoweverItEnds) {
@@ -148,7 +148,7 @@ TEST(Dialog, ANamePromptGivesTheHostItsKeysBackHoweverItEnds) {
     Type("bo");
     ManageFor(*prompt, 2);
     prompt->Kill();
-    EXPECT_EQ(PresentationContext().BlockKeys, 0) << "dropped while typing";
+    EXPECT_FALSE(PresentationContext().BlockKeys) << "dropped while typing";
 
     prompt = NamePrompt({}, 1);
     Type("bo");
@@ -158,13 +158,13 @@ TEST(Dialog, ANamePromptGivesTheHostItsKeysBackHoweverItEnds) {
     host.MoveTo(static_cast<int>(cancel->x) + 5, static_cast<int>(cancel->y) + 5);
     host.Click();
     EXPECT_EQ(prompt->Manage(), -1);
-    EXPECT_EQ(PresentationContext().BlockKeys, 0);
+    EXPECT_FALSE(PresentationContext().BlockKeys);
 
     prompt = NamePrompt({});
     Type("  bo b  \r");
     EXPECT_EQ(ManageFor(*prompt, 10), 1);
     EXPECT_EQ(prompt->TextInput.Text, "Bo b") << "blanks at the ends dropped";
-    EXPECT_EQ(PresentationContext().BlockKeys, 0);
+    EXPECT_FALSE(PresentationContext().BlockKeys);
 }
 
 // A screen that counts its logic steps and the Escapes it sees.
@@ -206,7 +206,7 @@ TEST(Dialog, WhileADialogIsOpenEscapeAndClicksNeverReachTheScreenOrTheHost) {
     for (int i = 0; i < 3; ++i) host.game->LogicWrapper();
     EXPECT_EQ(results, (std::vector<int>{-1, -1}));
     EXPECT_TRUE(host.game->Dialogs->Empty());
-    EXPECT_EQ(PresentationContext().BlockKeys, 0);
+    EXPECT_FALSE(PresentationContext().BlockKeys);
     EXPECT_EQ(host.game->GameFade->Active, 0);
     EXPECT_EQ(host.game->DestinationTScreen, nullptr);
 
@@ -271,7 +271,7 @@ TEST(PlayerManager, WithoutAnyPlayerEscapeLeavesAndOKAsksForAName) {
     ASSERT_TRUE(rig.manager->EnterName);
     EXPECT_EQ(rig.manager->Active, 1);
     rig.manager->Kill();
-    EXPECT_EQ(PresentationContext().BlockKeys, 0);
+    EXPECT_FALSE(PresentationContext().BlockKeys);
 }
 
 TEST(PlayerManager, TheCurrentPlayerNeverStaysADeletedOne) {

@@ -41,7 +41,7 @@ TTextInput Field() {
 TEST(TextInput, TakesTenCharactersAndNoMoreAndBackspaceStopsAtEmpty) {
     WidgetHost host;
     TTextInput field = Field();
-    EXPECT_EQ(PresentationContext().BlockKeys, 1) << "the host's global keys are off while typing";
+    EXPECT_TRUE(PresentationContext().BlockKeys) << "the host's global keys are off while typing";
     TypeText(field, "abcdefghijk");
     EXPECT_EQ(field.Text, "abcdefghij") << "the eleventh character is ignored";
     EXPECT_EQ(field.CurrentChar, 11);
@@ -68,7 +68,7 @@ TEST(TextInput, EnterConfirmsUnlessEmptyIsRefusedAndEscapeAborts) {
     EXPECT_EQ(Type(field, KeyEnter), 1);
     EXPECT_EQ(field.Done, 1);
     EXPECT_EQ(field.Active, 0);
-    EXPECT_EQ(PresentationContext().BlockKeys, 0) << "the host has its keys back";
+    EXPECT_FALSE(PresentationContext().BlockKeys) << "the host has its keys back";
     EXPECT_EQ(Type(field, 'x'), 0) << "a finished field takes nothing";
     EXPECT_EQ(field.Text, "Ann");
 
