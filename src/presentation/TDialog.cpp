@@ -4,7 +4,6 @@
 
 #include "presentation/TMousePointer.h"
 #include "presentation/TPresentationContext.h"
-#include "presentation/UiSound.h"
 #include "system/DrawHelpers.h"
 #include "system/InputHelpers.h"
 #include "system/ScreenSize.h"
@@ -36,7 +35,7 @@ void TDialog::Start() {
     CloseResult = 0;
     CloseResultTemp = 0;
     DropPendingInput();
-    if (ActivateSound) PlayUiSound(*ActivateSound);
+    if (ActivateSound) ActivateSound->PlayEffect();
     // Hover looks match the pointer from the first frame, without sounds.
     if (Menu) Menu->ManageNoSound();
 }

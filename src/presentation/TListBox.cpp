@@ -7,7 +7,6 @@
 #include "presentation/TPresentationContext.h"
 #include "presentation/TextDrawing.h"
 #include "presentation/Timing.h"
-#include "presentation/UiSound.h"
 #include "system/InputHelpers.h"
 
 namespace {
@@ -167,7 +166,7 @@ void TListBox::SetClickSound(std::shared_ptr<TGameSound> sound) {
 }
 
 void TListBox::PlayClick() const {
-    if (ClickSound) PlayUiSound(*ClickSound);
+    if (ClickSound) ClickSound->PlayEffect();
 }
 
 bool TListBox::ScrollBarShown() const {

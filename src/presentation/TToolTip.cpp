@@ -7,7 +7,6 @@
 #include "presentation/TPresentationContext.h"
 #include "presentation/TextDrawing.h"
 #include "presentation/Timing.h"
-#include "presentation/UiSound.h"
 #include "system/ScreenSize.h"
 #include "system/TextLines.h"
 
@@ -46,7 +45,7 @@ void TToolTip::Collide(bool over) {
             const bool appearing = !Shown;
             Shown = 1;
             Visible = 1;
-            if (appearing && ToolTipSound) PlayUiSound(*ToolTipSound);
+            if (appearing && ToolTipSound) ToolTipSound->PlayEffect();
             if (DrawUnderMouseCursor && (appearing || !SetCoordsOnceOnly)) Place();
         }
     } else {
