@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -66,6 +67,15 @@ struct Screens {
         }
         Start.Player = &Play.Player;
         Start.PlayScreen = &Play;
+    }
+
+    // The screen `--screen` names: its state dump's name; none for an unknown one.
+    TScreen* Named(const std::string& screenName) {
+        for (TScreen* screen :
+             std::initializer_list<TScreen*>{&Start, &Play, &GameOver, &LevelComplete}) {
+            if (screen->name == screenName) return screen;
+        }
+        return nullptr;
     }
 };
 
@@ -257,6 +267,8 @@ int Run(Program& program) {
     game.MusicLoad("title.ogg", 1);
     if (program.Options.Level > 0) {
         StartAtLevel(program, program.Options.Level);
+    } else if (!program.Options.Screen.empty()) {
+        program.Screen.Named(program.Options.Screen)->PreStart();
     } else {
         program.Screen.Start.PreStart();
         if (!program.Options.Dialog.empty()) OpenDialog(program, program.Options.Dialog);
@@ -309,6 +321,10 @@ int main(int argc, char** argv) {
                      "quillox: '%s' cannot be a player's name: use 1 to %zu letters, digits or "
                      "blanks, without / \\ : * ? \" < > | and not starting with a dot\n",
                      options->Player.c_str(), MaxProfileNameLength);
+        return 2;
+    }
+    if (!options->Screen.empty() && !program->Screen.Named(options->Screen)) {
+        std::fprintf(stderr, "quillox: there is no screen called '%s'\n", options->Screen.c_str());
         return 2;
     }
     if (!options->ScriptFile.empty()) {

@@ -67,6 +67,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
                         line.Dialog + "'";
                 return std::nullopt;
             }
+        } else if (arg == "--screen") {
+            if (!value(line.Screen)) return std::nullopt;
         } else if (arg == "--help" || arg == "-h") {
             line.ShowHelp = true;
         } else if (arg == "--version") {
@@ -103,6 +105,8 @@ std::string CommandLineHelp() {
            "  --dialog NAME          open a dialog over the start screen: message, question,\n"
            "                         name (the new-player prompt), players (choose player)\n"
            "                         or web\n"
+           "  --screen NAME          start on the named screen instead of the title (the\n"
+           "                         names a state dump gives as the screen's name)\n"
            "  --version              print the version\n"
            "  --help                 print this help\n";
 }

@@ -16,6 +16,7 @@ struct CommandLine {
     int Level = 0;  // 1..15: start straight on the play screen
     std::string Player;
     std::string Dialog;  // a dialog to open over the start screen (testing and tools)
+    std::string Screen;  // a screen to start on instead of the title (testing and tools)
     bool ShowHelp = false;
     bool ShowVersion = false;
 };

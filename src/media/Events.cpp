@@ -2,6 +2,7 @@
 // the same queue so that it arrives in order with real input.
 #include <cmath>
 #include <deque>
+#include <vector>
 
 #include "media/KeyMap.h"
 #include "media/MediaInternal.h"
@@ -180,6 +181,16 @@ void PushText(const std::string& utf8) {
 
 void PushQuit() {
     Inject(At(EventKind::AppTerminate, 0));
+}
+
+void DrainInputEvents() {
+    std::vector<Event> kept;
+    for (Event event = NextEvent(); event.kind != EventKind::None; event = NextEvent()) {
+        if (event.kind == EventKind::AppTerminate || event.kind == EventKind::AppSuspend ||
+            event.kind == EventKind::AppResume)
+            kept.push_back(event);
+    }
+    Queue().pending.insert(Queue().pending.begin(), kept.begin(), kept.end());
 }
 
 }  // namespace media

@@ -34,9 +34,7 @@ bool ValidButton(int button) {
 
 // Reading polled input first takes in whatever the system has queued.
 void Pump() {
-    if (!Polled().on) return;
-    while (NextEvent().kind != EventKind::None) {
-    }
+    if (Polled().on) DrainInputEvents();
 }
 
 }  // namespace

@@ -221,6 +221,9 @@ void PushMouseButton(int button, bool down, int x, int y);
 void PushKey(int virtualKey, bool down);
 void PushText(const std::string& utf8);
 void PushQuit();
+// Takes in every queued event (feeding polled input when that is on) and drops the input
+// ones; a close request or a change of focus stays queued, so it is never lost.
+void DrainInputEvents();
 
 // Polled input, used until the host takes over the events.
 void SetPolledInput(bool on);

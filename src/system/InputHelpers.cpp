@@ -80,7 +80,6 @@ void UsePolledInput() {
 
 void UseHostInput() {
     media::SetPolledInput(false);
-    while (media::NextEvent().kind != media::EventKind::None) {
-    }
+    media::DrainInputEvents();
     Input().Polled = false;
 }

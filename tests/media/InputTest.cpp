@@ -115,6 +115,15 @@ TEST_F(EventQueueTest, PolledInputCountsHitsAndHeldKeys) {
     EXPECT_EQ(media::KeyHit(-1), 0);
     EXPECT_EQ(media::KeyHit(4000), 0);
     EXPECT_EQ(media::MouseHit(7), 0);
+
+    // A close request read past by polling stays queued for the event loop.
+    media::PushKey('C', true);
+    media::PushQuit();
+    media::PushKey('D', true);
+    EXPECT_EQ(media::KeyHit('C'), 1);
+    EXPECT_EQ(media::KeyHit('D'), 1);
+    EXPECT_EQ(media::NextEvent().kind, EventKind::AppTerminate);
+    EXPECT_EQ(media::NextEvent().kind, EventKind::None);
 }
 
 TEST_F(EventQueueTest, WithoutPollingTheTablesStayEmpty) {
