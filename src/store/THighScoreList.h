@@ -20,6 +20,9 @@ public:
 
     std::string filepath;
     int MaxNameLength = 10;
+    // The row the last name entry added (1 for the top row), for the table screen to mark;
+    // 0 when there is none. Not saved.
+    int NewHighScoreIndex = 0;
 
     virtual ~THighScoreList() = default;
 
