@@ -7,7 +7,7 @@ PACKAGES=(
     build-essential g++ cmake pkg-config
     libsdl2-dev libopenal-dev libpng-dev zlib1g-dev libjpeg-dev
     libogg-dev libvorbis-dev libfreetype-dev
-    libcairo2-dev fonts-dejavu-core fonts-liberation
+    libcairo2-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool
 )

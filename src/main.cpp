@@ -213,6 +213,7 @@ int Run(Program& program) {
     }
     game.DataPrefix =
         options.DataDir.empty() ? media::ExecutableFolder() : FixPath(options.DataDir);
+    media::SetBuiltInFontFile(game.DataPrefix + "Data/fonts/text.ttf");
 
     // 7. - 9.
     game.SetSubPathWrapper("Bexholt/Quillox");

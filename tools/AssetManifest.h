@@ -182,6 +182,9 @@ inline constexpr std::string_view kTitleMusic = "music/title.ogg";
 inline constexpr double kTitleMusicMinSeconds = 60.0;
 inline constexpr std::string_view kTutorialFont = "fonts/tut.ttf";
 inline constexpr std::string_view kTutorialFontLicence = "fonts/tut-LICENSE.txt";
+// The face of plain text: message boxes and the debug display (the media layer's own font).
+inline constexpr std::string_view kTextFont = "fonts/text.ttf";
+inline constexpr std::string_view kTextFontLicence = "fonts/text-LICENSE.txt";
 inline constexpr std::string_view kDefaultIni = "Default.ini";
 
 // Folders the game reads from, made even when a folder has nothing in it yet.

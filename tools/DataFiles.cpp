@@ -1,21 +1,16 @@
-// The fonts and the plain files: bitmap fonts baked from DejaVu, the tutorial's TrueType
-// font with its licence, and the default settings.
+// The fonts and the plain files: bitmap fonts baked from DejaVu, the TrueType faces the game
+// draws with (the tutorial's and the plain text face) with their licences, and the default
+// settings.
 #include <fstream>
 #include <sstream>
 
 #include "FontBaker.h"
+#include "FontSources.h"
 #include "Generators.h"
 
 namespace quillox::assets {
 namespace {
 
-constexpr const char* kBoldFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
-// The tutorial box holds lines of up to 27 characters at 16 pixels beside a pointer that the
-// play screen places 227 pixels right of the box's corner; a narrow face keeps the longest
-// line near 160 pixels, so box and pointer do not crowd each other.
-constexpr const char* kTutorialFontSource =
-    "/usr/share/fonts/truetype/liberation/LiberationSansNarrow-Regular.ttf";
-constexpr const char* kTutorialLicenceSource = "/usr/share/doc/fonts-liberation/copyright";
 
 bool ReadFile(const std::string& path, std::string& bytes) {
     std::ifstream in(path, std::ios::binary);
@@ -27,11 +22,7 @@ bool ReadFile(const std::string& path, std::string& bytes) {
 }
 
 void BitmapFont(AssetWriter& out, std::string_view name, int pixelSize, double outline) {
-    Typeface face(kBoldFont);
-    if (!face.Ok()) {
-        out.Fail(std::string("cannot open ") + kBoldFont);
-        return;
-    }
+    const Typeface& face = out.Bold();
     std::vector<int> codes;
     for (int c = kFirstFontChar; c <= kLastFontChar; ++c) codes.push_back(c);
     for (int c = 160; c <= 255; ++c) codes.push_back(c);
@@ -51,7 +42,7 @@ void BitmapFont(AssetWriter& out, std::string_view name, int pixelSize, double o
 void CopyFile(AssetWriter& out, const char* from, std::string_view to) {
     std::string bytes;
     if (!ReadFile(from, bytes)) {
-        out.Fail(std::string("cannot read ") + from + " (run scripts/install-deps.sh)");
+        out.Fail(std::string("cannot read ") + from);
         return;
     }
     out.SaveBytes(std::string(to), bytes);
@@ -64,6 +55,8 @@ void GenerateFonts(AssetWriter& out) {
     BitmapFont(out, "font_md", 20, 1.4);
     CopyFile(out, kTutorialFontSource, kTutorialFont);
     CopyFile(out, kTutorialLicenceSource, kTutorialFontLicence);
+    CopyFile(out, kRegularFontSource, kTextFont);
+    CopyFile(out, kDejaVuLicenceSource, kTextFontLicence);
 }
 
 void GenerateTextFiles(AssetWriter& out) {

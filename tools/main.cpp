@@ -6,12 +6,10 @@
 #include <string>
 
 #include "ContactSheet.h"
+#include "FontSources.h"
 #include "Generators.h"
 
 namespace {
-
-constexpr const char* kBold = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
-constexpr const char* kRegular = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
 int Usage() {
     std::fprintf(stderr, "usage: quillox_assetgen <data folder> [--contact-sheet <out.png>]\n");
@@ -24,11 +22,10 @@ int main(int argc, char** argv) {
     using namespace quillox::assets;
     if (argc != 2 && argc != 4) return Usage();
     const std::string dataDir = argv[1];
-    const Typeface bold(kBold), regular(kRegular);
+    const Typeface bold(kBoldFontSource), regular(kRegularFontSource);
     if (!bold.Ok() || !regular.Ok()) {
-        std::fprintf(stderr,
-                     "quillox_assetgen: cannot open the DejaVu fonts "
-                     "(install fonts-dejavu-core)\n");
+        std::fprintf(stderr, "quillox_assetgen: cannot open the fonts in %s\n",
+                     QUILLOX_FONT_SOURCE_DIR);
         return 1;
     }
     if (argc == 4) {

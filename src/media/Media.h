@@ -153,6 +153,9 @@ using Font = std::shared_ptr<FontData>;
 enum FontStyle { BOLDFONT = 1, ITALICFONT = 2, SMOOTHFONT = 4 };
 
 [[nodiscard]] Font LoadFont(const std::string& path, int size, int style);
+// The TrueType file of the built-in font, read at 12 pixels the first time text is drawn
+// without a font of its own (the game ships one with its data); none draws no text.
+void SetBuiltInFontFile(const std::string& path);
 // An empty font selects the built-in font.
 void SetDrawFont(const Font& font);
 Font GetDrawFont();

@@ -16,7 +16,6 @@ namespace media {
 namespace {
 
 constexpr int kPageSize = 512;
-constexpr const char* kBuiltInFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 constexpr int kBuiltInSize = 12;
 
 struct Glyph {
@@ -126,6 +125,7 @@ Font& CurrentFont() {
 }
 
 struct BuiltIn {
+    std::string path;
     Font font;
     bool tried = false;
 };
@@ -140,7 +140,7 @@ FontData* ActiveFont() {
     BuiltIn& builtIn = BuiltInFont();
     if (!builtIn.tried) {
         builtIn.tried = true;
-        builtIn.font = LoadFont(kBuiltInFont, kBuiltInSize, SMOOTHFONT);
+        if (!builtIn.path.empty()) builtIn.font = LoadFont(builtIn.path, kBuiltInSize, SMOOTHFONT);
     }
     return builtIn.font.get();
 }
@@ -184,7 +184,8 @@ char32_t DecodeUtf8(const std::string& text, size_t& i) {
 
 void ShutdownText() {
     CurrentFont().reset();
-    BuiltInFont() = {};
+    BuiltInFont().font.reset();
+    BuiltInFont().tried = false;
 }
 
 }  // namespace detail
@@ -206,6 +207,13 @@ Font LoadFont(const std::string& path, int size, int style) {
     font->height = static_cast<int>(std::ceil(
         (font->face->size->metrics.ascender - font->face->size->metrics.descender) / 64.0));
     return font;
+}
+
+void SetBuiltInFontFile(const std::string& path) {
+    BuiltIn& builtIn = BuiltInFont();
+    builtIn.path = path;
+    builtIn.font.reset();
+    builtIn.tried = false;
 }
 
 void SetDrawFont(const Font& font) {

@@ -253,6 +253,8 @@ TEST_F(CanvasTest, GrabImageCopiesTheCanvas) {
 }
 
 TEST_F(CanvasTest, BuiltInTextMeasuresAndDraws) {
+    const std::string face = QUILLOX_SOURCE_DIR "/tools/fonts/DejaVuSans.ttf";
+    media::SetBuiltInFontFile(face);
     media::SetDrawFont({});
     const int width = media::TextWidthOf("Hello");
     EXPECT_GT(width, 10);
@@ -270,7 +272,7 @@ TEST_F(CanvasTest, BuiltInTextMeasuresAndDraws) {
 
     EXPECT_EQ(media::LoadFont("/nonexistent/font.ttf", 12, 0), nullptr);
     const media::Font big =
-        media::LoadFont("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", 24, media::SMOOTHFONT);
+        media::LoadFont(face, 24, media::SMOOTHFONT);
     ASSERT_NE(big, nullptr);
     media::SetDrawFont(big);
     EXPECT_GT(media::TextWidthOf("Hello"), width * 3 / 2);

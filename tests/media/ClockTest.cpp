@@ -73,12 +73,11 @@ TEST(DateTest, FormatsAreFixedAndEnglish) {
     t.day = 31;
     EXPECT_EQ(media::FormatDate(t), "31 Dec 2024");
 
-    const std::string today = media::CurrentDate();
-    EXPECT_EQ(today.size(), 11u);
-    EXPECT_EQ(media::CurrentTime().size(), 8u);
+    // Each reading stands alone: two readings may fall either side of midnight.
     const media::LocalTime now = media::CurrentLocalTime();
     EXPECT_GE(now.year, 2024);
-    EXPECT_EQ(today, media::FormatDate(now));
+    EXPECT_EQ(media::CurrentDate().size(), 11u);
+    EXPECT_EQ(media::CurrentTime().size(), 8u);
 }
 
 TEST(ClockTest, MilliSecsMovesForward) {

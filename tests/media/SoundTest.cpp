@@ -154,7 +154,10 @@ TEST(ChannelTest, CuedSoundsWaitPausedAndStopOnRequest) {
 
     const media::Channel effect = media::Cue(once);
     media::SetPaused(effect, false);
-    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    // However slowly the mixer runs, the short sound ends while the looping one goes on.
+    for (int tries = 0; tries < 60000 && media::Playing(effect); ++tries) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
     EXPECT_FALSE(media::Playing(effect)) << "a 0.1 s sound is over";
     EXPECT_TRUE(media::Playing(music)) << "a looping sound goes on";
     media::Stop(music);

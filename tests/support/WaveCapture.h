@@ -3,6 +3,7 @@
 // these helpers set up and read back. The back end is chosen when the device opens, so a test
 // that uses it needs an executable of its own.
 
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -10,6 +11,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 struct WaveCapture {
@@ -38,6 +41,22 @@ struct WaveCapture {
                             << wav.string() << "\n";
         ::setenv("ALSOFT_CONF", conf.c_str(), 1);
         ::unsetenv("ALSOFT_DRIVERS");
+    }
+
+    // Waits until the back end has mixed `seconds` of sound into `wav` (it writes a 44-byte
+    // header, then stereo 16-bit frames) and returns the frames written, so a test marks
+    // points of the mix by what was mixed rather than by how long it slept. Gives up after a
+    // minute of a stalled mixer.
+    static size_t WaitForMix(const std::filesystem::path& wav, double seconds) {
+        const auto wanted = static_cast<std::uintmax_t>(seconds * 44100);
+        for (int tries = 0; tries < 60000; ++tries) {
+            std::error_code error;
+            const std::uintmax_t size = std::filesystem::file_size(wav, error);
+            const std::uintmax_t frames = !error && size > 44 ? (size - 44) / 4 : 0;
+            if (frames >= wanted) return static_cast<size_t>(frames);
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return 0;
     }
 
     static WaveCapture Read(const std::filesystem::path& path) {

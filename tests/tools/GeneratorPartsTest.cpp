@@ -46,7 +46,7 @@ TEST(WaveFileFinish, LeavesSilenceSilent) {
 // The game reads a fixed number of characters after each key; the value there must be a
 // number followed only by blanks, never the start of the next key.
 TEST(FontDescription, EveryValueFitsItsFixedWidthWindow) {
-    Typeface face("/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf");
+    Typeface face(QUILLOX_SOURCE_DIR "/tools/fonts/DejaVuSans-Bold.ttf");
     ASSERT_TRUE(face.Ok());
     FontBaker baker(face, 30, 2.0);
     std::vector<int> codes;
