@@ -22,9 +22,11 @@
 #include "presentation/TResources.h"
 #include "screens/GameDialogs.h"
 #include "screens/PlayerSelect.h"
+#include "screens/TGameFinishedScreen.h"
 #include "screens/TGameMenu.h"
 #include "screens/TGameOverScreen.h"
 #include "screens/TLevelCompleteScreen.h"
+#include "screens/TLevelSelectScreen.h"
 #include "screens/TStartScreen.h"
 #include "store/ProfileNames.h"
 #include "store/Progress.h"
@@ -41,29 +43,44 @@ const char* const kAppTitle = "Quillox v1.3 - (c) 2026 Bexholt Games";
 // One object of each screen, made once and reused for every visit.
 struct Screens {
     explicit Screens(TResources& resources)
-        : Start(resources), Play(resources), GameOver(resources), LevelComplete(resources) {}
+        : Start(resources),
+          Play(resources),
+          LevelSelect(resources),
+          LevelComplete(resources),
+          GameOver(resources),
+          GameFinished(resources) {}
 
     TStartScreen Start;
     TGameScreen Play;
-    TGameOverScreen GameOver;
+    TLevelSelectScreen LevelSelect;
     TLevelCompleteScreen LevelComplete;
+    TGameOverScreen GameOver;
+    TGameFinishedScreen GameFinished;
     TGameMenu Menu;
 
-    // Who leads where; no screen loads anything yet.
+    // Who leads where; no screen loads anything yet. The start screen stands in for the title
+    // and the high-score screens.
     void Wire() {
+        TScreen* title = &Start;
+        TScreen* highScores = &Start;
         Menu.PlayScreen = &Play;
-        Menu.TitleScreen = &Start;
+        Menu.TitleScreen = title;
         Play.GameMenu = &Menu;
         Play.GameMenuOpen = [this] { return Menu.Active != 0; };
         Play.ShowGameMenu = [this](int sound) { Menu.Show(sound); };
         Play.LevelCompleteScreen = &LevelComplete;
         Play.GameOverScreen = &GameOver;
-        Play.TitleScreen = &Start;
-        for (TResultScreen* result : {static_cast<TResultScreen*>(&LevelComplete),
-                                      static_cast<TResultScreen*>(&GameOver)}) {
-            result->Player = &Play.Player;
-            result->PlayScreen = &Play;
-            result->TitleScreen = &Start;
+        Play.TitleScreen = title;
+        LevelSelect.Player = &Play.Player;
+        LevelSelect.PlayScreen = &Play;
+        LevelSelect.TitleScreen = title;
+        LevelComplete.Player = &Play.Player;
+        LevelComplete.LevelSelectScreen = &LevelSelect;
+        LevelComplete.GameFinishedScreen = &GameFinished;
+        for (TGameOverScreen* closing : {&GameOver, static_cast<TGameOverScreen*>(&GameFinished)}) {
+            closing->Player = &Play.Player;
+            closing->TitleScreen = title;
+            closing->HighScoresScreen = highScores;
         }
         Start.Player = &Play.Player;
         Start.PlayScreen = &Play;
@@ -71,8 +88,8 @@ struct Screens {
 
     // The screen `--screen` names: its state dump's name; none for an unknown one.
     TScreen* Named(const std::string& screenName) {
-        for (TScreen* screen :
-             std::initializer_list<TScreen*>{&Start, &Play, &GameOver, &LevelComplete}) {
+        for (TScreen* screen : std::initializer_list<TScreen*>{
+                 &Start, &Play, &LevelSelect, &LevelComplete, &GameOver, &GameFinished}) {
             if (screen->name == screenName) return screen;
         }
         return nullptr;
@@ -237,6 +254,12 @@ int Run(Program& program) {
 
     // 15.
     program.Screen.Wire();
+    if (options.Fill > 0) {
+        program.Screen.Play.LevelStarted = [fill =
+                                                static_cast<float>(options.Fill)](TLevel& level) {
+            level.Play.Machine.PendingFill = fill;
+        };
+    }
     if (game.NoTiming) {
         // Waits measured in milliseconds follow the logic, so a scripted run repeats exactly.
         program.Screen.Play.Clock = [&game] {
@@ -269,6 +292,8 @@ int Run(Program& program) {
     if (program.Options.Level > 0) {
         StartAtLevel(program, program.Options.Level);
     } else if (!program.Options.Screen.empty()) {
+        // As the title's "playgame" would: the screen sees the player's progress.
+        program.Screen.Play.GameStart();
         program.Screen.Named(program.Options.Screen)->PreStart();
     } else {
         program.Screen.Start.PreStart();

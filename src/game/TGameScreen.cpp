@@ -84,6 +84,7 @@ void TGameScreen::Start() {
     Level = std::make_unique<TLevel>(Random, Player.Level, Player.SaveData.Tutorial == 1, seed,
                                      [](float ms) { return Game->CalcAnimLength(ms); });
     WireHooks();
+    LevelStarted(*Level);
     ProgressLevelStart(Player);
     PathGlow.Init();
     Game->FadeInScreen(0);

@@ -62,6 +62,9 @@ public:
     std::function<bool()> GameMenuOpen = [] { return false; };
     std::function<void(int playSound)> ShowGameMenu = [](int) {};
 
+    // Runs when a level has been made, before its first pass; tests and tools set it.
+    std::function<void(TLevel&)> LevelStarted = [](TLevel&) {};
+
     // The millisecond clock of the few waits measured in real time; tests replace it.
     std::function<double()> Clock;
 

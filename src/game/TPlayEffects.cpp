@@ -126,15 +126,19 @@ void TPlayEffects::Surface(float delta, float machineFill) {
     SurfaceCounter += delta;
     if (SurfaceCounter < SurfaceEvery) return;
     SurfaceCounter = 0;
+    SurfaceBubble(Resources.SurfaceParticles, imgBubble, MachineX, SurfaceY, machineFill);
+}
+
+void TPlayEffects::SurfaceBubble(TParticleList& list, const std::shared_ptr<TGameImage>& bubble,
+                                 float centreX, float surfaceY, float machineFill) {
     const int fill = std::clamp(static_cast<int>(machineFill), 0, MachineFull);
     const int spread = GlobeHalfWidth()[fill] - 1;
-    const float x = static_cast<float>(MachineX + media::RandomInt(-spread, spread));
-    const float y = Whole(SurfaceY - machineFill);
+    const float x = Whole(centreX) + static_cast<float>(media::RandomInt(-spread, spread));
+    const float y = Whole(surfaceY - machineFill);
     const int sign = Sign();
     const float scale = media::RandomFloat(0.3f, 0.5f);
     const float turn = media::RandomFloat(0.3f, 0.6f);
-    Resources.SurfaceParticles.AddNew(x, y, imgBubble, 0, 0, 0, 1000, 1, sign, turn, scale, 0, 0,
-                                      0);
+    list.AddNew(x, y, bubble, 0, 0, 0, 1000, 1, sign, turn, scale, 0, 0, 0);
 }
 
 void TPlayEffects::DrainBurst(int count, float machineFill) {

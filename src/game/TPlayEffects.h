@@ -41,6 +41,10 @@ public:
     void Trail(int cellX, int cellY);
     void LineRemoved(const TLineRemoval& removal, float machineFill);
     void Surface(float delta, float machineFill);
+    // One bubble on the surface of a globe shaped like the machine's, centred on centreX, whose
+    // empty surface lies at surfaceY (the level select's small machine has one too).
+    static void SurfaceBubble(TParticleList& list, const std::shared_ptr<TGameImage>& bubble,
+                              float centreX, float surfaceY, float machineFill);
     void DrainBurst(int count, float machineFill);
 
     void Move();

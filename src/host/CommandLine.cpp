@@ -57,6 +57,9 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
         } else if (arg == "--level") {
             if (!number(1, 15, n)) return std::nullopt;
             line.Level = static_cast<int>(n);
+        } else if (arg == "--fill") {
+            if (!number(0, 147, n)) return std::nullopt;
+            line.Fill = static_cast<int>(n);
         } else if (arg == "--player") {
             if (!value(line.Player)) return std::nullopt;
         } else if (arg == "--dialog") {
@@ -101,6 +104,8 @@ std::string CommandLineHelp() {
            "                         up X Y [BUTTON] | key NAME | keydown NAME | keyup NAME |\n"
            "                         text STRING | screenshot FILE | state FILE | quit\n"
            "  --level N              start straight on the play screen at level N (1-15)\n"
+           "  --fill N               every level starts with N of the machine's 147 pixels\n"
+           "                         on their way in (testing and tools)\n"
            "  --player NAME          play as NAME (the profile is made when it is new)\n"
            "  --dialog NAME          open a dialog over the start screen: message, question,\n"
            "                         name (the new-player prompt), players (choose player)\n"

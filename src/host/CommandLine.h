@@ -14,6 +14,7 @@ struct CommandLine {
     int TicksPerFrame = 0;  // 0: real time
     std::string ScriptFile;
     int Level = 0;  // 1..15: start straight on the play screen
+    int Fill = 0;   // machine pixels every level starts with on their way in (testing and tools)
     std::string Player;
     std::string Dialog;  // a dialog to open over the start screen (testing and tools)
     std::string Screen;  // a screen to start on instead of the title (testing and tools)

@@ -1,40 +1,68 @@
 #include "screens/TGameOverScreen.h"
 
 #include <string>
+#include <vector>
 
+#include "host/JsonObject.h"
 #include "host/TGame.h"
-#include "presentation/TResources.h"
-#include "presentation/TShadow.h"
-#include "screens/PlayLaunch.h"
-#include "screens/TimeText.h"
+#include "presentation/TMenu.h"
+#include "presentation/TSprite.h"
+#include "screens/EndScreenFurniture.h"
 #include "store/Progress.h"
 #include "store/TPlayer.h"
 #include "store/TProfile.h"
-#include "system/ScreenSize.h"
+
+namespace {
+
+constexpr int MaxNameLength = 12;
+
+}  // namespace
 
 void TGameOverScreen::Load() {
-    LoadFurniture("background3.png", "gameover");
+    LoadEndScreenFurniture(*this, BackgroundName(), HeaderName());
+    const int score = Player != nullptr ? Player->Score : 0;
+    const int level = Player != nullptr ? Player->Level : 1;
+    const int ticks = Player != nullptr ? Player->TotalTimeTaken : 0;
+    High = THighScoreEntry::Create(Menu, Resources, score, level, MaxNameLength);
+    GameTotals = TGameTotals::Create(Resources, score, ticks, Game->FixedRateLogic.MS);
+    if (High->HighScore == 0) GameTotals->CentreVert();
 }
 
 void TGameOverScreen::Start() {
-    Results.Lines.clear();
-    if (Player != nullptr) {
-        // The record keeps its score and time for this screen; the profile starts again.
-        ProgressGameOver(*Player, Game->CurrentProfile.get());
-        Results.Set({{"Final Score", std::to_string(Player->Score)},
-                     {"Total Time", TicksAsTime(Player->TotalTimeTaken, Game->FixedRateLogic.MS)},
-                     {"Level Reached", std::to_string(Player->Level)}},
-                    ResultsY);
-    }
-    StartAndFadeIn();
+    EndGame();
+    TScreen::Start();
+    Game->FadeInScreen(1);
+}
+
+void TGameOverScreen::EndGame() {
+    // The record keeps its score and time for the totals and the name entry.
+    if (Player != nullptr) ProgressGameOver(*Player, Game->CurrentProfile.get());
 }
 
 TScreen* TGameOverScreen::NextScreen() const {
-    return Player != nullptr ? PlayScreen : nullptr;
+    const bool scored = Player != nullptr && Player->Score > 0;
+    return scored ? HighScoresScreen : TitleScreen;
 }
 
-void TGameOverScreen::BeforeLeaving() {
-    NewGameFromProfile(*Player);
+void TGameOverScreen::Kill() {
+    // A name entry left unfinished must not keep the host's keys blocked.
+    if (High) High->Finish();
+    High.reset();
+    GameTotals.reset();
+    TScreen::Kill();
+}
+
+void TGameOverScreen::Logic() {
+    TScreen::Logic();
+    if (GameTotals) GameTotals->Manage();
+    if (!High) return;
+    // Enter normally reaches the OK button first; a name confirmed in the field leads on too.
+    if (Menu && Menu->Clicked("OK")) {
+        High->FinishAndAdd();
+        Game->FadeToScreen(NextScreen());
+        return;
+    }
+    if (High->Manage() == 1) Game->FadeToScreen(NextScreen());
 }
 
 int TGameOverScreen::SetEscDestination(TScreen*& destination) {
@@ -42,10 +70,32 @@ int TGameOverScreen::SetEscDestination(TScreen*& destination) {
     return 0;
 }
 
-void TGameOverScreen::DrawNotes() const {
-    if (!Resources.FontMedium || Player == nullptr) return;
-    TShadow::Create(1, 1, 0.6f).ApplyToText();
-    media::SetColor(255, 255, 255);
-    Resources.FontMedium->DrawAlignedWithShadow("Click to play again", ScreenWidth / 2, 440, 1, 1,
-                                                1);
+void TGameOverScreen::Draw() {
+    // The name entry draws the menu, over its field.
+    media::SetBlend(media::SOLIDBLEND);
+    if (Image) {
+        media::DrawImageFrame(Image, 0, 0, 0);
+    } else {
+        media::Cls();
+    }
+    media::SetBlend(media::ALPHABLEND);
+    if (Header) Header->Draw();
+    if (GameTotals) GameTotals->Draw();
+    if (High) High->Draw();
+}
+
+void TGameOverScreen::AddState(JsonObject& state) const {
+    TScreen::AddState(state);
+    if (GameTotals) {
+        state.Set("StartY", GameTotals->StartY);
+        std::vector<std::string> rows;
+        for (const auto& row : GameTotals->Rows) rows.push_back(row.Label + ": " + row.Value);
+        state.Set("Lines", rows);
+    }
+    if (!High) return;
+    JsonObject entry;
+    entry.Set("HighScore", High->HighScore);
+    entry.Set("Active", High->Active());
+    entry.Set("Text", High->InputName.Text);
+    state.Set("HighScoreEntry", entry);
 }

@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <string>
 
+#include "host/JsonObject.h"
 #include "host/TGame.h"
+#include "presentation/TMenu.h"
 #include "presentation/TResources.h"
 #include "presentation/TShadow.h"
+#include "screens/EndScreenFurniture.h"
 #include "screens/TimeText.h"
 #include "store/BestResults.h"
 #include "store/Progress.h"
@@ -13,37 +16,73 @@
 #include "store/TProfile.h"
 #include "system/ScreenSize.h"
 
+namespace {
+
+constexpr float BestScoreY = 400;
+constexpr float BestTimeY = 435;
+
+}  // namespace
+
 void TLevelCompleteScreen::Load() {
-    LoadFurniture("background.png", "levelcomplete");
+    LoadEndScreenFurniture(*this, "background.png", "levelcomplete");
 }
 
 void TLevelCompleteScreen::Start() {
-    Results.Lines.clear();
     if (Player != nullptr) {
         StatsLevel = std::clamp(Player->Level - 1, 0, LevelCount - 1);
         GameFinished = ProgressLevelComplete(*Player, Game->CurrentProfile.get()) ? 1 : 0;
-        const std::string level = std::to_string(StatsLevel + 1);
-        const double ms = Game->FixedRateLogic.MS;
-        Results.Set(
-            {{"Total Score", std::to_string(Player->Score)},
-             {"Level " + level + " Score", std::to_string(Player->Score - Player->LevelStartScore)},
-             {"Level " + level + " Time", TicksAsTime(Player->TimeTaken, ms)}},
-            ResultsY);
+        SetSlideLines();
     }
-    StartAndFadeIn();
+    TScreen::Start();
+    Game->FadeInScreen(1);
+}
+
+void TLevelCompleteScreen::SetSlideLines() {
+    SlideLines = std::make_unique<TResultLines>(Resources);
+    const std::string level = std::to_string(StatsLevel + 1);
+    const std::string levelScore = std::to_string(Player->Score - Player->LevelStartScore);
+    const int startY = (ScreenHeight - SlideLines->lines * SlideLines->gap) / 2 - 50;
+    // The value column is as wide as the level's score, not the total.
+    SlideLines->SetRows(
+        {{"Total Score", std::to_string(Player->Score)},
+         {"Level " + level + " Score", levelScore},
+         {"Level " + level + " Time", TicksAsTime(Player->TimeTaken, Game->FixedRateLogic.MS)}},
+        levelScore, startY);
+}
+
+void TLevelCompleteScreen::Kill() {
+    TScreen::Kill();
+    SlideLines.reset();
 }
 
 TScreen* TLevelCompleteScreen::NextScreen() const {
-    return GameFinished ? TitleScreen : PlayScreen;
+    return GameFinished ? GameFinishedScreen : LevelSelectScreen;
 }
 
-void TLevelCompleteScreen::DrawNotes() const {
+void TLevelCompleteScreen::Logic() {
+    TScreen::Logic();
+    if (SlideLines) SlideLines->Manage();
+    if (Menu && Menu->Clicked("OK")) Game->FadeToScreen(NextScreen());
+}
+
+int TLevelCompleteScreen::SetEscDestination(TScreen*& destination) {
+    if (TScreen* next = NextScreen()) destination = next;
+    return 0;
+}
+
+void TLevelCompleteScreen::Draw() {
+    TScreen::Draw();
+    if (SlideLines) SlideLines->Draw();
+    DrawBestResults();
+}
+
+void TLevelCompleteScreen::DrawBestResults() const {
     if (!Resources.FontMedium || Player == nullptr) return;
     const std::string level = std::to_string(StatsLevel + 1);
     const auto index = static_cast<size_t>(StatsLevel);
-    const double ms = Game->FixedRateLogic.MS;
-    TShadow::Create(1, 1, 0.6f).ApplyToText();
+    TShadow::Create(2, 2, 0.5f).ApplyToText();
     TBitmapFont& font = *Resources.FontMedium;
+    // Yellow marks a best this level has just set.
     const auto line = [&font](const std::string& mark, const std::string& text, float y) {
         if (mark.empty()) {
             media::SetColor(0, 255, 0);
@@ -55,13 +94,20 @@ void TLevelCompleteScreen::DrawNotes() const {
     line(NewScoreMark,
          "Best level " + level + " score:   " + BestLevelScoreNames[index] + "   " +
              std::to_string(BestLevelScores[index]),
-         380);
+         BestScoreY);
     line(NewTimeMark,
          "Best level " + level + " time:     " + BestLevelTimeNames[index] + "   " +
-             TicksAsTime(BestLevelTimes[index], ms),
-         415);
+             TicksAsTime(BestLevelTimes[index], Game->FixedRateLogic.MS),
+         BestTimeY);
     media::SetColor(255, 255, 255);
-    const std::string next = GameFinished ? "All levels complete - well done!"
-                                          : "Click to play level " + std::to_string(Player->Level);
-    font.DrawAlignedWithShadow(next, ScreenWidth / 2, 462, 1, 1, 1);
+}
+
+void TLevelCompleteScreen::AddState(JsonObject& state) const {
+    TScreen::AddState(state);
+    state.Set("GameFinished", GameFinished);
+    state.Set("StatsLevel", StatsLevel);
+    if (!SlideLines) return;
+    std::vector<std::string> rows;
+    for (const auto& row : SlideLines->Rows) rows.push_back(row.Label + ": " + row.Value);
+    state.Set("Lines", rows);
 }

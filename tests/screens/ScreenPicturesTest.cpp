@@ -7,10 +7,14 @@
 #include <fstream>
 
 #include "ScreenHost.h"
+#include "game/GameResources.h"
+#include "screens/TGameFinishedScreen.h"
 #include "screens/TGameOverScreen.h"
 #include "screens/TLevelCompleteScreen.h"
+#include "screens/TLevelSelectScreen.h"
 #include "screens/TStartScreen.h"
 #include "store/Progress.h"
+#include "store/THighScoreList.h"
 #include "store/TSaveBest.h"
 
 namespace {
@@ -63,11 +67,19 @@ TEST(ScreenPictures, TheInGameMenuDimsTheBoardAndShowsItsButtons) {
     EXPECT_GT(Differing(board, open, 265, 249, 270, 102), 20000) << "the buttons are drawn";
 }
 
-TEST(ScreenPictures, StartAndEndOfLevelScreens) {
+TEST(ScreenPictures, StartLevelSelectAndEndOfLevelScreens) {
     ScreenHost host;
     host.game->MaxLevels = 15;
+    host.Resources.SetPaths(screen_test::DataFolder + "graphics/",
+                            screen_test::DataFolder + "sound/");
+    LoadGameSounds(host.Resources);
+    LoadGameImages(host.Resources);
+    host.game->HighScores =
+        std::make_shared<THighScoreList>(THighScoreList::Create(host.Folder.File("zindles"), 12));
+    host.game->HighScores->Load();
     TSaveBest best = TSaveBest::Create(host.Folder.Path());
     host.SelectPlayer("Ann");
+    host.game->ProfileName = "Ann";
     ProgressGameStart(host.Player, host.game->CurrentProfile.get());
     TStartScreen start{host.Resources};
     start.Player = &host.Player;
@@ -75,9 +87,22 @@ TEST(ScreenPictures, StartAndEndOfLevelScreens) {
     host.Enter(start);
     const media::Pixmap title = Picture(host, "start");
 
+    TLevelSelectScreen select{host.Resources};
+    select.Player = &host.Player;
+    select.PlayScreen = &host.Play;
+    host.Player.Unlocked = 6;
+    host.Player.Level = 4;
+    host.Player.SaveData.FirstTime = 0;
+    host.Enter(select);
+    ScreenHost::PointAt(static_cast<int>(select.Coords[8].x), static_cast<int>(select.Coords[8].y));
+    host.Steps(120);
+    const media::Pixmap levels = Picture(host, "level-select");
+    EXPECT_EQ(select.MOIndex, 8);
+    EXPECT_GT(Differing(levels, title, 594, 159, 171, 147), 5000) << "the small machine";
+
     TLevelCompleteScreen complete{host.Resources};
     complete.Player = &host.Player;
-    complete.PlayScreen = &host.Play;
+    complete.LevelSelectScreen = &select;
     host.Player.Level = 1;
     ProgressLevelStart(host.Player);
     host.Player.TimeTaken = 20600;
@@ -90,17 +115,28 @@ TEST(ScreenPictures, StartAndEndOfLevelScreens) {
 
     TGameOverScreen over{host.Resources};
     over.Player = &host.Player;
-    over.PlayScreen = &host.Play;
     ProgressLevelStart(host.Player);
     host.Player.TimeTaken = 5000;
     ProgressLevelLost(host.Player);
     host.Enter(over);
     host.Steps(200);
     const media::Pixmap lost = Picture(host, "game-over");
+    ASSERT_EQ(over.High->HighScore, 1);
+    over.Kill();
 
-    // The result lines sit in the middle band, the best results below them.
+    TGameFinishedScreen finished{host.Resources};
+    finished.Player = &host.Player;
+    host.Player.Score = 0;
+    host.Enter(finished);
+    host.Steps(200);
+    const media::Pixmap done = Picture(host, "game-finished");
+    EXPECT_EQ(finished.GameTotals->StartY, 232) << "no name entry: the totals in the middle";
+
+    // The result lines sit in the middle band, the best results below them, the name entry
+    // below the totals.
     EXPECT_GT(Differing(won, lost, 100, 182, 600, 135), 2000);
     EXPECT_GT(Differing(won, title, 100, 395, 600, 70), 2000);
+    EXPECT_GT(Differing(lost, done, 100, 330, 600, 140), 2000);
 }
 
 }  // namespace

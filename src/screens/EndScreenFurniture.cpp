@@ -1,0 +1,28 @@
+#include "screens/EndScreenFurniture.h"
+
+#include "host/TGame.h"
+#include "presentation/TMenu.h"
+#include "presentation/TSprite.h"
+#include "system/ScreenSize.h"
+
+namespace {
+
+constexpr float HeaderY = 60;
+constexpr float OKY = 525;
+
+}  // namespace
+
+void LoadEndScreenFurniture(TScreen& screen, const std::string& background,
+                            const std::string& header) {
+    screen.ImageLoad(background, -1);
+    screen.HeaderLoad(header, ScreenWidth / 2, HeaderY);
+    screen.Header->SetShadow(1, 3, 3, 0.4f);
+    screen.Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 10);
+    screen.Menu->SetShadow(1, 3, 3, 0.4f);
+    const auto ok = screen.Menu->AddQuick("OK", "");
+    // Enter answers, Space does not: on the closing screens it is a character of a name.
+    ok->OKButton = 1;
+    ok->OKButtonUseSpace = 0;
+    screen.Menu->SetY(OKY);
+    Game->Presentation.FadeMusic = false;
+}

@@ -1,0 +1,80 @@
+#include "screens/THighScoreEntry.h"
+
+#include "host/TGame.h"
+#include "presentation/TMenu.h"
+#include "presentation/TResources.h"
+#include "presentation/TShadow.h"
+#include "store/THighScoreList.h"
+#include "system/ScreenSize.h"
+
+namespace {
+
+constexpr int NameX = 250;
+constexpr int NameBelowTop = 100;
+constexpr int PromptGap = 40;
+
+}  // namespace
+
+bool THighScoreEntry::Qualifies(const THighScoreList& table, int score) {
+    if (score <= 0) return false;
+    // A short or empty table has a free row for any score.
+    if (table.Count() < THighScoreList::TableSize) return true;
+    return score >= table.Entries().back().score;
+}
+
+std::unique_ptr<THighScoreEntry> THighScoreEntry::Create(std::shared_ptr<TMenu> menu,
+                                                         const TResources& resources, int score,
+                                                         int level, int maxLength) {
+    auto entry = std::make_unique<THighScoreEntry>(resources);
+    entry->Menu = std::move(menu);
+    entry->Score = score;
+    entry->Level = level;
+    entry->HighScore = Game->HighScores && Qualifies(*Game->HighScores, score) ? 1 : 0;
+    if (entry->HighScore == 0) return entry;
+    TTextInput& input = entry->InputName;
+    input.MaxLength = maxLength;
+    input.Init(nullptr, "", NameX, entry->TopY + NameBelowTop, resources.FontLarge);
+    input.DrawDots = 0;
+    input.AllowEscToAbort = 0;
+    input.SetText(Game->ProfileName);
+    return entry;
+}
+
+int THighScoreEntry::Manage() {
+    if (InputName.Manage() != 1) return 0;
+    FinishAndAdd();
+    return 1;
+}
+
+void THighScoreEntry::Finish() {
+    InputName.Finish();
+}
+
+void THighScoreEntry::FinishAndAdd() {
+    if (HighScore == 1 && !Added) AddToHighScores();
+    Finish();
+}
+
+void THighScoreEntry::AddToHighScores() {
+    THighScoreList& table = *Game->HighScores;
+    // Only a full table gives up its lowest row; a short one has room.
+    if (table.Count() >= THighScoreList::TableSize) table.RemoveLast();
+    table.NewHighScoreIndex = table.Insert(InputName.Text, Score, Level);
+    table.Save();
+    Added = true;
+}
+
+void THighScoreEntry::Draw() const {
+    if (HighScore == 1 && InputName.Done == 0 && Resources.FontLarge) {
+        TBitmapFont& font = *Resources.FontLarge;
+        TShadow::Create(2, 2, 0.5f).ApplyToText();
+        media::SetColor(255, 255, 100);
+        const auto top = static_cast<float>(TopY);
+        font.DrawAlignedWithShadow("You got a High Score!", ScreenWidth / 2, top, 1, 1, 1);
+        font.DrawAlignedWithShadow("Please enter your name:", ScreenWidth / 2, top + PromptGap, 1,
+                                   1, 1);
+        media::SetColor(255, 255, 255);
+        InputName.Draw();
+    }
+    if (Menu) Menu->Draw(0, 0);
+}

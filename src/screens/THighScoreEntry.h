@@ -1,0 +1,48 @@
+#pragma once
+// The name entry of the closing screens: when the game's score earns a row in the high-score
+// table the player types a name (the profile's name to start with) and OK or Enter adds it.
+
+#include <memory>
+
+#include "presentation/TTextInput.h"
+
+class THighScoreList;
+class TMenu;
+class TResources;
+
+class THighScoreEntry {
+public:
+    // Draws in the large font of `resources`, which must outlive the entry.
+    explicit THighScoreEntry(const TResources& resources) : Resources(resources) {}
+
+    TTextInput InputName;
+    // 1 when the score earns a row.
+    int HighScore = 0;
+    // The owning screen's menu, drawn with the entry.
+    std::shared_ptr<TMenu> Menu;
+    int TopY = 330;
+
+    // An entry for a game that ended with `score` at `level`; when the score earns a row the
+    // name field takes the keys at once, names of up to maxLength characters.
+    static std::unique_ptr<THighScoreEntry> Create(std::shared_ptr<TMenu> menu,
+                                                   const TResources& resources, int score,
+                                                   int level, int maxLength);
+    // Whether `score` earns a row of `table`: any score above 0 while the table has room,
+    // else one at least as high as the lowest row.
+    [[nodiscard]] static bool Qualifies(const THighScoreList& table, int score);
+
+    // 1 on the step the name was confirmed from the field itself (and added).
+    int Manage();
+    void Finish();
+    // Adds the name once, however often the screen asks.
+    void FinishAndAdd();
+    void AddToHighScores();
+    void Draw() const;
+    [[nodiscard]] int Active() const { return InputName.Active; }
+
+private:
+    const TResources& Resources;
+    int Score = 0;
+    int Level = 0;
+    bool Added = false;
+};

@@ -1,0 +1,79 @@
+#pragma once
+// The level select: the 15 levels as dots on a spiral, padlocks on the levels not reached yet,
+// a turning marker on the current level, a glow and a caption under the pointer, and a small
+// machine filled as far as the player has come. A click on an open dot, or Space or Enter for
+// the highest open level, starts play; a player who has started a level before may switch the
+// level-one tutorial here.
+
+#include <array>
+#include <memory>
+
+#include "host/TScreen.h"
+#include "presentation/TGameImage.h"
+#include "presentation/TGameSound.h"
+#include "presentation/TSineCounter.h"
+#include "screens/TAccuratePoint.h"
+#include "store/LevelCount.h"
+
+class TButton;
+class TPlayer;
+class TResources;
+
+class TLevelSelectScreen : public TScreen {
+public:
+    // Draws and plays with the shared resources, which must outlive the screen; the small
+    // machine's bubbles go into their surface particle list.
+    explicit TLevelSelectScreen(TResources& resources) : Resources(resources) {
+        name = "levelselect";
+    }
+
+    // Set at start-up: the play screen's player record, the play screen and the title screen.
+    TPlayer* Player = nullptr;
+    TScreen* PlayScreen = nullptr;
+    TScreen* TitleScreen = nullptr;
+
+    std::array<TAccuratePoint, LevelCount> Coords{};
+    std::shared_ptr<TGameSound> Error;
+    // The dot under the pointer, -1 for none.
+    int MOIndex = -1;
+    // The level last chosen, less one; -1 before any.
+    int ClickedIndex = -1;
+    // The current-level marker's turn, degrees.
+    float Angle = 0;
+    // Half the side of a dot's square hit area.
+    int HalfDot = 24;
+    std::shared_ptr<TGameImage> MOIndicator;
+    std::shared_ptr<TGameImage> CurrentLevel;
+    std::shared_ptr<TGameImage> PadLock;
+    std::shared_ptr<TGameImage> LSEmpty;
+    TSineCounter Glow;
+
+    void Load() override;
+    void Start() override;
+    void Kill() override;
+    void Logic() override;
+    void Draw() override;
+    int SetEscDestination(TScreen*& destination) override;
+    void AddState(JsonObject& state) const override;
+
+    void FillCoords();
+    // The dot under (x, y), -1 for none: the first dot in level order whose square holds the
+    // point, its left and top edges in, its right and bottom edges out.
+    [[nodiscard]] int DotAt(float x, float y) const;
+    void LoadToggle(int value, const std::string& buttonName);
+    void ReloadToggleButton(TButton& button, int value, const std::string& buttonName) const;
+    void LevelSelected(int level);
+
+private:
+    void DrawSmallMachine() const;
+    void DrawDot(int index) const;
+    // The machine's fill in pixels for the player's current level.
+    [[nodiscard]] float ProgressFill() const;
+    [[nodiscard]] bool ColourBlind() const;
+
+    TResources& Resources;
+    std::shared_ptr<TGameImage> Dots;
+    std::shared_ptr<TGameImage> NextPieces;
+    std::shared_ptr<TGameImage> Bubble;
+    float SurfaceCounter = 0;
+};

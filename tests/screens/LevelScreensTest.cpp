@@ -1,0 +1,191 @@
+// The level select and the screens after a level, run through the host's logic steps: the
+// edges of a dot's square, a padlocked dot, Space for the highest open level, who qualifies for
+// the high-score table and what a name entry does to a short table, and times as shown.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+
+#include "ScreenHost.h"
+#include "game/GameResources.h"
+#include "presentation/TChannelArray.h"
+#include "presentation/TPresentationContext.h"
+#include "screens/THighScoreEntry.h"
+#include "screens/TLevelSelectScreen.h"
+#include "screens/TStartScreen.h"
+#include "screens/TimeText.h"
+#include "store/Progress.h"
+#include "store/THighScoreList.h"
+
+namespace {
+
+using screen_test::ScreenHost;
+
+const auto* const kMedia = ::testing::AddGlobalTestEnvironment(new screen_test::ScreensEnvironment);
+
+constexpr int KeySpace = 32;
+
+TEST(TicksAsTime, ShowsMinutesAndTwoDigitSecondsOfWholeSeconds) {
+    EXPECT_EQ(TicksAsTime(13000, 5), "1:05");
+    EXPECT_EQ(TicksAsTime(13199, 5), "1:05") << "part seconds are dropped";
+    EXPECT_EQ(TicksAsTime(0, 5), "0:00");
+    EXPECT_EQ(TicksAsTime(150000, 5), "12:30");
+    EXPECT_EQ(TicksAsTime(-40, 5), "0:00");
+    EXPECT_EQ(TicksAsTime(std::nan(""), 5), "0:00");
+    EXPECT_EQ(TicksAsTime(std::numeric_limits<double>::infinity(), 5), "0:00");
+    EXPECT_EQ(TicksAsTime(2147483647.0, 5), "178956:58") << "the largest record fits";
+}
+
+struct LevelSelectTest : ::testing::Test {
+    ScreenHost host;
+    TStartScreen title{host.Resources};
+    TLevelSelectScreen select{host.Resources};
+
+    void SetUp() override {
+        host.game->MaxLevels = 15;
+        host.Resources.SetPaths(screen_test::DataFolder + "graphics/",
+                                screen_test::DataFolder + "sound/");
+        host.game->ChangeSoundDriver("OpenAL Generic Software", 0);
+        LoadGameSounds(host.Resources);
+        LoadGameImages(host.Resources);
+        host.game->ChannelsCreate(16);
+        select.Player = &host.Player;
+        select.PlayScreen = &host.Play;
+        select.TitleScreen = &title;
+        host.SelectPlayer("Ann");
+        ProgressGameStart(host.Player, host.game->CurrentProfile.get());
+    }
+    void TearDown() override {
+        host.game->ChannelsKill();
+        host.game->StopChannels();
+    }
+    [[nodiscard]] bool SoundDevice() const { return host.game->SoundDriver != "None"; }
+
+    [[nodiscard]] std::string ProfileBytes() const {
+        return ReadFile(host.Folder.File("profiles/Ann.dat"));
+    }
+    static std::string ReadFile(const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), {}};
+    }
+};
+
+TEST_F(LevelSelectTest, ADotsSquareTakesItsLeftAndTopEdgesButNotItsRightAndBottom) {
+    host.Enter(select);
+    for (int i = 0; i < 15; ++i) {
+        const TAccuratePoint dot = select.Coords[static_cast<size_t>(i)];
+        EXPECT_EQ(select.DotAt(dot.x - 24, dot.y - 24), i);
+        EXPECT_EQ(select.DotAt(dot.x + 23, dot.y + 23), i);
+        EXPECT_EQ(select.DotAt(dot.x + 24, dot.y), -1) << "level " << i + 1;
+        EXPECT_EQ(select.DotAt(dot.x, dot.y + 24), -1) << "level " << i + 1;
+    }
+    EXPECT_EQ(select.DotAt(10, 10), -1);
+}
+
+TEST_F(LevelSelectTest, APadlockedDotPlaysTheErrorSoundAndNothingElse) {
+    host.Player.Unlocked = 2;
+    ASSERT_TRUE(ProgressLevelChosen(host.Player, host.game->CurrentProfile.get(), 2));
+    host.Enter(select);
+    const std::string before = ProfileBytes();
+    const TAccuratePoint locked = select.Coords[2];
+    ScreenHost::PointAt(static_cast<int>(locked.x), static_cast<int>(locked.y));
+    host.Step();
+    ASSERT_EQ(host.game->Channels->CountPlaying(), 0);
+    ScreenHost::ClickAt(static_cast<int>(locked.x), static_cast<int>(locked.y));
+    host.Step();
+    EXPECT_EQ(select.MOIndex, 2);
+    if (SoundDevice()) {
+        EXPECT_EQ(host.game->Channels->CountPlaying(), 1) << "the error sound";
+    }
+    host.Step();
+    EXPECT_EQ(host.game->CurrentTScreen, &select);
+    EXPECT_FALSE(host.game->Fading());
+    EXPECT_EQ(host.Player.Level, 2);
+    EXPECT_EQ(select.ClickedIndex, -1);
+    EXPECT_EQ(ProfileBytes(), before) << "nothing is saved";
+
+    // An open dot next to it starts at once.
+    const TAccuratePoint open = select.Coords[1];
+    ScreenHost::PointAt(static_cast<int>(open.x), static_cast<int>(open.y));
+    ScreenHost::ClickAt(static_cast<int>(open.x), static_cast<int>(open.y));
+    host.Step();
+    host.Step();
+    EXPECT_EQ(host.game->CurrentTScreen, &host.Play);
+    EXPECT_EQ(select.ClickedIndex, 1);
+}
+
+TEST_F(LevelSelectTest, SpaceWithFourLevelsOpenStartsLevelFour) {
+    host.Player.Unlocked = 4;
+    ASSERT_TRUE(ProgressLevelChosen(host.Player, host.game->CurrentProfile.get(), 2));
+    host.Enter(select);
+    ScreenHost::Press(KeySpace);
+    host.Step();
+    host.Step();
+    EXPECT_EQ(host.game->CurrentTScreen, &host.Play);
+    EXPECT_EQ(host.Player.Level, 4);
+    EXPECT_EQ(host.ProfileOnDisk("Ann")->CurrentLevel, 4);
+}
+
+TEST_F(LevelSelectTest, StartScreenResumesTheProfilesLevelOnAClick) {
+    title.Player = &host.Player;
+    title.PlayScreen = &host.Play;
+    ASSERT_TRUE(ProgressLevelChosen(host.Player, host.game->CurrentProfile.get(), 1));
+    host.Player.Score = 400;
+    ASSERT_FALSE(ProgressLevelComplete(host.Player, host.game->CurrentProfile.get()));
+    // The player leaves the program during level 2 and comes back.
+    host.Enter(title);
+    EXPECT_EQ(host.Player.Level, 2) << "shown before the click";
+    EXPECT_EQ(host.Player.Score, 400);
+    host.Player.SaveData.FirstTime = 1;
+    ScreenHost::ClickAt(100, 100);
+    host.Step();
+    host.Step();
+    EXPECT_EQ(host.game->CurrentTScreen, &host.Play);
+    EXPECT_EQ(host.Player.Level, 2);
+    EXPECT_EQ(host.Player.SaveData.FirstTime, 0) << "choosing the level counts as a first start";
+    EXPECT_EQ(host.ProfileOnDisk("Ann")->CurrentLevel, 2);
+
+    TStartScreen lonely{host.Resources};
+    host.Enter(lonely);
+    ScreenHost::ClickAt(100, 100);
+    host.Step();
+    EXPECT_EQ(host.game->CurrentTScreen, &lonely) << "without its wiring it stays put";
+}
+
+TEST(HighScoreEntry, AScoreEqualToTheLowestRowQualifiesAndAShortTableHasRoom) {
+    ScreenHost host;
+    auto table =
+        std::make_shared<THighScoreList>(THighScoreList::Create(host.Folder.File("zindles"), 12));
+    table->Load();
+    host.game->HighScores = table;
+    const int lowest = table->Entries().back().score;
+    EXPECT_TRUE(THighScoreEntry::Qualifies(*table, lowest));
+    EXPECT_FALSE(THighScoreEntry::Qualifies(*table, lowest - 1));
+    EXPECT_FALSE(THighScoreEntry::Qualifies(*table, 0));
+
+    // A table that lost rows keeps every one it has when a name is added.
+    table->Clear();
+    table->Add("Bob", 500, 4);
+    EXPECT_TRUE(THighScoreEntry::Qualifies(*table, 1));
+    host.game->ProfileName = "Ann";
+    auto entry = THighScoreEntry::Create(nullptr, host.Resources, 20, 2, 12);
+    ASSERT_EQ(entry->HighScore, 1);
+    EXPECT_EQ(entry->InputName.Text, "Ann");
+    entry->FinishAndAdd();
+    entry->FinishAndAdd();
+    ASSERT_EQ(table->Count(), 2u) << "added once, nothing removed";
+    EXPECT_EQ(table->Entries()[0].name, "Bob");
+    EXPECT_EQ(table->Entries()[1].name, "Ann");
+    EXPECT_EQ(table->NewHighScoreIndex, 2);
+
+    table->Clear();
+    auto first = THighScoreEntry::Create(nullptr, host.Resources, 7, 1, 12);
+    first->FinishAndAdd();
+    ASSERT_EQ(table->Count(), 1u);
+    EXPECT_EQ(table->NewHighScoreIndex, 1);
+    EXPECT_FALSE(PresentationContext().BlockKeys) << "the keys are the host's again";
+}
+
+}  // namespace
