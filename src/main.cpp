@@ -22,9 +22,14 @@
 #include "presentation/TResources.h"
 #include "screens/GameDialogs.h"
 #include "screens/PlayerSelect.h"
+#include "screens/TCreditsScreen.h"
 #include "screens/TGameMenu.h"
 #include "screens/TGameOverScreen.h"
+#include "screens/THighScoresScreen.h"
+#include "screens/TInstructionsScreen.h"
 #include "screens/TLevelCompleteScreen.h"
+#include "screens/TLevelStatsScreen.h"
+#include "screens/TOptionsScreen.h"
 #include "screens/TStartScreen.h"
 #include "store/ProfileNames.h"
 #include "store/Progress.h"
@@ -41,18 +46,33 @@ const char* const kAppTitle = "Quillox v1.3 - (c) 2026 Bexholt Games";
 // One object of each screen, made once and reused for every visit.
 struct Screens {
     explicit Screens(TResources& resources)
-        : Start(resources), Play(resources), GameOver(resources), LevelComplete(resources) {}
+        : Start(resources),
+          Play(resources),
+          GameOver(resources),
+          LevelComplete(resources),
+          HighScores(resources),
+          LevelStats(resources),
+          Options(resources),
+          Credits(resources),
+          Instructions(resources) {}
 
     TStartScreen Start;
     TGameScreen Play;
     TGameOverScreen GameOver;
     TLevelCompleteScreen LevelComplete;
+    THighScoresScreen HighScores;
+    TLevelStatsScreen LevelStats;
+    TOptionsScreen Options;
+    TCreditsScreen Credits;
+    TInstructionsScreen Instructions;
     TGameMenu Menu;
 
     // Who leads where; no screen loads anything yet.
     void Wire() {
         Menu.PlayScreen = &Play;
         Menu.TitleScreen = &Start;
+        Menu.OptionsScreen = &Options;
+        Menu.InstructionsScreen = &Instructions;
         Play.GameMenu = &Menu;
         Play.GameMenuOpen = [this] { return Menu.Active != 0; };
         Play.ShowGameMenu = [this](int sound) { Menu.Show(sound); };
@@ -67,12 +87,23 @@ struct Screens {
         }
         Start.Player = &Play.Player;
         Start.PlayScreen = &Play;
+        // The start screen stands where the title will: the way back from the records, the
+        // options and the instructions when nobody named another.
+        HighScores.TitleScreen = &Start;
+        HighScores.LevelStatsScreen = &LevelStats;
+        LevelStats.HighScoresScreen = &HighScores;
+        Options.Player = &Play.Player;
+        Options.CreditsScreen = &Credits;
+        Options.TitleScreen = &Start;
+        Credits.OptionsScreen = &Options;
+        Instructions.TitleScreen = &Start;
     }
 
     // The screen `--screen` names: its state dump's name; none for an unknown one.
     TScreen* Named(const std::string& screenName) {
         for (TScreen* screen :
-             std::initializer_list<TScreen*>{&Start, &Play, &GameOver, &LevelComplete}) {
+             std::initializer_list<TScreen*>{&Start, &Play, &GameOver, &LevelComplete, &HighScores,
+                                             &LevelStats, &Options, &Credits, &Instructions}) {
             if (screen->name == screenName) return screen;
         }
         return nullptr;
