@@ -28,7 +28,7 @@ THighScoreList* Table() {
     return Game->HighScores.get();
 }
 
-// Leaving the screen by any button: the mark was for this visit only.
+// Leaving the screen by any button or by Escape: the mark was for this visit only.
 void ForgetNewRow() {
     if (THighScoreList* table = Table()) table->NewHighScoreIndex = 0;
 }
@@ -83,6 +83,7 @@ void THighScoresScreen::Logic() {
 }
 
 int THighScoresScreen::SetEscDestination(TScreen*& destination) {
+    ForgetNewRow();
     if (TitleScreen != nullptr) destination = TitleScreen;
     return 0;
 }
