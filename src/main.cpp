@@ -22,11 +22,16 @@
 #include "presentation/TResources.h"
 #include "screens/GameDialogs.h"
 #include "screens/PlayerSelect.h"
+#include "screens/TCreditsScreen.h"
 #include "screens/TGameFinishedScreen.h"
 #include "screens/TGameMenu.h"
 #include "screens/TGameOverScreen.h"
+#include "screens/THighScoresScreen.h"
+#include "screens/TInstructionsScreen.h"
 #include "screens/TLevelCompleteScreen.h"
 #include "screens/TLevelSelectScreen.h"
+#include "screens/TLevelStatsScreen.h"
+#include "screens/TOptionsScreen.h"
 #include "screens/TStartScreen.h"
 #include "store/ProfileNames.h"
 #include "store/Progress.h"
@@ -48,7 +53,12 @@ struct Screens {
           LevelSelect(resources),
           LevelComplete(resources),
           GameOver(resources),
-          GameFinished(resources) {}
+          GameFinished(resources),
+          HighScores(resources),
+          LevelStats(resources),
+          Options(resources),
+          Credits(resources),
+          Instructions(resources) {}
 
     TStartScreen Start;
     TGameScreen Play;
@@ -56,15 +66,21 @@ struct Screens {
     TLevelCompleteScreen LevelComplete;
     TGameOverScreen GameOver;
     TGameFinishedScreen GameFinished;
+    THighScoresScreen HighScores;
+    TLevelStatsScreen LevelStats;
+    TOptionsScreen Options;
+    TCreditsScreen Credits;
+    TInstructionsScreen Instructions;
     TGameMenu Menu;
 
-    // Who leads where; no screen loads anything yet. The start screen stands in for the title
-    // and the high-score screens.
+    // Who leads where; no screen loads anything yet. The start screen stands in for the title.
     void Wire() {
         TScreen* title = &Start;
-        TScreen* highScores = &Start;
+        TScreen* highScores = &HighScores;
         Menu.PlayScreen = &Play;
         Menu.TitleScreen = title;
+        Menu.OptionsScreen = &Options;
+        Menu.InstructionsScreen = &Instructions;
         Play.GameMenu = &Menu;
         Play.GameMenuOpen = [this] { return Menu.Active != 0; };
         Play.ShowGameMenu = [this](int sound) { Menu.Show(sound); };
@@ -84,12 +100,21 @@ struct Screens {
         }
         Start.Player = &Play.Player;
         Start.PlayScreen = &Play;
+        HighScores.TitleScreen = title;
+        HighScores.LevelStatsScreen = &LevelStats;
+        LevelStats.HighScoresScreen = &HighScores;
+        Options.Player = &Play.Player;
+        Options.CreditsScreen = &Credits;
+        Options.TitleScreen = title;
+        Credits.OptionsScreen = &Options;
+        Instructions.TitleScreen = title;
     }
 
     // The screen `--screen` names: its state dump's name; none for an unknown one.
     TScreen* Named(const std::string& screenName) {
         for (TScreen* screen : std::initializer_list<TScreen*>{
-                 &Start, &Play, &LevelSelect, &LevelComplete, &GameOver, &GameFinished}) {
+                 &Start, &Play, &LevelSelect, &LevelComplete, &GameOver, &GameFinished, &HighScores,
+                 &LevelStats, &Options, &Credits, &Instructions}) {
             if (screen->name == screenName) return screen;
         }
         return nullptr;

@@ -32,13 +32,14 @@ void TFull::Load(const TSoundBank& sounds) {
     FullMachine = LoadCentred("winm.png");
     WellDone = LoadCentred("welldone.png");
     Fanfare = sounds.Find("win");
-    MV = 0;
     SunBeamsRot = 0;
     WellDoneY = WellDoneStartY;
     HandedOver = false;
 }
 
 void TFull::Kill() {
+    // A celebration left through the in-game menu gives the music its volume back.
+    if (Game != nullptr) Game->MusicRestoreVolume();
     SunBeams.reset();
     FullMachine.reset();
     WellDone.reset();
@@ -50,13 +51,15 @@ void TFull::Logic(float delta, TMachine& machine) {
     if (machine.FanfarePending) {
         machine.FanfarePending = false;
         if (Fanfare) Fanfare->PlayEffect();
-        MV = static_cast<float>(Game->Presentation.MusicVolume);
-        if (MV != 0) Game->MusicSetVolume(Game->Presentation.SoundVolume / FanfareMusicShare, 0);
+        // The host keeps the player's own volume for the settings file and the options.
+        if (Game->Presentation.MusicVolume != 0) {
+            Game->MusicLowerVolume(Game->Presentation.SoundVolume / FanfareMusicShare);
+        }
     }
     WellDoneY = std::min(WellDoneY + WellDoneSpeed * delta, WellDoneRestY);
     SunBeamsRot += BeamsTurn * delta;
     if (SunBeamsRot <= FullTurn) return;
-    Game->MusicSetVolume(static_cast<int>(MV), 0);
+    Game->MusicRestoreVolume();
     SunBeamsRot = 0;
     HandedOver = true;
     Finished();

@@ -19,8 +19,6 @@ public:
     static constexpr float WellDoneStartY = -72;
     static constexpr float WellDoneRestY = 286;
 
-    // Music volume saved while the fanfare plays.
-    float MV = 0;
     float SunBeamsRot = 0;
     float WellDoneY = WellDoneStartY;
     media::Image SunBeams;

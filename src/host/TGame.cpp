@@ -197,9 +197,12 @@ void TGame::IniFill() {
             Ini->Add(key.Key, this->*key.StringField);
             continue;
         }
-        // A display mode chosen on the command line is for this run only.
-        const bool overridden = key.IntField == &TGame::FullScreen && FullScreenOverride >= 0;
-        Ini->Add(key.Key, std::to_string(overridden ? FullScreenSaved : *number));
+        // A display mode chosen on the command line is for this run only, and a celebration's
+        // quieter music is not the player's choice.
+        int value = *number;
+        if (key.IntField == &TGame::FullScreen && FullScreenOverride >= 0) value = FullScreenSaved;
+        if (key.SharedField == &TPresentationContext::MusicVolume) value = MusicChosenVolume();
+        Ini->Add(key.Key, std::to_string(value));
     }
 }
 

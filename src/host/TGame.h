@@ -90,6 +90,9 @@ public:
     float MusicFadeInCounter = 0.0f;
     float MusicFadeOut = 1000.0f;
     float MusicFadeOutCounter = 0.0f;
+    // The player's music volume while a celebration plays the music quieter for a while (-1 when
+    // the music plays at the player's volume): the settings file and the options keep this one.
+    int MusicVolumeLowered = -1;
     float PauseFadeLength = 100.0f;
     float PauseFadeCounter = 0.0f;
     int PauseFadeDirection = 0;
@@ -228,7 +231,14 @@ public:
     void MusicFadeInManage();
     void MusicFadeOutManage();
     void MusicFadeOutSet(float ms);
+    // The player's music volume: a volume set here ends any lowering.
     void MusicSetVolume(int volume, int save);
+    // Plays the music at `volume` for a while without touching the player's volume, which the
+    // settings file keeps; MusicRestoreVolume brings the player's volume back.
+    void MusicLowerVolume(int volume);
+    void MusicRestoreVolume();
+    // The music volume the player chose, lowered or not.
+    [[nodiscard]] int MusicChosenVolume() const;
     void MusicChangeVolume(int change);
     void ToggleMusic();
     int MusicOff();

@@ -120,6 +120,7 @@ void TGame::MusicFadeOutSet(float ms) {
 }
 
 void TGame::MusicSetVolume(int volume, int save) {
+    MusicVolumeLowered = -1;
     Presentation.MusicVolume = ClampPercent(volume);
     if (MusicChannel) media::SetVolume(MusicChannel, Percent(Presentation.MusicVolume));
     if (save == 1) {
@@ -128,8 +129,22 @@ void TGame::MusicSetVolume(int volume, int save) {
     }
 }
 
+void TGame::MusicLowerVolume(int volume) {
+    const int chosen = MusicChosenVolume();
+    MusicSetVolume(volume, 0);
+    MusicVolumeLowered = chosen;
+}
+
+void TGame::MusicRestoreVolume() {
+    if (MusicVolumeLowered >= 0) MusicSetVolume(MusicVolumeLowered, 0);
+}
+
+int TGame::MusicChosenVolume() const {
+    return MusicVolumeLowered >= 0 ? MusicVolumeLowered : Presentation.MusicVolume;
+}
+
 void TGame::MusicChangeVolume(int change) {
-    MusicSetVolume(Presentation.MusicVolume + change, 1);
+    MusicSetVolume(MusicChosenVolume() + change, 1);
 }
 
 void TGame::ToggleMusic() {

@@ -156,6 +156,8 @@ TEST_F(GameScreenTest, AFullMachineBooksTheLevelCelebratesAndHandsOverOnce) {
     EXPECT_FLOAT_EQ(Machine().MachineFill, 147) << "fill beyond the top is dropped";
 
     EXPECT_FALSE(Machine().FanfarePending) << "the fanfare plays on the first celebration pass";
+    EXPECT_LT(Host->Presentation.MusicVolume, 50) << "the music plays quieter under the fanfare";
+    EXPECT_EQ(Host->MusicChosenVolume(), 50) << "what the settings file and the options keep";
     Screen->Draw();
     ASSERT_TRUE(RunUntil([&] { return Host->DestinationTScreen == &LevelComplete; }, 600));
     EXPECT_FLOAT_EQ(Screen->Full.WellDoneY, TFull::WellDoneRestY);

@@ -89,6 +89,26 @@ TEST_F(SettingsTest, ACommandLineDisplayModeIsNotSaved) {
     EXPECT_TRUE(fs::exists(root / "shared" / "inichanged.dat"));
 }
 
+TEST_F(SettingsTest, MusicLoweredForACelebrationIsNeverSavedAsThePlayersVolume) {
+    game.MusicSetVolume(70, 0);
+    game.MusicLowerVolume(20);
+    game.MusicLowerVolume(10);
+    EXPECT_EQ(game.Presentation.MusicVolume, 10);
+    EXPECT_EQ(game.MusicChosenVolume(), 70) << "lowering twice keeps the player's volume";
+    // Any save meanwhile (the options' OK, a display switch) writes the player's volume.
+    game.IniUpdate(1);
+    EXPECT_NE(Slurp(IniPath()).find("MUSIC VOLUME=70\r\n"), std::string::npos);
+    game.MusicRestoreVolume();
+    EXPECT_EQ(game.Presentation.MusicVolume, 70);
+
+    // A volume the player sets while the music is lowered is the one that stays.
+    game.MusicLowerVolume(20);
+    game.MusicSetVolume(40, 1);
+    EXPECT_NE(Slurp(IniPath()).find("MUSIC VOLUME=40\r\n"), std::string::npos);
+    game.MusicRestoreVolume();
+    EXPECT_EQ(game.Presentation.MusicVolume, 40);
+}
+
 TEST_F(SettingsTest, CrashAfterASettingsChangeRestoresTheDefaultsKeepingThePlayer) {
     Write(root / "program" / "Data" / "DEFAULT.INI", "FULL SCREEN=0\r\nprofile name=\r\n");
     Write(IniPath(), "FULL SCREEN=1\r\nPROFILE NAME=Ann\r\n");

@@ -1,0 +1,20 @@
+#pragma once
+// The 24 pages of the instructions: where each page's text box and pointing arrow stand over
+// the board picture, and its four lines of text.
+
+#include <array>
+#include <string_view>
+
+struct InstructionPage {
+    // Centre of the text box.
+    int BoxX, BoxY;
+    // Frame of "arrows.png" (NoArrow for none) and the arrow's centre.
+    int ArrowFrame;
+    int ArrowX, ArrowY;
+    std::array<std::string_view, 4> Lines;
+};
+
+inline constexpr int InstructionPageCount = 24;
+inline constexpr int NoArrow = 5;
+
+[[nodiscard]] const std::array<InstructionPage, InstructionPageCount>& InstructionPages();

@@ -1,0 +1,42 @@
+#pragma once
+// The machine's table of best scores: name, score and level of each of the ten rows, the row the
+// last name entry added marked, a "clear" button that empties the table after a question and a
+// "levelstats" button to the best results of every level. OK and Escape lead to the title.
+
+#include <memory>
+
+#include "host/TScreen.h"
+#include "presentation/TGameImage.h"
+
+class TResources;
+
+class THighScoresScreen : public TScreen {
+public:
+    // Draws with the shared images and fonts of `resources`, which must outlive the screen.
+    explicit THighScoresScreen(const TResources& resources) : Resources(resources) {
+        name = "highscores";
+    }
+
+    // Set at start-up: where OK and Escape lead, and the level statistics.
+    TScreen* TitleScreen = nullptr;
+    TScreen* LevelStatsScreen = nullptr;
+
+    // The marker of the new row: a small piece from the preview strip.
+    std::shared_ptr<TGameImage> NewScore;
+    int StartY = 94;
+    int col1 = 80, col2 = 515, col3 = 668;
+
+    void Load() override;
+    void Start() override;
+    void Kill() override;
+    void Logic() override;
+    void Draw() override;
+    int SetEscDestination(TScreen*& destination) override;
+    void AddState(JsonObject& state) const override;
+
+    // Ten "Empty" rows of score 0, written at once.
+    static void ClearHighScores();
+
+private:
+    const TResources& Resources;
+};

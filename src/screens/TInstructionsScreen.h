@@ -1,0 +1,65 @@
+#pragma once
+// How to play, in 24 pages over a picture of the board: a text box per page, an arrow that
+// blinks at what the page speaks of, glowing cells on the pages about moving a piece and the
+// tokens on the pages about them. A left click turns to the next page, a right click back; the
+// "back" button returns to the screen that opened the instructions (the title, or the play
+// screen as it was left). Every visit starts at page 1.
+
+#include <array>
+#include <memory>
+
+#include "host/TScreen.h"
+#include "presentation/TGameImage.h"
+#include "presentation/TSineCounter.h"
+
+class TResources;
+
+class TInstructionsScreen : public TScreen {
+public:
+    // Draws with the shared images and fonts of `resources`, which must outlive the screen.
+    explicit TInstructionsScreen(const TResources& resources) : Resources(resources) {
+        name = "instructions";
+    }
+
+    // Set at start-up: where "back" returns when whoever opened the instructions named no
+    // Destination.
+    TScreen* TitleScreen = nullptr;
+
+    std::shared_ptr<TGameImage> imgTokenVortex, imgTokenPalette, imgTokenBomb;
+    std::shared_ptr<TGameImage> imgZindles, imgSelect, imgDot;
+    float SelectRot = 0;
+    // The arrow is shown; it blinks every BlinkMs.
+    int Blink = 1;
+    float BlinkCounter = 0;
+    std::shared_ptr<TGameImage> Hdialog;
+    std::shared_ptr<TGameImage> HArrow;
+    // The first text line of the page shown: 0, 4, 8 ... 92.
+    int Hoff = 0;
+    TSineCounter Glow;
+    // The cells that glow in the board picture, by column and row.
+    std::array<std::array<int, 9>, 9> Dots{};
+
+    static constexpr float BlinkMs = 500;
+    static constexpr int LastHoff = 92;
+
+    void Load() override;
+    void Start() override;
+    void Kill() override;
+    void Logic() override;
+    void Draw() override;
+    int SetEscDestination(TScreen*& destination) override;
+    void AddState(JsonObject& state) const override;
+
+    // 1 to 24.
+    [[nodiscard]] int Page() const { return Hoff / 4 + 1; }
+
+private:
+    const TResources& Resources;
+
+    void SetUpArrays();
+    void TurnPage(int lines);
+    void DrawDots() const;
+    void DrawTokens(int page) const;
+    void DrawTextBox(int page) const;
+    TScreen* TakeDestination();
+};

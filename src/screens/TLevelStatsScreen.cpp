@@ -1,0 +1,134 @@
+#include "screens/TLevelStatsScreen.h"
+
+#include <string>
+#include <vector>
+
+#include "host/JsonObject.h"
+#include "host/TGame.h"
+#include "presentation/TDialogStack.h"
+#include "presentation/TMenu.h"
+#include "presentation/TResources.h"
+#include "presentation/TShadow.h"
+#include "screens/GameDialogs.h"
+#include "screens/TimeText.h"
+#include "store/BestResults.h"
+#include "system/ScreenSize.h"
+
+namespace {
+
+constexpr int RowGap = 25;
+constexpr int FirstRowBelowStart = 13;
+constexpr int HeadsAboveStart = 32;
+constexpr float LevelHeadX = 50;
+constexpr float ScoreHeadX = 280;
+constexpr float TimeHeadX = 602;
+constexpr float RowScale = 0.8f;
+
+std::string BestTime(int level) {
+    return TicksAsTime(BestLevelTimes[level], Game->FixedRateLogic.MS);
+}
+
+}  // namespace
+
+void TLevelStatsScreen::Load() {
+    ImageLoad("background.png", -1);
+    Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 10);
+    Menu->SetShadow(1, 3, 3, 0.4f);
+    auto ok = Menu->AddQuick("OK", "");
+    ok->OKButton = 1;
+    ok->MoveTo(619, 525);
+    Menu->AddQuick("clear", "")->MoveTo(60, 525);
+    Game->Presentation.FadeMusic = false;
+    Best.emplace(TSaveBest::Create(Game->SubPath));
+}
+
+void TLevelStatsScreen::Start() {
+    TScreen::Start();
+    Game->FadeInScreen(1);
+}
+
+void TLevelStatsScreen::Kill() {
+    TScreen::Kill();
+    Best.reset();
+}
+
+void TLevelStatsScreen::ClearLevelStats() {
+    if (!Best) return;
+    Best->DefaultBest();
+    Best->Save();
+}
+
+void TLevelStatsScreen::Logic() {
+    TScreen::Logic();
+    if (!Menu || Game->Fading()) return;
+    if (Menu->Clicked("OK")) {
+        if (HighScoresScreen != nullptr) Game->FadeToScreen(HighScoresScreen);
+    } else if (Menu->Clicked("clear")) {
+        Game->Dialogs->Open(
+            CreateQuestionDialog(Resources, "Are You Sure You Want To Clear The Level Stats?"),
+            [this](TDialog&, int result) {
+                if (result == 1) ClearLevelStats();
+                if (Menu) Menu->ClearStates();
+            });
+    }
+}
+
+int TLevelStatsScreen::SetEscDestination(TScreen*& destination) {
+    if (HighScoresScreen != nullptr) destination = HighScoresScreen;
+    return 0;
+}
+
+void TLevelStatsScreen::Draw() {
+    media::SetBlend(media::SOLIDBLEND);
+    if (Image) {
+        media::DrawImageFrame(Image, 0, 0, 0);
+    } else {
+        media::Cls();
+    }
+    const auto& font = Resources.FontMedium;
+    if (!font) return;
+    media::SetBlend(media::ALPHABLEND);
+    TShadow::Create(3, 3, 0.4f).ApplyToText();
+    media::SetColor(255, 255, 255);
+    font->DrawAlignedWithShadow("Level Statistics", ScreenWidth / 2, 30, 1, 1, 1);
+
+    const auto headY = static_cast<float>(StartY - HeadsAboveStart);
+    media::SetColor(0, 255, 0);
+    font->DrawAlignedWithShadow("Level", LevelHeadX, headY, 0, 1, 1);
+    font->DrawAlignedWithShadow("----- Best Score -----", ScoreHeadX, headY, 1, 1, 1);
+    font->DrawAlignedWithShadow("----- Best Time -----", TimeHeadX, headY, 1, 1, 1);
+
+    media::SetColor(255, 255, 0);
+    media::SetDrawScale(RowScale, RowScale);
+    auto y = static_cast<float>(StartY + FirstRowBelowStart);
+    for (int level = 0; level < LevelCount; ++level) {
+        font->DrawAlignedWithShadow(std::to_string(level + 1), static_cast<float>(col1), y, 1, 0,
+                                    0);
+        font->DrawAlignedWithShadow(BestLevelScoreNames[level], static_cast<float>(col2), y, 0, 0,
+                                    0);
+        font->DrawAlignedWithShadow(std::to_string(BestLevelScores[level]),
+                                    static_cast<float>(col3), y, 0, 0, 0);
+        font->DrawAlignedWithShadow(BestLevelTimeNames[level], static_cast<float>(col4), y, 0, 0,
+                                    0);
+        font->DrawAlignedWithShadow(BestTime(level), static_cast<float>(col5), y, 0, 0, 0);
+        y += RowGap;
+    }
+    media::SetDrawScale(1, 1);
+    media::SetColor(255, 255, 255);
+    if (Menu) Menu->Draw(0, 0);
+}
+
+void TLevelStatsScreen::AddState(JsonObject& state) const {
+    TScreen::AddState(state);
+    std::vector<JsonObject> rows;
+    for (int level = 0; level < LevelCount; ++level) {
+        JsonObject row;
+        row.Set("level", level + 1);
+        row.Set("scoreName", BestLevelScoreNames[level]);
+        row.Set("score", BestLevelScores[level]);
+        row.Set("timeName", BestLevelTimeNames[level]);
+        row.Set("time", BestTime(level));
+        rows.push_back(row);
+    }
+    state.Set("Rows", rows);
+}

@@ -1,0 +1,186 @@
+#include "screens/TOptionsScreen.h"
+
+#include <string>
+#include <vector>
+
+#include "host/JsonObject.h"
+#include "host/TGame.h"
+#include "presentation/TMenu.h"
+#include "presentation/TResources.h"
+#include "presentation/TShadow.h"
+#include "store/TPlayer.h"
+#include "store/TProfile.h"
+#include "system/ScreenSize.h"
+
+namespace {
+
+constexpr float LabelX = 138;
+constexpr int SliderBorder = 20;
+constexpr int SliderBorderY = 5;
+
+void DrawWithShadow(TSlider& slider, float offset, float alpha) {
+    if (!slider.image || !slider.image->image) return;
+    media::SetColor(0, 0, 0);
+    media::SetAlpha(alpha);
+    media::DrawImageFrame(slider.image->image, slider.x + offset, slider.y + offset, 0);
+    if (slider.DotImage && slider.DotImage->image) {
+        media::DrawImageFrame(slider.DotImage->image, static_cast<float>(slider.DotX) + offset,
+                              static_cast<float>(slider.DotY) + offset, 0);
+    }
+    media::SetColor(255, 255, 255);
+    media::SetAlpha(1);
+    slider.Draw();
+}
+
+JsonObject SliderJson(const TSlider& slider) {
+    JsonObject json;
+    json.Set("Value", slider.Value);
+    json.Set("rect", std::vector<int>{static_cast<int>(slider.x), static_cast<int>(slider.y),
+                                      slider.w, slider.h});
+    json.Set("Border", slider.Border);
+    return json;
+}
+
+}  // namespace
+
+int TOptionsScreen::ColourBlind() const {
+    return Player != nullptr && Player->SaveData.colorblind != 0 ? 1 : 0;
+}
+
+void TOptionsScreen::LoadToggle(int value, const std::string& buttonName) {
+    const std::string look = value != 0 ? "on" : "off";
+    Menu->AddNew(look, look + "MO", buttonName, 0, 0, 1);
+}
+
+void TOptionsScreen::ReloadToggleButton(int value, const std::string& buttonName) {
+    if (auto button = Menu->FindButton(buttonName)) {
+        const std::string look = value != 0 ? "on" : "off";
+        button->LoadImages(look, look + "MO", 0, 0, 1);
+    }
+}
+
+void TOptionsScreen::Load() {
+    ImageLoad("background.png", -1);
+    Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 10);
+    Menu->SetShadow(1, 3, 3, 0.4f);
+    LoadToggle(Game->FullScreen, "fullscreen");
+    LoadToggle(ColourBlind(), "colorblind");
+    auto ok = Menu->AddQuick("OK", "");
+    ok->OKButton = 1;
+    ok->MoveTo(438, 525);
+    Menu->AddQuick("credits", "")->MoveTo(239, 525);
+    Menu->FindButton("fullscreen")->MoveTo(521, 331);
+    Menu->FindButton("colorblind")->MoveTo(521, 404);
+
+    MSCSlider = TSlider::CreateSpecial("slider", "sliderdot", 419, 157, SliderBorder, "music",
+                                       SliderBorderY);
+    MSCSlider->SetShadow(1, 6, 6, 0.8f);
+    MSCSlider->SetValue(Game->MusicChosenVolume());
+    SFXSlider = TSlider::CreateSpecial("slider", "sliderdot", 419, 230, SliderBorder, "sound",
+                                       SliderBorderY);
+    SFXSlider->SetShadow(1, 3, 3, 0.4f);
+    SFXSlider->SetValue(Game->Presentation.SoundVolume);
+    SFXChannelClick = media::AllocChannel();
+    Game->Presentation.FadeMusic = false;
+}
+
+void TOptionsScreen::Start() {
+    TScreen::Start();
+    Game->FadeInScreen(1);
+}
+
+void TOptionsScreen::Kill() {
+    TScreen::Kill();
+    SFXSlider.reset();
+    MSCSlider.reset();
+    SFXChannelClick.reset();
+}
+
+TScreen* TOptionsScreen::TakeDestination() {
+    TScreen* next = Destination != nullptr ? Destination : TitleScreen;
+    Destination = nullptr;
+    return next;
+}
+
+void TOptionsScreen::SaveOptions() {
+    if (!SFXSlider || !MSCSlider) return;
+    Game->SoundSetVolume(SFXSlider->Value, 0);
+    if (MSCSlider->Value != Game->MusicChosenVolume()) {
+        Game->MusicSetVolume(MSCSlider->Value, 1);
+    } else {
+        // Unchanged: a celebration's quieter music plays on, and the file keeps the player's.
+        Game->IniUpdate(1);
+        Game->FixedRateLogic.Init();
+    }
+    if (Game->CurrentProfile) Game->CurrentProfile->Save();
+}
+
+void TOptionsScreen::Logic() {
+    TScreen::Logic();
+    if (!Menu || !SFXSlider || !MSCSlider || Game->Fading()) return;
+
+    const int sound = SFXSlider->Value;
+    SFXSlider->Manage();
+    if (SFXSlider->Value != sound) {
+        Game->SoundSetVolume(SFXSlider->Value, 0);
+        const auto ok = Menu->FindButton("OK");
+        if (ok && ok->SoundClick && !media::Playing(SFXChannelClick)) {
+            ok->SoundClick->PlayInChannel(SFXChannelClick, 0);
+        }
+    }
+    const int music = MSCSlider->Value;
+    MSCSlider->Manage();
+    if (MSCSlider->Value != music) Game->MusicSetVolume(MSCSlider->Value, 0);
+
+    if (Menu->Clicked("fullscreen")) {
+        Game->ToggleFullScreen();
+        ReloadToggleButton(Game->FullScreen, "fullscreen");
+    } else if (Menu->Clicked("colorblind")) {
+        if (Player != nullptr) {
+            Player->SaveData.colorblind = Player->SaveData.colorblind != 0 ? 0 : 1;
+        }
+        ReloadToggleButton(ColourBlind(), "colorblind");
+    } else if (Menu->Clicked("credits")) {
+        if (CreditsScreen != nullptr) Game->FadeToScreen(CreditsScreen);
+    } else if (Menu->Clicked("OK")) {
+        SaveOptions();
+        Game->FadeToScreen(TakeDestination());
+    }
+}
+
+int TOptionsScreen::SetEscDestination(TScreen*& destination) {
+    SaveOptions();
+    if (TScreen* next = TakeDestination()) destination = next;
+    return 0;
+}
+
+void TOptionsScreen::Draw() {
+    TScreen::Draw();
+    if (MSCSlider) DrawWithShadow(*MSCSlider, MSCSlider->ShadowX, MSCSlider->ShadowAlpha);
+    if (SFXSlider) DrawWithShadow(*SFXSlider, SFXSlider->ShadowX, SFXSlider->ShadowAlpha);
+    const auto& font = Resources.FontLarge;
+    if (!font) return;
+    media::SetBlend(media::ALPHABLEND);
+    TShadow::Create(3, 3, 0.4f).ApplyToText();
+    media::SetColor(255, 255, 100);
+    font->DrawAlignedWithShadow("Game Options", ScreenWidth / 2, 30, 1, 1, 1);
+    font->DrawAlignedWithShadow("Music Volume", LabelX, 149, 0, 1, 1);
+    font->DrawAlignedWithShadow("Sound Volume", LabelX, 222, 0, 1, 1);
+    font->DrawAlignedWithShadow("Full Screen Mode", LabelX, 328, 0, 1, 1);
+    font->DrawAlignedWithShadow("Color Blind Mode", LabelX, 402, 0, 1, 1);
+    media::SetColor(255, 255, 255);
+}
+
+void TOptionsScreen::AddState(JsonObject& state) const {
+    TScreen::AddState(state);
+    JsonObject options;
+    options.Set("FullScreen", Game->FullScreen);
+    options.Set("ColorBlind", ColourBlind());
+    options.Set("MusicVolume", Game->MusicChosenVolume());
+    options.Set("SoundVolume", Game->Presentation.SoundVolume);
+    state.Set("Options", options);
+    JsonObject sliders;
+    if (MSCSlider) sliders.Set("music", SliderJson(*MSCSlider));
+    if (SFXSlider) sliders.Set("sound", SliderJson(*SFXSlider));
+    state.Set("Sliders", sliders);
+}
