@@ -137,7 +137,7 @@ TEST(LevelFlowTest, ALevelWonFromTheLevelSelectOpensTheNextAndTheGamesScoreIsEnt
     EXPECT_EQ(entry["HighScoreEntry"]["Text"].Text(), "Ann");
     EXPECT_EQ(entry["Lines"].Texts().at(0), "Final Score: " + std::to_string(score));
     EXPECT_EQ(Dump(game, "typed")["screen"]["HighScoreEntry"]["Text"].Text(), "Zed");
-    EXPECT_EQ(Dump(game, "left")["screen"]["name"].Text(), "start");
+    EXPECT_EQ(Dump(game, "left")["screen"]["name"].Text(), "highscores");
 
     // The top row of the table: the name's bytes shifted down by 23 and closed by 0, then the
     // score and the level as 32-bit little-endian numbers.
