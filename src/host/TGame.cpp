@@ -26,6 +26,12 @@ bool FileExists(const std::string& path) {
     return std::filesystem::is_regular_file(path, error);
 }
 
+// An empty folder is the current one, never the root.
+std::string FolderOf(const std::string& path) {
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    return parent.empty() ? std::string("./") : FixPath(parent.string());
+}
+
 // The settings as they stand in the file, in the file's order.
 // A key's value lives in the host or, when presentation reads it too, in the host's context.
 struct IniKey {
@@ -125,9 +131,12 @@ void TGame::Init(int type) {
     Ini->FileName = IniFileName();
     IniFill();
     const std::string defaults = media::ResolvePath(DataPrefix + "data/Default.ini");
-    if (!FileExists(Ini->FileName + ".ini") && FileExists(defaults)) {
-        std::error_code error;
-        std::filesystem::copy_file(defaults, Ini->FileName + ".ini", error);
+    if (!FileExists(Ini->Path())) {
+        // Through the crash-safe writer: a copy cut short would leave an empty settings file
+        // that silently stands for the built-in defaults from then on.
+        if (const auto shipped = ReadWholeFile(defaults)) {
+            (void)WriteFileAtomic(Ini->Path(), *shipped);
+        }
     }
     Ini->Load();
     IniExtract();
@@ -143,6 +152,8 @@ void TGame::Init(int type) {
             ReportError("Cannot create shared profiles folder " + ProfilePath, true);
         }
     }
+    RemoveWriterLeftovers(FolderOf(Ini->Path()));
+    RemoveWriterLeftovers(ProfilePath);
 
     SetFlipSync();
 
@@ -221,6 +232,9 @@ void TGame::IniExtract() {
 
 void TGame::IniUpdate(int flag) {
     IniFill();
+    // Unchanged settings need no repair after a crash, and a home that cannot be written can
+    // still be played in as long as nothing changes.
+    if (ReadWholeFile(Ini->Path()) == Ini->Text()) return;
     Ini->Save();
     if (flag == 1 && !WriteFileAtomic(MarkerPath("inichanged.dat"), "")) {
         ReportError("Could not create file '" + MarkerPath("inichanged.dat") + "'", false);

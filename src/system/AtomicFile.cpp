@@ -4,9 +4,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "system/Paths.h"
 
 namespace {
 
@@ -42,19 +48,55 @@ int OpenTemporary(const std::string& target, std::string& tempPath) {
     return -1;
 }
 
+bool AllDigits(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c)) != 0;
+    });
+}
+
 }  // namespace
+
+bool IsWriterLeftover(std::string_view name) {
+    constexpr std::string_view suffix = ".tmp";
+    if (!name.ends_with(suffix)) return false;
+    name.remove_suffix(suffix.size());
+    const auto counterDot = name.rfind('.');
+    if (counterDot == std::string_view::npos || !AllDigits(name.substr(counterDot + 1))) {
+        return false;
+    }
+    name = name.substr(0, counterDot);
+    const auto pidDot = name.rfind('.');
+    return pidDot != std::string_view::npos && pidDot > 0 && AllDigits(name.substr(pidDot + 1));
+}
+
+int RemoveWriterLeftovers(const std::string& folder) {
+    int removed = 0;
+    std::error_code error;
+    std::filesystem::directory_iterator it(folder, error);
+    for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+        std::error_code entryError;
+        if (!it->is_regular_file(entryError) || it->is_symlink(entryError)) continue;
+        if (!IsWriterLeftover(it->path().filename().string())) continue;
+        if (std::filesystem::remove(it->path(), entryError)) ++removed;
+    }
+    return removed;
+}
 
 bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
     if (path.empty() || path.back() == '/') return false;
+    // Rewriting what is already there gains nothing, and a full disk or a read-only home would
+    // turn it into a failure.
+    if (const auto current = ReadWholeFile(path); current && *current == bytes) return true;
 
     std::string tempPath;
     const int fd = OpenTemporary(path, tempPath);
     if (fd < 0) return false;
 
-    // A file replaced in place keeps the permissions its owner gave it.
+    // A file replaced in place keeps the permissions its owner gave it, except that the game
+    // must always be able to read and write back what it keeps.
     struct stat old {};
     if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
-        (void)::fchmod(fd, old.st_mode & 07777);
+        (void)::fchmod(fd, (old.st_mode & 07777) | S_IRUSR | S_IWUSR);
     }
 
     bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;

@@ -6,4 +6,13 @@
 #include <string>
 #include <string_view>
 
+// A file that already holds exactly these bytes is left alone (and that counts as success).
 [[nodiscard]] bool WriteFileAtomic(const std::string& path, std::string_view bytes);
+
+// The temporary files are named "<target>.<process id>.<counter>.tmp"; a save cut short by a
+// crash leaves one behind. True for a file name of exactly that form.
+[[nodiscard]] bool IsWriterLeftover(std::string_view name);
+// Deletes the leftovers of interrupted saves among the folder's files (not its sub-folders).
+// Only one copy of the game runs at a time, so none of them can still be in use. Returns how
+// many were removed.
+int RemoveWriterLeftovers(const std::string& folder);
