@@ -7,7 +7,6 @@
 
 // Height of the machine in pixels of fill; a full machine wins the level.
 constexpr int MachineFull = 147;
-constexpr int StartLevelScore = 1000;
 
 // Highest cell value dealt at each level (index 0 is never read): 5 to 9 flavours.
 constexpr std::array<int, 16> NextMax = {0, 6, 6, 6, 7, 7, 7, 8, 8, 8, 9, 9, 9, 10, 10, 10};

@@ -1,5 +1,9 @@
 #include "store/TProfile.h"
 
+#include <climits>
+#include <cmath>
+
+#include "store/LevelCount.h"
 #include "store/ProfileNames.h"
 #include "store/ReadFileBytes.h"
 #include "store/TByteReader.h"
@@ -21,6 +25,24 @@ std::int32_t Mask(int value, std::uint32_t field) {
 
 int Unmask(std::int32_t stored, std::uint32_t field) {
     return static_cast<int>(static_cast<std::uint32_t>(stored) - MaskBase - field * MaskStep);
+}
+
+// The profile's own fields; the game's data follows them.
+constexpr std::size_t OwnBytes = 5 * 4 + 8 + 3 * 4 + TProfile::MAX_HINTS * 4;
+// Times are counted in logic steps of 5 ms.
+constexpr double StepsPerSecond = 200.0;
+
+// A value that play cannot produce says nothing about the player: it becomes what a new player
+// has. True when the field had to change.
+template <typename T>
+bool ResetUnless(bool producible, T& field, T fresh) {
+    if (producible) return false;
+    field = fresh;
+    return true;
+}
+
+bool IsFlag(int value) {
+    return value == 0 || value == 1;
 }
 
 }  // namespace
@@ -114,6 +136,28 @@ bool TProfile::Save() {
     return true;
 }
 
+bool TProfile::RepairFields() {
+    bool repaired = ResetUnless(LockedLevel >= 2 && LockedLevel <= LevelCount + 1, LockedLevel, 2);
+    // Only an unlocked level can ever be chosen.
+    repaired |= ResetUnless(CurrentLevel >= 1 && CurrentLevel < LockedLevel, CurrentLevel, 1);
+    // The total time is stored from a whole number of steps held in an int.
+    const bool wholeSteps = std::isfinite(TimeTaken) && TimeTaken >= 0.0 &&
+                            TimeTaken <= static_cast<double>(INT_MAX) &&
+                            TimeTaken == std::floor(TimeTaken);
+    repaired |= ResetUnless(wholeSteps, TimeTaken, 0.0);
+    // Every level won adds at most a full level score and takes more than a second of the same
+    // game's time.
+    const double mostScore = StartLevelScore * (std::floor(TimeTaken / StepsPerSecond) + 1.0);
+    repaired |= ResetUnless(Score >= 0 && Score <= mostScore, Score, 0);
+    repaired |= ResetUnless(Lives >= 0 && Lives <= 3, Lives, 3);
+    repaired |= ResetUnless(Kills >= 0, Kills, 0);
+    repaired |= ResetUnless(Difficulty == 0, Difficulty, 0);
+    repaired |= ResetUnless(IsFlag(TipsFlag), TipsFlag, 1);
+    repaired |= ResetUnless(IsFlag(InstructionsFlag), InstructionsFlag, 1);
+    for (int& hint : HintsShown) repaired |= ResetUnless(IsFlag(hint), hint, 0);
+    return repaired;
+}
+
 int TProfile::Load() {
     if (!IsSafeProfileName(Name)) return 0;
     const std::string path = FilePath();
@@ -132,5 +176,18 @@ int TProfile::Load() {
     }
     UnreadablePath.clear();
     ReadBytes(file.Bytes);
+    const bool cutShort = file.Bytes.size() < OwnBytes;
+    if (RepairFields() || cutShort) {
+        // The damaged bytes are kept for whoever wants to look at them before the repaired
+        // profile replaces them; without that copy the file is left as it is.
+        const std::string kept = path + ".damaged";
+        if (WriteFileAtomic(kept, file.Bytes)) {
+            LogError("Damaged file " + path + " repaired; the damaged file is kept as " + kept);
+            Save();
+        } else {
+            LogError("Damaged file " + path + " repaired in memory; could not create file '" +
+                     kept + "'");
+        }
+    }
     return 1;
 }

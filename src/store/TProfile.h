@@ -57,7 +57,9 @@ public:
     // and is kept as it is.
     virtual bool Save();
     // 1 when the file was read. A missing file is created from the current values (0); a file
-    // that exists but cannot be read is reported and left alone (0).
+    // that exists but cannot be read is reported and left alone (0). A file cut short or holding
+    // values play cannot produce is repaired (RepairFields) and saved, after its damaged bytes
+    // were kept as "<Name>.dat.damaged" and one line went to the error log.
     virtual int Load();
     virtual void HintsSet(int value);
     virtual int ShowHint(int index, int save);
@@ -68,6 +70,10 @@ public:
     [[nodiscard]] std::string Bytes() const;
     // Reads a file's bytes. Fields a short file lacks keep their values; hints it lacks are 0.
     void ReadBytes(std::string_view bytes);
+    // Every field that holds a value play cannot produce (levels beyond the unlocked ones, a
+    // negative or impossibly high score, a time that is no whole number of steps, flags other
+    // than 0 and 1) takes the value a new player has. True when anything changed.
+    bool RepairFields();
 
 private:
     // The file that the last Load found but could not read; never overwritten.

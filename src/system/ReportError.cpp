@@ -33,6 +33,14 @@ std::string ErrorLogText(const std::string& date, const std::string& time,
     return "Date: " + date + "\r\nTime: " + time + "\r\n" + message + "\r\n";
 }
 
+void LogError(const std::string& message) {
+    const ErrorReporting& state = Errors();
+    if (state.ErrorLogEnabled == 0) return;
+    const std::string text = ErrorLogText(media::CurrentDate(), media::CurrentTime(), message);
+    // A log that cannot be written is not worth a second error.
+    (void)WriteFileAtomic(state.ErrorLogFolder + "ErrorLog.txt", text);
+}
+
 void ReportError(const std::string& message, bool fatal) {
     static bool showing = false;
     ErrorReporting& state = Errors();
@@ -53,11 +61,6 @@ void ReportError(const std::string& message, bool fatal) {
         showing = false;
     }
 
-    if (state.ErrorLogEnabled != 0) {
-        const std::string text = ErrorLogText(media::CurrentDate(), media::CurrentTime(), message);
-        // A log that cannot be written is not worth a second error: the message was shown.
-        (void)WriteFileAtomic(state.ErrorLogFolder + "ErrorLog.txt", text);
-    }
-
+    LogError(message);
     if (fatal) EndProgram();
 }

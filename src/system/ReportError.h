@@ -9,6 +9,10 @@
 
 void ReportError(const std::string& message, bool fatal);
 
+// Writes the message to the error log only: for a fault the game mended by itself, which is
+// worth a record but not a box in the player's way.
+void LogError(const std::string& message);
+
 // The one way a fatal error ends the program where the game's own box cannot be drawn (before
 // the screens exist, or when the display itself failed): the message goes to the system's box
 // (`serious`: as an error rather than a notice), BeforeExitFunction runs, and the program ends

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
@@ -27,13 +28,13 @@ protected:
         profile->CurrentLevel = 7;
         profile->LockedLevel = 9;
         profile->Score = 12345;
-        profile->Lives = -2;
+        profile->Lives = 2;
         profile->Kills = 2147483647;
-        profile->TimeTaken = 98765.5;
-        profile->Difficulty = 3;
+        profile->TimeTaken = 98765.0;
+        profile->Difficulty = 0;
         profile->TipsFlag = 0;
         profile->InstructionsFlag = 0;
-        for (int i = 0; i < TProfile::MAX_HINTS; ++i) profile->HintsShown[i] = i % 3;
+        for (int i = 0; i < TProfile::MAX_HINTS; ++i) profile->HintsShown[i] = i % 3 == 1;
         return profile;
     }
 };
@@ -84,10 +85,10 @@ TEST_F(ProfileTest, SaveAndLoadRoundTripEveryFieldAndTheGamesData) {
     EXPECT_EQ(read->CurrentLevel, 7);
     EXPECT_EQ(read->LockedLevel, 9);
     EXPECT_EQ(read->Score, 12345);
-    EXPECT_EQ(read->Lives, -2);
+    EXPECT_EQ(read->Lives, 2);
     EXPECT_EQ(read->Kills, 2147483647);
-    EXPECT_EQ(read->TimeTaken, 98765.5);
-    EXPECT_EQ(read->Difficulty, 3);
+    EXPECT_EQ(read->TimeTaken, 98765.0);
+    EXPECT_EQ(read->Difficulty, 0);
     EXPECT_EQ(read->TipsFlag, 0);
     EXPECT_EQ(read->InstructionsFlag, 0);
     EXPECT_EQ(read->HintsShown, written->HintsShown);
@@ -212,15 +213,54 @@ TEST_F(ProfileTest, TruncatedFileKeepsInitValuesForEveryMissingField) {
     }
 }
 
-TEST_F(ProfileTest, RandomBytesLoadWithoutHarm) {
+TEST_F(ProfileTest, DamagedFilesAreRepairedIntoPlayableRangesAndKeptBeside) {
     std::mt19937 random(1234);
-    for (int round = 0; round < 200; ++round) {
-        const std::string bytes = records_test::RandomBytes(random, random() % 900);
+    std::vector<std::string> damaged = {"", std::string(443, '\x7F'), std::string(439, '\0')};
+    for (int round = 0; round < 100; ++round) {
+        damaged.push_back(records_test::RandomBytes(random, random() % 900));
+    }
+    // One field out of range in a file that is otherwise fine.
+    auto oneBad = Filled("Jo");
+    oneBad->Score = 494001;  // more than a full level score for every second played
+    damaged.push_back(oneBad->Bytes());
+
+    for (const std::string& bytes : damaged) {
         Folder.Write("Jo.dat", bytes);
+        std::filesystem::remove(Folder.File("Jo.dat.damaged"));
         auto profile = TProfile::Create("Jo", Folder.Path());
         EXPECT_EQ(profile->Load(), 1);
-        EXPECT_EQ(Folder.Read("Jo.dat"), bytes) << "loading must not rewrite the file";
+        EXPECT_EQ(Folder.Read("Jo.dat.damaged"), bytes);
+        EXPECT_EQ(Folder.Read("Jo.dat"), profile->Bytes());
+        EXPECT_GE(profile->CurrentLevel, 1);
+        EXPECT_LT(profile->CurrentLevel, profile->LockedLevel);
+        EXPECT_LE(profile->LockedLevel, 16);
+        EXPECT_GE(profile->Score, 0);
+        EXPECT_LE(profile->Score, 1000 * (profile->TimeTaken / 200 + 1));
+        EXPECT_EQ(profile->TimeTaken, std::floor(profile->TimeTaken));
+        for (const int flag :
+             {profile->TipsFlag, profile->InstructionsFlag, profile->Difficulty,
+              *std::max_element(profile->HintsShown.begin(), profile->HintsShown.end())}) {
+            EXPECT_TRUE(flag == 0 || flag == 1);
+        }
+        EXPECT_FALSE(profile->RepairFields()) << "a repaired profile is whole";
     }
+    EXPECT_EQ(Reported.size(), 0u) << "a mended file is logged, not shown";
+
+    // The one bad field is the only one that changes.
+    auto read = TProfile::Create("Jo", Folder.Path());
+    EXPECT_EQ(read->Load(), 1);
+    EXPECT_EQ(read->Score, 0);
+    EXPECT_EQ(read->CurrentLevel, 7);
+    EXPECT_EQ(read->TimeTaken, 98765.0);
+    EXPECT_EQ(read->Kills, 2147483647);
+
+    // A sound file is read and left alone.
+    std::filesystem::remove(Folder.File("Jo.dat.damaged"));
+    const std::string sound = Filled("Jo")->Bytes();
+    Folder.Write("Jo.dat", sound);
+    EXPECT_EQ(TProfile::Create("Jo", Folder.Path())->Load(), 1);
+    EXPECT_EQ(Folder.Read("Jo.dat"), sound);
+    EXPECT_FALSE(Folder.Exists("Jo.dat.damaged"));
 }
 
 }  // namespace
