@@ -4,6 +4,7 @@
 
 #include "presentation/TPresentationContext.h"
 #include "system/CheckedLoaders.h"
+#include "system/ReportError.h"
 
 namespace {
 
@@ -18,7 +19,11 @@ std::shared_ptr<TBitmapFont> TBitmapFont::Create(const std::string& basePath, in
     media::AutoMidHandle(false);
     font->Image = LoadImageChecked(basePath + ".png", flags);
     if (font->Image) media::SetImageHandle(font->Image, 0, 0);
-    font->ReadFnt(OpenFileChecked(basePath + ".fnt"));
+    const std::string fntPath = basePath + ".fnt";
+    // A damaged file reads as a font without characters, and every text drawn with it would
+    // silently vanish: that is no better than a missing file.
+    if (font->ReadFnt(OpenFileChecked(fntPath)) == 0)
+        ReportError("Error loading file " + fntPath, true);
     return font;
 }
 

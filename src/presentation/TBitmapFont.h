@@ -15,7 +15,8 @@ public:
     double HandleX = 0, HandleY = 0;
     media::Image Image;
 
-    // Loads basePath + ".png" and basePath + ".fnt"; a missing file is fatal.
+    // Loads basePath + ".png" and basePath + ".fnt"; a missing file, or a ".fnt" that yields no
+    // glyph, is fatal ("Error loading file " + path).
     static std::shared_ptr<TBitmapFont> Create(const std::string& basePath, int flags);
     // Reads the ".fnt" text. A texture size the file lacks or damages falls back to the loaded
     // texture's size. Returns the number of glyphs read.
