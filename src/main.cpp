@@ -367,13 +367,6 @@ int main(int argc, char** argv) {
     }
     const auto program = std::make_unique<Program>();
     program->Options = *options;
-    if (!options->Player.empty() && !IsSafeProfileName(options->Player)) {
-        std::fprintf(stderr,
-                     "quillox: '%s' cannot be a player's name: use 1 to %zu letters, digits or "
-                     "blanks, without / \\ : * ? \" < > | and not starting with a dot\n",
-                     options->Player.c_str(), MaxProfileNameLength);
-        return 2;
-    }
     if (!options->Screen.empty() && !program->Screen.Named(options->Screen)) {
         std::fprintf(stderr, "quillox: there is no screen called '%s'\n", options->Screen.c_str());
         return 2;

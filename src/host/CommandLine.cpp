@@ -2,6 +2,9 @@
 
 #include <charconv>
 
+#include "store/ProfileNames.h"
+#include "system/StringHelpers.h"
+
 namespace {
 
 bool ParseInt(const std::string& text, long long low, long long high, long long& value) {
@@ -61,7 +64,16 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             if (!number(0, 147, n)) return std::nullopt;
             line.Fill = static_cast<int>(n);
         } else if (arg == "--player") {
-            if (!value(line.Player)) return std::nullopt;
+            std::string name;
+            if (!value(name)) return std::nullopt;
+            line.Player = TrimmedName(name);
+            if (!IsSafeProfileName(line.Player)) {
+                error = "'" + PrintableText(name) + "' cannot be a player's name: use 1 to " +
+                        std::to_string(MaxProfileNameLength) +
+                        " letters, digits or blanks, without / \\ : * ? \" < > | and not "
+                        "starting with a dot";
+                return std::nullopt;
+            }
         } else if (arg == "--dialog") {
             if (!value(line.Dialog)) return std::nullopt;
             if (line.Dialog != "message" && line.Dialog != "question" && line.Dialog != "name" &&

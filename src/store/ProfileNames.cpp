@@ -11,8 +11,15 @@ constexpr std::string_view ProfileExtension = ".dat";
 
 }  // namespace
 
+std::string TrimmedName(std::string_view name) {
+    const auto first = name.find_first_not_of(' ');
+    if (first == std::string_view::npos) return "";
+    return std::string(name.substr(first, name.find_last_not_of(' ') - first + 1));
+}
+
 bool IsSafeProfileName(std::string_view name) {
     if (name.empty() || name.size() > MaxProfileNameLength || name.front() == '.') return false;
+    if (name.front() == ' ' || name.back() == ' ') return false;
     return std::all_of(name.begin(), name.end(), [](char c) {
         const auto code = static_cast<unsigned char>(c);
         return code >= 32 && code <= 126 && ForbiddenCharacters.find(c) == std::string_view::npos;
@@ -35,7 +42,8 @@ std::vector<std::string> ListProfileNames(const std::string& folder) {
 }
 
 std::string StartupProfileName(const std::string& rememberedName, const std::string& folder) {
-    if (IsSafeProfileName(rememberedName)) return rememberedName;
+    const std::string remembered = TrimmedName(rememberedName);
+    if (IsSafeProfileName(remembered)) return remembered;
     std::vector<std::string> names = ListProfileNames(folder);
     return names.empty() ? std::string() : names.front();
 }

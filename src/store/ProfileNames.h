@@ -11,15 +11,18 @@
 // The name entry takes at most this many characters.
 inline constexpr std::size_t MaxProfileNameLength = 12;
 
+// The name without blanks at either end: "Ann " and "Ann" must not become two players.
+[[nodiscard]] std::string TrimmedName(std::string_view name);
+
 // Not empty, at most MaxProfileNameLength characters, each 32..126, none that separates or
-// wildcards paths on any common system, and no leading dot.
+// wildcards paths on any common system, no leading dot and no blank at either end.
 [[nodiscard]] bool IsSafeProfileName(std::string_view name);
 
 // The base names of the profile files ("<name>.dat") in the folder, sorted so the list reads
 // the same on every machine. Files whose names are not safe player names are left out.
 [[nodiscard]] std::vector<std::string> ListProfileNames(const std::string& folder);
 
-// The player to start with: the name remembered in the settings file when it is a safe name,
+// The player to start with: the name remembered in the settings file, trimmed, when it is safe,
 // otherwise the first listed player, otherwise "" (nobody yet: ask for a name).
 [[nodiscard]] std::string StartupProfileName(const std::string& rememberedName,
                                              const std::string& folder);

@@ -26,3 +26,19 @@ std::string UpperCase(std::string text) {
     }
     return text;
 }
+
+std::string PrintableText(const std::string& text) {
+    static constexpr char Hex[] = "0123456789abcdef";
+    std::string printable;
+    for (const char c : text) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code >= 32 && code <= 126 && c != '\\') {
+            printable += c;
+        } else {
+            printable += "\\x";
+            printable += Hex[code >> 4];
+            printable += Hex[code & 15];
+        }
+    }
+    return printable;
+}

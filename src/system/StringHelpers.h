@@ -12,3 +12,6 @@ std::string PadRight(const std::string& text, size_t length, const std::string& 
 int IndexInList(const std::vector<std::string>& list, const std::string& text);
 // ASCII letters upper-cased; other bytes (UTF-8 included) unchanged. Keys are kept this way.
 std::string UpperCase(std::string text);
+// The text safe to print on a terminal: every byte outside 32..126, and the backslash, written
+// as "\xNN", so that a typed escape sequence shows instead of acting.
+std::string PrintableText(const std::string& text);

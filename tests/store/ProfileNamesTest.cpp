@@ -10,10 +10,27 @@ TEST(ProfileNamesTest, OnlyHarmlessFileNamesAreSafe) {
                                    "trailing.", "{}[]()!@#$%&"}) {
         EXPECT_TRUE(IsSafeProfileName(name)) << name;
     }
-    for (const std::string& name : std::vector<std::string>{
-             "", ".", "..", ".Ann", "../Ann", "a/b", "a\\b", "C:", "wild*", "why?", "\"q\"", "<a>",
-             "a|b", "Thirteen char", std::string("tab\there"), std::string("nul\0x", 5),
-             std::string("\x7F"), std::string("caf\xC3\xA9")}) {
+    for (const std::string& name : std::vector<std::string>{"",
+                                                            ".",
+                                                            "..",
+                                                            ".Ann",
+                                                            "../Ann",
+                                                            "a/b",
+                                                            "a\\b",
+                                                            "C:",
+                                                            "wild*",
+                                                            "why?",
+                                                            "\"q\"",
+                                                            "<a>",
+                                                            "a|b",
+                                                            "Thirteen char",
+                                                            std::string("tab\there"),
+                                                            std::string("nul\0x", 5),
+                                                            std::string("\x7F"),
+                                                            std::string("caf\xC3\xA9"),
+                                                            " Ann",
+                                                            "Ann ",
+                                                            " "}) {
         EXPECT_FALSE(IsSafeProfileName(name)) << name;
     }
 }
@@ -42,6 +59,10 @@ TEST(ProfileNamesTest, BadRememberedNameFallsBackToTheFirstListedPlayer) {
     EXPECT_EQ(StartupProfileName("", folder.Path()), "Al");
     EXPECT_EQ(StartupProfileName(std::string(40, 'n'), folder.Path()), "Al");
     EXPECT_EQ(StartupProfileName("Newcomer", folder.Path()), "Newcomer");
+    // A remembered name with blanks about it is the player without them.
+    EXPECT_EQ(StartupProfileName(" Bea  ", folder.Path()), "Bea");
+    EXPECT_EQ(StartupProfileName("   ", folder.Path()), "Al");
+    EXPECT_EQ(TrimmedName("  Mary Jane "), "Mary Jane");
 }
 
 }  // namespace
