@@ -9,7 +9,7 @@ PACKAGES=(
     libogg-dev libvorbis-dev libfreetype-dev
     libcairo2-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth xdotool
+    xvfb xauth xdotool strace
 )
 if [ "${QUILLOX_FUZZ:-0}" = 1 ]; then
     PACKAGES+=(clang libclang-rt-14-dev)

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdint>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -36,6 +37,7 @@ void GameProcess::Start(const std::vector<std::string>& args) {
     std::vector<std::string> argv = {std::string(QUILLOX_BUILD_DIR) + "/quillox", "--headless",
                                      "--data-home", (sandbox_ / "home").string()};
     argv.insert(argv.end(), args.begin(), args.end());
+    argv.insert(argv.begin(), Launcher.begin(), Launcher.end());
     const std::string stderrPath = (sandbox_ / "stderr.txt").string();
     const std::string runtime = (sandbox_ / "run").string();
     pid_ = fork();
@@ -48,7 +50,7 @@ void GameProcess::Start(const std::vector<std::string>& args) {
         std::vector<char*> raw;
         for (auto& arg : argv) raw.push_back(arg.data());
         raw.push_back(nullptr);
-        execv(raw[0], raw.data());
+        execvp(raw[0], raw.data());
         _exit(127);
     }
 }
@@ -96,4 +98,28 @@ std::pair<int, int> PngSize(const fs::path& path) {
                static_cast<unsigned char>(bytes[at + 3]);
     };
     return {be32(16), be32(20)};
+}
+
+std::vector<std::string> Traced(std::vector<std::string> options) {
+    options.insert(options.begin(), {"env", "ASAN_OPTIONS=detect_leaks=0", "strace", "-f", "-qq"});
+    return options;
+}
+
+std::string ProfileFile(int level, int locked, int score, double time) {
+    std::string bytes;
+    const auto put = [&bytes](std::uint32_t value) {
+        for (int i = 0; i < 4; ++i) bytes += static_cast<char>(value >> (8 * i) & 0xFF);
+    };
+    const std::uint32_t base = 0x5D13A7, step = 0x1F4C62;
+    put(static_cast<std::uint32_t>(level) + base);
+    put(static_cast<std::uint32_t>(locked) + base + step);
+    put(static_cast<std::uint32_t>(score) + base + 2 * step);
+    put(3 + base + 3 * step);
+    put(base + 4 * step);
+    bytes.append(reinterpret_cast<const char*>(&time), sizeof time);
+    put(0);
+    put(1);
+    put(1);
+    bytes.append(100 * 4, '\0');
+    return bytes + std::string(3, '\0');
 }

@@ -17,6 +17,9 @@ public:
     std::filesystem::path Shared() const { return sandbox_ / "home" / "Bexholt" / "Quillox"; }
     std::filesystem::path WriteScript(const std::string& name, const std::string& text) const;
 
+    // A command the game is started under (a tracer), with its arguments; empty: none.
+    std::vector<std::string> Launcher;
+
     // Starts the game with --headless --data-home and the given arguments.
     void Start(const std::vector<std::string>& args);
     // Waits up to `seconds`; returns the exit code, or -1 after killing a game that hangs.
@@ -35,5 +38,11 @@ private:
 };
 
 std::string ReadFile(const std::filesystem::path& path);
+// A profile file as the game writes it: lives 3, no kills, tips and instructions on, no hints
+// shown, the three flag bytes clear.
+std::string ProfileFile(int level, int locked, int score, double time);
+// A launcher that runs the game under strace with these options added. The leak check cannot
+// work under a tracer and is switched off.
+std::vector<std::string> Traced(std::vector<std::string> options);
 // Width and height from a PNG header, {0, 0} when it is not a PNG.
 std::pair<int, int> PngSize(const std::filesystem::path& path);
