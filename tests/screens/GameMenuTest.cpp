@@ -120,6 +120,7 @@ TEST_F(GameMenuTest, SaveAndExitKeepsTheProfileAsChosenAndLeavesForTheTitle) {
     ProgressGameStart(host.Player, host.game->CurrentProfile.get());
     host.Player.Unlocked = 7;
     host.Player.Score = 2400;
+    host.Player.TotalTimeTaken = 48000;
     ASSERT_TRUE(ProgressLevelChosen(host.Player, host.game->CurrentProfile.get(), 7));
     host.Enter(host.Play);
     ProgressLevelStart(host.Player);
@@ -141,7 +142,7 @@ TEST_F(GameMenuTest, SaveAndExitKeepsTheProfileAsChosenAndLeavesForTheTitle) {
     const auto saved = host.ProfileOnDisk("Ann");
     EXPECT_EQ(saved->CurrentLevel, 7);
     EXPECT_EQ(saved->Score, 2400);
-    EXPECT_EQ(saved->TimeTaken, 0);
+    EXPECT_EQ(saved->TimeTaken, 48000);
 }
 
 TEST_F(GameMenuTest, OptionsKeepThePlayScreenAsItStandsAndReturnToIt) {

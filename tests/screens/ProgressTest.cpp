@@ -205,10 +205,10 @@ TEST_F(ProgressTest, DamagedProfileValuesAreBroughtIntoPlay) {
     };
     const double nan = std::numeric_limits<double>::quiet_NaN();
     for (const Case& c :
-         {Case{99, 1000, 5, 10.9, 15, 15, 5, 10}, Case{0, -5, -100, nan, 1, 1, 0, 0},
+         {Case{99, 1000, 5, 10.9, 1, 1, 5, 0}, Case{0, -5, -100, nan, 1, 1, 0, 0},
           Case{-7, std::numeric_limits<int>::min(), 0, -5.0, 1, 1, 0, 0},
-          Case{9, 3, 0, 1e300, 9, 9, 0, std::numeric_limits<int>::max()},
-          Case{3, 8, 0, INFINITY, 3, 7, 0, 0}}) {
+          Case{9, 3, 0, 1e300, 1, 2, 0, 0}, Case{3, 8, 0, INFINITY, 3, 7, 0, 0},
+          Case{5, 6, 3000, 800.0, 5, 5, 3000, 800}, Case{5, 6, 6000, 800.0, 5, 5, 0, 800}}) {
         Profile->CurrentLevel = c.current;
         Profile->LockedLevel = c.locked;
         Profile->Score = c.score;
