@@ -54,8 +54,6 @@ bool AllDigits(std::string_view text) {
     });
 }
 
-}  // namespace
-
 bool IsWriterLeftover(std::string_view name) {
     constexpr std::string_view suffix = ".tmp";
     if (!name.ends_with(suffix)) return false;
@@ -69,17 +67,17 @@ bool IsWriterLeftover(std::string_view name) {
     return pidDot != std::string_view::npos && pidDot > 0 && AllDigits(name.substr(pidDot + 1));
 }
 
-int RemoveWriterLeftovers(const std::string& folder) {
-    int removed = 0;
+}  // namespace
+
+void RemoveWriterLeftovers(const std::string& folder) {
     std::error_code error;
     std::filesystem::directory_iterator it(folder, error);
     for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
         std::error_code entryError;
         if (!it->is_regular_file(entryError) || it->is_symlink(entryError)) continue;
         if (!IsWriterLeftover(it->path().filename().string())) continue;
-        if (std::filesystem::remove(it->path(), entryError)) ++removed;
+        std::filesystem::remove(it->path(), entryError);
     }
-    return removed;
 }
 
 bool WriteFileAtomic(const std::string& path, std::string_view bytes) {

@@ -10,9 +10,6 @@
 [[nodiscard]] bool WriteFileAtomic(const std::string& path, std::string_view bytes);
 
 // The temporary files are named "<target>.<process id>.<counter>.tmp"; a save cut short by a
-// crash leaves one behind. True for a file name of exactly that form.
-[[nodiscard]] bool IsWriterLeftover(std::string_view name);
-// Deletes the leftovers of interrupted saves among the folder's files (not its sub-folders).
-// Only one copy of the game runs at a time, so none of them can still be in use. Returns how
-// many were removed.
-int RemoveWriterLeftovers(const std::string& folder);
+// crash leaves one behind. Deletes the folder's files of exactly that form (not its
+// sub-folders). Only one copy of the game runs at a time, so none of them can be in use.
+void RemoveWriterLeftovers(const std::string& folder);

@@ -1,14 +1,12 @@
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
-#include <vector>
 
 #include "gtest/gtest.h"
-#include "support/TempFolder.h"
 #include "system/AtomicFile.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -35,43 +33,6 @@ TEST(AtomicFile, KeepsThePermissionsOfTheFileItReplaces) {
     const auto perms = std::filesystem::status(folder.File("a.dat")).permissions();
     EXPECT_EQ(perms & std::filesystem::perms::all,
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-}
-
-TEST(AtomicFile, SameBytesLeaveTheFileAloneAndAnUnreadableOneBecomesReadable) {
-    TempFolder folder;
-    ASSERT_TRUE(WriteFileAtomic(folder.File("a.dat"), "same"));
-    const auto inode = [&folder] {
-        struct stat info {};
-        ::stat(folder.File("a.dat").c_str(), &info);
-        return info.st_ino;
-    };
-    const auto first = inode();
-    ASSERT_TRUE(WriteFileAtomic(folder.File("a.dat"), "same"));
-    EXPECT_EQ(inode(), first) << "nothing was rewritten";
-    ASSERT_TRUE(WriteFileAtomic(folder.File("a.dat"), "changed"));
-    EXPECT_NE(inode(), first);
-
-    // A copy cut short once left a file only its owner's writes could reach.
-    std::filesystem::permissions(folder.File("a.dat"), std::filesystem::perms::owner_write);
-    ASSERT_TRUE(WriteFileAtomic(folder.File("a.dat"), "readable"));
-    EXPECT_EQ(std::filesystem::status(folder.File("a.dat")).permissions(),
-              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-}
-
-TEST(AtomicFile, OnlyLeftoversOfInterruptedSavesAreRemoved) {
-    TempFolder folder;
-    const std::vector<std::string> leftovers = {"quillox.ini.123.0.tmp", "Ann.dat.9.41.tmp",
-                                                "a b.dat.1.2.tmp"};
-    const std::vector<std::string> kept = {"Ann.dat",   "notes.tmp",     ".1.2.tmp",  "x.1.tmp",
-                                           "x.a.2.tmp", "x.1.2.tmp.bak", "x.1.2.TMP", "x..2.tmp"};
-    for (const auto& name : leftovers) folder.Write(name, "cut");
-    for (const auto& name : kept) folder.Write(name, "mine");
-    std::filesystem::create_directory(folder.File("dir.1.2.tmp"));
-    EXPECT_EQ(RemoveWriterLeftovers(folder.Path()), 3);
-    for (const auto& name : leftovers) EXPECT_FALSE(folder.Exists(name)) << name;
-    for (const auto& name : kept) EXPECT_TRUE(folder.Exists(name)) << name;
-    EXPECT_TRUE(std::filesystem::is_directory(folder.File("dir.1.2.tmp")));
-    EXPECT_EQ(RemoveWriterLeftovers(folder.File("missing/")), 0);
 }
 
 TEST(AtomicFile, FailsWithoutHarmWhenTheTargetCannotBeReplaced) {
