@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the game, the tests and the tools use.
+# Installs every Debian package the build, the game, the tests and the tools use (the
+# packaging test validates the launcher and metadata and reads the .deb with dpkg-dev).
 # Only what is missing is installed, so a second run costs nothing.
 set -euo pipefail
 
@@ -10,6 +11,7 @@ PACKAGES=(
     libcairo2-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool strace
+    desktop-file-utils appstream dpkg-dev file groff-base
 )
 if [ "${QUILLOX_FUZZ:-0}" = 1 ]; then
     PACKAGES+=(clang libclang-rt-14-dev)

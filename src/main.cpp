@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -44,6 +45,8 @@
 namespace {
 
 const char* const kAppTitle = "Quillox v1.3 - (c) 2026 Bexholt Games";
+// The name the desktop knows the game by: its launcher, metadata and icons carry it too.
+const char* const kAppId = "com.bexholt.Quillox";
 
 // One object of each screen, made once and reused for every visit.
 struct Screens {
@@ -243,6 +246,7 @@ int Run(Program& program) {
 
     // 5. - 6.
     media::SetAppTitle(kAppTitle);
+    media::SetAppId(kAppId);
     Errors().ErrorsOnScreen = 0;
     program.Host = std::make_unique<TGame>();
     TGame& game = *program.Host;
@@ -253,8 +257,13 @@ int Run(Program& program) {
         game.NoTiming = 1;
         game.NoTimingTicks = options.TicksPerFrame;
     }
-    game.DataPrefix =
-        options.DataDir.empty() ? media::ExecutableFolder() : FixPath(options.DataDir);
+    game.DataPrefix = options.DataDir.empty()
+                          ? DataPrefixFor(media::ExecutableFolder(),
+                                          [](const std::string& path) {
+                                              std::error_code error;
+                                              return std::filesystem::is_directory(path, error);
+                                          })
+                          : FixPath(options.DataDir);
     media::SetBuiltInFontFile(game.DataPrefix + "Data/fonts/text.ttf");
 
     // 7. - 9.
@@ -294,6 +303,7 @@ int Run(Program& program) {
 
     // 16. - 18.
     Errors().ErrorsOnScreen = 1;
+    media::SetWindowIconFile(game.DataPrefix + "Data/icons/256.png");
     game.GraphicsCreate();
     media::SetMouseVisible(false);
 

@@ -26,6 +26,13 @@ struct SoundAsset {
 
 inline constexpr std::string_view kGraphics = "graphics";
 inline constexpr std::string_view kMenus = "menus";
+inline constexpr std::string_view kIcons = "icons";
+// The program's icon, one square picture per size the desktop's icon theme holds.
+inline constexpr std::array kIconNames = {
+    std::string_view{"16"},  std::string_view{"24"}, std::string_view{"32"},
+    std::string_view{"48"},  std::string_view{"64"}, std::string_view{"128"},
+    std::string_view{"256"},
+};
 
 inline constexpr int kScoreImageCount = 19;  // score5 .. score20, score30, score40, score50
 
@@ -163,6 +170,13 @@ inline constexpr std::array kImages = {
     ImageAsset{kMenus, "off2MO", 56, 36, 1},
     ImageAsset{kMenus, "clickhere", 300, 56, 1},
     ImageAsset{kMenus, "clickhereMO", 300, 56, 1},
+    ImageAsset{kIcons, "16", 16, 16, 1},
+    ImageAsset{kIcons, "24", 24, 24, 1},
+    ImageAsset{kIcons, "32", 32, 32, 1},
+    ImageAsset{kIcons, "48", 48, 48, 1},
+    ImageAsset{kIcons, "64", 64, 64, 1},
+    ImageAsset{kIcons, "128", 128, 128, 1},
+    ImageAsset{kIcons, "256", 256, 256, 1},
 };
 
 inline constexpr std::array kSounds = {
@@ -191,7 +205,7 @@ inline constexpr std::string_view kDefaultIni = "Default.ini";
 inline constexpr std::array kFolders = {
     std::string_view{"graphics"}, std::string_view{"sound"}, std::string_view{"music"},
     std::string_view{"speech"},   std::string_view{"menus"}, std::string_view{"text"},
-    std::string_view{"levels"},   std::string_view{"fonts"},
+    std::string_view{"levels"},   std::string_view{"fonts"}, std::string_view{"icons"},
 };
 
 // The settings file shipped with the game, line by line (written with CR LF).

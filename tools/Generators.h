@@ -14,6 +14,7 @@ void GenerateButtons(AssetWriter& out);    // every button with its hover look, 
 void GenerateFonts(AssetWriter& out);      // the bitmap fonts and the tutorial font
 void GenerateSounds(AssetWriter& out);     // the sound effects
 void GenerateMusic(AssetWriter& out);      // the title tune
+void GenerateIcons(AssetWriter& out);      // the program's icon at each desktop size
 void GenerateTextFiles(AssetWriter& out);  // the default settings file
 
 }  // namespace quillox::assets

@@ -54,6 +54,7 @@ int main(int argc, char** argv) {
     GenerateScreens(out);
     GeneratePanels(out);
     GenerateButtons(out);
+    GenerateIcons(out);
     GenerateFonts(out);
     GenerateTextFiles(out);
     GenerateSounds(out);

@@ -91,7 +91,26 @@ void MeasureRefreshRate() {
         d.refreshRate = mode.refresh_rate;
 }
 
+void ApplyIcon() {
+    DisplayState& d = Display();
+    if (!d.window || d.icon.width <= 0) return;
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+        d.icon.pixels.data(), d.icon.width, d.icon.height, 32,
+        d.icon.pitch * static_cast<int>(sizeof(std::uint32_t)), SDL_PIXELFORMAT_ARGB8888);
+    if (!surface) return;
+    SDL_SetWindowIcon(d.window, surface);
+    SDL_FreeSurface(surface);
+}
+
 }  // namespace
+
+bool SetWindowIconFile(const std::string& path) {
+    Pixmap icon = detail::DecodeImageFile(path);
+    if (icon.width <= 0) return false;
+    Display().icon = std::move(icon);
+    ApplyIcon();
+    return true;
+}
 
 bool Init(const InitOptions& options) {
     DisplayState& d = Display();
@@ -179,6 +198,7 @@ bool OpenDisplay(int width, int height, int depth, int) {
     d.window = SDL_CreateWindow(Title().c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                 width, height, flags);
     if (!d.window) return false;
+    ApplyIcon();
     if (!MakeRenderer()) {
         SDL_DestroyWindow(d.window);
         d.window = nullptr;
@@ -208,6 +228,12 @@ void CloseDisplay() {
 
 bool DisplayOpen() {
     return Display().renderer != nullptr;
+}
+
+void SetAppId(const std::string& id) {
+    // SDL reads these when it opens a window; a value the user set is left alone.
+    ::setenv("SDL_VIDEO_X11_WMCLASS", id.c_str(), 0);
+    ::setenv("SDL_VIDEO_WAYLAND_WMCLASS", id.c_str(), 0);
 }
 
 void SetAppTitle(const std::string& title) {

@@ -1,5 +1,6 @@
 // PNG and JPEG decoding and PNG encoding. The libraries report errors by longjmp, so the
 // functions that call setjmp keep only plain values in their own frames.
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>  // jpeglib.h needs FILE and size_t declared first
 #include <cstring>
@@ -103,6 +104,17 @@ bool PngEncode(const Pixmap& pixmap, const std::vector<std::uint8_t>& rgba,
 }  // namespace
 
 namespace detail {
+
+Pixmap DecodeImageFile(const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    if (!ReadWholeFile(path, bytes)) return {};
+    static const std::uint8_t kPngSignature[4] = {0x89, 'P', 'N', 'G'};
+    if (bytes.size() >= 4 && std::equal(kPngSignature, kPngSignature + 4, bytes.begin()))
+        return DecodePNG(bytes);
+    if (bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF)
+        return DecodeJPEG(bytes);
+    return {};
+}
 
 Pixmap DecodePNG(const std::vector<std::uint8_t>& bytes) {
     Pixmap pixmap;

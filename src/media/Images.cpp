@@ -67,17 +67,6 @@ Image CutCells(const Pixmap& sheet, int cellWidth, int cellHeight, int firstCell
     return image;
 }
 
-Pixmap DecodeFile(const std::string& path) {
-    std::vector<std::uint8_t> bytes;
-    if (!detail::ReadWholeFile(path, bytes)) return {};
-    static const std::uint8_t kPngSignature[4] = {0x89, 'P', 'N', 'G'};
-    if (bytes.size() >= 4 && std::equal(kPngSignature, kPngSignature + 4, bytes.begin()))
-        return detail::DecodePNG(bytes);
-    if (bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF)
-        return detail::DecodeJPEG(bytes);
-    return {};
-}
-
 bool Linear(int flags) {
     return flags == -1 || (flags & (FILTEREDIMAGE | MIPMAPPEDIMAGE)) != 0;
 }
@@ -177,15 +166,15 @@ Image NewImage(int width, int height, int frames, bool linear) {
 }  // namespace detail
 
 Image LoadImageFile(const std::string& path, int flags) {
-    const Pixmap pixmap = DecodeFile(path);
+    const Pixmap pixmap = detail::DecodeImageFile(path);
     if (pixmap.width <= 0) return {};
     return ImageFromPixmap(pixmap, flags);
 }
 
 Image LoadAnimImageFile(const std::string& path, int cellWidth, int cellHeight, int firstCell,
                         int cellCount, int flags) {
-    Image image =
-        CutCells(DecodeFile(path), cellWidth, cellHeight, firstCell, cellCount, Linear(flags));
+    Image image = CutCells(detail::DecodeImageFile(path), cellWidth, cellHeight, firstCell,
+                           cellCount, Linear(flags));
     return image ? Finish(image) : image;
 }
 

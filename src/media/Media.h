@@ -47,6 +47,12 @@ bool ModeExists(int width, int height, int depth, int hertz);
 void CloseDisplay();
 bool DisplayOpen();
 void SetAppTitle(const std::string& title);
+// The desktop's name for the program (window class, Wayland app id), so its windows group with
+// its launcher; applies to windows opened afterwards.
+void SetAppId(const std::string& id);
+// The window's icon from a PNG or JPEG file, kept for windows opened later; false when the
+// file cannot be read.
+bool SetWindowIconFile(const std::string& path);
 int DesktopWidth();
 int DesktopHeight();
 int DesktopRefreshRate();  // 0 when it cannot be measured

@@ -27,6 +27,7 @@ struct DisplayState {
     int refreshRate = 60;
     int vsyncMode = -2;  // the sync mode last applied to the renderer
     std::uint64_t lastPresent = 0;
+    Pixmap icon;  // given to every window opened; empty for none
 };
 DisplayState& Display();
 
@@ -63,6 +64,8 @@ void UploadTexture(SDL_Texture* texture, const Pixmap& pixmap);
 // Image decoding; a damaged or unsupported file leaves an empty pixmap.
 Pixmap DecodePNG(const std::vector<std::uint8_t>& bytes);
 Pixmap DecodeJPEG(const std::vector<std::uint8_t>& bytes);
+// A PNG or JPEG file, told apart by its first bytes.
+Pixmap DecodeImageFile(const std::string& path);
 
 // Feeds translated events to the polled-input tables when those are switched on.
 void FeedPolledInput(const Event& event);

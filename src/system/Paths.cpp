@@ -15,6 +15,15 @@ std::string FixPath(const std::string& path) {
     return path + "/";
 }
 
+std::string DataPrefixFor(const std::string& programFolder,
+                          const std::function<bool(const std::string&)>& isFolder) {
+    const std::string beside = FixPath(programFolder);
+    if (isFolder(beside + "Data")) return beside;
+    const std::string installed = beside + "../share/quillox/";
+    if (isFolder(installed + "Data")) return installed;
+    return beside;
+}
+
 std::string StripDebugTag(const std::string& path) {
     if (path.size() >= 10 && path.compare(path.size() - 9, 5, "debug") == 0) {
         return path.substr(0, path.size() - 10) + path.substr(path.size() - 4);

@@ -1,8 +1,10 @@
+#include <filesystem>
+
 #include "gtest/gtest.h"
+#include "support/TempFolder.h"
 #include "system/Paths.h"
 #include "system/StringHelpers.h"
 #include "system/SystemInfo.h"
-#include "support/TempFolder.h"
 
 namespace {
 
@@ -31,6 +33,26 @@ TEST(Paths, ReadWholeFileTellsEmptyFromMissing) {
               std::optional<std::string>(std::string("a\0b", 3)));
     EXPECT_EQ(ReadWholeFile(folder.File("missing")), std::nullopt);
     EXPECT_EQ(ReadWholeFile(folder.Path()), std::nullopt);
+}
+
+TEST(Paths, DataIsFoundBesideTheProgramFirstThenInItsSharedFolder) {
+    TempFolder root("data-prefix");
+    const auto isFolder = [](const std::string& path) {
+        std::error_code error;
+        return std::filesystem::is_directory(path, error);
+    };
+    // An installed tree: bin/quillox and share/quillox/Data.
+    std::filesystem::create_directories(root / "usr/bin");
+    std::filesystem::create_directories(root / "usr/share/quillox/Data");
+    EXPECT_EQ(DataPrefixFor(root / "usr/bin", isFolder), root / "usr/bin/../share/quillox/");
+    // A Data folder beside the program wins (a build folder or an unpacked copy).
+    std::filesystem::create_directories(root / "usr/bin/Data");
+    EXPECT_EQ(DataPrefixFor(root / "usr/bin/", isFolder), root / "usr/bin/");
+    // A file named Data is no data folder; with none anywhere the program's folder is named,
+    // so the load error points at the usual place.
+    std::filesystem::create_directories(root / "loose");
+    root.Write("loose/Data", "");
+    EXPECT_EQ(DataPrefixFor(root / "loose", isFolder), root / "loose/");
 }
 
 TEST(SystemInfo, DirectXVersionsMapAndGateOnSeven) {
