@@ -233,6 +233,7 @@ int Run(Program& program) {
 
     // 1. The media layer and the other runtime modules.
     if (!options.DataHome.empty()) media::SetDataHome(options.DataHome);
+    media::SetAppId(kAppId);
     media::InitOptions init;
     init.headless = options.Headless;
     if (!media::Init(init)) {
@@ -246,7 +247,6 @@ int Run(Program& program) {
 
     // 5. - 6.
     media::SetAppTitle(kAppTitle);
-    media::SetAppId(kAppId);
     Errors().ErrorsOnScreen = 0;
     program.Host = std::make_unique<TGame>();
     TGame& game = *program.Host;

@@ -48,7 +48,7 @@ void CloseDisplay();
 bool DisplayOpen();
 void SetAppTitle(const std::string& title);
 // The desktop's name for the program (window class, Wayland app id), so its windows group with
-// its launcher; applies to windows opened afterwards.
+// its launcher. SDL reads it as its video starts, so it is set before Init.
 void SetAppId(const std::string& id);
 // The window's icon from a PNG or JPEG file, kept for windows opened later; false when the
 // file cannot be read.
