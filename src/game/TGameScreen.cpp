@@ -70,6 +70,8 @@ void TGameScreen::Load() {
     Best.emplace(TSaveBest::Create(Game->SubPath));
     Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
     Menu->SetShadow(1, HudShadowOffset, HudShadowOffset, HudShadowAlpha);
+    // The arrows, Space and Enter play the board; Escape opens the in-game menu.
+    Menu->KeyNavigation = 0;
     const auto button = Menu->AddQuick(MenuButton, "");
     button->SetPosition(MenuButtonX, MenuButtonY);
     if (GameMenu != nullptr) GameMenu->Load();
@@ -175,6 +177,9 @@ void TGameScreen::Logic() {
     input.MouseY = Game->Mouse->y;
     input.MouseHit = Game->Mouse->h1 > 0;
     input.Now = Clock();
+    KeyCursor.Steer(input, Game->Mouse->Hidden != 0);
+    PointerX = input.MouseX;
+    PointerY = input.MouseY;
     Level->Logic(input);
 
     Player.TimeTaken = machine.TimeTaken;
@@ -205,7 +210,8 @@ void TGameScreen::Draw() {
     if (play.Selection.SelectedValue != 0) PathGlow.Draw(play.Selection);
     BoardDrawing.DrawPreview(Level->Preview, play.BoardState, colourBlind);
     BoardDrawing.DrawBoard(play.BoardState, play.Machine.MachineFill, colourBlind);
-    Tokens.Draw(Level->Powers, Game->Mouse->x, Game->Mouse->y);
+    KeyCursor.Draw();
+    Tokens.Draw(Level->Powers, PointerX, PointerY);
 
     Effects.DrawUnderMover();
     if (play.Selection.PieceMoving) BoardDrawing.DrawMover(Level->Mover, colourBlind);
@@ -274,6 +280,8 @@ void TGameScreen::AddState(JsonObject& state) const {
     state.Set("Active", Level->Powers.Active);
     state.Set("MachineEmptying", machine.MachineEmptying ? 1 : 0);
     state.Set("TimeTaken", static_cast<double>(machine.TimeTaken));
+    state.Set("KeyCell", std::vector<int>{KeyCursor.X, KeyCursor.Y});
+    state.Set("KeySteering", KeyCursor.Steering ? 1 : 0);
     TutorialPanel.AddState(state, *Level);
     if (GameMenu != nullptr && GameMenuOpen()) {
         JsonObject menu;

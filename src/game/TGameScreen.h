@@ -9,6 +9,7 @@
 
 #include "game/TBoardDrawing.h"
 #include "game/TFull.h"
+#include "game/TKeyCursor.h"
 #include "game/TLevel.h"
 #include "game/TMediaRandom.h"
 #include "game/TPathGlow.h"
@@ -42,6 +43,7 @@ public:
     TPlayEffects Effects;
     TFull Full;
     TTutorialPanel TutorialPanel;
+    TKeyCursor KeyCursor;
 
     std::shared_ptr<TGameSound> Click;
     std::shared_ptr<TGameSound> Boom;
@@ -92,4 +94,7 @@ private:
 
     TMediaRandom Random;
     TResources& Resources;
+    // Where the rules last saw the pointer: the mouse, or the highlighted cell while the keys
+    // steer. The armed power's sparkle follows it.
+    int PointerX = 0, PointerY = 0;
 };

@@ -107,6 +107,7 @@ void TGame::DoPeekEvent() {
                 break;
             case media::EventKind::KeyDown:
                 input.RecordKeyDown(event.data);
+                Mouse->Hidden = 1;
                 break;
             case media::EventKind::KeyUp:
                 input.RecordKeyUp(event.data);
@@ -117,6 +118,7 @@ void TGame::DoPeekEvent() {
             case media::EventKind::MouseDown:
                 if (event.data >= 1 && event.data <= 3) {
                     input.RecordMouseDown(event.data);
+                    Mouse->Hidden = 0;
                     Mouse->ButtonDown(event.data);
                 }
                 break;
@@ -127,6 +129,7 @@ void TGame::DoPeekEvent() {
                 }
                 break;
             case media::EventKind::MouseMove:
+                Mouse->Hidden = 0;
                 Mouse->x = input.MouseX = event.x;
                 Mouse->y = input.MouseY = event.y;
                 break;

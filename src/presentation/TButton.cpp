@@ -162,13 +162,17 @@ void TButton::ClearClick() {
     Glow = 0;
 }
 
+bool TButton::TakesKeyFocus() const {
+    return TakesInput();
+}
+
 bool TButton::TakesInput() const {
     return Active && (!Disabled || ClickDisabled);
 }
 
 bool TButton::PointerOver() const {
     const TMousePointer* mouse = PresentationContext().Mouse;
-    if (!mouse) return false;
+    if (!mouse || mouse->Hidden) return false;
     const float px = static_cast<float>(mouse->x);
     const float py = static_cast<float>(mouse->y);
     if (px < x || px >= x + static_cast<float>(w) || py < y || py >= y + static_cast<float>(h)) {

@@ -93,6 +93,8 @@ public:
     // 1 when the click was taken.
     int Click(int useClick2);
     void SimulateClick();
+    // A menu may move its keyboard highlight onto this button.
+    [[nodiscard]] bool TakesKeyFocus() const;
     void Manage();
     void ManageNoSound();
     void ManageScaleOnMO();

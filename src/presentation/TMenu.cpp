@@ -8,10 +8,15 @@
 #include "presentation/TGameFade.h"
 #include "presentation/TMousePointer.h"
 #include "presentation/TPresentationContext.h"
+#include "system/InputHelpers.h"
 #include "system/ScreenSize.h"
 #include "system/StringHelpers.h"
 
 namespace {
+
+constexpr int KeyTab = 9, KeyEnter = 13, KeySpace = 32;
+constexpr int KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40;
+constexpr int KeyLShift = 160, KeyRShift = 161;
 
 std::shared_ptr<TGameSound> LoadMenuSound(const std::string& name) {
     if (name.empty()) return nullptr;
@@ -36,6 +41,7 @@ std::shared_ptr<TMenu> TMenu::Create(const std::string& mouseOverSound,
 void TMenu::Init(const std::string& mouseOverSound, const std::string& clickSound, float px,
                  float py, int gap) {
     Buttons.clear();
+    KeyFocus = -1;
     x = px;
     y = py;
     Gap = gap;
@@ -284,6 +290,9 @@ int TMenu::Manage() {
         return 0;
     }
     if (!context.Mouse->Manage()) return 0;
+    // Taken before the buttons look at their keys, so Enter presses the highlighted button
+    // rather than a dialog's default one.
+    const bool pressed = ManageKeyFocus();
     MouseOverName.clear();
     ClickedName.clear();
     for (const auto& button : Buttons) {
@@ -295,7 +304,64 @@ int TMenu::Manage() {
         if (button->MouseOver) MouseOverName = button->name;
         if (button->Clicked) ClickedName = button->name;
     }
+    if (KeyFocus >= 0) {
+        TButton& focused = *Buttons[static_cast<size_t>(KeyFocus)];
+        focused.MouseOver = 1;
+        MouseOverName = focused.name;
+        if (pressed) {
+            const int savedSound = focused.NoSound;
+            focused.NoSound = NoSound;
+            focused.SimulateClick();
+            focused.NoSound = savedSound;
+            if (focused.Clicked) ClickedName = focused.name;
+        }
+    }
     return 1;
+}
+
+bool TMenu::ManageKeyFocus() {
+    const TPresentationContext& context = PresentationContext();
+    if (!context.Mouse->Hidden || !KeyNavigation || context.BlockKeys) {
+        KeyFocus = -1;
+        return false;
+    }
+    if (KeyFocus >= static_cast<int>(Buttons.size()) ||
+        (KeyFocus >= 0 && !Buttons[static_cast<size_t>(KeyFocus)]->TakesKeyFocus())) {
+        KeyFocus = -1;
+    }
+    const bool shift = KeyDownChecked(KeyLShift) || KeyDownChecked(KeyRShift);
+    int step = 0;
+    if (KeyHitChecked(KeyTab)) step = shift ? -1 : 1;
+    if (ArrowKeys) {
+        if (KeyHitChecked(KeyDown) || KeyHitChecked(KeyRight)) step = 1;
+        if (KeyHitChecked(KeyUp) || KeyHitChecked(KeyLeft)) step = -1;
+    }
+    if (step != 0) {
+        int from = KeyFocus;
+        if (from < 0) {
+            // The first key starts from the button the pointer was resting on, if any.
+            const auto hovered = std::find_if(Buttons.begin(), Buttons.end(),
+                                              [](const auto& button) { return button->MouseOver; });
+            from = hovered != Buttons.end() ? static_cast<int>(hovered - Buttons.begin()) - step
+                                            : (step > 0 ? -1 : static_cast<int>(Buttons.size()));
+        }
+        const int next = NextFocus(from, step);
+        if (next >= 0 && next != KeyFocus) {
+            KeyFocus = next;
+            if (!NoSound) Buttons[static_cast<size_t>(next)]->PlayMouseOver();
+        }
+    }
+    if (KeyFocus < 0) return false;
+    return KeyHitChecked(KeyEnter) || KeyHitChecked(KeySpace);
+}
+
+int TMenu::NextFocus(int from, int step) const {
+    const int count = static_cast<int>(Buttons.size());
+    for (int i = 1; i <= count; ++i) {
+        const int index = ((from + step * i) % count + count) % count;
+        if (Buttons[static_cast<size_t>(index)]->TakesKeyFocus()) return index;
+    }
+    return -1;
 }
 
 int TMenu::ManageNoSound() {
@@ -331,6 +397,7 @@ void TMenu::Precache() const {
 void TMenu::Kill() {
     for (const auto& button : Buttons) button->Kill();
     Buttons.clear();
+    KeyFocus = -1;
     MouseOverName.clear();
     ClickedName.clear();
 }

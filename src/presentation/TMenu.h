@@ -28,6 +28,14 @@ public:
     int ClearClickedName = 1;
     int ClearMouseOverName = 0;
     int AcceptInput = 1;
+    // While the pointer is hidden the keys move a highlight over the buttons and Enter or Space
+    // presses the highlighted one. KeyNavigation 0 leaves every key to the owner (a play screen
+    // whose arrows steer the board); ArrowKeys 0 moves the highlight with Tab only (a dialog
+    // whose list takes the arrows).
+    int KeyNavigation = 1;
+    int ArrowKeys = 1;
+    // The highlighted button's place in Buttons; -1 for none.
+    int KeyFocus = -1;
 
     // Sounds are loaded from the host's sound folder; an empty name means none.
     static std::shared_ptr<TMenu> Create(const std::string& mouseOverSound,
@@ -97,4 +105,10 @@ public:
     void Draw(float offsetX, float offsetY);
     void Precache() const;
     void Kill();
+
+private:
+    // Moves the highlight by the keys hit this step; true when Enter or Space pressed it.
+    bool ManageKeyFocus();
+    // The next button from `from` in `step` direction that can take the highlight; -1 for none.
+    [[nodiscard]] int NextFocus(int from, int step) const;
 };

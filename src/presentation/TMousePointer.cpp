@@ -54,7 +54,7 @@ void TMousePointer::ButtonUp(int button) {
 void TMousePointer::Draw() {
     // The event pump keeps x and y in canvas pixels in a window too, so the drawn pointer
     // already follows the system cursor.
-    if (!Active) return;
+    if (!Active || Hidden) return;
     media::SetBlend(media::ALPHABLEND);
     media::SetDrawRotation(static_cast<float>(Rotation));
     const float fx = static_cast<float>(x), fy = static_cast<float>(y);

@@ -9,6 +9,9 @@
 class TMousePointer {
 public:
     int Active = 1;
+    // The keyboard is in use: the pointer is not drawn and hovers over nothing until the mouse
+    // moves or clicks again.
+    int Hidden = 0;
     media::Image Image;
     int ImageFrame = 0;
     std::string Ext = ".png";

@@ -58,6 +58,8 @@ void TPlayerManager::MenuCreate(int gap) {
     Menu = CreateDialogMenu();
     for (const char* name : {"Add", "Delete", "OK"}) Menu->AddQuick(name, "");
     Menu->FindButton("OK")->OKButton = 1;
+    // Up and Down choose a player in the list; Tab walks the buttons.
+    Menu->ArrowKeys = 0;
     Menu->MakeRow(gap);
 }
 

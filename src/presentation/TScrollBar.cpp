@@ -31,6 +31,8 @@ void TScrollBar::SetArrows(const std::string& upName, const std::string& downNam
     UpName = upName;
     DownName = downName;
     Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
+    // The list it scrolls answers the keys; its arrows are for the mouse.
+    Menu->KeyNavigation = 0;
     for (const std::string& name : {upName, downName}) {
         auto button = Menu->AddQuickAuto(name, name);
         button->ClickDisabled = 0;
