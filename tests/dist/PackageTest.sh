@@ -41,7 +41,8 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/quillox share/quillox/Data/Default.ini share/quillox/Data/graphics/zindles.png \
     share/quillox/Data/fonts/tut.ttf share/applications/$id.desktop \
-    share/metainfo/$id.metainfo.xml share/man/man6/quillox.6 share/doc/quillox/font-LICENSE.txt; do
+    share/metainfo/$id.metainfo.xml share/man/man6/quillox.6 share/doc/quillox/fonts/tut-LICENSE.txt \
+    share/doc/quillox/fonts/text-LICENSE.txt; do
     [ -f "$prefix/$f" ] || fail "not installed: $f"
 done
 for size in 16 24 32 48 64 128 256; do
