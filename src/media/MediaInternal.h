@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "media/DamageTracker.h"
 #include "media/Media.h"
 
 namespace media::detail {
@@ -27,6 +28,8 @@ struct DisplayState {
     int refreshRate = 60;
     int vsyncMode = -2;  // the sync mode last applied to the renderer
     std::uint64_t lastPresent = 0;
+    long redrawnPixels = 0;
+    DamageTracker damage;
 };
 DisplayState& Display();
 
@@ -45,8 +48,6 @@ struct CanvasState {
     int clsR = 0, clsG = 0, clsB = 0;
 };
 CanvasState& Canvas();
-// Puts the viewport back on the renderer (SDL drops the clip when the target changes).
-void ApplyViewport();
 // Maps a point given relative to the handle through scale and rotation to the canvas at (x, y).
 SDL_FPoint Place(float localX, float localY, float x, float y, bool scaled = true);
 // The vertex colour from the current colour and alpha; false when nothing would be drawn.
