@@ -2,7 +2,9 @@
 # What the game costs while it sits open: for each screen, the CPU time of the game's process
 # as a share of one core over a measuring window, its proportional set size split into shared
 # libraries and its own memory (heap and anonymous maps), and the time from start to a visible
-# window. Runs the game in a window on a private Xvfb display with openbox, so nothing on the
+# window; and, unswayed by how busy the machine is, the CPU time one frame costs headless (the
+# game run for 1000 frames more, one logic step a frame, on the software renderer). Runs the
+# game in a window on a private Xvfb display with openbox, so nothing on the
 # desktop is disturbed; CPU time (not wall time) is measured, so a busy machine skews it little.
 #
 #   scripts/perf.sh [BINARY]        (default: build-test/quillox)
@@ -80,6 +82,29 @@ print(x + w // 2, y + h // 2)
 EOF
 }
 
+# CPU seconds (user + system) of a headless run that quits at tick $1.
+headless_cpu() {
+    local quit=$1 lines=$2 home=$3
+    shift 3
+    rm -rf "$home"
+    mkdir -p "$home"
+    printf '%b%s quit\n' "$lines" "$quit" >"$home/script"
+    XDG_RUNTIME_DIR=$home /usr/bin/time -f '%U %S' -o "$home/time" "$binary" --headless \
+        --data-home "$home" --ticks-per-frame 1 --seed 7 --script "$home/script" "$@" \
+        >/dev/null 2>&1 || true
+    awk '{ print $1 + $2 }' "$home/time"
+}
+
+# Milliseconds of CPU a frame costs headless: the difference of a long and a short run.
+frame_cost() {
+    local lines=$1
+    shift
+    local short long
+    short=$(headless_cpu 300 "$lines" "$work/frames-short" "$@")
+    long=$(headless_cpu 1300 "$lines" "$work/frames-long" "$@")
+    awk -v s="$short" -v l="$long" 'BEGIN { printf "%.2f", (l - s) }'
+}
+
 # measure NAME SCRIPT-LINES ARGS...: one run, one line of the table.
 measure() {
     local name=$1 lines=$2
@@ -122,16 +147,18 @@ measure() {
     cpu=$(awk -v a="$before" -v b="$after" -v s="$seconds" -v t="$ticks_per_second" \
         'BEGIN { printf "%.1f", 100 * (b - a) / t / s }')
     read -r libs own other <<<"$mem"
-    printf '| %-22s | %6s %% | %8s | %8s | %8s | %8s |\n' "$name" "$cpu" "$libs" "$own" \
-        "$other" "${shown:-?}"
+    local frame
+    frame=$(frame_cost "$lines" "$@")
+    printf '| %-22s | %6s %% | %8s | %8s | %8s | %8s | %8s |\n' "$name" "$cpu" "$libs" "$own" \
+        "$other" "${shown:-?}" "$frame"
 }
 
 read -r piece_x piece_y <<<"$(piece_click)"
 read -r menu_x menu_y <<<"$(menu_click)"
 echo "binary: $binary"
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
-echo "| screen                 | CPU/core | libs MiB | own MiB  | other MiB| window ms|"
-echo "|------------------------|----------|----------|----------|----------|----------|"
+echo "| screen                 | CPU/core | libs MiB | own MiB  | other MiB| window ms| ms/frame |"
+echo "|------------------------|----------|----------|----------|----------|----------|----------|"
 measure "start screen" ''
 measure "play level 1 idle" '' --level 1
 measure "play piece selected" "200 click $piece_x $piece_y\n" --level 1
