@@ -2,10 +2,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "media/MediaInternal.h"
 
@@ -84,12 +86,38 @@ bool SoftwareOpenGL(SDL_Renderer* renderer) {
     return false;
 }
 
+// SDL's software renderer draws straight into the canvas, kept as a surface of its own, so a
+// frame copies to the window and sends to the window system only the rectangles that changed.
+bool MakeSoftwareCanvas() {
+    DisplayState& d = Display();
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(
+        0, detail::kCanvasWidth, detail::kCanvasHeight, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Renderer* renderer = surface ? SDL_CreateSoftwareRenderer(surface) : nullptr;
+    if (!renderer) {
+        SDL_FreeSurface(surface);
+        return false;
+    }
+    SDL_SetSurfaceBlendMode(surface, SDL_BLENDMODE_NONE);
+    // The window system's own shared-memory picture, not one more texture through OpenGL
+    // (unless the user's SDL_FRAMEBUFFER_ACCELERATION says otherwise).
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    d.renderer = renderer;
+    d.canvasSurface = surface;
+    d.canvas = nullptr;
+    d.vsyncMode = -2;
+    return true;
+}
+
 bool MakeRenderer() {
     DisplayState& d = Display();
     bool glOnCpu = false;
     for (const std::string& name : RendererCandidates()) {
         const int index = RenderDriverIndex(name);
         if (index < 0 || (glOnCpu && name.substr(0, 6) == "opengl")) continue;
+        if (name == "software") {
+            if (MakeSoftwareCanvas()) return true;
+            continue;
+        }
         // Asked for by index, a renderer sends every draw to the driver on its own unless told
         // to batch them.
         SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
@@ -234,6 +262,8 @@ void CloseDisplay() {
         SDL_SetRenderTarget(d.renderer, nullptr);
         SDL_DestroyRenderer(d.renderer);
     }
+    SDL_FreeSurface(d.canvasSurface);
+    d.canvasSurface = nullptr;
     if (d.window) SDL_DestroyWindow(d.window);
     if (d.renderer || d.window) ++d.generation;
     d.renderer = nullptr;
@@ -298,6 +328,31 @@ void ClientPosition(int& x, int& y) {
     if (Display().window) SDL_GetWindowPosition(Display().window, &x, &y);
 }
 
+namespace {
+
+void PresentSurface(const std::vector<SDL_Rect>& changed) {
+    DisplayState& d = Display();
+    SDL_Surface* window = SDL_GetWindowSurface(d.window);
+    if (!window) return;
+    if (window->w == detail::kCanvasWidth && window->h == detail::kCanvasHeight) {
+        for (const SDL_Rect& area : changed) {
+            SDL_Rect source = area, target = area;
+            SDL_BlitSurface(d.canvasSurface, &source, window, &target);
+        }
+        SDL_UpdateWindowSurfaceRects(d.window, changed.data(), static_cast<int>(changed.size()));
+        return;
+    }
+    // Letterboxed or scaled, the whole canvas goes.
+    const SDL_FRect place = detail::CanvasPlacement();
+    SDL_Rect target{static_cast<int>(std::lround(place.x)), static_cast<int>(std::lround(place.y)),
+                    static_cast<int>(std::lround(place.w)), static_cast<int>(std::lround(place.h))};
+    SDL_FillRect(window, nullptr, SDL_MapRGB(window->format, 0, 0, 0));
+    SDL_BlitScaled(d.canvasSurface, nullptr, window, &target);
+    SDL_UpdateWindowSurface(d.window);
+}
+
+}  // namespace
+
 void Flip(int syncMode) {
     DisplayState& d = Display();
     if (!d.renderer) return;
@@ -305,9 +360,9 @@ void Flip(int syncMode) {
         SDL_RenderSetVSync(d.renderer, syncMode == 1 ? 1 : 0);
         d.vsyncMode = syncMode;
     }
+    const std::vector<SDL_Rect> rects = d.damage.Finish();
     d.redrawnPixels = 0;
-    for (const SDL_Rect& area : d.damage.Finish())
-        d.redrawnPixels += static_cast<long>(area.w) * area.h;
+    for (const SDL_Rect& area : rects) d.redrawnPixels += static_cast<long>(area.w) * area.h;
     const bool changed = d.redrawnPixels > 0;
     // Never draw faster than the display refreshes, even when vertical sync is not honoured,
     // and an unchanged frame waits as long as a shown one would.
@@ -318,7 +373,8 @@ void Flip(int syncMode) {
         if (d.lastPresent != 0 && now < d.lastPresent + interval)
             SDL_Delay(static_cast<Uint32>(d.lastPresent + interval - now));
     }
-    if (!changed) {
+    if (!changed || d.canvasSurface) {
+        if (changed) PresentSurface(rects);
         d.lastPresent = SDL_GetTicks64();
         return;
     }

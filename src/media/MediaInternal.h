@@ -21,7 +21,8 @@ struct DisplayState {
     bool headless = false;
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
-    SDL_Texture* canvas = nullptr;
+    SDL_Texture* canvas = nullptr;         // the canvas as a render target, or
+    SDL_Surface* canvasSurface = nullptr;  // the canvas the software renderer draws into
     // Bumped whenever the renderer goes away, so textures made by an older one are known
     // to be gone with it and are re-created from the pixels kept on the CPU.
     unsigned generation = 1;
