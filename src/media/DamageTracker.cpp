@@ -35,12 +35,18 @@ long Area(const SDL_Rect& r) {
     return static_cast<long>(r.w) * r.h;
 }
 
+// A coordinate far off the canvas, held where it still fits an int.
+int Pixel(float value) {
+    return static_cast<int>(std::clamp(value, -65536.0f, 65536.0f));
+}
+
 // Integer pixels around float positions, a pixel wider each way: rasterisers round differently.
 SDL_Rect BoundsOf(float minX, float minY, float maxX, float maxY, const SDL_Rect& clip) {
-    const int left = static_cast<int>(std::floor(minX)) - 1;
-    const int top = static_cast<int>(std::floor(minY)) - 1;
-    const int right = static_cast<int>(std::ceil(maxX)) + 2;
-    const int bottom = static_cast<int>(std::ceil(maxY)) + 2;
+    if (!std::isfinite(minX + minY + maxX + maxY)) return {0, 0, 0, 0};
+    const int left = Pixel(std::floor(minX)) - 1;
+    const int top = Pixel(std::floor(minY)) - 1;
+    const int right = Pixel(std::ceil(maxX)) + 2;
+    const int bottom = Pixel(std::ceil(maxY)) + 2;
     return Intersection(Intersection({left, top, right - left, bottom - top}, clip), kWhole);
 }
 
@@ -180,15 +186,14 @@ void DamageTracker::Geometry(const Image& image, int frame, bool mask, SDL_Blend
         minY = std::min(minY, vertices[i].position.y);
         maxY = std::max(maxY, vertices[i].position.y);
     }
+    DrawCommand command;
+    command.kind = DrawCommand::Kind::Geometry;
+    command.bounds = BoundsOf(minX, minY, maxX, maxY, clip);
+    if (command.bounds.w <= 0 || command.bounds.h <= 0) return;
     if (CoversCanvas(blend, clip, vertices, vertexCount)) {
         current_.Reset();
         current_.clean = true;
     }
-    DrawCommand command;
-    command.kind = DrawCommand::Kind::Geometry;
-    command.bounds = BoundsOf(minX, minY, maxX, maxY, clip);
-    if (command.bounds.w <= 0 || command.bounds.h <= 0 || !std::isfinite(minX + maxX + minY + maxY))
-        return;
     command.blend = blend;
     command.clip = clip;
     command.mask = mask;
