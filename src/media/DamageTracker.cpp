@@ -390,6 +390,10 @@ std::vector<SDL_Rect> DamageTracker::Finish() {
     if (compare) {
         rects = Damage();
         Widen(rects);
+        long area = 0;
+        for (const SDL_Rect& r : rects) area += Area(r);
+        // Most of the canvas changed: one pass without cutting is cheaper than several.
+        if (area * 4 >= Area(kWhole) * 3) rects = {kWhole};
         for (const SDL_Rect& area : rects) {
             for (const DrawCommand& command : current_.commands) {
                 if (SDL_HasIntersection(&command.bounds, &area)) Execute(command, current_, &area);
