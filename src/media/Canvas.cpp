@@ -13,10 +13,6 @@ CanvasState& Canvas() {
     return state;
 }
 
-void ApplyViewport() {
-    if (Display().renderer) SDL_RenderSetClipRect(Display().renderer, &Canvas().viewport);
-}
-
 SDL_FPoint Place(float localX, float localY, float x, float y, bool scaled) {
     const CanvasState& c = Canvas();
     if (scaled) {
@@ -81,22 +77,18 @@ void FillShape(const std::vector<SDL_FPoint>& outline, float x, float y) {
     for (size_t i = 1; i + 1 < outline.size(); ++i) {
         indices.insert(indices.end(), {0, static_cast<int>(i), static_cast<int>(i + 1)});
     }
-    SDL_SetRenderDrawBlendMode(renderer, detail::SdlBlend(c.blend));
-    SDL_RenderGeometry(renderer, nullptr, vertices.data(), static_cast<int>(vertices.size()),
-                       indices.data(), static_cast<int>(indices.size()));
+    Display().damage.Geometry({}, 0, false, detail::SdlBlend(c.blend), c.viewport, vertices.data(),
+                              static_cast<int>(vertices.size()), indices.data(),
+                              static_cast<int>(indices.size()));
 }
 
 }  // namespace
 
 void Cls() {
-    SDL_Renderer* renderer = Display().renderer;
-    if (!renderer) return;
+    if (!Display().renderer) return;
     const CanvasState& c = Canvas();
-    SDL_RenderSetClipRect(renderer, nullptr);
-    SDL_SetRenderDrawColor(renderer, static_cast<Uint8>(c.clsR), static_cast<Uint8>(c.clsG),
-                           static_cast<Uint8>(c.clsB), 255);
-    SDL_RenderClear(renderer);
-    detail::ApplyViewport();
+    Display().damage.Clear(
+        {static_cast<Uint8>(c.clsR), static_cast<Uint8>(c.clsG), static_cast<Uint8>(c.clsB), 255});
 }
 
 void SetClsColor(int r, int g, int b) {
@@ -172,7 +164,6 @@ void GetDrawHandle(float& x, float& y) {
 
 void SetViewport(int x, int y, int w, int h) {
     Canvas().viewport = {x, y, std::max(w, 0), std::max(h, 0)};
-    detail::ApplyViewport();
 }
 
 void GetViewport(int& x, int& y, int& w, int& h) {
@@ -188,9 +179,8 @@ void Plot(float x, float y) {
     SDL_Renderer* renderer = Display().renderer;
     SDL_Color colour;
     if (!renderer || !detail::CurrentVertexColour(colour)) return;
-    SDL_SetRenderDrawBlendMode(renderer, detail::SdlBlend(Canvas().blend));
-    SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, colour.a);
-    SDL_RenderDrawPointF(renderer, std::floor(p.x), std::floor(p.y));
+    Display().damage.Point(colour, detail::SdlBlend(Canvas().blend), Canvas().viewport,
+                           {std::floor(p.x), std::floor(p.y)});
 }
 
 void DrawLine(float x1, float y1, float x2, float y2) {
@@ -201,9 +191,7 @@ void DrawLine(float x1, float y1, float x2, float y2) {
     // The line turns and scales about its start point, offset by the draw handle.
     const SDL_FPoint a = detail::Place(-c.handleX, -c.handleY, x1, y1);
     const SDL_FPoint b = detail::Place(x2 - x1 - c.handleX, y2 - y1 - c.handleY, x1, y1);
-    SDL_SetRenderDrawBlendMode(renderer, detail::SdlBlend(c.blend));
-    SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, colour.a);
-    SDL_RenderDrawLineF(renderer, a.x, a.y, b.x, b.y);
+    Display().damage.Line(colour, detail::SdlBlend(c.blend), c.viewport, a, b);
 }
 
 void DrawRect(float x, float y, float w, float h) {
@@ -235,6 +223,8 @@ Pixmap GrabPixmap(int x, int y, int w, int h) {
     pixmap.pixels.assign(static_cast<size_t>(w) * h, 0xFF000000u);
     SDL_Rect inside;
     if (!renderer || !SDL_IntersectRect(&area, &whole, &inside)) return pixmap;
+    // The read must see this frame's drawing so far, not the last frame's.
+    Display().damage.Flush();
     std::vector<std::uint32_t> part(static_cast<size_t>(inside.w) * inside.h);
     if (SDL_RenderReadPixels(renderer, &inside, SDL_PIXELFORMAT_ARGB8888, part.data(),
                              inside.w * 4) != 0)

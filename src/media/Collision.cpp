@@ -29,6 +29,7 @@ bool MakeEntry(const Image& image, float x, float y, int frame, const void* id, 
     entry.width = image->width;
     entry.height = image->height;
     entry.id = id;
+    detail::KeepPixels(*image);
     const Pixmap& pixels = image->frames[static_cast<size_t>(frame)].pixmap;
     entry.solid.resize(static_cast<size_t>(entry.width) * entry.height);
     for (int row = 0; row < entry.height; ++row) {

@@ -2,10 +2,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "media/MediaInternal.h"
 
@@ -59,13 +61,74 @@ int RenderDriverIndex(const std::string& name) {
     return -1;
 }
 
+bool UserChoseRenderer() {
+    const char* hint = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+    return hint && *hint;
+}
+
+// OpenGL drawn by a rasteriser on the CPU (Mesa's llvmpipe and softpipe, virtual machines,
+// remote desktops). Measured there, SDL's own software renderer costs well under half as much
+// per frame: it fills the canvas directly instead of through a pipeline built for a GPU.
+bool SoftwareOpenGL(SDL_Renderer* renderer) {
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(renderer, &info) != 0 ||
+        std::string_view(info.name).substr(0, 6) != "opengl")
+        return false;
+    using GetString = const unsigned char* (*)(unsigned);
+    constexpr unsigned kGlRenderer = 0x1F01;
+    const auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    const unsigned char* raw = getString ? getString(kGlRenderer) : nullptr;
+    if (!raw) return false;
+    const std::string_view name(reinterpret_cast<const char*>(raw));
+    for (const std::string_view soft : {"llvmpipe", "softpipe", "Software Rasterizer", "SWR"}) {
+        if (name.find(soft) != std::string_view::npos) return true;
+    }
+    return false;
+}
+
+// SDL's software renderer draws straight into the canvas, kept as a surface of its own, so a
+// frame copies to the window and sends to the window system only the rectangles that changed.
+bool MakeSoftwareCanvas() {
+    DisplayState& d = Display();
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(
+        0, detail::kCanvasWidth, detail::kCanvasHeight, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Renderer* renderer = surface ? SDL_CreateSoftwareRenderer(surface) : nullptr;
+    if (!renderer) {
+        SDL_FreeSurface(surface);
+        return false;
+    }
+    SDL_SetSurfaceBlendMode(surface, SDL_BLENDMODE_NONE);
+    // The window system's own shared-memory picture, not one more texture through OpenGL
+    // (unless the user's SDL_FRAMEBUFFER_ACCELERATION says otherwise).
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    d.renderer = renderer;
+    d.canvasSurface = surface;
+    d.canvas = nullptr;
+    d.vsyncMode = -2;
+    return true;
+}
+
 bool MakeRenderer() {
     DisplayState& d = Display();
+    bool glOnCpu = false;
     for (const std::string& name : RendererCandidates()) {
         const int index = RenderDriverIndex(name);
-        if (index < 0) continue;
+        if (index < 0 || (glOnCpu && name.substr(0, 6) == "opengl")) continue;
+        if (name == "software") {
+            if (MakeSoftwareCanvas()) return true;
+            continue;
+        }
+        // Asked for by index, a renderer sends every draw to the driver on its own unless told
+        // to batch them.
+        SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
         SDL_Renderer* renderer = SDL_CreateRenderer(d.window, index, SDL_RENDERER_TARGETTEXTURE);
         if (!renderer) continue;
+        // The user's SDL_RENDER_DRIVER is kept whatever it draws with.
+        if (!UserChoseRenderer() && SoftwareOpenGL(renderer)) {
+            SDL_DestroyRenderer(renderer);
+            glOnCpu = true;
+            continue;
+        }
         SDL_Texture* canvas =
             SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
                               detail::kCanvasWidth, detail::kCanvasHeight);
@@ -206,19 +269,21 @@ bool OpenDisplay(int width, int height, int depth, int) {
     }
     MeasureRefreshRate();
     SDL_StartTextInput();
-    detail::ApplyViewport();
     Cls();
     return true;
 }
 
 void CloseDisplay() {
     DisplayState& d = Display();
+    d.damage.Reset();
     if (d.renderer) {
         // SDL's software renderer leaks its queued commands if torn down while drawing into a
         // texture.
         SDL_SetRenderTarget(d.renderer, nullptr);
         SDL_DestroyRenderer(d.renderer);
     }
+    SDL_FreeSurface(d.canvasSurface);
+    d.canvasSurface = nullptr;
     if (d.window) SDL_DestroyWindow(d.window);
     if (d.renderer || d.window) ++d.generation;
     d.renderer = nullptr;
@@ -289,12 +354,55 @@ void ClientPosition(int& x, int& y) {
     if (Display().window) SDL_GetWindowPosition(Display().window, &x, &y);
 }
 
+namespace {
+
+void PresentSurface(const std::vector<SDL_Rect>& changed) {
+    DisplayState& d = Display();
+    SDL_Surface* window = SDL_GetWindowSurface(d.window);
+    if (!window) return;
+    if (window->w == detail::kCanvasWidth && window->h == detail::kCanvasHeight) {
+        for (const SDL_Rect& area : changed) {
+            SDL_Rect source = area, target = area;
+            SDL_BlitSurface(d.canvasSurface, &source, window, &target);
+        }
+        SDL_UpdateWindowSurfaceRects(d.window, changed.data(), static_cast<int>(changed.size()));
+        return;
+    }
+    // Letterboxed or scaled, the whole canvas goes.
+    const SDL_FRect place = detail::CanvasPlacement();
+    SDL_Rect target{static_cast<int>(std::lround(place.x)), static_cast<int>(std::lround(place.y)),
+                    static_cast<int>(std::lround(place.w)), static_cast<int>(std::lround(place.h))};
+    SDL_FillRect(window, nullptr, SDL_MapRGB(window->format, 0, 0, 0));
+    SDL_BlitScaled(d.canvasSurface, nullptr, window, &target);
+    SDL_UpdateWindowSurface(d.window);
+}
+
+}  // namespace
+
 void Flip(int syncMode) {
     DisplayState& d = Display();
     if (!d.renderer) return;
     if (!d.headless && syncMode != d.vsyncMode && syncMode >= 0) {
         SDL_RenderSetVSync(d.renderer, syncMode == 1 ? 1 : 0);
         d.vsyncMode = syncMode;
+    }
+    const std::vector<SDL_Rect> rects = d.damage.Finish();
+    d.redrawnPixels = 0;
+    for (const SDL_Rect& area : rects) d.redrawnPixels += static_cast<long>(area.w) * area.h;
+    const bool changed = d.redrawnPixels > 0;
+    // Never draw faster than the display refreshes, even when vertical sync is not honoured,
+    // and an unchanged frame waits as long as a shown one would.
+    if (!d.headless) {
+        const std::uint64_t interval =
+            1000 / static_cast<std::uint64_t>(std::max(d.refreshRate, 1));
+        const std::uint64_t now = SDL_GetTicks64();
+        if (d.lastPresent != 0 && now < d.lastPresent + interval)
+            SDL_Delay(static_cast<Uint32>(d.lastPresent + interval - now));
+    }
+    if (!changed || d.canvasSurface) {
+        if (changed) PresentSurface(rects);
+        d.lastPresent = SDL_GetTicks64();
+        return;
     }
     SDL_SetRenderTarget(d.renderer, nullptr);
     SDL_RenderSetClipRect(d.renderer, nullptr);
@@ -309,19 +417,22 @@ void Flip(int syncMode) {
     const float ky = static_cast<float>(outH) / std::max(winH, 1);
     place = {place.x * kx, place.y * ky, place.w * kx, place.h * ky};
     SDL_RenderCopyF(d.renderer, d.canvas, nullptr, &place);
-
-    // Never draw faster than the display refreshes, even when vertical sync is not honoured.
-    if (!d.headless) {
-        const std::uint64_t interval =
-            1000 / static_cast<std::uint64_t>(std::max(d.refreshRate, 1));
-        const std::uint64_t now = SDL_GetTicks64();
-        if (d.lastPresent != 0 && now < d.lastPresent + interval)
-            SDL_Delay(static_cast<Uint32>(d.lastPresent + interval - now));
-    }
     SDL_RenderPresent(d.renderer);
     d.lastPresent = SDL_GetTicks64();
     SDL_SetRenderTarget(d.renderer, d.canvas);
-    detail::ApplyViewport();
+    d.damage.ForgetClip();
+}
+
+void SetDamageTracking(bool on) {
+    Display().damage.SetEnabled(on);
+}
+
+bool DamageTracking() {
+    return Display().damage.Enabled();
+}
+
+long FlipRedrawnPixels() {
+    return Display().redrawnPixels;
 }
 
 void Notify(const std::string& text, bool serious) {

@@ -82,7 +82,13 @@ void Translate(const SDL_Event& e, std::deque<Event>& out) {
         case SDL_QUIT:
             out.push_back(At(EventKind::AppTerminate, 0));
             break;
+        case SDL_RENDER_TARGETS_RESET:
+        case SDL_RENDER_DEVICE_RESET:
+            detail::Display().damage.ForceWholeFrame();
+            break;
         case SDL_WINDOWEVENT:
+            // Whatever the window system did to the window, the next frame shows it whole.
+            detail::Display().damage.ForceWholeFrame();
             if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST ||
                 e.window.event == SDL_WINDOWEVENT_MINIMIZED)
                 out.push_back(At(EventKind::AppSuspend, 0));

@@ -1,9 +1,13 @@
 #pragma once
 // An image as the media layer keeps it: CPU pixels per frame (the truth) and textures made
-// from them on demand for the current renderer.
+// from them on demand for the current renderer. A picture read from a file lets its pixels go
+// once they are on a texture, and decodes the file again whenever they are wanted (a mask, a
+// new renderer); an edit or a collision layer keeps them for good.
 
 #include <SDL.h>
 
+#include <cstdint>
+#include <string>
 #include <vector>
 
 #include "media/Media.h"
@@ -15,6 +19,10 @@ struct FrameData {
     SDL_Texture* texture = nullptr;
     SDL_Texture* maskTexture = nullptr;  // alpha thresholded at one half, for MASKBLEND
     unsigned generation = 0;             // renderer generation the textures belong to
+    // Who the pixels are and which edit of them, for telling one frame's drawing from the next.
+    std::uint64_t serial = 0;
+    std::uint64_t version = 0;
+    std::uint64_t drawnInFrame = 0;  // the display frame that last drew it
     bool textureStale = true;
     bool maskStale = true;
     float u0 = 0.0f, v0 = 0.0f, u1 = 1.0f, v1 = 1.0f;
@@ -27,6 +35,10 @@ struct ImageData {
     float handleY = 0.0f;
     bool linear = true;
     std::vector<FrameData> frames;
+    // The file and the cells cut from it, for decoding let-go pixels again.
+    std::string path;
+    int cellWidth = 0, cellHeight = 0, firstCell = 0;
+    bool keepPixels = true;
 
     ImageData() = default;
     ImageData(const ImageData&) = delete;
@@ -38,10 +50,15 @@ namespace detail {
 
 // The frame's texture for the current renderer (the mask texture for MASKBLEND), made or
 // refreshed as needed; null without a display.
-SDL_Texture* FrameTexture(FrameData& frame, bool linear, bool mask);
+SDL_Texture* FrameTexture(ImageData& image, int frame, bool mask);
+// Decodes the file again for frames whose pixels were let go (all of them, or those that need
+// a texture made); false when the file cannot be read any more.
+bool RestorePixels(ImageData& image, bool all);
+// The frame's pixels are wanted from now on (edited, or read by a collision layer).
+void KeepPixels(ImageData& image);
 // Draws a part (u0..u1, v0..v1 of the texture) of a frame onto the quad with the canvas
 // colour, alpha and blend.
-void DrawFrameQuad(ImageData& image, int frame, const SDL_FPoint corners[4], float u0, float v0,
+void DrawFrameQuad(const Image& image, int frame, const SDL_FPoint corners[4], float u0, float v0,
                    float u1, float v1);
 // A blank image that AutoMidHandle leaves alone (for the layer's own use).
 Image NewImage(int width, int height, int frames, bool linear);

@@ -47,6 +47,15 @@ Image Finish(Image image) {
     return image;
 }
 
+// Copies cell number `cell` (counted row by row) of a sheet into a pixmap of the cell's size.
+void CopyCell(const Pixmap& sheet, int cell, int cellWidth, int cellHeight, Pixmap& out) {
+    const int columns = sheet.width / cellWidth;
+    const int left = (cell % columns) * cellWidth, top = (cell / columns) * cellHeight;
+    for (int y = 0; y < cellHeight; ++y) {
+        for (int x = 0; x < cellWidth; ++x) out.At(x, y) = sheet.At(left + x, top + y);
+    }
+}
+
 // Cuts `cellCount` cells of cellWidth x cellHeight, numbered row by row, out of a sheet.
 Image CutCells(const Pixmap& sheet, int cellWidth, int cellHeight, int firstCell, int cellCount,
                bool linear) {
@@ -57,18 +66,27 @@ Image CutCells(const Pixmap& sheet, int cellWidth, int cellHeight, int firstCell
     if (columns <= 0 || rows <= 0 || firstCell + cellCount > columns * rows) return {};
     Image image = detail::NewImage(cellWidth, cellHeight, cellCount, linear);
     for (int f = 0; f < cellCount; ++f) {
-        const int cell = firstCell + f;
-        const int left = (cell % columns) * cellWidth, top = (cell / columns) * cellHeight;
-        Pixmap& out = image->frames[static_cast<size_t>(f)].pixmap;
-        for (int y = 0; y < cellHeight; ++y) {
-            for (int x = 0; x < cellWidth; ++x) out.At(x, y) = sheet.At(left + x, top + y);
-        }
+        CopyCell(sheet, firstCell + f, cellWidth, cellHeight,
+                 image->frames[static_cast<size_t>(f)].pixmap);
     }
     return image;
 }
 
 bool Linear(int flags) {
     return flags == -1 || (flags & (FILTEREDIMAGE | MIPMAPPEDIMAGE)) != 0;
+}
+
+// Cells of a sheet decoded from `path`, remembering where they came from.
+Image LoadCells(const std::string& path, int cellWidth, int cellHeight, int firstCell,
+                int cellCount, int flags, const Pixmap& sheet) {
+    Image image = CutCells(sheet, cellWidth, cellHeight, firstCell, cellCount, Linear(flags));
+    if (!image) return image;
+    image->path = path;
+    image->cellWidth = cellWidth;
+    image->cellHeight = cellHeight;
+    image->firstCell = firstCell;
+    image->keepPixels = false;
+    return Finish(image);
 }
 
 }  // namespace
@@ -108,8 +126,9 @@ void UploadTexture(SDL_Texture* texture, const Pixmap& pixmap) {
     if (texture) SDL_UpdateTexture(texture, nullptr, pixmap.pixels.data(), pixmap.pitch * 4);
 }
 
-SDL_Texture* FrameTexture(FrameData& frame, bool linear, bool mask) {
+SDL_Texture* FrameTexture(ImageData& image, int index, bool mask) {
     if (!Display().renderer) return nullptr;
+    FrameData& frame = image.frames[static_cast<size_t>(index)];
     if (frame.generation != Display().generation) {
         // The renderer these belonged to is gone and took them with it.
         frame.texture = frame.maskTexture = nullptr;
@@ -119,34 +138,59 @@ SDL_Texture* FrameTexture(FrameData& frame, bool linear, bool mask) {
     SDL_Texture*& texture = mask ? frame.maskTexture : frame.texture;
     bool& stale = mask ? frame.maskStale : frame.textureStale;
     if (stale || !texture) {
+        if (frame.pixmap.pixels.empty() && !RestorePixels(image, false)) return nullptr;
         const Pixmap source = mask ? Thresholded(frame.pixmap) : Pixmap{};
         const Pixmap& pixels = mask ? source : frame.pixmap;
         if (texture) {
             UploadTexture(texture, pixels);
         } else {
-            texture = MakeTexture(pixels, linear);
+            texture = MakeTexture(pixels, image.linear);
         }
         stale = false;
+        if (!image.keepPixels && !mask) std::vector<std::uint32_t>().swap(frame.pixmap.pixels);
     }
     return texture;
 }
 
-void DrawFrameQuad(ImageData& image, int frame, const SDL_FPoint corners[4], float u0, float v0,
+bool RestorePixels(ImageData& image, bool all) {
+    if (image.path.empty()) return false;
+    const Pixmap sheet = DecodeFile(image.path);
+    const int columns = image.cellWidth > 0 ? sheet.width / image.cellWidth : 0;
+    if (columns <= 0 || (sheet.height / image.cellHeight) * columns <
+                            image.firstCell + static_cast<int>(image.frames.size()))
+        return false;
+    for (size_t f = 0; f < image.frames.size(); ++f) {
+        FrameData& frame = image.frames[f];
+        const bool needed =
+            all || frame.textureStale || !frame.texture || frame.generation != Display().generation;
+        if (!frame.pixmap.pixels.empty() || !needed) continue;
+        frame.pixmap.pixels.resize(static_cast<size_t>(image.cellWidth) * image.cellHeight);
+        CopyCell(sheet, image.firstCell + static_cast<int>(f), image.cellWidth, image.cellHeight,
+                 frame.pixmap);
+    }
+    return true;
+}
+
+void KeepPixels(ImageData& image) {
+    if (!image.keepPixels) RestorePixels(image, true);
+    image.keepPixels = true;
+}
+
+void DrawFrameQuad(const Image& image, int frame, const SDL_FPoint corners[4], float u0, float v0,
                    float u1, float v1) {
-    if (frame < 0 || frame >= static_cast<int>(image.frames.size())) return;
+    if (!image || frame < 0 || frame >= static_cast<int>(image->frames.size()) ||
+        !Display().renderer)
+        return;
     SDL_Color colour;
     if (!CurrentVertexColour(colour)) return;
     const int blend = Canvas().blend;
-    SDL_Texture* texture =
-        FrameTexture(image.frames[static_cast<size_t>(frame)], image.linear, blend == MASKBLEND);
-    if (!texture) return;
-    SDL_SetTextureBlendMode(texture, SdlBlend(blend));
     const SDL_Vertex vertices[4] = {{corners[0], colour, {u0, v0}},
                                     {corners[1], colour, {u1, v0}},
                                     {corners[2], colour, {u1, v1}},
                                     {corners[3], colour, {u0, v1}}};
     static const int kIndices[6] = {0, 1, 2, 0, 2, 3};
-    SDL_RenderGeometry(Display().renderer, texture, vertices, 4, kIndices, 6);
+    Display().damage.Geometry(image, frame, blend == MASKBLEND, SdlBlend(blend), Canvas().viewport,
+                              vertices, 4, kIndices, 6);
 }
 
 Image NewImage(int width, int height, int frames, bool linear) {
@@ -156,6 +200,7 @@ Image NewImage(int width, int height, int frames, bool linear) {
     image->linear = linear;
     image->frames.resize(static_cast<size_t>(frames));
     for (FrameData& frame : image->frames) {
+        frame.serial = Display().damage.NewSerial();
         frame.pixmap.width = frame.pixmap.pitch = width;
         frame.pixmap.height = height;
         frame.pixmap.pixels.assign(static_cast<size_t>(width) * height, 0u);
@@ -168,14 +213,18 @@ Image NewImage(int width, int height, int frames, bool linear) {
 Image LoadImageFile(const std::string& path, int flags) {
     const Pixmap pixmap = detail::DecodeImageFile(path);
     if (pixmap.width <= 0) return {};
-    return ImageFromPixmap(pixmap, flags);
+    return LoadCells(path, pixmap.width, pixmap.height, 0, 1, flags, pixmap);
 }
 
 Image LoadAnimImageFile(const std::string& path, int cellWidth, int cellHeight, int firstCell,
                         int cellCount, int flags) {
+<<<<<<< HEAD
     Image image = CutCells(detail::DecodeImageFile(path), cellWidth, cellHeight, firstCell,
                            cellCount, Linear(flags));
     return image ? Finish(image) : image;
+=======
+    return LoadCells(path, cellWidth, cellHeight, firstCell, cellCount, flags, DecodeFile(path));
+>>>>>>> frames
 }
 
 Image CreateImage(int width, int height, int frames) {
@@ -222,17 +271,26 @@ int ImageFrames(const Image& image) {
 
 Pixmap* LockImage(const Image& image, int frame) {
     FrameData* data = FrameOf(image, frame);
-    return data ? &data->pixmap : nullptr;
+    if (!data) return nullptr;
+    Display().damage.BeforePixelsChange(*data);
+    detail::KeepPixels(*image);
+    return &data->pixmap;
 }
 
 void UnlockImage(const Image& image, int frame) {
-    if (FrameData* data = FrameOf(image, frame)) data->textureStale = data->maskStale = true;
+    if (FrameData* data = FrameOf(image, frame)) {
+        data->textureStale = data->maskStale = true;
+        ++data->version;
+    }
 }
 
 void GrabImage(const Image& image, int x, int y) {
     FrameData* data = FrameOf(image, 0);
     if (!data) return;
-    data->pixmap = GrabPixmap(x, y, image->width, image->height);
+    Pixmap grabbed = GrabPixmap(x, y, image->width, image->height);
+    Display().damage.BeforePixelsChange(*data);
+    detail::KeepPixels(*image);
+    data->pixmap = std::move(grabbed);
     data->textureStale = data->maskStale = true;
 }
 
@@ -247,7 +305,8 @@ void SetFrameTexCoords(const Image& image, int frame, float u0, float v0, float 
 
 void PrecacheImage(const Image& image) {
     if (!image) return;
-    for (FrameData& frame : image->frames) detail::FrameTexture(frame, image->linear, false);
+    for (int frame = 0; frame < ImageFrames(image); ++frame)
+        detail::FrameTexture(*image, frame, false);
 }
 
 void DrawImageRectFrame(const Image& image, float x, float y, float w, float h, int frame) {
@@ -257,7 +316,7 @@ void DrawImageRectFrame(const Image& image, float x, float y, float w, float h, 
     const SDL_FPoint corners[4] = {detail::Place(-hx, -hy, x, y), detail::Place(w - hx, -hy, x, y),
                                    detail::Place(w - hx, h - hy, x, y),
                                    detail::Place(-hx, h - hy, x, y)};
-    detail::DrawFrameQuad(*image, frame, corners, data->u0, data->v0, data->u1, data->v1);
+    detail::DrawFrameQuad(image, frame, corners, data->u0, data->v0, data->u1, data->v1);
 }
 
 void DrawImageFrame(const Image& image, float x, float y, int frame) {
@@ -281,7 +340,7 @@ void DrawImageArea(const Image& image, float x, float y, float sx, float sy, flo
                                    detail::Place(right - hx, top - hy, x, y, false),
                                    detail::Place(right - hx, bottom - hy, x, y, false),
                                    detail::Place(left - hx, bottom - hy, x, y, false)};
-    detail::DrawFrameQuad(*image, frame, corners, left / w, top / h, right / w, bottom / h);
+    detail::DrawFrameQuad(image, frame, corners, left / w, top / h, right / w, bottom / h);
 }
 
 }  // namespace media

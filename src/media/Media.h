@@ -68,8 +68,15 @@ enum Blend { MASKBLEND = 1, SOLIDBLEND = 2, ALPHABLEND = 3, LIGHTBLEND = 4, SHAD
 
 void Cls();
 void SetClsColor(int r, int g, int b);
-// syncMode 1 waits for vertical blank, 0 does not, -1 leaves it to the driver.
+// syncMode 1 waits for vertical blank, 0 does not, -1 leaves it to the driver. Only the parts
+// of the canvas whose drawing differs from the last frame's are drawn again, and a frame that
+// is the same as the last is not shown again at all.
 void Flip(int syncMode);
+// Off, every frame is drawn and shown whole (for comparing the two ways).
+void SetDamageTracking(bool on);
+bool DamageTracking();
+// How many canvas pixels the last Flip drew again (rectangles summed; 0 for an unchanged frame).
+long FlipRedrawnPixels();
 void SetColor(int r, int g, int b);
 void GetColor(int& r, int& g, int& b);
 void SetAlpha(float alpha);

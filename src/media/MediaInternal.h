@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "media/DamageTracker.h"
 #include "media/Media.h"
 
 namespace media::detail {
@@ -20,7 +21,8 @@ struct DisplayState {
     bool headless = false;
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
-    SDL_Texture* canvas = nullptr;
+    SDL_Texture* canvas = nullptr;         // the canvas as a render target, or
+    SDL_Surface* canvasSurface = nullptr;  // the canvas the software renderer draws into
     // Bumped whenever the renderer goes away, so textures made by an older one are known
     // to be gone with it and are re-created from the pixels kept on the CPU.
     unsigned generation = 1;
@@ -28,6 +30,8 @@ struct DisplayState {
     int vsyncMode = -2;  // the sync mode last applied to the renderer
     std::uint64_t lastPresent = 0;
     Pixmap icon;  // given to every window opened; empty for none
+    long redrawnPixels = 0;
+    DamageTracker damage;
 };
 DisplayState& Display();
 
@@ -46,8 +50,6 @@ struct CanvasState {
     int clsR = 0, clsG = 0, clsB = 0;
 };
 CanvasState& Canvas();
-// Puts the viewport back on the renderer (SDL drops the clip when the target changes).
-void ApplyViewport();
 // Maps a point given relative to the handle through scale and rotation to the canvas at (x, y).
 SDL_FPoint Place(float localX, float localY, float x, float y, bool scaled = true);
 // The vertex colour from the current colour and alpha; false when nothing would be drawn.

@@ -72,6 +72,12 @@ bool EnsureSource(ChannelData& channel) {
     return true;
 }
 
+bool Decode(const std::vector<std::uint8_t>& bytes, SoundData& sound) {
+    return bytes.size() >= 4 && bytes[0] == 'O' && bytes[1] == 'g' && bytes[2] == 'g'
+               ? detail::DecodeOgg(bytes, sound)
+               : detail::DecodeWAV(bytes, sound);
+}
+
 bool EnsureBuffer(SoundData& sound) {
     if (!Audio().context) return false;
     if (sound.generation != Audio().generation) {
@@ -79,6 +85,11 @@ bool EnsureBuffer(SoundData& sound) {
         sound.generation = Audio().generation;
     }
     if (sound.buffer) return true;
+    if (sound.samples.empty()) {
+        // The last device had the only copy; the file is still where it was loaded from.
+        std::vector<std::uint8_t> bytes;
+        if (!detail::ReadWholeFile(sound.path, bytes) || !Decode(bytes, sound)) return false;
+    }
     const ALenum format = sound.channels == 1
                               ? (sound.bits == 8 ? AL_FORMAT_MONO8 : AL_FORMAT_MONO16)
                               : (sound.bits == 8 ? AL_FORMAT_STEREO8 : AL_FORMAT_STEREO16);
@@ -95,6 +106,8 @@ bool EnsureBuffer(SoundData& sound) {
         sound.buffer = 0;
         return false;
     }
+    // OpenAL keeps its own copy of the samples: one is enough.
+    std::vector<std::uint8_t>().swap(sound.samples);
     return true;
 }
 
@@ -162,16 +175,15 @@ Sound LoadSound(const std::string& path, int flags) {
     std::vector<std::uint8_t> bytes;
     if (!detail::ReadWholeFile(path, bytes)) return {};
     auto sound = std::make_shared<SoundData>();
-    const bool ok = bytes.size() >= 4 && bytes[0] == 'O' && bytes[1] == 'g' && bytes[2] == 'g'
-                        ? detail::DecodeOgg(bytes, *sound)
-                        : detail::DecodeWAV(bytes, *sound);
-    if (!ok) return {};
+    if (!Decode(bytes, *sound)) return {};
+    sound->frames = sound->CountFrames();
+    sound->path = path;
     sound->looping = flags != -1 && (flags & LOOPINGSOUND) != 0;
     return sound;
 }
 
 double SoundLength(const Sound& sound) {
-    return sound && sound->rate > 0 ? static_cast<double>(sound->Frames()) / sound->rate : 0.0;
+    return sound && sound->rate > 0 ? static_cast<double>(sound->frames) / sound->rate : 0.0;
 }
 
 Channel AllocChannel() {

@@ -1,5 +1,6 @@
 #pragma once
-// A decoded sample and the OpenAL buffer made from it for the current device.
+// A decoded sample and the OpenAL buffer made from it for the current device. Once the device
+// holds its own copy the decoded samples are let go; a new device decodes the file again.
 
 #include <cstdint>
 #include <string>
@@ -14,7 +15,9 @@ struct SoundData {
     int bits = 0;      // 8 (unsigned) or 16 (signed)
     int rate = 0;      // frames a second
     bool looping = false;
-    std::vector<std::uint8_t> samples;
+    std::vector<std::uint8_t> samples;  // empty while a device buffer holds them
+    size_t frames = 0;
+    std::string path;         // where to decode them from again
     unsigned buffer = 0;      // OpenAL buffer name, 0 until needed
     unsigned generation = 0;  // audio device generation the buffer belongs to
 
@@ -23,7 +26,7 @@ struct SoundData {
     SoundData& operator=(const SoundData&) = delete;
     ~SoundData();
 
-    size_t Frames() const {
+    size_t CountFrames() const {
         const size_t frameBytes = static_cast<size_t>(channels) * (bits / 8);
         return frameBytes ? samples.size() / frameBytes : 0;
     }

@@ -104,6 +104,7 @@ const Glyph& FontData::GlyphFor(char32_t code) {
         return glyph;
     glyph.page = static_cast<int>(pages.size()) - 1;
     FrameData& frame = pages.back()->frames[0];
+    detail::Display().damage.BeforePixelsChange(frame);
     for (int row = 0; row < glyph.height; ++row) {
         const unsigned char* line = bitmap.buffer + static_cast<ptrdiff_t>(row) * bitmap.pitch;
         for (int col = 0; col < glyph.width; ++col) {
@@ -238,7 +239,7 @@ void DrawTextAt(const std::string& utf8, float x, float y) {
                 detail::Place(left, top, x, y), detail::Place(right, top, x, y),
                 detail::Place(right, bottom, x, y), detail::Place(left, bottom, x, y)};
             const float page = static_cast<float>(kPageSize);
-            detail::DrawFrameQuad(*font->pages[static_cast<size_t>(glyph.page)], 0, corners,
+            detail::DrawFrameQuad(font->pages[static_cast<size_t>(glyph.page)], 0, corners,
                                   glyph.x / page, glyph.y / page, (glyph.x + glyph.width) / page,
                                   (glyph.y + glyph.height) / page);
         }

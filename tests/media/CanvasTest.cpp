@@ -1,7 +1,10 @@
 // Drawing into the canvas, read back with GrabPixmap.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "media/Media.h"
 
@@ -301,3 +304,74 @@ TEST_F(CanvasTest, CollisionLayersReportOverlappingSolidPixels) {
 }
 
 }  // namespace
+
+// A frame drawn only where it changed must match the frame drawn whole, even when a picture is
+// edited after being drawn, or the canvas is read, in the middle of a frame.
+TEST_F(CanvasTest, FramesDrawnWhereTheyChangedMatchFramesDrawnWhole) {
+    std::vector<Pixmap> shown[2];
+    long redrawnWhenStill = -1;
+    for (const bool tracked : {false, true}) {
+        media::SetDamageTracking(tracked);
+        const Image image = Solid(8, 8, 0xFFFF0000u);
+        const auto frame = [&](int step) {
+            media::Cls();
+            media::DrawImageFrame(image, 10, 10);
+            if (step == 1) {
+                for (auto& p : media::LockImage(image, 0)->pixels) p = 0xFF0000FFu;
+                media::UnlockImage(image, 0);
+            }
+            if (step >= 2) {
+                EXPECT_TRUE(Near(PixelAt(12, 12), {0, 0, 255})) << "read mid-frame";
+            }
+            media::DrawImageFrame(image, 30 + (step == 3 ? 0 : 4 * step), 10);
+            media::Flip(0);
+            shown[tracked].push_back(media::GrabPixmap(0, 0, 800, 600));
+        };
+        for (int step = 0; step < 4; ++step) frame(step);
+        media::DrawImageFrame(image, 10, 10);
+        media::Cls();
+        media::DrawImageFrame(image, 10, 10);
+        media::DrawImageFrame(image, 30, 10);
+        media::Flip(0);
+        if (tracked) redrawnWhenStill = media::FlipRedrawnPixels();
+        shown[tracked].push_back(media::GrabPixmap(0, 0, 800, 600));
+    }
+    ASSERT_EQ(shown[0].size(), shown[1].size());
+    for (size_t i = 0; i < shown[0].size(); ++i)
+        EXPECT_TRUE(shown[0][i].pixels == shown[1][i].pixels) << "frame " << i;
+    EXPECT_TRUE(
+        Near(Rgb{static_cast<int>((shown[1][1].At(12, 12) >> 16) & 0xFF), 0, 0}, {255, 0, 0}))
+        << "the draw before the edit keeps the old pixels";
+    EXPECT_EQ(redrawnWhenStill, 0) << "a frame like the last is not drawn again";
+}
+
+// A picture from a file lets its pixels go once they are on a texture; they come back from
+// the file for a new renderer and for whoever locks them.
+TEST_F(CanvasTest, FilePicturesComeBackFromTheFileWhenTheirPixelsAreWanted) {
+    const std::string path = ::testing::TempDir() + "quillox-canvas-red-green.png";
+    Pixmap sheet;
+    sheet.width = sheet.pitch = 20;
+    sheet.height = 10;
+    for (int y = 0; y < 10; ++y) {
+        for (int x = 0; x < 20; ++x) sheet.pixels.push_back(x < 10 ? 0xFFFF0000u : 0xFF00FF00u);
+    }
+    const auto png = media::EncodePNG(sheet);
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fwrite(png.data(), 1, png.size(), file);
+    std::fclose(file);
+
+    const Image cells = media::LoadAnimImageFile(path, 10, 10, 0, 2, 0);
+    ASSERT_TRUE(cells);
+    media::PrecacheImage(cells);
+    media::CloseDisplay();
+    ASSERT_TRUE(media::OpenDisplay(800, 600, 0, 60));
+    media::Cls();
+    media::DrawImageFrame(cells, 100, 100, 1);
+    EXPECT_TRUE(Near(PixelAt(105, 105), {0, 255, 0}));
+    const Pixmap* first = media::LockImage(cells, 0);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->At(5, 5), 0xFFFF0000u);
+    media::UnlockImage(cells, 0);
+    std::remove(path.c_str());
+}

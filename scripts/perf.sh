@@ -1,0 +1,167 @@
+#!/usr/bin/env bash
+# What the game costs while it sits open: for each screen, the CPU time of the game's process
+# as a share of one core over a measuring window, its proportional set size split into shared
+# libraries and its own memory (heap and anonymous maps), and the time from start to a visible
+# window; and, unswayed by how busy the machine is, the CPU time one frame costs headless (the
+# game run for 1000 frames more, one logic step a frame, on the software renderer). Runs the
+# game in a window on a private Xvfb display with openbox, so nothing on the
+# desktop is disturbed; CPU time (not wall time) is measured, so a busy machine skews it little.
+#
+#   scripts/perf.sh [BINARY]        (default: build-test/quillox)
+#   PERF_SECONDS=10 PERF_SETTLE=4 PERF_SHOTS=DIR scripts/perf.sh   (DIR: a screenshot of each)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+binary=$(realpath "${1:-build-test/quillox}")
+seconds=${PERF_SECONDS:-10}
+settle=${PERF_SETTLE:-4}
+work=$(mktemp -d /tmp/quillox-perf.XXXXXX)
+display=":$((200 + RANDOM % 500))"
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+DISPLAY=$display openbox >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+
+export DISPLAY=$display ALSOFT_DRIVERS=null
+export ASAN_OPTIONS=detect_leaks=0:quarantine_size_mb=0:malloc_context_size=0
+ticks_per_second=$(getconf CLK_TCK)
+
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+# Pss in KiB: shared libraries, the game's own (heap, stack, anonymous), everything else.
+memory() {
+    awk '
+        /^[0-9a-f]+-[0-9a-f]+ / { path = (NF >= 6) ? $6 : "" ; next }
+        /^Pss:/ {
+            if (path ~ /\.so/) libs += $2
+            else if (path == "" || path ~ /^\[(heap|stack|anon)/) own += $2
+            else other += $2
+        }
+        END { printf "%.1f %.1f %.1f", libs / 1024, own / 1024, other / 1024 }' "/proc/$1/smaps"
+}
+
+# Where to click to select a piece: the first filled cell of the board the seed deals.
+piece_click() {
+    local home=$work/probe
+    mkdir -p "$home"
+    printf '3 state %s/state.json\n4 quit\n' "$home" >"$home/script"
+    XDG_RUNTIME_DIR=$home "$binary" --headless --data-home "$home" --ticks-per-frame 1 \
+        --seed 7 --level 1 --script "$home/script" >/dev/null 2>&1
+    python3 - "$home/state.json" <<'EOF'
+import json, sys
+screen = json.load(open(sys.argv[1]))["screen"]
+cells = screen["Cells"]
+for x, column in enumerate(screen["Board"]):
+    for y, value in enumerate(column):
+        if value:
+            size = cells["Size"]
+            print(cells["Left"] + x * size + size // 2, cells["Top"] + y * size + size // 2)
+            sys.exit(0)
+EOF
+}
+
+menu_click() {
+    local home=$work/probe-menu
+    mkdir -p "$home"
+    printf '3 state %s/state.json\n4 quit\n' "$home" >"$home/script"
+    XDG_RUNTIME_DIR=$home "$binary" --headless --data-home "$home" --ticks-per-frame 1 \
+        --seed 7 --level 1 --script "$home/script" >/dev/null 2>&1
+    python3 - "$home/state.json" <<'EOF'
+import json, sys
+x, y, w, h = json.load(open(sys.argv[1]))["screen"]["Buttons"]["MENU"]["rect"]
+print(x + w // 2, y + h // 2)
+EOF
+}
+
+# CPU seconds (user + system) of a headless run that quits at tick $1.
+headless_cpu() {
+    local quit=$1 lines=$2 home=$3
+    shift 3
+    rm -rf "$home"
+    mkdir -p "$home"
+    printf '%b%s quit\n' "$lines" "$quit" >"$home/script"
+    XDG_RUNTIME_DIR=$home /usr/bin/time -f '%U %S' -o "$home/time" "$binary" --headless \
+        --data-home "$home" --ticks-per-frame 1 --seed 7 --script "$home/script" "$@" \
+        >/dev/null 2>&1 || true
+    awk '{ print $1 + $2 }' "$home/time"
+}
+
+# Milliseconds of CPU a frame costs headless: the difference of a long and a short run.
+frame_cost() {
+    local lines=$1
+    shift
+    local short long
+    short=$(headless_cpu 300 "$lines" "$work/frames-short" "$@")
+    long=$(headless_cpu 1300 "$lines" "$work/frames-long" "$@")
+    awk -v s="$short" -v l="$long" 'BEGIN { printf "%.2f", (l - s) }'
+}
+
+# measure NAME SCRIPT-LINES ARGS...: one run, one line of the table.
+measure() {
+    local name=$1 lines=$2
+    shift 2
+    local home=$work/${name// /-}
+    mkdir -p "$home"
+    printf '%b600 screenshot %s/shot.png\n' "$lines" "$home" >"$home/script"
+    local start
+    start=$(date +%s%N)
+    XDG_RUNTIME_DIR=$home "$binary" --windowed --data-home "$home" --seed 7 \
+        --script "$home/script" "$@" >"$home/log" 2>&1 &
+    local pid=$!
+    local shown=""
+    for _ in $(seq 1 500); do
+        kill -0 "$pid" 2>/dev/null || break
+        if xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; then
+            shown=$((($(date +%s%N) - start) / 1000000))
+            break
+        fi
+        sleep 0.01
+    done
+    if ! kill -0 "$pid" 2>/dev/null; then
+        printf '| %-22s | the game ended: %s\n' "$name" "$(tail -1 "$home/log")"
+        return
+    fi
+    sleep "$settle"
+    local before after
+    before=$(cpu_ticks "$pid")
+    sleep "$seconds"
+    after=$(cpu_ticks "$pid")
+    local mem
+    mem=$(memory "$pid")
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    if [ -n "${PERF_SHOTS:-}" ] && [ -f "$home/shot.png" ]; then
+        mkdir -p "$PERF_SHOTS"
+        cp "$home/shot.png" "$PERF_SHOTS/${name// /-}.png"
+    fi
+    local cpu
+    cpu=$(awk -v a="$before" -v b="$after" -v s="$seconds" -v t="$ticks_per_second" \
+        'BEGIN { printf "%.1f", 100 * (b - a) / t / s }')
+    read -r libs own other <<<"$mem"
+    local frame
+    frame=$(frame_cost "$lines" "$@")
+    printf '| %-22s | %6s %% | %8s | %8s | %8s | %8s | %8s |\n' "$name" "$cpu" "$libs" "$own" \
+        "$other" "${shown:-?}" "$frame"
+}
+
+read -r piece_x piece_y <<<"$(piece_click)"
+read -r menu_x menu_y <<<"$(menu_click)"
+echo "binary: $binary"
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
+echo "| screen                 | CPU/core | libs MiB | own MiB  | other MiB| window ms| ms/frame |"
+echo "|------------------------|----------|----------|----------|----------|----------|----------|"
+measure "start screen" ''
+measure "play level 1 idle" '' --level 1
+measure "play piece selected" "200 click $piece_x $piece_y\n" --level 1
+measure "in-game menu" "200 click $menu_x $menu_y\n" --level 1
+measure "dialog message" '' --dialog message
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -1,0 +1,78 @@
+// A dialog over the title screen, drawn frame by frame as the host draws it: opened, pointed at
+// across its buttons, answered and gone. Every frame shown must be the same whether the media
+// layer draws it whole or only where it changed, and the tracked run must spare most of it.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "ScreenHost.h"
+#include "presentation/TDialogStack.h"
+#include "screens/GameDialogs.h"
+#include "screens/TStartScreen.h"
+#include "store/Progress.h"
+
+namespace {
+
+using screen_test::ScreenHost;
+
+const auto* const kMedia = ::testing::AddGlobalTestEnvironment(new screen_test::ScreensEnvironment);
+
+struct Frames {
+    std::vector<std::uint64_t> checksums;
+    long redrawn = 0;
+    int unchanged = 0;
+};
+
+// One logic step and one frame through the host's own drawing, read back after the flip.
+void StepAndDraw(const ScreenHost& host, Frames& frames) {
+    host.Step();
+    host.game->ScreenDraw();
+    const media::Pixmap shown = media::GrabPixmap(0, 0, 800, 600);
+    std::uint64_t sum = 1469598103934665603ull;
+    for (const std::uint32_t pixel : shown.pixels) sum = (sum ^ pixel) * 1099511628211ull;
+    frames.checksums.push_back(sum);
+    frames.redrawn += media::FlipRedrawnPixels();
+    if (media::FlipRedrawnPixels() == 0) ++frames.unchanged;
+}
+
+Frames DialogOverTitle(bool tracked) {
+    media::SetDamageTracking(tracked);
+    media::SeedRandom(1);
+    Frames frames;
+    ScreenHost host;
+    host.SelectPlayer("Ann");
+    ProgressGameStart(host.Player, host.game->CurrentProfile.get());
+    TStartScreen start{host.Resources};
+    start.Player = &host.Player;
+    start.PlayScreen = &host.Play;
+    host.Enter(start);
+    for (int i = 0; i < 30; ++i) StepAndDraw(host, frames);
+    host.game->Dialogs->Open(CreateMessageDialog(host.Resources, "The dialog over the title"));
+    for (int i = 0; i < 60; ++i) StepAndDraw(host, frames);
+    // The pointer sweeps down across the box and its button, lighting what it passes.
+    for (int y = 150; y < 500; y += 6) {
+        ScreenHost::PointAt(400, y);
+        StepAndDraw(host, frames);
+    }
+    for (int i = 0; i < 30; ++i) StepAndDraw(host, frames);
+    ScreenHost::Press(13);  // Enter answers the message
+    for (int i = 0; i < 60; ++i) StepAndDraw(host, frames);
+    start.Kill();
+    return frames;
+}
+
+TEST(DamageTracking, ADialogOverTheTitleLooksTheSameDrawnWholeOrWhereItChanged) {
+    const Frames whole = DialogOverTitle(false);
+    const Frames tracked = DialogOverTitle(true);
+    media::SetDamageTracking(true);
+    ASSERT_EQ(whole.checksums.size(), tracked.checksums.size());
+    for (size_t i = 0; i < whole.checksums.size(); ++i)
+        ASSERT_EQ(whole.checksums[i], tracked.checksums[i]) << "frame " << i << " differs";
+    EXPECT_EQ(whole.unchanged, 0);
+    EXPECT_GT(tracked.unchanged, 20) << "a still dialog is not drawn again";
+    EXPECT_LT(tracked.redrawn, whole.redrawn / 2);
+}
+
+}  // namespace
