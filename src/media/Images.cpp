@@ -154,7 +154,7 @@ SDL_Texture* FrameTexture(ImageData& image, int index, bool mask) {
 
 bool RestorePixels(ImageData& image, bool all) {
     if (image.path.empty()) return false;
-    const Pixmap sheet = DecodeFile(image.path);
+    const Pixmap sheet = DecodeImageFile(image.path);
     const int columns = image.cellWidth > 0 ? sheet.width / image.cellWidth : 0;
     if (columns <= 0 || (sheet.height / image.cellHeight) * columns <
                             image.firstCell + static_cast<int>(image.frames.size()))
@@ -218,13 +218,8 @@ Image LoadImageFile(const std::string& path, int flags) {
 
 Image LoadAnimImageFile(const std::string& path, int cellWidth, int cellHeight, int firstCell,
                         int cellCount, int flags) {
-<<<<<<< HEAD
-    Image image = CutCells(detail::DecodeImageFile(path), cellWidth, cellHeight, firstCell,
-                           cellCount, Linear(flags));
-    return image ? Finish(image) : image;
-=======
-    return LoadCells(path, cellWidth, cellHeight, firstCell, cellCount, flags, DecodeFile(path));
->>>>>>> frames
+    return LoadCells(path, cellWidth, cellHeight, firstCell, cellCount, flags,
+                     detail::DecodeImageFile(path));
 }
 
 Image CreateImage(int width, int height, int frames) {
