@@ -1,5 +1,6 @@
 // Quillox: start-up, the main loop and the orderly end.
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include "host/CommandLine.h"
 #include "host/JsonObject.h"
 #include "host/TGame.h"
+#include "host/TLoadingScreen.h"
 #include "host/TScriptPlayer.h"
 #include "media/Media.h"
 #include "media/Platform.h"
@@ -21,7 +23,9 @@
 #include "presentation/TImageBank.h"
 #include "presentation/TMousePointer.h"
 #include "presentation/TResources.h"
+#include "presentation/TShadow.h"
 #include "screens/GameDialogs.h"
+#include "screens/GameTexts.h"
 #include "screens/PlayerSelect.h"
 #include "screens/TCreditsScreen.h"
 #include "screens/TGameFinishedScreen.h"
@@ -33,7 +37,8 @@
 #include "screens/TLevelSelectScreen.h"
 #include "screens/TLevelStatsScreen.h"
 #include "screens/TOptionsScreen.h"
-#include "screens/TStartScreen.h"
+#include "screens/TSplashScreen.h"
+#include "screens/TTitleScreen.h"
 #include "store/ProfileNames.h"
 #include "store/Progress.h"
 #include "store/THighScoreList.h"
@@ -44,14 +49,13 @@
 
 namespace {
 
-const char* const kAppTitle = "Quillox v1.3 - (c) 2026 Bexholt Games";
 // The name the desktop knows the game by: its launcher, metadata and icons carry it too.
 const char* const kAppId = "com.bexholt.Quillox";
 
 // One object of each screen, made once and reused for every visit.
 struct Screens {
     explicit Screens(TResources& resources)
-        : Start(resources),
+        : Title(resources),
           Play(resources),
           LevelSelect(resources),
           LevelComplete(resources),
@@ -63,7 +67,7 @@ struct Screens {
           Credits(resources),
           Instructions(resources) {}
 
-    TStartScreen Start;
+    TTitleScreen Title;
     TGameScreen Play;
     TLevelSelectScreen LevelSelect;
     TLevelCompleteScreen LevelComplete;
@@ -76,9 +80,9 @@ struct Screens {
     TInstructionsScreen Instructions;
     TGameMenu Menu;
 
-    // Who leads where; no screen loads anything yet. The start screen stands in for the title.
+    // Who leads where; no screen loads anything yet.
     void Wire() {
-        TScreen* title = &Start;
+        TScreen* title = &Title;
         TScreen* highScores = &HighScores;
         Menu.PlayScreen = &Play;
         Menu.TitleScreen = title;
@@ -101,8 +105,12 @@ struct Screens {
             closing->TitleScreen = title;
             closing->HighScoresScreen = highScores;
         }
-        Start.Player = &Play.Player;
-        Start.PlayScreen = &Play;
+        Title.Player = &Play.Player;
+        Title.LevelSelectScreen = &LevelSelect;
+        Title.GameStart = [this] { Play.GameStart(); };
+        Title.OptionsScreen = &Options;
+        Title.InstructionsScreen = &Instructions;
+        Title.HighScoresScreen = highScores;
         HighScores.TitleScreen = title;
         HighScores.LevelStatsScreen = &LevelStats;
         LevelStats.HighScoresScreen = &HighScores;
@@ -116,7 +124,7 @@ struct Screens {
     // The screen `--screen` names: its state dump's name; none for an unknown one.
     TScreen* Named(const std::string& screenName) {
         for (TScreen* screen : std::initializer_list<TScreen*>{
-                 &Start, &Play, &LevelSelect, &LevelComplete, &GameOver, &GameFinished, &HighScores,
+                 &Title, &Play, &LevelSelect, &LevelComplete, &GameOver, &GameFinished, &HighScores,
                  &LevelStats, &Options, &Credits, &Instructions}) {
             if (screen->name == screenName) return screen;
         }
@@ -152,17 +160,14 @@ void ProgramEnd(Program& program) {
     program.Host->Kill();
 }
 
-// The player remembered in the settings (or the first one on file), or the one named on the
-// command line, made current; a new name gets a new profile.
+// The player named on the command line, made current before the title looks for one; a new
+// name gets a new profile.
 void ChoosePlayer(Program& program) {
     TGame& game = *program.Host;
-    TPlayer& player = program.Screen.Play.Player;
-    InstallProfileCreatedHook(player.SaveData);
-    const std::string name = program.Options.Player.empty()
-                                 ? StartupProfileName(game.ProfileName, game.ProfilePath)
-                                 : program.Options.Player;
+    const std::string& name = program.Options.Player;
     if (name.empty()) return;
-    std::unique_ptr<TProfile> profile = SelectPlayer(name, game.ProfilePath, player.SaveData);
+    std::unique_ptr<TProfile> profile =
+        SelectPlayer(name, game.ProfilePath, program.Screen.Play.Player.SaveData);
     if (!profile) return;
     game.CurrentProfile = std::move(profile);
     if (game.ProfileName != name) {
@@ -197,10 +202,9 @@ void AddPlayerState(const Program& program, JsonObject& state) {
     state.Set("Player", record);
 }
 
-// A dialog over the start screen, as the title screen shows them (for testing and tools).
+// A dialog over the title screen, as the title screen shows them (for testing and tools).
 void OpenDialog(Program& program, const std::string& name) {
     TGame& game = *program.Host;
-    TPlayer& player = program.Screen.Play.Player;
     if (name == "message") {
         game.Dialogs->Open(
             CreateMessageDialog(program.Resources, "You cannot create any more players!"));
@@ -208,19 +212,83 @@ void OpenDialog(Program& program, const std::string& name) {
         game.Dialogs->Open(CreateQuestionDialog(program.Resources,
                                                 "Are you sure you want to delete this player?"));
     } else if (name == "web") {
-        game.Dialogs->Open(CreateWebQuestionDialog(
-            program.Resources, "This will launch your web browser and take you to Bexholt."));
-    } else if (name == "name") {
-        // The first-run prompt: the name typed becomes the current player, shown at once.
-        game.Dialogs->Open(
-            CreateNameDialog(program.Resources, 0), [&player, &game](TDialog& dialog, int result) {
-                if (result != 1) return;
-                MakePlayerCurrent(static_cast<TDialogTextInput&>(dialog).TextInput.Text,
-                                  player.SaveData);
-                ProgressGameStart(player, game.CurrentProfile.get());
-            });
+        game.Dialogs->Open(program.Screen.Title.CreateDialogLaunchWeb(game_texts::WebQuestion));
     } else if (name == "players") {
-        program.Screen.Start.ShowPlayerManager();
+        program.Screen.Title.ShowPlayerManager();
+    }
+}
+
+// The system clock in milliseconds, for start-up measurements.
+long long WallClockMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+// The maker's logo; false when the program was closed meanwhile.
+bool ShowSplash(TGame& game) {
+    std::error_code error;
+    std::string logo = game.DataPrefix + "data/bexholt.png";
+    if (!std::filesystem::exists(media::ResolvePath(logo), error)) {
+        logo = game.DataPrefix + "data/bexholt.jpg";
+    }
+    TSplashScreen splash;
+    splash.Init(logo, "", 1, 0);
+    splash.DoSplash();
+    splash.CleanUp();
+    // The splash object goes now; loading starts without a current screen.
+    game.CurrentTScreen = nullptr;
+    return splash.Ended == 0;
+}
+
+void DrawLoadingCopyright(const TResources& resources) {
+    if (!resources.FontMedium) return;
+    TShadow::Create(1, 1, 0.6f).ApplyToText();
+    resources.FontMedium->DrawAlignedWithShadow(game_texts::CopyrightLine, ScreenWidth / 2, 536, 1,
+                                                1, 1);
+}
+
+// Shows the loading screen, loads the sounds, the images and the high scores under it, and
+// leaves it as the current screen with its button to click.
+void LoadGameResources(Program& program) {
+    TGame& game = *program.Host;
+    media::AutoMidHandle(true);
+    media::SetClsColor(0, 0, 0);
+    media::Cls();
+    media::Flip(game.Presentation.FlipSyncMode);
+
+    TLoadingScreen& loading = *game.LoadingScreen;
+    loading.SpecialLoad("loadingscreen.png", "loadingbar.png", "loading.png");
+    loading.LoadingBar.Centre(ScreenHeight - 317);
+    loading.LoadingBar.Mode = 1;
+    loading.SetSteps(65);
+    loading.CustomDrawFunction = [&program] { DrawLoadingCopyright(program.Resources); };
+    game.ShowLoadingScreen();
+    if (program.Options.ReportStartup) std::printf("loading screen shown %lld\n", WallClockMs());
+    // The button shows only once loading is done, so it need not hold up the first frame.
+    loading.SetClickHereButton("clickhere", "clickhereMO", "buttonMO", "buttonClick",
+                               ScreenHeight - 317);
+    loading.ClickHereButton->SetShadow(1, 3.0f, 3.0f, 0.4f);
+    loading.Destination = &program.Screen.Title;
+
+    LoadGameSounds(program.Resources);
+    game.Mouse->Load("pointer");
+    LoadGameImages(program.Resources);
+    game.SpritePausedCreate(program.Resources.ImageBank.Find("paused")->image);
+    game.HighScores =
+        std::make_shared<THighScoreList>(THighScoreList::Create(game.SubPath + "zindles", 12));
+    game.HighScores->Load();
+
+    game.MoveBar();
+    game.CurrentTScreen = nullptr;
+    program.Screen.Title.Load();
+    for (int step = 2; step <= 65; ++step) game.MoveBar();
+
+    loading.CoreStart();
+    game.MusicPlay(1);
+    if (program.Options.ReportStartup) {
+        std::printf("loading ended %lld\n", WallClockMs());
+        std::fflush(stdout);
     }
 }
 
@@ -246,7 +314,7 @@ int Run(Program& program) {
     if (!media::EnsureSingleInstance("Quillox")) return 0;
 
     // 5. - 6.
-    media::SetAppTitle(kAppTitle);
+    media::SetAppTitle(game_texts::AppTitle);
     Errors().ErrorsOnScreen = 0;
     program.Host = std::make_unique<TGame>();
     TGame& game = *program.Host;
@@ -288,6 +356,7 @@ int Run(Program& program) {
 
     // 15.
     program.Screen.Wire();
+    InstallProfileCreatedHook(program.Screen.Play.Player.SaveData);
     if (options.Fill > 0) {
         program.Screen.Play.LevelStarted = [fill =
                                                 static_cast<float>(options.Fill)](TLevel& level) {
@@ -306,43 +375,41 @@ int Run(Program& program) {
     media::SetWindowIconFile(game.DataPrefix + "Data/icons/256.png");
     game.GraphicsCreate();
     media::SetMouseVisible(false);
-
-    // 19. The game's resources.
-    media::AutoMidHandle(true);
-    media::SetClsColor(0, 0, 0);
-    media::Cls();
-    media::Flip(game.Presentation.FlipSyncMode);
-    game.Mouse->Load("pointer");
-    game.HighScores =
-        std::make_shared<THighScoreList>(THighScoreList::Create(game.SubPath + "zindles", 12));
-    game.HighScores->Load();
-    LoadGameSounds(program.Resources);
-    LoadGameImages(program.Resources);
-    game.SpritePausedCreate(program.Resources.ImageBank.Find("paused")->image);
-    ChoosePlayer(program);
-    game.SaveProfileFunction = [&game] {
-        if (game.CurrentProfile) game.CurrentProfile->Save();
-    };
-    game.MusicLoad("title.ogg", 1);
-    if (program.Options.Level > 0) {
-        StartAtLevel(program, program.Options.Level);
-    } else if (!program.Options.Screen.empty()) {
-        // As the title's "playgame" would: the screen sees the player's progress.
-        program.Screen.Play.GameStart();
-        program.Screen.Named(program.Options.Screen)->PreStart();
-    } else {
-        program.Screen.Start.PreStart();
-        if (!program.Options.Dialog.empty()) OpenDialog(program, program.Options.Dialog);
-    }
-    game.MusicPlay(1);
-    if (!media::WindowHasFocus() && !media::Headless()) game.SuspendedEvent = 1;
-
     if (program.Script) {
         game.BeforeStepFunction = [&program] { program.Script->BeforeStep(); };
         game.BeforeFlipFunction = [&program] { program.Script->BeforeFlip(); };
         program.Script->StateProviders.push_back(
             [&program](JsonObject& state) { AddPlayerState(program, state); });
     }
+    if (game.PortalSplash && !ShowSplash(game)) {
+        ProgramEnd(program);
+        return 0;
+    }
+
+    // 19.
+    ChoosePlayer(program);
+    game.SaveProfileFunction = [&game] {
+        if (game.CurrentProfile) game.CurrentProfile->Save();
+    };
+    LoadGameResources(program);
+    if (program.Options.Level > 0) {
+        StartAtLevel(program, program.Options.Level);
+        game.LoadingScreen->Kill();
+    } else if (!program.Options.Screen.empty() || !program.Options.Dialog.empty()) {
+        // Straight on, as if the loading screen had been clicked.
+        TTitleScreen& title = program.Screen.Title;
+        if (program.Options.Dialog == "name") title.SetupPrompt();
+        TScreen* first = &title;
+        if (!program.Options.Screen.empty()) {
+            // As the title's "playgame" would: the screen sees the player's progress.
+            program.Screen.Play.GameStart();
+            first = program.Screen.Named(program.Options.Screen);
+        }
+        first->PreStart();
+        game.LoadingScreen->Kill();
+        if (!program.Options.Dialog.empty()) OpenDialog(program, program.Options.Dialog);
+    }
+    if (!media::WindowHasFocus() && !media::Headless()) game.SuspendedEvent = 1;
 
     // 20. - 22.
     ClearAllInput();

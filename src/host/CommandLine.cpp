@@ -84,6 +84,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             }
         } else if (arg == "--screen") {
             if (!value(line.Screen)) return std::nullopt;
+        } else if (arg == "--report-startup") {
+            line.ReportStartup = true;
         } else if (arg == "--help" || arg == "-h") {
             line.ShowHelp = true;
         } else if (arg == "--version") {
@@ -119,11 +121,14 @@ std::string CommandLineHelp() {
            "  --fill N               every level starts with N of the machine's 147 pixels\n"
            "                         on their way in (testing and tools)\n"
            "  --player NAME          play as NAME (the profile is made when it is new)\n"
-           "  --dialog NAME          open a dialog over the start screen: message, question,\n"
+           "  --dialog NAME          open a dialog over the title screen: message, question,\n"
            "                         name (the new-player prompt), players (choose player)\n"
            "                         or web\n"
-           "  --screen NAME          start on the named screen instead of the title (the\n"
-           "                         names a state dump gives as the screen's name)\n"
+           "  --screen NAME          start on the named screen without waiting for the click\n"
+           "                         that ends loading (the names a state dump gives as the\n"
+           "                         screen's name: title, game, ...)\n"
+           "  --report-startup       print the system clock in milliseconds when the loading\n"
+           "                         screen is first shown and when loading ends\n"
            "  --version              print the version\n"
            "  --help, -h             print this help\n"
            "\n"

@@ -15,9 +15,10 @@ struct CommandLine {
     std::string ScriptFile;
     int Level = 0;  // 1..15: start straight on the play screen
     int Fill = 0;   // machine pixels every level starts with on their way in (testing and tools)
-    std::string Player;  // trimmed; refused unless it is a safe profile name
-    std::string Dialog;  // a dialog to open over the start screen (testing and tools)
-    std::string Screen;  // a screen to start on instead of the title (testing and tools)
+    std::string Player;          // trimmed; refused unless it is a safe profile name
+    std::string Dialog;          // a dialog to open over the title screen (testing and tools)
+    std::string Screen;          // a screen to start on after loading (testing and tools)
+    bool ReportStartup = false;  // print when loading shows and ends (start-up measurements)
     bool ShowHelp = false;
     bool ShowVersion = false;
 };

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "host/TLoadingScreen.h"
 #include "media/Platform.h"
 #include "presentation/TDialogStack.h"
 #include "presentation/TGameFade.h"
@@ -82,6 +83,7 @@ std::string MarkerPath(const char* name) {
 
 TGame::TGame()
     : Ini(std::make_unique<TIniFile>()),
+      LoadingScreen(std::make_shared<TLoadingScreen>()),
       ExitScreen(std::make_unique<TExitScreen>()),
       GameFade(std::make_unique<TGameFade>()),
       Mouse(std::make_unique<TMousePointer>()),

@@ -136,6 +136,8 @@ public:
     int GraphicPlacement = 0;
     int gpX = 0, gpY = 0;
     std::shared_ptr<TLoadingScreen> LoadingScreen;
+    // When the loading screen was last shown, in milliseconds.
+    int LoadingShownAt = 0;
     std::unique_ptr<TScreen> ExitScreen;
     std::unique_ptr<TGameFade> GameFade;
     std::unique_ptr<TMousePointer> Mouse;
@@ -288,6 +290,10 @@ public:
     void VisitScreen(TScreen* screen, TScreen* survivor);
     // The fade-in a screen starts when it begins: `allowAnim` lets its Logic run meanwhile.
     void FadeInScreen(int allowAnim);
+
+    // The loading screen: one step of its bar, and a frame of it shown now.
+    void MoveBar();
+    void ShowLoadingScreen();
 
     // Main loop and screens.
     int Fading() const;

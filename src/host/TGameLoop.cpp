@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "host/TGame.h"
+
+#include "host/TLoadingScreen.h"
 #include "presentation/TDialogStack.h"
 #include "presentation/TGameFade.h"
 #include "presentation/TMenu.h"
@@ -453,6 +455,20 @@ void TGame::ScreenDraw() {
     DrawTime.Calc();
     if (BeforeFlipFunction) BeforeFlipFunction();
     PostDraw();
+}
+
+void TGame::MoveBar() {
+    LoadingScreen->Progress();
+    // A frame per step would hold the load up by a display refresh each; a few frames a second
+    // keep the bar moving without slowing what it shows.
+    constexpr int ShowEveryMs = 40;
+    if (media::MilliSecs() - LoadingShownAt >= ShowEveryMs) ShowLoadingScreen();
+}
+
+void TGame::ShowLoadingScreen() {
+    LoadingScreen->Draw();
+    media::Flip(Presentation.FlipSyncMode);
+    LoadingShownAt = media::MilliSecs();
 }
 
 void TGame::PostDraw() {

@@ -277,6 +277,8 @@ std::string FormatTime(const LocalTime& time);
 
 // A modal box; in headless runs (or without a display) the text goes to standard error.
 void Notify(const std::string& text, bool serious);
-void OpenURL(const std::string& address);
+// Opens the address with the desktop's opener (xdg-open from PATH), run without a shell; false
+// when there is no opener or it could not be started.
+[[nodiscard]] bool OpenURL(const std::string& address);
 
 }  // namespace media

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -23,6 +24,29 @@ namespace {
 std::string& DataHomeOverride() {
     static std::string dir;
     return dir;
+}
+
+// The first executable file of that name in the folders of PATH, or "".
+std::string FindOnPath(const std::string& program) {
+    const char* path = std::getenv("PATH");
+    if (path == nullptr) return {};
+    const std::string folders = path;
+    size_t begin = 0;
+    while (begin <= folders.size()) {
+        size_t end = folders.find(':', begin);
+        if (end == std::string::npos) end = folders.size();
+        // An empty entry would mean the working folder, which nobody should run programs from.
+        if (end > begin) {
+            const std::string candidate = folders.substr(begin, end - begin) + "/" + program;
+            struct stat info {};
+            if (::stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+                ::access(candidate.c_str(), X_OK) == 0) {
+                return candidate;
+            }
+        }
+        begin = end + 1;
+    }
+    return {};
 }
 
 std::string WithSlash(std::string dir) {
@@ -165,23 +189,42 @@ std::string ExecutableFolder() {
     return WithSlash(exe.parent_path().string());
 }
 
-void OpenURL(const std::string& address) {
+bool OpenURL(const std::string& address) {
     // An address that starts like an option would be taken as one by the opener.
-    if (address.empty() || address[0] == '-') return;
-    std::string program = "xdg-open";
+    if (address.empty() || address[0] == '-') return false;
+    const std::string opener = FindOnPath("xdg-open");
+    if (opener.empty()) return false;
+    std::string program = opener;
     std::string target = address;
     char* const argv[] = {program.data(), target.data(), nullptr};
+    // The grandchild reports a failed exec through the pipe; a successful one closes it.
+    int report[2];
+    if (::pipe2(report, O_CLOEXEC) != 0) return false;
     const pid_t child = ::fork();
-    if (child < 0) return;
+    if (child < 0) {
+        ::close(report[0]);
+        ::close(report[1]);
+        return false;
+    }
     if (child == 0) {
-        // The grandchild runs the opener; the child leaves at once so nobody waits for it.
+        // The child leaves at once, so the opener is nobody's child to wait for.
         if (::fork() == 0) {
-            ::execvp(argv[0], argv);
+            ::execv(argv[0], argv);
+            const int failed = errno;
+            (void)!::write(report[1], &failed, sizeof failed);
             ::_exit(127);
         }
         ::_exit(0);
     }
+    ::close(report[1]);
     ::waitpid(child, nullptr, 0);
+    int failed = 0;
+    ssize_t got = 0;
+    do {
+        got = ::read(report[0], &failed, sizeof failed);
+    } while (got < 0 && errno == EINTR);
+    ::close(report[0]);
+    return got == 0;
 }
 
 }  // namespace media

@@ -103,8 +103,8 @@ private:
 TEST(PlayerManagerTest, PlayersAreAddedRefusedAndDeletedByClicksAndTyping) {
     // Where everything is: the choose-player dialog and its name prompt, a question, a message.
     GameProcess probe("players-probe");
-    const StateJson players =
-        RunAndDump(probe, {"--dialog", "players"}, DumpAt(probe, 3, "found") + "6 quit\n");
+    const StateJson players = RunAndDump(probe, {"--dialog", "players", "--player", "Probe"},
+                                         DumpAt(probe, 3, "found") + "6 quit\n");
     const Rect changePlayer = Button(players["screen"], "CHANGEPLAYER");
     const StateJson& manager = Dialog(players, "TPlayerManager");
     const Rect add = Button(manager, "ADD"), remove = Button(manager, "DELETE"),
@@ -115,7 +115,7 @@ TEST(PlayerManagerTest, PlayersAreAddedRefusedAndDeletedByClicksAndTyping) {
 
     GameProcess promptProbe("players-probe-name");
     const StateJson prompts =
-        RunAndDump(promptProbe, {"--dialog", "players"},
+        RunAndDump(promptProbe, {"--dialog", "players", "--player", "Probe"},
                    "3 click " + add.Centre() + "\n" + DumpAt(promptProbe, 8, "found") + "9 quit\n");
     const Rect promptOK = Button(Dialog(prompts, "TDialogTextInput"), "OK");
     ASSERT_TRUE(promptOK.Found() && Button(Dialog(prompts, "TDialogTextInput"), "CANCEL").Found());
@@ -130,9 +130,10 @@ TEST(PlayerManagerTest, PlayersAreAddedRefusedAndDeletedByClicksAndTyping) {
     const Rect messageOK = Button(Dialog(message, "TDialogOK"), "OK");
     ASSERT_TRUE(yes.Found() && messageOK.Found());
 
-    // A first start without a player, the name prompt never answered.
+    // A first start without a player, the name prompt left with Escape.
     GameProcess game("players-journey");
     Journey journey(game);
+    journey.Key("Escape");
     journey.Click(changePlayer);
     journey.Key("Escape");
     journey.Dump("escaped-empty");
@@ -176,7 +177,7 @@ TEST(PlayerManagerTest, PlayersAreAddedRefusedAndDeletedByClicksAndTyping) {
     journey.Screenshot("deleted-current");
     journey.Key("Escape");
     journey.Dump("left");
-    ASSERT_EQ(game.Run({"--ticks-per-frame", "1", "--seed", "4", "--script",
+    ASSERT_EQ(game.Run({"--ticks-per-frame", "1", "--seed", "4", "--screen", "title", "--script",
                         game.WriteScript("journey.txt", journey.Script()).string()},
                        kTimeout),
               0)

@@ -115,7 +115,7 @@ TEST(RecordsScreensTest, OptionsAreSavedAndTheInGameMenuReturnsToTheSameBoard) {
     const Rect creditsOK = Button(credit, "OK"), back = Button(help, "BACK");
     ASSERT_TRUE(creditsOK.Found() && back.Found());
 
-    // From the start screen: every option changed, past the credits, and saved with OK.
+    // From the options screen: every option changed, past the credits, and saved with OK.
     GameProcess game("options-journey");
     Journey journey(game);
     journey.Click(colorBlind);
@@ -139,7 +139,7 @@ TEST(RecordsScreensTest, OptionsAreSavedAndTheInGameMenuReturnsToTheSameBoard) {
     EXPECT_EQ(journey.Read("credits")["screen"]["name"].Text(), "credits");
     EXPECT_EQ(journey.Read("options-again")["screen"]["Options"]["MusicVolume"].Int(), 25);
     const StateJson saved = journey.Read("saved");
-    EXPECT_EQ(saved["screen"]["name"].Text(), "start");
+    EXPECT_EQ(saved["screen"]["name"].Text(), "title");
     EXPECT_EQ(saved["Player"]["SaveData"]["colorblind"].Int(), 1);
     const std::string ini = ReadFile(game.Shared() / "quillox.ini");
     for (const char* line : {"FULL SCREEN=1\r\n", "SOUND VOLUME=60\r\n", "MUSIC VOLUME=25\r\n"}) {
@@ -262,7 +262,7 @@ TEST(RecordsScreensTest, RecordsAreClearedOnlyAfterTheirQuestion) {
     }
     EXPECT_EQ(fs::file_size(game.Shared() / "stats.dat"), 495u);
     EXPECT_EQ(journey.Read("back")["screen"]["name"].Text(), "highscores");
-    EXPECT_EQ(journey.Read("left")["screen"]["name"].Text(), "start");
+    EXPECT_EQ(journey.Read("left")["screen"]["name"].Text(), "title");
     ASSERT_TRUE(statsClear.Found() && statsOK.Found());
 }
 

@@ -402,6 +402,16 @@ TEST(TutorialFlowTest, LeavingThroughTheMenuKeepsTheTutorialForTheNextVisit) {
     const std::vector<int> button =
         ScreenOf(peek.Dump("menu"))["GameMenu"]["Buttons"]["SAVEANDEXIT"]["rect"].Ints();
     ASSERT_EQ(button.size(), 4u) << ReadFile(look.Sandbox() / "menu.json");
+    // And where the title's button to play is.
+    GameProcess titleLook("tutorial-title-look");
+    Journey titlePeek(titleLook);
+    titlePeek.State("title");
+    ASSERT_EQ(titlePeek.Run({"--ticks-per-frame", "2", "--screen", "title", "--player", "Quitter"}),
+              0)
+        << titleLook.Stderr();
+    const std::vector<int> play =
+        ScreenOf(titlePeek.Dump("title"))["Buttons"]["PLAYGAME"]["rect"].Ints();
+    ASSERT_EQ(play.size(), 4u) << ReadFile(titleLook.Sandbox() / "title.json");
 
     GameProcess game("tutorial-leave");
     Journey j(game);
@@ -416,14 +426,16 @@ TEST(TutorialFlowTest, LeavingThroughTheMenuKeepsTheTutorialForTheNextVisit) {
     j.Click({button[0] + button[2] / 2, button[1] + button[3] / 2});
     j.Wait(50);
     j.State("title");
-    j.ClickAway();
+    j.Click({play[0] + play[2] / 2, play[1] + play[3] / 2});
+    j.Wait(50);
+    j.Key("Space");  // the level select's way to the highest open level
     j.Wait(50);
     j.State("again");
     ASSERT_EQ(j.Run(Start("Quitter")), 0) << game.Stderr();
 
     EXPECT_EQ(ScreenOf(j.Dump("step4"))["TutStep"].Int(), 4);
     const StateJson title = j.Dump("title");
-    EXPECT_EQ(ScreenOf(title)["name"].Text(), "start");
+    EXPECT_EQ(ScreenOf(title)["name"].Text(), "title");
     EXPECT_EQ(title["Player"]["SaveData"]["Tutorial"].Int(), 1);
     const StateJson screen = ScreenOf(j.Dump("again"));
     EXPECT_EQ(screen["name"].Text(), "game");

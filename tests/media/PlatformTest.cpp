@@ -1,11 +1,17 @@
-// Operating-system services: case-insensitive paths, single instance, folders.
+// Operating-system services: case-insensitive paths, single instance, folders, the web opener.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
 
 #include "TestFiles.h"
+#include "media/Media.h"
 #include "media/Platform.h"
 
 namespace {
@@ -70,6 +76,33 @@ TEST(PlatformTest, DataFolderFollowsXdgOrTheOverride) {
     media::SetDataHome("/srv/quillox");
     EXPECT_EQ(media::CommonAppDataFolder(), "/srv/quillox/");
     media::SetDataHome("");
+}
+
+TEST(PlatformTest, TheWebOpenerGetsTheAddressAsOneArgumentWithoutAShell) {
+    TempFolder bin("opener");
+    const std::string saved = std::getenv("PATH") ? std::getenv("PATH") : "";
+    const std::string out = bin.Path() + "opened.txt";
+    ::setenv("PATH", (bin.Path() + "missing:" + bin.Path()).c_str(), 1);
+    EXPECT_FALSE(media::OpenURL("https://bexholt.example/")) << "no opener installed";
+
+    {
+        std::ofstream opener(bin.Path() + "xdg-open");
+        opener << "#!/bin/sh\nprintf '%s|%s' \"$#\" \"$1\" > " << out << "\n";
+    }
+    std::filesystem::permissions(bin.Path() + "xdg-open", std::filesystem::perms::owner_all);
+    const std::string address = "https://bexholt.example/a b;touch " + bin.Path() + "pwned";
+    EXPECT_TRUE(media::OpenURL(address));
+    EXPECT_FALSE(media::OpenURL("--help")) << "taken as an option by the opener";
+    ::setenv("PATH", saved.c_str(), 1);
+
+    std::string opened;
+    for (int i = 0; i < 200 && opened.empty(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+        std::ifstream in(out);
+        std::getline(in, opened);
+    }
+    EXPECT_EQ(opened, "1|" + address);
+    EXPECT_FALSE(std::filesystem::exists(bin.Path() + "pwned"));
 }
 
 TEST(PlatformTest, SystemInformationIsPlausible) {

@@ -5,10 +5,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include "TestSupport.h"
 #include "presentation/TBitmapFont.h"
 #include "presentation/TCrossFade.h"
+#include "presentation/TLoadingBar.h"
 #include "presentation/TParticleList.h"
 #include "presentation/TSlideShow.h"
 #include "presentation/TSprite.h"
@@ -186,6 +188,40 @@ TEST_F(SceneTest, CrossFadesAndSlidesFollowTheirTiming) {
     EXPECT_EQ(At(shot, 10, 100).r, 200);
     EXPECT_EQ(At(shot, 10, 499).r, 200);
     EXPECT_EQ(At(shot, 10, 500).r, 0);
+}
+
+TEST_F(SceneTest, TheLoadingBarFillsStepByStepOverItsEmptyLookAndStopsFull) {
+    TLoadingBar bar;
+    bar.Init(Solid(300, 20, 0xFF00FF00)->image, Solid(300, 20, 0xFF400000)->image, nullptr);
+    bar.Mode = 1;
+    bar.Centre(100);
+    bar.SetSteps(4);
+    EXPECT_EQ(bar.x, 250);
+    std::vector<float> filled;
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(bar.Finished, 0);
+        bar.Progress();
+        filled.push_back(bar.Position);
+    }
+    EXPECT_EQ(filled, (std::vector<float>{75, 150, 225, 300}));
+    EXPECT_EQ(bar.Finished, 1);
+    bar.Progress();
+    EXPECT_EQ(bar.Position, 300) << "no step beyond the end";
+
+    TLoadingBar half = bar;
+    half.CurrentStep = 2;
+    half.Position = 150;
+    half.Finished = 0;
+    EXPECT_EQ(half.Draw(), 1);
+    const media::Pixmap shot = media::GrabPixmap(0, 0, 800, 600);
+    EXPECT_EQ(At(shot, 260, 110).g, 255) << "filled";
+    EXPECT_EQ(At(shot, 390, 110).g, 255);
+    EXPECT_EQ(At(shot, 410, 110).r, 0x40) << "empty look beyond the fill";
+    EXPECT_EQ(At(shot, 240, 110).r, 0) << "nothing left of the bar";
+
+    TLoadingBar none;
+    none.Mode = 1;
+    EXPECT_EQ(none.Draw(), 0);
 }
 
 }  // namespace

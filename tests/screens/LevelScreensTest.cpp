@@ -14,7 +14,7 @@
 #include "presentation/TPresentationContext.h"
 #include "screens/THighScoreEntry.h"
 #include "screens/TLevelSelectScreen.h"
-#include "screens/TStartScreen.h"
+#include "screens/TTitleScreen.h"
 #include "screens/TimeText.h"
 #include "store/Progress.h"
 #include "store/THighScoreList.h"
@@ -26,6 +26,7 @@ using screen_test::ScreenHost;
 const auto* const kMedia = ::testing::AddGlobalTestEnvironment(new screen_test::ScreensEnvironment);
 
 constexpr int KeySpace = 32;
+constexpr int KeyEnter = 13;
 
 TEST(TicksAsTime, ShowsMinutesAndTwoDigitSecondsOfWholeSeconds) {
     EXPECT_EQ(TicksAsTime(13000, 5), "1:05");
@@ -40,7 +41,7 @@ TEST(TicksAsTime, ShowsMinutesAndTwoDigitSecondsOfWholeSeconds) {
 
 struct LevelSelectTest : ::testing::Test {
     ScreenHost host;
-    TStartScreen title{host.Resources};
+    TTitleScreen title{host.Resources};
     TLevelSelectScreen select{host.Resources};
 
     void SetUp() override {
@@ -128,28 +129,45 @@ TEST_F(LevelSelectTest, SpaceWithFourLevelsOpenStartsLevelFour) {
     EXPECT_EQ(host.ProfileOnDisk("Ann")->CurrentLevel, 4);
 }
 
-TEST_F(LevelSelectTest, StartScreenResumesTheProfilesLevelOnAClick) {
+TEST_F(LevelSelectTest, PlayGameOnTheTitleLeadsToTheLevelSelectAtTheProfilesLevel) {
     title.Player = &host.Player;
-    title.PlayScreen = &host.Play;
+    title.LevelSelectScreen = &select;
+    title.GameStart = [this] { ProgressGameStart(host.Player, host.game->CurrentProfile.get()); };
     ASSERT_TRUE(ProgressLevelChosen(host.Player, host.game->CurrentProfile.get(), 1));
     host.Player.Score = 400;
     ASSERT_FALSE(ProgressLevelComplete(host.Player, host.game->CurrentProfile.get()));
     // The player leaves the program during level 2 and comes back.
+    host.Player = TPlayer();
     host.Enter(title);
-    EXPECT_EQ(host.Player.Level, 2) << "shown before the click";
-    EXPECT_EQ(host.Player.Score, 400);
-    host.Player.SaveData.FirstTime = 1;
+    EXPECT_EQ(title.Welcome->Text, "Welcome, Ann");
+    // The pointer goes there first: the host reads where a click lands from the pointer.
+    ScreenHost::PointAt(100, 100);
     ScreenHost::ClickAt(100, 100);
     host.Step();
+    EXPECT_EQ(host.game->CurrentTScreen, &title) << "only the button starts a game";
+    const auto playGame = title.Menu->FindButton("playgame");
+    ASSERT_TRUE(playGame);
+    const int x = static_cast<int>(playGame->x) + 10, y = static_cast<int>(playGame->y) + 10;
+    ScreenHost::PointAt(x, y);
+    ScreenHost::ClickAt(x, y);
     host.Step();
-    EXPECT_EQ(host.game->CurrentTScreen, &host.Play);
+    host.Step();
+    EXPECT_EQ(host.game->CurrentTScreen, &select);
     EXPECT_EQ(host.Player.Level, 2);
-    EXPECT_EQ(host.Player.SaveData.FirstTime, 0) << "choosing the level counts as a first start";
-    EXPECT_EQ(host.ProfileOnDisk("Ann")->CurrentLevel, 2);
+    EXPECT_EQ(host.Player.Score, 400);
 
-    TStartScreen lonely{host.Resources};
+    // A title whose screens are not wired shows no buttons that lead nowhere.
+    TTitleScreen lonely{host.Resources};
     host.Enter(lonely);
+    for (const char* missing : {"playgame", "options", "instructions", "highscores"}) {
+        EXPECT_FALSE(lonely.Menu->FindButton(missing)) << missing;
+    }
+    for (const char* shown : {"changeplayer", "exitgame", "moregames"}) {
+        EXPECT_TRUE(lonely.Menu->FindButton(shown)) << shown;
+    }
+    ScreenHost::PointAt(100, 100);
     ScreenHost::ClickAt(100, 100);
+    ScreenHost::Press(KeyEnter);
     host.Step();
     EXPECT_EQ(host.game->CurrentTScreen, &lonely) << "without its wiring it stays put";
 }

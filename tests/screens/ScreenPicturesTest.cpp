@@ -8,11 +8,12 @@
 
 #include "ScreenHost.h"
 #include "game/GameResources.h"
+#include "host/TLoadingScreen.h"
 #include "screens/TGameFinishedScreen.h"
 #include "screens/TGameOverScreen.h"
 #include "screens/TLevelCompleteScreen.h"
 #include "screens/TLevelSelectScreen.h"
-#include "screens/TStartScreen.h"
+#include "screens/TTitleScreen.h"
 #include "store/Progress.h"
 #include "store/THighScoreList.h"
 #include "store/TSaveBest.h"
@@ -67,7 +68,7 @@ TEST(ScreenPictures, TheInGameMenuDimsTheBoardAndShowsItsButtons) {
     EXPECT_GT(Differing(board, open, 265, 249, 270, 102), 20000) << "the buttons are drawn";
 }
 
-TEST(ScreenPictures, StartLevelSelectAndEndOfLevelScreens) {
+TEST(ScreenPictures, TitleLevelSelectAndEndOfLevelScreens) {
     ScreenHost host;
     host.game->MaxLevels = 15;
     host.Resources.SetPaths(screen_test::DataFolder + "graphics/",
@@ -81,11 +82,11 @@ TEST(ScreenPictures, StartLevelSelectAndEndOfLevelScreens) {
     host.SelectPlayer("Ann");
     host.game->ProfileName = "Ann";
     ProgressGameStart(host.Player, host.game->CurrentProfile.get());
-    TStartScreen start{host.Resources};
+    TTitleScreen start{host.Resources};
     start.Player = &host.Player;
-    start.PlayScreen = &host.Play;
+    start.LevelSelectScreen = &host.Play;
     host.Enter(start);
-    const media::Pixmap title = Picture(host, "start");
+    const media::Pixmap title = Picture(host, "title");
 
     TLevelSelectScreen select{host.Resources};
     select.Player = &host.Player;
@@ -137,6 +138,30 @@ TEST(ScreenPictures, StartLevelSelectAndEndOfLevelScreens) {
     EXPECT_GT(Differing(won, lost, 100, 182, 600, 135), 2000);
     EXPECT_GT(Differing(won, title, 100, 395, 600, 70), 2000);
     EXPECT_GT(Differing(lost, done, 100, 330, 600, 140), 2000);
+}
+
+TEST(ScreenPictures, TheLoadingScreenShowsItsBarThenItsButton) {
+    ScreenHost host;
+    TLoadingScreen& loading = *host.game->LoadingScreen;
+    loading.SpecialLoad("loadingscreen.png", "loadingbar.png", "loading.png");
+    loading.LoadingBar.Centre(283);
+    loading.LoadingBar.Mode = 1;
+    loading.SetSteps(65);
+    loading.SetClickHereButton("clickhere", "clickhereMO", "buttonMO", "buttonClick", 283);
+    ASSERT_TRUE(loading.LoadingBar.EmptyImage) << "the bar's empty look is found beside it";
+    for (int step = 0; step < 30; ++step) loading.Progress();
+    loading.CoreStart();
+    const media::Pixmap loadingBar = Picture(host, "loading-bar");
+    for (int step = 30; step < 65; ++step) loading.Progress();
+    EXPECT_EQ(loading.Finished, 1);
+    const media::Pixmap done = Picture(host, "loading-done");
+    const int barX = loading.LoadingBar.x;
+    // Under the bar's filled part, beyond it, and the loading text below: all give way to the
+    // button.
+    EXPECT_GT(Differing(loadingBar, done, barX, 283, 100, 32), 1500);
+    EXPECT_GT(Differing(loadingBar, done, barX + 250, 283, 100, 32), 1500);
+    EXPECT_GT(Differing(loadingBar, done, 300, 285, 200, 30), 2000);
+    loading.Kill();
 }
 
 }  // namespace

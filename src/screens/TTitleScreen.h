@@ -1,0 +1,63 @@
+#pragma once
+// The hub of the game: makes sure a player exists (asking for a name on the very first run),
+// greets the current player over a turning ring, and leads to play, options, instructions, high
+// scores, the maker's web page, another player and the program's end.
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "host/TScreen.h"
+
+class JsonObject;
+class TDialogTextInput;
+class TDialogYesNo;
+class TLabel;
+class TPlayer;
+class TResources;
+
+class TTitleScreen : public TScreen {
+public:
+    // Degrees; RotDirect 1 turns the ring the other way.
+    float GBRingRot = 0;
+    media::Image GBRing;
+    int RotDirect = 0;
+    // The first-run name prompt, made by Load and shown by Start.
+    std::unique_ptr<TDialogTextInput> EnterName;
+    std::shared_ptr<TLabel> Welcome;
+
+    // Set at start-up. The play screen's player record, whose save data every profile carries.
+    TPlayer* Player = nullptr;
+    // Where the buttons lead; a button whose screen is not set is not shown.
+    TScreen* LevelSelectScreen = nullptr;
+    TScreen* OptionsScreen = nullptr;
+    TScreen* InstructionsScreen = nullptr;
+    TScreen* HighScoresScreen = nullptr;
+    // The play screen's game start, run as "playgame" leaves for the level select.
+    std::function<void()> GameStart = [] {};
+
+    // Draws with the fonts of `resources`, which must outlive the screen.
+    explicit TTitleScreen(const TResources& resources);
+    ~TTitleScreen() override;
+
+    void Load() override;
+    void Start() override;
+    void Logic() override;
+    void LogicUnderDialog() override;
+    void Draw() override;
+    void Kill() override;
+    void AddState(JsonObject& state) const override;
+
+    // A profile for the remembered player when the profile folder holds any, else the prompt.
+    void PromptForName();
+    void SetupPrompt();
+    void SetupWelcome();
+    [[nodiscard]] std::unique_ptr<TDialogYesNo> CreateDialogLaunchWeb(const std::string& text);
+    void ShowPlayerManager();
+    void DrawWelcome() const;
+
+private:
+    const TResources& Resources;
+    void TurnRing();
+    void LaunchWeb();
+};
