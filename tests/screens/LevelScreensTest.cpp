@@ -11,6 +11,8 @@
 #include "ScreenHost.h"
 #include "game/GameResources.h"
 #include "presentation/TChannelArray.h"
+#include "presentation/TLabel.h"
+#include "presentation/TMenu.h"
 #include "presentation/TPresentationContext.h"
 #include "screens/THighScoreEntry.h"
 #include "screens/TLevelSelectScreen.h"
@@ -147,7 +149,8 @@ TEST_F(LevelSelectTest, PlayGameOnTheTitleLeadsToTheLevelSelectAtTheProfilesLeve
     EXPECT_EQ(host.game->CurrentTScreen, &title) << "only the button starts a game";
     const auto playGame = title.Menu->FindButton("playgame");
     ASSERT_TRUE(playGame);
-    const int x = static_cast<int>(playGame->x) + 10, y = static_cast<int>(playGame->y) + 10;
+    const int x = static_cast<int>(playGame->x) + 10;
+    const int y = static_cast<int>(playGame->y) + 10;
     ScreenHost::PointAt(x, y);
     ScreenHost::ClickAt(x, y);
     host.Step();
