@@ -132,6 +132,21 @@ TEST_F(LevelSelectTest, SpaceWithFourLevelsOpenStartsLevelFour) {
 }
 
 TEST_F(LevelSelectTest, PlayGameOnTheTitleLeadsToTheLevelSelectAtTheProfilesLevel) {
+    // A title whose screens are not wired shows no buttons that lead nowhere.
+    TTitleScreen lonely{host.Resources};
+    host.Enter(lonely);
+    for (const char* missing : {"playgame", "options", "instructions", "highscores"}) {
+        EXPECT_FALSE(lonely.Menu->FindButton(missing)) << missing;
+    }
+    for (const char* shown : {"changeplayer", "exitgame", "moregames"}) {
+        EXPECT_TRUE(lonely.Menu->FindButton(shown)) << shown;
+    }
+    ScreenHost::PointAt(100, 100);
+    ScreenHost::ClickAt(100, 100);
+    ScreenHost::Press(KeyEnter);
+    host.Step();
+    EXPECT_EQ(host.game->CurrentTScreen, &lonely) << "without its wiring it stays put";
+
     title.Player = &host.Player;
     title.LevelSelectScreen = &select;
     title.GameStart = [this] { ProgressGameStart(host.Player, host.game->CurrentProfile.get()); };
@@ -158,21 +173,6 @@ TEST_F(LevelSelectTest, PlayGameOnTheTitleLeadsToTheLevelSelectAtTheProfilesLeve
     EXPECT_EQ(host.game->CurrentTScreen, &select);
     EXPECT_EQ(host.Player.Level, 2);
     EXPECT_EQ(host.Player.Score, 400);
-
-    // A title whose screens are not wired shows no buttons that lead nowhere.
-    TTitleScreen lonely{host.Resources};
-    host.Enter(lonely);
-    for (const char* missing : {"playgame", "options", "instructions", "highscores"}) {
-        EXPECT_FALSE(lonely.Menu->FindButton(missing)) << missing;
-    }
-    for (const char* shown : {"changeplayer", "exitgame", "moregames"}) {
-        EXPECT_TRUE(lonely.Menu->FindButton(shown)) << shown;
-    }
-    ScreenHost::PointAt(100, 100);
-    ScreenHost::ClickAt(100, 100);
-    ScreenHost::Press(KeyEnter);
-    host.Step();
-    EXPECT_EQ(host.game->CurrentTScreen, &lonely) << "without its wiring it stays put";
 }
 
 TEST(HighScoreEntry, AScoreEqualToTheLowestRowQualifiesAndAShortTableHasRoom) {
