@@ -10,7 +10,6 @@
 #include "ScreenHost.h"
 #include "presentation/TDialogStack.h"
 #include "screens/GameDialogs.h"
-#include "screens/TStartScreen.h"
 #include "store/Progress.h"
 
 namespace {
@@ -44,9 +43,9 @@ Frames DialogOverTitle(bool tracked) {
     ScreenHost host;
     host.SelectPlayer("Ann");
     ProgressGameStart(host.Player, host.game->CurrentProfile.get());
-    TStartScreen start{host.Resources};
-    start.Player = &host.Player;
-    start.PlayScreen = &host.Play;
+    // The title's picture without its turning ring: a screen that stays still behind the dialog.
+    TScreen start;
+    start.ImageLoad("titleb.png", -1);
     host.Enter(start);
     for (int i = 0; i < 30; ++i) StepAndDraw(host, frames);
     host.game->Dialogs->Open(CreateMessageDialog(host.Resources, "The dialog over the title"));
