@@ -159,7 +159,8 @@ echo "binary: $binary"
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
 echo "| screen                 | CPU/core | libs MiB | own MiB  | other MiB| window ms| ms/frame |"
 echo "|------------------------|----------|----------|----------|----------|----------|----------|"
-measure "start screen" ''
+measure "title screen" '' --screen title
+measure "level select" '' --screen levelselect
 measure "play level 1 idle" '' --level 1
 measure "play piece selected" "200 click $piece_x $piece_y\n" --level 1
 measure "in-game menu" "200 click $menu_x $menu_y\n" --level 1
