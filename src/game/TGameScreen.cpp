@@ -197,13 +197,7 @@ void TGameScreen::Logic() {
 void TGameScreen::Draw() {
     // The background only: the menu button goes over the board's effects, below the
     // celebration.
-    media::SetBlend(media::SOLIDBLEND);
-    if (Image) {
-        media::DrawImageFrame(Image, 0, 0, 0);
-    } else {
-        media::Cls();
-    }
-    media::SetBlend(media::ALPHABLEND);
+    DrawBackground();
     if (!Level) return;
     const TPlayState& play = Level->Play;
     const bool colourBlind = ColourBlind();

@@ -58,14 +58,18 @@ void TScreen::Logic() {
     if (Menu) Menu->Manage();
 }
 
-void TScreen::Draw() {
-    if (!Image) {
-        media::Cls();
-    } else {
-        media::SetBlend(media::SOLIDBLEND);
+void TScreen::DrawBackground() const {
+    media::SetBlend(media::SOLIDBLEND);
+    if (Image) {
         media::DrawImageFrame(Image, 0, 0, 0);
-        media::SetBlend(media::ALPHABLEND);
+    } else {
+        media::Cls();
     }
+    media::SetBlend(media::ALPHABLEND);
+}
+
+void TScreen::Draw() {
+    DrawBackground();
     if (Header) Header->Draw();
     if (Menu) Menu->Draw(0, 0);
 }

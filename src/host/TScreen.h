@@ -40,6 +40,9 @@ public:
     // dialog without input (a turning picture, a clock that keeps running).
     virtual void LogicUnderDialog() {}
     virtual void Draw();
+    // The screen's picture drawn solid over the whole canvas (a cleared canvas without one);
+    // leaves alpha blending on for what comes over it.
+    void DrawBackground() const;
     // Where Escape leads from this screen: sets `destination` (the exit screen unless changed)
     // and returns the fade length in milliseconds, 0 for the host's default.
     virtual int SetEscDestination(TScreen*& destination);

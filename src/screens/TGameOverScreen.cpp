@@ -72,13 +72,7 @@ int TGameOverScreen::SetEscDestination(TScreen*& destination) {
 
 void TGameOverScreen::Draw() {
     // The name entry draws the menu, over its field.
-    media::SetBlend(media::SOLIDBLEND);
-    if (Image) {
-        media::DrawImageFrame(Image, 0, 0, 0);
-    } else {
-        media::Cls();
-    }
-    media::SetBlend(media::ALPHABLEND);
+    DrawBackground();
     if (Header) Header->Draw();
     if (GameTotals) GameTotals->Draw();
     if (High) High->Draw();

@@ -180,13 +180,7 @@ void TInstructionsScreen::DrawTextBox(int page) const {
 }
 
 void TInstructionsScreen::Draw() {
-    media::SetBlend(media::SOLIDBLEND);
-    if (Image) {
-        media::DrawImageFrame(Image, 0, 0, 0);
-    } else {
-        media::Cls();
-    }
-    media::SetBlend(media::ALPHABLEND);
+    DrawBackground();
     const int page = Page();
     if (page == 2 || page == 3) DrawDots();
     if (imgSelect && imgSelect->image) {

@@ -196,13 +196,7 @@ int TLevelSelectScreen::SetEscDestination(TScreen*& destination) {
 }
 
 void TLevelSelectScreen::Draw() {
-    media::SetBlend(media::SOLIDBLEND);
-    if (Image) {
-        media::DrawImageFrame(Image, 0, 0, 0);
-    } else {
-        media::Cls();
-    }
-    media::SetBlend(media::ALPHABLEND);
+    DrawBackground();
     DrawSmallMachine();
     for (int i = 0; i < LevelCount; ++i) DrawDot(i);
     if (Player != nullptr && Player->SaveData.FirstTime == 0 && Resources.FontLarge) {

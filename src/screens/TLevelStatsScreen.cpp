@@ -79,15 +79,9 @@ int TLevelStatsScreen::SetEscDestination(TScreen*& destination) {
 }
 
 void TLevelStatsScreen::Draw() {
-    media::SetBlend(media::SOLIDBLEND);
-    if (Image) {
-        media::DrawImageFrame(Image, 0, 0, 0);
-    } else {
-        media::Cls();
-    }
+    DrawBackground();
     const auto& font = Resources.FontMedium;
     if (!font) return;
-    media::SetBlend(media::ALPHABLEND);
     TShadow::Create(3, 3, 0.4f).ApplyToText();
     media::SetColor(255, 255, 255);
     font->DrawAlignedWithShadow("Level Statistics", ScreenWidth / 2, 30, 1, 1, 1);
