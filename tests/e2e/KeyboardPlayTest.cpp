@@ -4,65 +4,34 @@
 // a normal move made; the in-game menu walked with the arrows and closed with Enter; the
 // pointer hidden throughout and back once the mouse moves.
 
-#include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "GameProcess.h"
+#include "ScriptJourney.h"
 #include "StateJson.h"
 
-namespace fs = std::filesystem;
 
 namespace {
 
 constexpr double kTimeout = 300;
 
 // Key presses ten logic steps apart, the highlighted cell tracked as the game moves it.
-class KeyScript {
+class KeyScript : public ScriptJourney {
 public:
-    explicit KeyScript(GameProcess& game) : game_(game) {}
+    explicit KeyScript(GameProcess& game) : ScriptJourney(game, "keys.txt", kTimeout) {}
 
-    void Key(const std::string& name) { Line("key " + name); }
     void To(int x, int y) {
         for (; x_ < x; ++x_) Key("right");
         for (; x_ > x; --x_) Key("left");
         for (; y_ < y; ++y_) Key("down");
         for (; y_ > y; --y_) Key("up");
     }
-    void Wait(int ticks) { tick_ += ticks; }
-    void State(const std::string& name) {
-        const fs::path path = game_.Sandbox() / (name + ".json");
-        Line("state " + path.string());
-        dumps_[name] = path;
-    }
-    void Move(int x, int y) { Line("move " + std::to_string(x) + " " + std::to_string(y)); }
-    int Run(const std::vector<std::string>& args) {
-        text_ += std::to_string(tick_ + 5) + " quit\n";
-        std::vector<std::string> all = args;
-        all.insert(all.end(), {"--script", game_.WriteScript("keys.txt", text_).string()});
-        return game_.Run(all, kTimeout);
-    }
-    StateJson Dump(const std::string& name) const {
-        const auto found = dumps_.find(name);
-        if (found == dumps_.end()) return {};
-        return StateJson::Parse(ReadFile(found->second));
-    }
-    StateJson Screen(const std::string& name) const { return Dump(name)["screen"]; }
 
 private:
-    void Line(const std::string& action) {
-        text_ += std::to_string(tick_) + " " + action + "\n";
-        tick_ += 10;
-    }
-
-    GameProcess& game_;
-    std::string text_;
-    int tick_ = 10;
     int x_ = 4, y_ = 4;  // where the highlight starts
-    std::map<std::string, fs::path> dumps_;
 };
 
 int Cell(const StateJson& screen, int x, int y) {

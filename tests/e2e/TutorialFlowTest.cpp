@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "GameProcess.h"
+#include "ScriptJourney.h"
 #include "StateJson.h"
 
 namespace fs = std::filesystem;
@@ -82,48 +83,12 @@ struct Geometry {
     }
 };
 
-// A script written as the run goes: clicks and dumps at increasing ticks, dumps named.
-class Journey {
+// A script written as the run goes, with clicks on no cell, token or button.
+class Journey : public ScriptJourney {
 public:
-    explicit Journey(GameProcess& game) : game_(game) {}
+    explicit Journey(GameProcess& game) : ScriptJourney(game, "journey.txt", kTimeout) {}
 
-    void Click(const std::array<int, 2>& at) {
-        Line("click " + std::to_string(at[0]) + " " + std::to_string(at[1]));
-    }
     void ClickAway() { Click({AwayX, AwayY}); }
-    void Key(const std::string& name) { Line("key " + name); }
-    void Wait(int ticks) { tick_ += ticks; }
-    void State(const std::string& name) {
-        const fs::path path = game_.Sandbox() / (name + ".json");
-        Line("state " + path.string());
-        dumps_[name] = path;
-    }
-    void Screenshot(const std::string& name) {
-        text_ += std::to_string(tick_) + " screenshot " +
-                 (game_.Sandbox() / (name + ".png")).string() + "\n";
-    }
-    int Run(const std::vector<std::string>& args) {
-        text_ += std::to_string(tick_ + 5) + " quit\n";
-        std::vector<std::string> all = args;
-        all.insert(all.end(), {"--script", game_.WriteScript("journey.txt", text_).string()});
-        return game_.Run(all, kTimeout);
-    }
-    StateJson Dump(const std::string& name) const {
-        const auto found = dumps_.find(name);
-        if (found == dumps_.end()) return {};
-        return StateJson::Parse(ReadFile(found->second));
-    }
-
-private:
-    void Line(const std::string& action) {
-        text_ += std::to_string(tick_) + " " + action + "\n";
-        tick_ += 10;
-    }
-
-    GameProcess& game_;
-    std::string text_;
-    int tick_ = 10;
-    std::map<std::string, fs::path> dumps_;
 };
 
 std::vector<std::string> Start(const std::string& player) {
