@@ -10,6 +10,7 @@
 
 #include "media/ImageData.h"
 #include "media/MediaInternal.h"
+#include "media/TurnedQuad.h"
 
 namespace media::detail {
 
@@ -50,15 +51,65 @@ SDL_Rect BoundsOf(float minX, float minY, float maxX, float maxY, const SDL_Rect
     return Intersection(Intersection({left, top, right - left, bottom - top}, clip), kWhole);
 }
 
+// An opaque picture blended at full alpha leaves the same pixels as copied, and copying is
+// several times cheaper on a software renderer (every screen's background is such a picture).
+bool Opaque(const DrawCommand& command, const SDL_Vertex* vertices) {
+    if (command.blend != SDL_BLENDMODE_BLEND || command.mask || !command.image ||
+        !Measured(command.image->frames[static_cast<size_t>(command.frame)]) ||
+        !command.image->frames[static_cast<size_t>(command.frame)].opaque)
+        return false;
+    for (int i = 0; i < command.vertexCount; ++i)
+        if (vertices[i].color.a != 255) return false;
+    return true;
+}
+
+// Blended, a picture's transparent pixels change nothing: a turned picture whose visible part
+// is round (the title's ring) changes only the box around that circle, not the box around
+// its turned corners.
+void ContentBounds(const ImageData& image, int frame, const SDL_Vertex* v, int count, float& minX,
+                   float& minY, float& maxX, float& maxY) {
+    const FrameData& data = image.frames[static_cast<size_t>(frame)];
+    if (count != 4 || !Measured(data) || image.width <= 0 || image.height <= 0) return;
+    const auto at = [](const SDL_FPoint& p, float x, float y) { return p.x == x && p.y == y; };
+    if (!at(v[0].tex_coord, 0, 0) || !at(v[1].tex_coord, 1, 0) || !at(v[2].tex_coord, 1, 1) ||
+        !at(v[3].tex_coord, 0, 1))
+        return;
+    const float skewX = v[0].position.x + v[2].position.x - v[1].position.x - v[3].position.x;
+    const float skewY = v[0].position.y + v[2].position.y - v[1].position.y - v[3].position.y;
+    if (std::fabs(skewX) > 0.01f || std::fabs(skewY) > 0.01f) return;  // not a parallelogram
+    // One texel more for a smooth picture's blur.
+    const float r = data.contentRadius + 1.0f;
+    const float ax = (v[1].position.x - v[0].position.x) / image.width;
+    const float ay = (v[1].position.y - v[0].position.y) / image.width;
+    const float bx = (v[3].position.x - v[0].position.x) / image.height;
+    const float by = (v[3].position.y - v[0].position.y) / image.height;
+    const float cx = (v[0].position.x + v[2].position.x) / 2;
+    const float cy = (v[0].position.y + v[2].position.y) / 2;
+    const float hx = r * std::hypot(ax, bx), hy = r * std::hypot(ay, by);
+    minX = std::max(minX, cx - hx);
+    maxX = std::min(maxX, cx + hx);
+    minY = std::max(minY, cy - hy);
+    maxY = std::min(maxY, cy + hy);
+}
+
 bool SameRect(const SDL_Rect& a, const SDL_Rect& b) {
     return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
 }
 
 // A solid (unblended) rectangle over the whole canvas, like a background picture drawn with
-// SOLIDBLEND: it replaces every pixel whatever was there, as a clear does.
-bool CoversCanvas(SDL_BlendMode blend, const SDL_Rect& clip, const SDL_Vertex* vertices,
-                  int count) {
-    if (blend != SDL_BLENDMODE_NONE || count != 4 || !SameRect(clip, kWhole)) return false;
+// SOLIDBLEND: it replaces every pixel whatever was there, as a clear does. So does a picture
+// known to be opaque through and through, blended at full alpha (as most screens draw their
+// background).
+bool CoversCanvas(SDL_BlendMode blend, const Image& image, int frame, bool mask,
+                  const SDL_Rect& clip, const SDL_Vertex* vertices, int count) {
+    if (count != 4 || !SameRect(clip, kWhole)) return false;
+    if (blend != SDL_BLENDMODE_NONE) {
+        if (blend != SDL_BLENDMODE_BLEND || !image || mask) return false;
+        const FrameData& data = image->frames[static_cast<size_t>(frame)];
+        if (!Measured(data) || !data.opaque) return false;
+        for (int i = 0; i < count; ++i)
+            if (vertices[i].color.a != 255) return false;
+    }
     const SDL_FPoint& a = vertices[0].position;
     const SDL_FPoint& c = vertices[2].position;
     const bool axisAligned = vertices[1].position.x == c.x && vertices[1].position.y == a.y &&
@@ -186,11 +237,13 @@ void DamageTracker::Geometry(const Image& image, int frame, bool mask, SDL_Blend
         minY = std::min(minY, vertices[i].position.y);
         maxY = std::max(maxY, vertices[i].position.y);
     }
+    if (image && !mask && blend == SDL_BLENDMODE_BLEND)
+        ContentBounds(*image, frame, vertices, vertexCount, minX, minY, maxX, maxY);
     DrawCommand command;
     command.kind = DrawCommand::Kind::Geometry;
     command.bounds = BoundsOf(minX, minY, maxX, maxY, clip);
     if (command.bounds.w <= 0 || command.bounds.h <= 0) return;
-    if (CoversCanvas(blend, clip, vertices, vertexCount)) {
+    if (CoversCanvas(blend, image, frame, mask, clip, vertices, vertexCount)) {
         current_.Reset();
         current_.clean = true;
     }
@@ -204,7 +257,10 @@ void DamageTracker::Geometry(const Image& image, int frame, bool mask, SDL_Blend
         command.frameVersion = data.version;
         command.frame = frame;
         command.image = image;
-        command.clipsExactly = UnscaledUpright(*image, vertices, vertexCount);
+        command.clipsExactly =
+            UnscaledUpright(*image, vertices, vertexCount) ||
+            (Display().canvasSurface && !mask && blend == SDL_BLENDMODE_BLEND &&
+             TakesQuad(*image, frame, vertices, vertexCount, indices, indexCount));
     }
     command.firstVertex = static_cast<int>(current_.vertices.size());
     command.vertexCount = vertexCount;
@@ -300,19 +356,24 @@ void DamageTracker::Execute(const DrawCommand& command, const FrameList& list,
             }
             break;
         case DrawCommand::Kind::Geometry: {
+            const SDL_Vertex* vertices = &list.vertices[static_cast<size_t>(command.firstVertex)];
+            const int* indices = &list.indices[static_cast<size_t>(command.firstIndex)];
+            if (command.image && !command.mask && command.blend == SDL_BLENDMODE_BLEND &&
+                DrawTurnedQuad(Display().canvasSurface, *command.image, command.frame, vertices,
+                               command.vertexCount, indices, command.indexCount, clip))
+                break;
             SDL_Texture* texture = nullptr;
             if (command.image) {
                 texture = FrameTexture(*command.image, command.frame, command.mask);
                 if (!texture) return;
-                SDL_SetTextureBlendMode(texture, command.blend);
+                SDL_SetTextureBlendMode(
+                    texture, Opaque(command, vertices) ? SDL_BLENDMODE_NONE : command.blend);
             } else {
                 SDL_SetRenderDrawBlendMode(renderer, command.blend);
             }
             SetClip(clip);
-            SDL_RenderGeometry(
-                renderer, texture, &list.vertices[static_cast<size_t>(command.firstVertex)],
-                command.vertexCount, &list.indices[static_cast<size_t>(command.firstIndex)],
-                command.indexCount);
+            SDL_RenderGeometry(renderer, texture, vertices, command.vertexCount, indices,
+                               command.indexCount);
             break;
         }
         case DrawCommand::Kind::Point:

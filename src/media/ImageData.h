@@ -25,6 +25,16 @@ struct FrameData {
     std::uint64_t drawnInFrame = 0;  // the display frame that last drew it
     bool textureStale = true;
     bool maskStale = true;
+    // What the pixels of `measuredVersion` hold: every one fully opaque (so blending the frame
+    // is a plain copy), and how far from the centre, in texels, the visible ones reach (a
+    // turned picture changes nothing outside that circle).
+    bool opaque = false;
+    float contentRadius = 0.0f;
+    std::uint64_t measuredVersion = ~std::uint64_t{0};
+    // For drawing turned on the software renderer: premultiplied pixels with the edge repeated
+    // all round, made from `version` of the pixels.
+    std::vector<std::uint32_t> turned;
+    std::uint64_t turnedVersion = 0;
     float u0 = 0.0f, v0 = 0.0f, u1 = 1.0f, v1 = 1.0f;
 };
 
@@ -51,6 +61,12 @@ namespace detail {
 // The frame's texture for the current renderer (the mask texture for MASKBLEND), made or
 // refreshed as needed; null without a display.
 SDL_Texture* FrameTexture(ImageData& image, int frame, bool mask);
+// Measures the frame's pixels (opaque, contentRadius) for their current version.
+void MeasureContent(FrameData& frame);
+// True when the measure is of the pixels as they are now.
+inline bool Measured(const FrameData& frame) {
+    return frame.measuredVersion == frame.version;
+}
 // Decodes the file again for frames whose pixels were let go (all of them, or those that need
 // a texture made); false when the file cannot be read any more.
 bool RestorePixels(ImageData& image, bool all);

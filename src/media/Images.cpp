@@ -1,5 +1,6 @@
 // Images: frames kept as CPU pixels, drawn through textures made from them on demand.
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <memory>
 
@@ -146,10 +147,31 @@ SDL_Texture* FrameTexture(ImageData& image, int index, bool mask) {
         } else {
             texture = MakeTexture(pixels, image.linear);
         }
+        if (!mask) MeasureContent(frame);
         stale = false;
         if (!image.keepPixels && !mask) std::vector<std::uint32_t>().swap(frame.pixmap.pixels);
     }
     return texture;
+}
+
+void MeasureContent(FrameData& frame) {
+    const Pixmap& p = frame.pixmap;
+    bool opaque = true;
+    float farthest = 0.0f;  // squared, to the far corner of a visible texel
+    const float cx = p.width / 2.0f, cy = p.height / 2.0f;
+    for (int y = 0; y < p.height; ++y) {
+        const float dy = std::max(std::fabs(y - cy), std::fabs(y + 1 - cy));
+        for (int x = 0; x < p.width; ++x) {
+            const std::uint32_t alpha = p.At(x, y) >> 24;
+            if (alpha != 0xFF) opaque = false;
+            if (alpha == 0) continue;
+            const float dx = std::max(std::fabs(x - cx), std::fabs(x + 1 - cx));
+            farthest = std::max(farthest, dx * dx + dy * dy);
+        }
+    }
+    frame.opaque = opaque;
+    frame.contentRadius = std::sqrt(farthest);
+    frame.measuredVersion = frame.version;
 }
 
 bool RestorePixels(ImageData& image, bool all) {

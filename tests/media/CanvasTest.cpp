@@ -1,6 +1,8 @@
 // Drawing into the canvas, read back with GrabPixmap.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -274,8 +276,7 @@ TEST_F(CanvasTest, BuiltInTextMeasuresAndDraws) {
     EXPECT_GT(lit, 20);
 
     EXPECT_EQ(media::LoadFont("/nonexistent/font.ttf", 12, 0), nullptr);
-    const media::Font big =
-        media::LoadFont(face, 24, media::SMOOTHFONT);
+    const media::Font big = media::LoadFont(face, 24, media::SMOOTHFONT);
     ASSERT_NE(big, nullptr);
     media::SetDrawFont(big);
     EXPECT_GT(media::TextWidthOf("Hello"), width * 3 / 2);
@@ -343,6 +344,72 @@ TEST_F(CanvasTest, FramesDrawnWhereTheyChangedMatchFramesDrawnWhole) {
         Near(Rgb{static_cast<int>((shown[1][1].At(12, 12) >> 16) & 0xFF), 0, 0}, {255, 0, 0}))
         << "the draw before the edit keeps the old pixels";
     EXPECT_EQ(redrawnWhenStill, 0) << "a frame like the last is not drawn again";
+}
+
+// Turned, stretched and tinted pictures: drawn only where the frame changed they must leave the
+// pixels a whole frame leaves, show an edit made to the picture, and tint as upright ones do.
+TEST_F(CanvasTest, TurnedPicturesDrawnWhereTheyChangedMatchFramesDrawnWhole) {
+    // A soft-edged ring with a hue that goes round it, see-through inside and out.
+    const auto ringColour = [](int x, int y) {
+        const float dx = x - 31.5f, dy = y - 31.5f, r = std::sqrt(dx * dx + dy * dy);
+        const float a = std::clamp(std::min(r - 20.0f, 30.0f - r) / 2.0f, 0.0f, 1.0f);
+        const auto alpha = static_cast<std::uint32_t>(a * 255.0f);
+        return (alpha << 24) | (x * 4u << 16) | (y * 4u << 8) | 0x40u;
+    };
+    std::vector<Pixmap> shown[2];
+    long redrawn[2] = {0, 0};
+    for (const bool tracked : {false, true}) {
+        media::SetDamageTracking(tracked);
+        const Image ring = MakeImage(64, 64, ringColour);
+        const Image smooth =
+            media::ImageFromPixmap(*media::LockImage(ring, 0), media::FILTEREDIMAGE);
+        media::UnlockImage(ring, 0);
+        const Image dot = Solid(4, 4, 0xFFFFFF00u);
+        media::MidHandleImage(ring);
+        media::MidHandleImage(smooth);
+        for (int step = 0; step < 12; ++step) {
+            media::Cls();
+            media::SetDrawRotation(step * 7.5f);
+            media::SetColor(0, 0, 0);
+            media::SetAlpha(0.5f);
+            media::DrawImageFrame(smooth, 203.5f, 204.25f);
+            media::SetColor(255, 255, 255);
+            media::SetAlpha(1.0f);
+            media::DrawImageFrame(smooth, 200.5f, 200.25f);
+            media::DrawImageFrame(ring, 300, 200);
+            media::SetDrawRotation(0);
+            media::SetDrawScale(1.5f, 0.75f);
+            media::DrawImageFrame(smooth, 235, 230);
+            media::SetDrawScale(1, 1);
+            // Something small moving across the turned pictures' corners.
+            media::DrawImageFrame(dot, 160 + 4 * step, 165 + step);
+            if (step == 6) {
+                for (auto& p : media::LockImage(smooth, 0)->pixels) p &= 0xFF0000FFu;
+                media::UnlockImage(smooth, 0);
+            }
+            media::Flip(0);
+            redrawn[tracked] += media::FlipRedrawnPixels();
+            shown[tracked].push_back(media::GrabPixmap(0, 0, 800, 600));
+        }
+    }
+    ASSERT_EQ(shown[0].size(), shown[1].size());
+    for (size_t i = 0; i < shown[0].size(); ++i)
+        EXPECT_TRUE(shown[0][i].pixels == shown[1][i].pixels) << "frame " << i;
+    EXPECT_LT(redrawn[1] * 4, redrawn[0]) << "only the turning pictures are drawn again";
+    EXPECT_GT((shown[1][5].At(200, 175) >> 16) & 0xFF, 64u);
+    EXPECT_EQ((shown[1][7].At(200, 175) >> 16) & 0xFF, 0u) << "the edit took the red away";
+
+    // A turned opaque square, tinted black at half alpha, halves the grey beneath it.
+    media::Cls();
+    const Image square = Solid(20, 20, 0xFFFFFFFFu);
+    media::MidHandleImage(square);
+    media::SetDrawRotation(45);
+    media::SetColor(0, 0, 0);
+    media::SetAlpha(0.5f);
+    media::DrawImageFrame(square, 500, 300);
+    EXPECT_TRUE(Near(PixelAt(500, 300), {50, 50, 50}));
+    EXPECT_TRUE(Near(PixelAt(500, 287), {50, 50, 50})) << "a corner turned to the top";
+    EXPECT_TRUE(Near(PixelAt(490, 290), {100, 100, 100})) << "the square's own corner is off";
 }
 
 // A picture from a file lets its pixels go once they are on a texture; they come back from
