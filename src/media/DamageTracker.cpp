@@ -10,7 +10,7 @@
 
 #include "media/ImageData.h"
 #include "media/MediaInternal.h"
-#include "media/TurnedQuad.h"
+#include "media/CanvasQuad.h"
 
 namespace media::detail {
 
@@ -259,8 +259,8 @@ void DamageTracker::Geometry(const Image& image, int frame, bool mask, SDL_Blend
         command.image = image;
         command.clipsExactly =
             UnscaledUpright(*image, vertices, vertexCount) ||
-            (Display().canvasSurface && !mask && blend == SDL_BLENDMODE_BLEND &&
-             TakesQuad(*image, frame, vertices, vertexCount, indices, indexCount));
+            (Display().canvasSurface && !mask &&
+             TakesQuad(*image, frame, vertices, vertexCount, indices, indexCount, blend));
     }
     command.firstVertex = static_cast<int>(current_.vertices.size());
     command.vertexCount = vertexCount;
@@ -358,9 +358,9 @@ void DamageTracker::Execute(const DrawCommand& command, const FrameList& list,
         case DrawCommand::Kind::Geometry: {
             const SDL_Vertex* vertices = &list.vertices[static_cast<size_t>(command.firstVertex)];
             const int* indices = &list.indices[static_cast<size_t>(command.firstIndex)];
-            if (command.image && !command.mask && command.blend == SDL_BLENDMODE_BLEND &&
-                DrawTurnedQuad(Display().canvasSurface, *command.image, command.frame, vertices,
-                               command.vertexCount, indices, command.indexCount, clip))
+            if (command.image && !command.mask &&
+                DrawQuad(Display().canvasSurface, *command.image, command.frame, vertices,
+                         command.vertexCount, indices, command.indexCount, command.blend, clip))
                 break;
             SDL_Texture* texture = nullptr;
             if (command.image) {

@@ -1,12 +1,13 @@
-// A turned picture drawn straight into the software renderer's canvas. SDL's software renderer
-// fills a turned quad as two textured triangles at tens of nanoseconds a pixel, so the title's
-// turning ring alone cost most of a frame; here the quad is walked once with fixed-point
-// stepping and only the rows' spans that can hold the picture are visited.
+// Pictures drawn straight into the software renderer's canvas. SDL's software renderer fills a
+// turned quad as two textured triangles at tens of nanoseconds a pixel (the title's turning ring
+// alone cost most of a frame), and tints or adds pictures one channel at a time; here the quad
+// is walked once with fixed-point stepping, four channels to a multiply, and only the rows'
+// spans that can hold the picture are visited.
 //
 // Every pixel is a function of its own position and the command alone (integer stepping from a
 // fixed origin), so a draw clipped to a damaged rectangle leaves exactly the pixels a whole
 // draw leaves there.
-#include "media/TurnedQuad.h"
+#include "media/CanvasQuad.h"
 
 #include <algorithm>
 #include <cmath>
@@ -100,17 +101,34 @@ bool Span(double start, double step, double low, double high, double& from, doub
     return from <= to;
 }
 
-}  // namespace
+// Alpha-blends or adds a premultiplied source onto a canvas pixel (SDL's BLEND and ADD).
+std::uint32_t Put(std::uint32_t dst, std::uint64_t src, bool add) {
+    const std::uint64_t under = Spread(dst);
+    if (add) {
+        constexpr std::uint64_t kCarry = 0x0100010001000100ull;
+        std::uint64_t sum = (under & 0x0000FFFFFFFFFFFFull) + (src & 0x0000FFFFFFFFFFFFull);
+        sum |= ((sum & kCarry) >> 8) * 0xFF;  // each colour held at 255
+        return Gather((sum & 0x000000FF00FF00FFull) | (under & 0x00FF000000000000ull));
+    }
+    const auto a = static_cast<std::uint32_t>(src >> 48);
+    const std::uint32_t keep = 256 - (a + (a >> 7));
+    return Gather(src + (((under * keep) >> 8) & kLanes));
+}
 
-bool TakesQuad(const ImageData& image, int frame, const SDL_Vertex* v, int vertexCount,
-               const int* indices, int indexCount) {
+enum class Shape { None, Upright, Turned };
+
+// Upright at the picture's own size on whole pixels is a straight walk along the rows; turned,
+// slanted or stretched is the general walk. An upright copy at fractional pixels stays SDL's, as
+// it rounds them; so does an opaque one blended at full alpha, which SDL copies row by row.
+Shape ShapeOf(const ImageData& image, int frame, const SDL_Vertex* v, int vertexCount,
+              const int* indices, int indexCount, SDL_BlendMode blend) {
     static const int kQuad[6] = {0, 1, 2, 0, 2, 3};
-    if (vertexCount != 4 || indexCount != 6 || !std::equal(indices, indices + 6, kQuad) ||
-        frame < 0 || frame >= static_cast<int>(image.frames.size()) || image.width <= 0 ||
-        image.height <= 0)
-        return false;
+    if ((blend != SDL_BLENDMODE_BLEND && blend != SDL_BLENDMODE_ADD) || vertexCount != 4 ||
+        indexCount != 6 || !std::equal(indices, indices + 6, kQuad) || frame < 0 ||
+        frame >= static_cast<int>(image.frames.size()) || image.width <= 0 || image.height <= 0)
+        return Shape::None;
     for (int i = 1; i < 4; ++i)
-        if (!SameColour(v[i].color, v[0].color)) return false;
+        if (!SameColour(v[i].color, v[0].color)) return Shape::None;
     // A parallelogram in both position and texture, so one affine map takes the canvas to the
     // picture.
     const SDL_FPoint &c0 = v[0].position, &c1 = v[1].position, &c2 = v[2].position,
@@ -119,35 +137,73 @@ bool TakesQuad(const ImageData& image, int frame, const SDL_Vertex* v, int verte
                      &t3 = v[3].tex_coord;
     if (!Near(c2.x, c1.x + c3.x - c0.x) || !Near(c2.y, c1.y + c3.y - c0.y) ||
         !Near(t2.x, t1.x + t3.x - t0.x) || !Near(t2.y, t1.y + t3.y - t0.y))
-        return false;
+        return Shape::None;
     const float e1x = c1.x - c0.x, e1y = c1.y - c0.y, e2x = c3.x - c0.x, e2y = c3.y - c0.y;
     const double det = static_cast<double>(e1x) * e2y - static_cast<double>(e1y) * e2x;
-    if (!std::isfinite(det) || std::fabs(det) < 1e-6) return false;
-    if (e1y != 0 || e2x != 0 || t1.y != t0.y || t3.x != t0.x) return true;
-    // Upright at the picture's own size is a plain copy, which SDL does quickly and rounds to
-    // whole pixels as it always has; stretched, it is ours.
-    return !Near(e1x, (t1.x - t0.x) * image.width) || !Near(e2y, (t3.y - t0.y) * image.height);
+    if (!std::isfinite(det) || std::fabs(det) < 1e-6) return Shape::None;
+    if (e1y != 0 || e2x != 0 || t1.y != t0.y || t3.x != t0.x) return Shape::Turned;
+    const float w = image.width, h = image.height;
+    if (e1x != (t1.x - t0.x) * w || e2y != (t3.y - t0.y) * h || e1x <= 0 || e2y <= 0)
+        return Shape::Turned;
+    const auto whole = [](float f) { return std::floor(f) == f && std::fabs(f) < 1e6f; };
+    if (!whole(c0.x) || !whole(c0.y) || !whole(t0.x * w) || !whole(t0.y * h)) return Shape::None;
+    const FrameData& data = image.frames[static_cast<size_t>(frame)];
+    if (blend == SDL_BLENDMODE_BLEND && v[0].color.a == 255 && Measured(data) && data.opaque)
+        return Shape::None;
+    return Shape::Upright;
 }
 
-bool DrawTurnedQuad(SDL_Surface* canvas, ImageData& image, int frame, const SDL_Vertex* v,
-                    int vertexCount, const int* indices, int indexCount, const SDL_Rect& clip) {
-    if (!canvas || canvas->format->format != SDL_PIXELFORMAT_ARGB8888 ||
-        !TakesQuad(image, frame, v, vertexCount, indices, indexCount))
-        return false;
+// The vertex colour and alpha as factors out of 256 on the premultiplied channels.
+struct Tinting {
+    bool on = false;
+    std::uint32_t blue = 256, red = 256, green = 256, alpha = 256;
+    explicit Tinting(const SDL_Color& c)
+        : on(c.r != 255 || c.g != 255 || c.b != 255 || c.a != 255),
+          blue(Factor(c.b) * Factor(c.a) >> 8),
+          red(Factor(c.r) * Factor(c.a) >> 8),
+          green(Factor(c.g) * Factor(c.a) >> 8),
+          alpha(Factor(c.a)) {}
+    std::uint64_t operator()(std::uint64_t lanes) const {
+        return on ? Tint(lanes, blue, red, green, alpha) : lanes;
+    }
+    static std::uint32_t Factor(std::uint32_t c) { return c + (c >> 7); }
+};
+
+std::uint32_t* Row(SDL_Surface* canvas, int y) {
+    return reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(canvas->pixels) +
+                                            static_cast<size_t>(y) * canvas->pitch);
+}
+
+void DrawUpright(SDL_Surface* canvas, const std::uint32_t* pixels, int pitch, int width, int height,
+                 const SDL_Vertex* v, const SDL_Rect& area, bool add) {
+    const int left = static_cast<int>(v[0].position.x), top = static_cast<int>(v[0].position.y);
+    const int s0 = static_cast<int>(v[0].tex_coord.x * width);
+    const int t0 = static_cast<int>(v[0].tex_coord.y * height);
+    const int w = static_cast<int>(v[1].position.x) - left;
+    const int h = static_cast<int>(v[3].position.y) - top;
+    SDL_Rect rect{left, top, w, h};
+    const SDL_Rect picture{left - s0, top - t0, width, height};  // never past the frame's edge
+    if (!SDL_IntersectRect(&rect, &area, &rect) || !SDL_IntersectRect(&rect, &picture, &rect))
+        return;
+    const Tinting tint(v[0].color);
+    for (int y = rect.y; y < rect.y + rect.h; ++y) {
+        std::uint32_t* row = Row(canvas, y);
+        const std::uint32_t* source = pixels + (t0 + y - top) * pitch + (s0 + rect.x - left);
+        for (int x = rect.x; x < rect.x + rect.w; ++x, ++source) {
+            if (*source == 0) continue;
+            const std::uint64_t src = tint(Spread(*source));
+            if ((src >> 48) == 0) continue;
+            row[x] = Put(row[x], src, add);
+        }
+    }
+}
+
+void DrawTurned(SDL_Surface* canvas, const std::uint32_t* pixels, int pitch, int width, int height,
+                bool linear, const SDL_Vertex* v, const SDL_Rect& area, bool add) {
     const SDL_FPoint &c0 = v[0].position, &c1 = v[1].position, &c3 = v[3].position;
     const SDL_FPoint &t0 = v[0].tex_coord, &t1 = v[1].tex_coord, &t3 = v[3].tex_coord;
     const double e1x = c1.x - c0.x, e1y = c1.y - c0.y, e2x = c3.x - c0.x, e2y = c3.y - c0.y;
     const double det = e1x * e2y - e1y * e2x;
-    FrameData& frameData = image.frames[static_cast<size_t>(frame)];
-    const std::uint32_t* pixels = TurnedPixels(image, frameData);
-    if (!pixels) return false;
-    const int width = frameData.pixmap.width > 0 ? frameData.pixmap.width : image.width;
-    const int height = frameData.pixmap.height > 0 ? frameData.pixmap.height : image.height;
-    const int pitch = width + 2;
-    if (frameData.turned.size() != static_cast<size_t>(pitch) * (height + 2)) return false;
-    // Past the repeated edge row and column, so texel (-1, -1) is still inside.
-    pixels += pitch + 1;
-    const bool linear = image.linear;
     // Texel coordinates at a canvas point p: s = S + A * (p - c0) in each axis.
     const double w = width, h = height;
     const double dsA = (t1.x - t0.x) * w, dsB = (t3.x - t0.x) * w;
@@ -159,20 +215,16 @@ bool DrawTurnedQuad(SDL_Surface* canvas, ImageData& image, int frame, const SDL_
     const double t00 = t0.y * h + dtdx * (0.5 - c0.x) + dtdy * (0.5 - c0.y);
     if (!std::isfinite(s00 + t00 + dsdx + dsdy + dtdx + dtdy) || std::fabs(s00) > 1e8 ||
         std::fabs(t00) > 1e8)
-        return false;
+        return;
     // The part of the picture the quad shows, in whole texels.
-    const int sLow = std::clamp(static_cast<int>(std::lround(std::min(t0.x, t1.x) * w)), 0, width);
-    const int sHigh = std::clamp(static_cast<int>(std::lround(std::max(t0.x, t1.x) * w)), 0, width);
-    const int tLow = std::clamp(static_cast<int>(std::lround(std::min(t0.y, t3.y) * h)), 0, height);
-    const int tHigh =
-        std::clamp(static_cast<int>(std::lround(std::max(t0.y, t3.y) * h)), 0, height);
-    if (sLow >= sHigh || tLow >= tHigh) return true;
-
-    SDL_Rect area{0, 0, canvas->w, canvas->h};
-    if (!SDL_IntersectRect(&clip, &area, &area)) return true;
-    // Whatever SDL still holds back must land first, to keep the drawing order.
-    SDL_RenderFlush(Display().renderer);
-    if (SDL_MUSTLOCK(canvas) && SDL_LockSurface(canvas) != 0) return false;
+    const auto texels = [](double a, double b, double size, int limit, int& low, int& high) {
+        low = std::clamp(static_cast<int>(std::lround(std::min(a, b) * size)), 0, limit);
+        high = std::clamp(static_cast<int>(std::lround(std::max(a, b) * size)), 0, limit);
+    };
+    int sLow, sHigh, tLow, tHigh;
+    texels(t0.x, t1.x, w, width, sLow, sHigh);
+    texels(t0.y, t3.y, h, height, tLow, tHigh);
+    if (sLow >= sHigh || tLow >= tHigh) return;
 
     const auto fixed = [](double value) {
         return static_cast<std::int64_t>(std::llround(value * kOne));
@@ -184,16 +236,7 @@ bool DrawTurnedQuad(SDL_Surface* canvas, ImageData& image, int frame, const SDL_
     const std::int64_t tMin = std::int64_t{tLow} << kFraction,
                        tMax = std::int64_t{tHigh} << kFraction;
     const std::int64_t half = std::int64_t{1} << (kFraction - 1);
-    const SDL_Color tint = v[0].color;
-    const bool tinted = tint.r != 255 || tint.g != 255 || tint.b != 255 || tint.a != 255;
-    // Vertex colour and alpha as factors out of 256 on the premultiplied channels.
-    const auto factor = [](std::uint32_t c) { return c + (c >> 7); };
-    const std::uint32_t alpha = factor(tint.a);
-    const std::uint32_t redAlpha = factor(tint.r) * alpha >> 8;
-    const std::uint32_t greenAlpha = factor(tint.g) * alpha >> 8;
-    const std::uint32_t blueAlpha = factor(tint.b) * alpha >> 8;
-
-    auto* base = static_cast<std::uint8_t*>(canvas->pixels);
+    const Tinting tint(v[0].color);
     for (int y = area.y; y < area.y + area.h; ++y) {
         double from = area.x, to = area.x + area.w - 1;
         const double sRow = s00 + dsdy * y, tRow = t00 + dtdy * y;
@@ -201,7 +244,7 @@ bool DrawTurnedQuad(SDL_Surface* canvas, ImageData& image, int frame, const SDL_
             continue;
         const int first = std::max(area.x, static_cast<int>(std::floor(from)) - 1);
         const int last = std::min(area.x + area.w - 1, static_cast<int>(std::ceil(to)) + 1);
-        auto* row = reinterpret_cast<std::uint32_t*>(base + static_cast<size_t>(y) * canvas->pitch);
+        std::uint32_t* row = Row(canvas, y);
         std::int64_t s = S00 + DSX * first + DSY * y;
         std::int64_t t = T00 + DTX * first + DTY * y;
         for (int x = first; x <= last; ++x, s += DSX, t += DTX) {
@@ -220,13 +263,45 @@ bool DrawTurnedQuad(SDL_Surface* canvas, ImageData& image, int frame, const SDL_
                 if (p == 0) continue;
                 src = Spread(p);
             }
-            if (tinted) src = Tint(src, blueAlpha, redAlpha, greenAlpha, alpha);
-            const std::uint32_t a = static_cast<std::uint32_t>(src >> 48);
-            if (a == 0) continue;
-            const std::uint32_t keep = 256 - (a + (a >> 7));
-            row[x] = Gather(src + (((Spread(row[x]) * keep) >> 8) & kLanes));
+            src = tint(src);
+            if ((src >> 48) == 0) continue;
+            row[x] = Put(row[x], src, add);
         }
     }
+}
+
+}  // namespace
+
+bool TakesQuad(const ImageData& image, int frame, const SDL_Vertex* vertices, int vertexCount,
+               const int* indices, int indexCount, SDL_BlendMode blend) {
+    return ShapeOf(image, frame, vertices, vertexCount, indices, indexCount, blend) != Shape::None;
+}
+
+bool DrawQuad(SDL_Surface* canvas, ImageData& image, int frame, const SDL_Vertex* v,
+              int vertexCount, const int* indices, int indexCount, SDL_BlendMode blend,
+              const SDL_Rect& clip) {
+    if (!canvas || canvas->format->format != SDL_PIXELFORMAT_ARGB8888) return false;
+    const Shape shape = ShapeOf(image, frame, v, vertexCount, indices, indexCount, blend);
+    if (shape == Shape::None) return false;
+    FrameData& data = image.frames[static_cast<size_t>(frame)];
+    const std::uint32_t* pixels = TurnedPixels(image, data);
+    if (!pixels) return false;
+    const int width = data.pixmap.width > 0 ? data.pixmap.width : image.width;
+    const int height = data.pixmap.height > 0 ? data.pixmap.height : image.height;
+    const int pitch = width + 2;
+    if (data.turned.size() != static_cast<size_t>(pitch) * (height + 2)) return false;
+    // Past the repeated edge row and column, so texel (-1, -1) is still inside.
+    pixels += pitch + 1;
+    SDL_Rect area{0, 0, canvas->w, canvas->h};
+    if (!SDL_IntersectRect(&clip, &area, &area)) return true;
+    // Whatever SDL still holds back must land first, to keep the drawing order.
+    SDL_RenderFlush(Display().renderer);
+    if (SDL_MUSTLOCK(canvas) && SDL_LockSurface(canvas) != 0) return false;
+    const bool add = blend == SDL_BLENDMODE_ADD;
+    if (shape == Shape::Upright)
+        DrawUpright(canvas, pixels, pitch, width, height, v, area, add);
+    else
+        DrawTurned(canvas, pixels, pitch, width, height, image.linear, v, area, add);
     if (SDL_MUSTLOCK(canvas)) SDL_UnlockSurface(canvas);
     return true;
 }
