@@ -117,9 +117,10 @@ std::uint32_t Put(std::uint32_t dst, std::uint64_t src, bool add) {
 
 enum class Shape { None, Upright, Turned };
 
-// Upright at the picture's own size on whole pixels is a straight walk along the rows; turned,
-// slanted or stretched is the general walk. An upright copy at fractional pixels stays SDL's, as
-// it rounds them; so does an opaque one blended at full alpha, which SDL copies row by row.
+// Upright at the picture's own size on whole pixels, tinted or added, is a straight walk along
+// the rows; turned or slanted is the general walk. SDL keeps what it does as quickly or more so
+// (measured): a plain upright blend, and an upright stretch, which it scales in one pass before
+// blending; and an upright copy at fractional pixels, which it rounds.
 Shape ShapeOf(const ImageData& image, int frame, const SDL_Vertex* v, int vertexCount,
               const int* indices, int indexCount, SDL_BlendMode blend) {
     static const int kQuad[6] = {0, 1, 2, 0, 2, 3};
@@ -144,11 +145,11 @@ Shape ShapeOf(const ImageData& image, int frame, const SDL_Vertex* v, int vertex
     if (e1y != 0 || e2x != 0 || t1.y != t0.y || t3.x != t0.x) return Shape::Turned;
     const float w = image.width, h = image.height;
     if (e1x != (t1.x - t0.x) * w || e2y != (t3.y - t0.y) * h || e1x <= 0 || e2y <= 0)
-        return Shape::Turned;
+        return Shape::None;
     const auto whole = [](float f) { return std::floor(f) == f && std::fabs(f) < 1e6f; };
     if (!whole(c0.x) || !whole(c0.y) || !whole(t0.x * w) || !whole(t0.y * h)) return Shape::None;
-    const FrameData& data = image.frames[static_cast<size_t>(frame)];
-    if (blend == SDL_BLENDMODE_BLEND && v[0].color.a == 255 && Measured(data) && data.opaque)
+    const SDL_Color& c = v[0].color;
+    if (blend == SDL_BLENDMODE_BLEND && c.r == 255 && c.g == 255 && c.b == 255 && c.a == 255)
         return Shape::None;
     return Shape::Upright;
 }
