@@ -2,6 +2,7 @@
 // so the game plays on silently.
 #include <AL/al.h>
 #include <AL/alc.h>
+#include <AL/alext.h>
 
 #include <algorithm>
 #include <cmath>
@@ -171,7 +172,10 @@ bool SelectAudioDriver(const std::string&) {
     if (Headless()) ::setenv("ALSOFT_DRIVERS", "null", 1);
     audio.device = alcOpenDevice(nullptr);
     if (!audio.device) return false;
-    audio.context = alcCreateContext(audio.device, nullptr);
+    // The game uses no effects; without their sends every voice OpenAL Soft sets aside at the
+    // start (256, whatever number of sources is asked for) takes a tenth less memory.
+    const ALCint attributes[] = {ALC_MAX_AUXILIARY_SENDS, 0, 0};
+    audio.context = alcCreateContext(audio.device, attributes);
     if (!audio.context || !alcMakeContextCurrent(audio.context)) {
         if (audio.context) alcDestroyContext(audio.context);
         alcCloseDevice(audio.device);
