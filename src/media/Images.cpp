@@ -102,6 +102,13 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     std::FILE* file = std::fopen(ResolvePath(path).c_str(), "rb");
     if (!file) return false;
     bytes.clear();
+    // Fonts and streamed music keep these bytes for as long as they are used: sized to the file
+    // they hold it without the spare room of a vector grown a chunk at a time.
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        const long size = std::ftell(file);
+        if (size > 0) bytes.reserve(static_cast<size_t>(size));
+        std::rewind(file);
+    }
     std::uint8_t chunk[65536];
     size_t got = 0;
     while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {

@@ -191,7 +191,8 @@ bool SelectAudioDriver(const std::string& name);
 void EnableOpenALAudio();
 bool AudioAvailable();
 
-// Decodes WAV (8/16-bit PCM) or Ogg Vorbis; works without a sound device too.
+// Decodes WAV (8/16-bit PCM) or Ogg Vorbis; works without a sound device too. A long Ogg tune
+// (over a megabyte decoded) is only checked and measured here, and decoded as it plays.
 [[nodiscard]] Sound LoadSound(const std::string& path, int flags);
 double SoundLength(const Sound& sound);  // seconds
 [[nodiscard]] Channel AllocChannel();

@@ -1,10 +1,8 @@
-// WAV (PCM) and Ogg Vorbis decoding into memory.
-#include <vorbis/vorbisfile.h>
-
+// WAV (PCM) and Ogg Vorbis decoding into memory, or, for a long tune, the means to stream it.
 #include <algorithm>
-#include <bit>
 #include <cstring>
 
+#include "media/OggReader.h"
 #include "media/SoundData.h"
 
 namespace media::detail {
@@ -19,35 +17,11 @@ std::uint16_t Read16(const std::uint8_t* p) {
     return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
 }
 
-struct MemoryStream {
-    const std::vector<std::uint8_t>* bytes;
-    size_t position;
-};
-
-size_t OggRead(void* out, size_t size, size_t count, void* source) {
-    auto* stream = static_cast<MemoryStream*>(source);
-    if (size == 0) return 0;
-    const size_t left = stream->bytes->size() - stream->position;
-    const size_t items = std::min(count, left / size);
-    std::memcpy(out, stream->bytes->data() + stream->position, items * size);
-    stream->position += items * size;
-    return items;
-}
-
-int OggSeek(void* source, ogg_int64_t offset, int whence) {
-    auto* stream = static_cast<MemoryStream*>(source);
-    const auto size = static_cast<ogg_int64_t>(stream->bytes->size());
-    ogg_int64_t target = offset;
-    if (whence == SEEK_CUR) target += static_cast<ogg_int64_t>(stream->position);
-    if (whence == SEEK_END) target += size;
-    if (target < 0 || target > size) return -1;
-    stream->position = static_cast<size_t>(target);
-    return 0;
-}
-
-long OggTell(void* source) {
-    return static_cast<long>(static_cast<MemoryStream*>(source)->position);
-}
+// Past this much decoded sound a tune is streamed: one buffer that size already outweighs a
+// stream's own cost (its decoder, a second of queued buffers and a thread), while shorter
+// sounds, the effects and speech, keep starting on the exact sample with nothing to pump.
+// About six seconds of CD-quality stereo.
+constexpr std::size_t kStreamAbove = std::size_t{1} << 20;
 
 }  // namespace
 
@@ -84,33 +58,26 @@ bool DecodeWAV(const std::vector<std::uint8_t>& bytes, SoundData& sound) {
     return false;
 }
 
-bool DecodeOgg(const std::vector<std::uint8_t>& bytes, SoundData& sound) {
-    constexpr int kBigEndian = std::endian::native == std::endian::big ? 1 : 0;
-    MemoryStream stream{&bytes, 0};
-    OggVorbis_File file;
-    const ov_callbacks callbacks{OggRead, OggSeek, nullptr, OggTell};
-    if (ov_open_callbacks(&stream, &file, nullptr, 0, callbacks) != 0) return false;
-    const vorbis_info* info = ov_info(&file, -1);
-    if (!info || info->channels < 1 || info->channels > 2 || info->rate <= 0) {
-        ov_clear(&file);
-        return false;
-    }
-    sound.channels = info->channels;
-    sound.rate = static_cast<int>(info->rate);
+bool ReadOgg(std::shared_ptr<const std::vector<std::uint8_t>> bytes, SoundData& sound) {
+    OggReader reader;
+    if (!reader.Open(bytes)) return false;
+    sound.channels = reader.Channels();
+    sound.rate = reader.Rate();
     sound.bits = 16;
     sound.samples.clear();
-    char block[16384];
-    int section = 0;
-    for (;;) {
-        const long got = ov_read(&file, block, sizeof block, kBigEndian, 2, 1, &section);
-        if (got == 0) break;
-        if (got == OV_HOLE) continue;
-        if (got < 0) break;  // damaged from here on: keep what played cleanly
+    const std::size_t frameBytes = static_cast<std::size_t>(sound.channels) * 2;
+    if (reader.Frames() * frameBytes > kStreamAbove) {
+        std::uint8_t first[4096];
+        if (reader.Read(first, sizeof first) == 0) return false;
+        sound.encoded = std::move(bytes);
+        sound.frames = reader.Frames();
+        return true;
+    }
+    sound.samples.reserve(reader.Frames() * frameBytes);
+    std::uint8_t block[16384];
+    while (const std::size_t got = reader.Read(block, sizeof block)) {
         sound.samples.insert(sound.samples.end(), block, block + got);
     }
-    ov_clear(&file);
-    const size_t frameBytes = static_cast<size_t>(sound.channels) * 2;
-    sound.samples.resize(sound.samples.size() / frameBytes * frameBytes);
     return !sound.samples.empty();
 }
 

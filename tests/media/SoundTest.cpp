@@ -1,6 +1,5 @@
 // Decoding sounds and driving channels on the null sound device.
 #include <gtest/gtest.h>
-#include <vorbis/vorbisenc.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -11,71 +10,13 @@
 
 namespace {
 
+using media_test::MakeOgg;
 using media_test::MakeWav;
 using media_test::WriteBytes;
 
-// An Ogg Vorbis file of mono noise (which, unlike a pure tone, does not shrink to almost
-// nothing, so cutting the file in half leaves audio behind the headers).
-std::vector<std::uint8_t> MakeOgg(int rate, double seconds) {
-    std::vector<std::uint8_t> out;
-    const auto put = [&](const ogg_page& page) {
-        out.insert(out.end(), page.header, page.header + page.header_len);
-        out.insert(out.end(), page.body, page.body + page.body_len);
-    };
-    vorbis_info info;
-    vorbis_info_init(&info);
-    EXPECT_EQ(vorbis_encode_init_vbr(&info, 1, rate, 0.4f), 0);
-    vorbis_comment comment;
-    vorbis_comment_init(&comment);
-    vorbis_dsp_state dsp;
-    vorbis_analysis_init(&dsp, &info);
-    vorbis_block block;
-    vorbis_block_init(&dsp, &block);
-    ogg_stream_state stream;
-    ogg_stream_init(&stream, 1);
-    ogg_packet header, commentHeader, codeHeader;
-    vorbis_analysis_headerout(&dsp, &comment, &header, &commentHeader, &codeHeader);
-    ogg_stream_packetin(&stream, &header);
-    ogg_stream_packetin(&stream, &commentHeader);
-    ogg_stream_packetin(&stream, &codeHeader);
-    ogg_page page;
-    while (ogg_stream_flush(&stream, &page) != 0) put(page);
-
-    const int frames = static_cast<int>(rate * seconds);
-    std::uint32_t noise = 1;
-    for (int done = 0; done <= frames;) {
-        const int count = std::min(1024, frames - done);
-        if (count > 0) {
-            float** buffer = vorbis_analysis_buffer(&dsp, count);
-            for (int i = 0; i < count; ++i) {
-                noise = noise * 1664525u + 1013904223u;
-                buffer[0][i] = static_cast<float>(noise >> 8) / 16777216.0f - 0.5f;
-            }
-        }
-        vorbis_analysis_wrote(&dsp, count);  // 0 marks the end
-        done += count > 0 ? count : 1;
-        while (vorbis_analysis_blockout(&dsp, &block) == 1) {
-            vorbis_analysis(&block, nullptr);
-            vorbis_bitrate_addblock(&block);
-            ogg_packet packet;
-            while (vorbis_bitrate_flushpacket(&dsp, &packet) == 1) {
-                ogg_stream_packetin(&stream, &packet);
-                while (ogg_stream_pageout(&stream, &page) != 0) put(page);
-            }
-        }
-    }
-    while (ogg_stream_flush(&stream, &page) != 0) put(page);
-    ogg_stream_clear(&stream);
-    vorbis_block_clear(&block);
-    vorbis_dsp_clear(&dsp);
-    vorbis_comment_clear(&comment);
-    vorbis_info_clear(&info);
-    return out;
-}
-
 TEST(SoundFileTest, OggVorbisDecodesAndACutFileKeepsItsStart) {
     TempFolder folder("ogg");
-    const std::vector<std::uint8_t> ogg = MakeOgg(22050, 4.0);
+    const std::vector<std::uint8_t> ogg = MakeOgg(1, 22050, 4.0);
     WriteBytes(folder / "tune.ogg", ogg);
     const media::Sound tune = media::LoadSound(folder / "tune.ogg", media::LOOPINGSOUND);
     ASSERT_NE(tune, nullptr);
@@ -166,6 +107,69 @@ TEST(ChannelTest, CuedSoundsWaitPausedAndStopOnRequest) {
     EXPECT_FALSE(media::AudioAvailable());
     media::SetVolume(music, 1.0f);  // after shutdown: still harmless
     EXPECT_FALSE(media::Playing(music));
+}
+
+// Waits, while the mixer runs in real time, for a channel's sound to end; false after a minute.
+bool EndsWithin(const media::Channel& channel) {
+    for (int tries = 0; tries < 60000 && media::Playing(channel); ++tries) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return !media::Playing(channel);
+}
+
+TEST(ChannelTest, StreamedTunesStopPromptlyAndDamagedOnesEndEarly) {
+    ASSERT_TRUE(media::Init({.headless = true}));
+    ASSERT_TRUE(media::SelectAudioDriver("OpenAL"));
+    TempFolder folder("stream");
+    // Six seconds of 96 kHz stereo decode to over two megabytes, and half of them to one: long
+    // enough to be streamed.
+    const std::vector<std::uint8_t> ogg = MakeOgg(2, 96000, 6.0);
+    WriteBytes(folder / "tune.ogg", ogg);
+    const media::Sound tune = media::LoadSound(folder / "tune.ogg", media::LOOPINGSOUND);
+    ASSERT_NE(tune, nullptr);
+    EXPECT_NEAR(media::SoundLength(tune), 6.0, 0.01);
+
+    const media::Channel channel = media::Cue(tune);
+    EXPECT_TRUE(media::Playing(channel)) << "cued and paused";
+    media::SetPaused(channel, false);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    media::Stop(channel);
+    EXPECT_FALSE(media::Playing(channel));
+    media::Cue(tune, channel);
+    media::SetPaused(channel, false);
+    WriteBytes(folder / "beep.wav", MakeWav(1, 16, 8000, media_test::ToneSamples(8000, 0.1, 440)));
+    EXPECT_EQ(media::Cue(media::LoadSound(folder / "beep.wav", 0), channel), channel)
+        << "a short sound takes over the streaming channel";
+    media::SetPaused(channel, false);
+    EXPECT_TRUE(EndsWithin(channel)) << "the channel stopped looping with the tune";
+
+    // Cut short or spoiled in the middle, a tune plays what decodes and ends.
+    WriteBytes(folder / "cut.ogg", {ogg.begin(), ogg.begin() + static_cast<long>(ogg.size() / 2)});
+    std::vector<std::uint8_t> spoiled = ogg;
+    for (size_t i = spoiled.size() / 3; i < spoiled.size() / 2; i += 7) spoiled[i] ^= 0x5A;
+    WriteBytes(folder / "spoiled.ogg", spoiled);
+    for (const char* name : {"cut.ogg", "spoiled.ogg"}) {
+        const media::Sound damaged = media::LoadSound(folder / name, 0);
+        ASSERT_NE(damaged, nullptr) << name;
+        const media::Channel played = media::Cue(damaged);
+        media::SetRate(played, 8.0f);
+        media::SetPaused(played, false);
+        EXPECT_TRUE(EndsWithin(played)) << name;
+    }
+    // Headers and nothing to play: refused, as a short file is.
+    const size_t headers = 4000;
+    WriteBytes(folder / "headers.ogg", {ogg.begin(), ogg.begin() + static_cast<long>(headers)});
+    EXPECT_EQ(media::LoadSound(folder / "headers.ogg", 0), nullptr);
+
+    // Closing the device under running streams stops them; the channels outlive it harmlessly.
+    const media::Channel left = media::Cue(tune);
+    media::SetPaused(left, false);
+    media::Cue(tune, channel);
+    media::SetPaused(channel, false);
+    media::Shutdown();
+    EXPECT_FALSE(media::Playing(left));
+    media::SetPaused(channel, false);
+    EXPECT_FALSE(media::Playing(channel));
 }
 
 }  // namespace
