@@ -8,9 +8,9 @@
 #include <cmath>
 #include <cstring>
 
+#include "media/CanvasQuad.h"
 #include "media/ImageData.h"
 #include "media/MediaInternal.h"
-#include "media/CanvasQuad.h"
 
 namespace media::detail {
 

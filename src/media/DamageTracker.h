@@ -61,6 +61,8 @@ public:
     // Called before a picture's pixels change: a pending draw of it must use the old pixels.
     void BeforePixelsChange(FrameData& frame);
     std::uint64_t NewSerial() { return ++lastSerial_; }
+    // Counts the frames shown; a picture's drawnInFrame is one of these.
+    std::uint64_t FrameSerial() const { return frameSerial_; }
 
     // Brings the canvas up to date at the end of a frame; the canvas rectangles that changed,
     // none when the picture is the same as the last frame's.

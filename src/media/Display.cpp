@@ -387,6 +387,7 @@ void Flip(int syncMode) {
         d.vsyncMode = syncMode;
     }
     const std::vector<SDL_Rect> rects = d.damage.Finish();
+    detail::ReleaseIdleImages();
     d.redrawnPixels = 0;
     for (const SDL_Rect& area : rects) d.redrawnPixels += static_cast<long>(area.w) * area.h;
     const bool changed = d.redrawnPixels > 0;

@@ -1,5 +1,8 @@
 // Images: frames kept as CPU pixels, drawn through textures made from them on demand.
 #include <algorithm>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -222,14 +225,43 @@ void DrawFrameQuad(const Image& image, int frame, const SDL_FPoint corners[4], f
                               vertices, 4, kIndices, 6);
 }
 
+void ReleaseIdleImages() {
+    // About ten seconds at 60 frames a second.
+    constexpr std::uint64_t kIdleFrames = 600;
+    DisplayState& d = Display();
+    const std::uint64_t now = d.damage.FrameSerial();
+    if (now < d.nextIdleCheck) return;
+    d.nextIdleCheck = now + kIdleFrames;
+    std::erase_if(d.images, [](const std::weak_ptr<ImageData>& image) { return image.expired(); });
+    for (const std::weak_ptr<ImageData>& weak : d.images) {
+        const Image image = weak.lock();
+        // Edited pictures and collision layers hold the only copy of their pixels.
+        if (!image || image->keepPixels || image->path.empty()) continue;
+        for (FrameData& frame : image->frames) {
+            if (now - frame.drawnInFrame < kIdleFrames) continue;
+            ReleaseTextures(frame);
+            std::vector<std::uint32_t>().swap(frame.pixmap.pixels);
+            std::vector<std::uint32_t>().swap(frame.turned);
+        }
+    }
+#ifdef __GLIBC__
+    // What was let go, and the decoders' scratch, goes back to the system rather than staying
+    // in the heap.
+    malloc_trim(0);
+#endif
+}
+
 Image NewImage(int width, int height, int frames, bool linear) {
     auto image = std::make_shared<ImageData>();
+    Display().images.push_back(image);
     image->width = width;
     image->height = height;
     image->linear = linear;
     image->frames.resize(static_cast<size_t>(frames));
     for (FrameData& frame : image->frames) {
         frame.serial = Display().damage.NewSerial();
+        // Loaded now counts as used now: not let go before its screen has had a chance to show.
+        frame.drawnInFrame = Display().damage.FrameSerial();
         frame.pixmap.width = frame.pixmap.pitch = width;
         frame.pixmap.height = height;
         frame.pixmap.pixels.assign(static_cast<size_t>(width) * height, 0u);

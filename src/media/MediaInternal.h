@@ -5,11 +5,16 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "media/DamageTracker.h"
 #include "media/Media.h"
+
+namespace media {
+struct ImageData;
+}
 
 namespace media::detail {
 
@@ -32,6 +37,9 @@ struct DisplayState {
     Pixmap icon;  // given to every window opened; empty for none
     long redrawnPixels = 0;
     DamageTracker damage;
+    // Every picture made, to let go of what an idle one holds (see ReleaseIdleImages).
+    std::vector<std::weak_ptr<ImageData>> images;
+    std::uint64_t nextIdleCheck = 0;
 };
 DisplayState& Display();
 
@@ -55,6 +63,11 @@ SDL_FPoint Place(float localX, float localY, float x, float y, bool scaled = tru
 // The vertex colour from the current colour and alpha; false when nothing would be drawn.
 bool CurrentVertexColour(SDL_Color& colour);
 SDL_BlendMode SdlBlend(int mode);
+
+// A picture from a file that has not been drawn for a while gives up its texture and pixels, to
+// be decoded again when it is next drawn: a game left open all day holds only what its screens
+// have lately shown. Checked every so many frames, from the flip.
+void ReleaseIdleImages();
 
 // Pixels as SDL wants them for an ARGB8888 texture.
 SDL_Texture* MakeTexture(const Pixmap& pixmap, bool linear);

@@ -436,6 +436,17 @@ TEST_F(CanvasTest, FilePicturesComeBackFromTheFileWhenTheirPixelsAreWanted) {
     media::Cls();
     media::DrawImageFrame(cells, 100, 100, 1);
     EXPECT_TRUE(Near(PixelAt(105, 105), {0, 255, 0}));
+    // Left undrawn for a while it lets go of its texture and pixels, and comes back whole.
+    for (int i = 0; i < 700; ++i) media::Flip(0);
+    media::Cls();
+    media::DrawImageFrame(cells, 100, 100, 0);
+    media::SetDrawRotation(90);
+    media::SetColor(255, 255, 128);
+    media::DrawImageFrame(cells, 200, 100, 1);
+    media::SetColor(255, 255, 255);
+    media::SetDrawRotation(0);
+    EXPECT_TRUE(Near(PixelAt(105, 105), {255, 0, 0}));
+    EXPECT_TRUE(Near(PixelAt(195, 105), {0, 255, 0})) << "turned and tinted";
     const Pixmap* first = media::LockImage(cells, 0);
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->At(5, 5), 0xFFFF0000u);
