@@ -52,12 +52,10 @@ bool TLevel::MoveSelectedTo(int x, int y) {
 
 void TLevel::IndicatorDots() {
     TSelection& s = Play.Selection;
+    Pathfinder.Reach(s.SelectedX, s.SelectedY, s.Dots);
     for (int x = 0; x < BoardSize; ++x) {
-        for (int y = 0; y < BoardSize; ++y) {
-            s.Dots[x][y] = Play.BoardState.Board[x][y] == EMPTY &&
-                           Pathfinder.FindPath(s.SelectedX, s.SelectedY, x, y) &&
-                           Pathfinder.PathLength != 0;
-        }
+        for (int y = 0; y < BoardSize; ++y)
+            s.Dots[x][y] = s.Dots[x][y] && Play.BoardState.Board[x][y] == EMPTY;
     }
 }
 

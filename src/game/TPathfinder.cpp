@@ -10,6 +10,26 @@ constexpr int Neighbours[4][2] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
 
 }  // namespace
 
+void TPathfinder::Reach(int startX, int startY,
+                        std::array<std::array<bool, BoardSize>, BoardSize>& out) const {
+    for (auto& column : out) column.fill(false);
+    if (PathMap == nullptr || !OnBoard(startX, startY)) return;
+    std::array<int, 2 * BoardSize * BoardSize> queue{};
+    int head = 0, tail = 0;
+    queue[tail++] = startX;
+    queue[tail++] = startY;
+    while (head < tail) {
+        const int x = queue[head++], y = queue[head++];
+        for (const auto& step : Neighbours) {
+            const int nx = x + step[0], ny = y + step[1];
+            if (!Free(nx, ny) || out[nx][ny] || (nx == startX && ny == startY)) continue;
+            out[nx][ny] = true;
+            queue[tail++] = nx;
+            queue[tail++] = ny;
+        }
+    }
+}
+
 bool TPathfinder::FindPath(int startX, int startY, int destX, int destY) {
     PathLength = 0;
     if (startX == destX && startY == destY) return true;

@@ -15,6 +15,10 @@ public:
     // True when a path exists. The same cell as start and destination counts as found with
     // an empty path.
     bool FindPath(int startX, int startY, int destX, int destY);
+    // Every cell FindPath would find a path to from the start, other than the start itself:
+    // one flood over the board instead of a search per cell. Leaves the last path alone.
+    void Reach(int startX, int startY,
+               std::array<std::array<bool, BoardSize>, BoardSize>& out) const;
 
     // Cells on the last path found, both ends included; 0 when none was found.
     int PathLength = 0;

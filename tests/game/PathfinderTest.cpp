@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <utility>
 #include <vector>
@@ -82,6 +83,30 @@ TEST_F(PathfinderTest, SameCellIsFoundWithoutARoute) {
     EXPECT_TRUE(Finder.FindPath(0, 0, 0, 0));
     EXPECT_EQ(Finder.PathLength, 0);
     EXPECT_FALSE(Finder.FindPath(0, 0, 9, 0)) << "off the board";
+}
+
+// The cells a picked-up piece can reach come from one flood, not a search per cell: on boards
+// of every fullness, they must be exactly the cells a search finds a route to.
+TEST_F(PathfinderTest, ReachIsEveryCellASearchFindsARouteTo) {
+    std::srand(11);
+    for (int board = 0; board < 300; ++board) {
+        const int fill = board % 10;  // tenths of the board taken
+        for (int x = 0; x < BoardSize; ++x) {
+            for (int y = 0; y < BoardSize; ++y)
+                State.Board[x][y] = std::rand() % 10 < fill ? 1 + std::rand() % 7 : EMPTY;
+        }
+        Finder.SetMap(&State.Board);
+        const int sx = std::rand() % BoardSize, sy = std::rand() % BoardSize;
+        std::array<std::array<bool, BoardSize>, BoardSize> reach{};
+        Finder.Reach(sx, sy, reach);
+        for (int x = 0; x < BoardSize; ++x) {
+            for (int y = 0; y < BoardSize; ++y) {
+                const bool routed = Finder.FindPath(sx, sy, x, y) && Finder.PathLength != 0;
+                ASSERT_EQ(reach[x][y], routed)
+                    << "board " << board << " from " << sx << "," << sy << " to " << x << "," << y;
+            }
+        }
+    }
 }
 
 }  // namespace
