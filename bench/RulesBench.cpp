@@ -60,7 +60,7 @@ void SelectPiece(benchmark::State& state, bool emptyBoard) {
 void BM_SelectPieceHalfBoard(benchmark::State& state) {
     SelectPiece(state, false);
 }
-// The worst case: 80 empty cells, each searched for across an open board.
+// The worst case: all 80 empty cells reachable across an open board.
 void BM_SelectPieceEmptyBoard(benchmark::State& state) {
     SelectPiece(state, true);
 }

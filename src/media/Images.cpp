@@ -226,28 +226,32 @@ void DrawFrameQuad(const Image& image, int frame, const SDL_FPoint corners[4], f
 }
 
 void ReleaseIdleImages() {
-    // About ten seconds at 60 frames a second.
-    constexpr std::uint64_t kIdleFrames = 600;
+    // Idle for about ten seconds at 60 frames a second, looked for every two.
+    constexpr std::uint64_t kIdleFrames = 600, kCheckFrames = 120;
     DisplayState& d = Display();
     const std::uint64_t now = d.damage.FrameSerial();
     if (now < d.nextIdleCheck) return;
-    d.nextIdleCheck = now + kIdleFrames;
+    d.nextIdleCheck = now + kCheckFrames;
     std::erase_if(d.images, [](const std::weak_ptr<ImageData>& image) { return image.expired(); });
+    bool released = false;
     for (const std::weak_ptr<ImageData>& weak : d.images) {
         const Image image = weak.lock();
         // Edited pictures and collision layers hold the only copy of their pixels.
         if (!image || image->keepPixels || image->path.empty()) continue;
         for (FrameData& frame : image->frames) {
-            if (now - frame.drawnInFrame < kIdleFrames) continue;
+            const bool holds = frame.texture || frame.maskTexture || !frame.pixmap.pixels.empty() ||
+                               !frame.turned.empty();
+            if (!holds || now - frame.drawnInFrame < kIdleFrames) continue;
             ReleaseTextures(frame);
             std::vector<std::uint32_t>().swap(frame.pixmap.pixels);
             std::vector<std::uint32_t>().swap(frame.turned);
+            released = true;
         }
     }
 #ifdef __GLIBC__
-    // What was let go, and the decoders' scratch, goes back to the system rather than staying
-    // in the heap.
-    malloc_trim(0);
+    // What was let go, and the decoders' scratch around it, goes back to the system rather than
+    // staying in the heap.
+    if (released) malloc_trim(0);
 #endif
 }
 
