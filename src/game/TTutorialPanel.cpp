@@ -95,8 +95,13 @@ void TTutorialPanel::AddState(JsonObject& state, const TLevel& level) const {
     for (int power = PowerVortex; power <= PowerBomb; ++power) {
         const TPowers::TTokenRect r = TPowers::TokenRect(power);
         if (power != PowerVortex) tokens += ", ";
-        tokens += "[" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
-                  std::to_string(r.right) + ", " + std::to_string(r.bottom) + "]";
+        // Appended piece by piece: "[" + a string trips GCC 12's -Wrestrict at -O2.
+        const int edges[4] = {r.left, r.top, r.right, r.bottom};
+        for (int i = 0; i < 4; ++i) {
+            tokens += i == 0 ? "[" : ", ";
+            tokens += std::to_string(edges[i]);
+        }
+        tokens += "]";
     }
     state.SetRaw("TokenRects", tokens + "]");
 }
