@@ -43,6 +43,28 @@ double MixedSoFar(const TempFolder& folder) {
     return static_cast<double>(WaveCapture::WaitForMix(folder / "mix.wav", 0.0)) / 44100;
 }
 
+// Three seconds of 96 kHz stereo noise decode to over a megabyte, so they are streamed: the
+// tune cued, a little mixed, then let go, with the second it started at.
+struct StreamedTune {
+    media::Sound sound;
+    media::Channel channel;
+    double length = 0, started = 0;
+};
+
+StreamedTune PlayStreamedTune(const TempFolder& folder, int flags) {
+    StreamedTune tune;
+    if (!media::Init({})) return tune;
+    WriteBytes(folder / "tune.ogg", MakeOgg(2, 96000, 3.0));
+    tune.sound = media::LoadSound(folder / "tune.ogg", flags);
+    if (!tune.sound || !media::SelectAudioDriver("OpenAL")) return tune;
+    tune.length = media::SoundLength(tune.sound);
+    tune.channel = media::Cue(tune.sound);
+    WaveCapture::WaitForMix(folder / "mix.wav", 0.3);
+    tune.started = MixedSoFar(folder);
+    media::SetPaused(tune.channel, false);
+    return tune;
+}
+
 // Plays a tone panned to one side for 0.6 s of mix, stops it, lets 0.5 s more be mixed and
 // returns what was heard, with the second at which it was stopped.
 WaveCapture PlayPanned(const TempFolder& folder, float pan, double& stoppedAt) {
@@ -95,20 +117,13 @@ TEST_F(AudioCaptureTest, PanPlacesMonoSoundsAndStopSilencesThem) {
     EXPECT_LT(right.Level(1, stopped + 0.2, stopped + 0.5), 50.0);
 }
 
-// Three seconds of 96 kHz stereo noise decode to over a megabyte, so they are streamed. The
-// mix is marked by what was mixed when each call was made.
+// The mix is marked by what was mixed when each call was made.
 TEST_F(AudioCaptureTest, StreamedTuneIsHeardWholeThroughAPauseAndThenStops) {
     const TempFolder& folder = *folder_;
-    ASSERT_TRUE(media::Init({}));
-    WriteBytes(folder / "tune.ogg", MakeOgg(2, 96000, 3.0));
-    const media::Sound tune = media::LoadSound(folder / "tune.ogg", 0);
-    ASSERT_NE(tune, nullptr);
-    const double length = media::SoundLength(tune);
-    ASSERT_TRUE(media::SelectAudioDriver("OpenAL"));
-    const media::Channel channel = media::Cue(tune);
-    WaveCapture::WaitForMix(folder / "mix.wav", 0.3);
-    const double started = MixedSoFar(folder);
-    media::SetPaused(channel, false);
+    const StreamedTune played = PlayStreamedTune(folder, 0);
+    ASSERT_NE(played.channel, nullptr);
+    const media::Channel& channel = played.channel;
+    const double length = played.length, started = played.started;
     WaveCapture::WaitForMix(folder / "mix.wav", started + 1.0);
     media::SetPaused(channel, true);
     const double paused = MixedSoFar(folder);
@@ -137,16 +152,10 @@ TEST_F(AudioCaptureTest, StreamedTuneIsHeardWholeThroughAPauseAndThenStops) {
 
 TEST_F(AudioCaptureTest, LoopedStreamGoesOnPastItsEndAndAfterStarving) {
     const TempFolder& folder = *folder_;
-    ASSERT_TRUE(media::Init({}));
-    WriteBytes(folder / "tune.ogg", MakeOgg(2, 96000, 3.0));
-    const media::Sound tune = media::LoadSound(folder / "tune.ogg", media::LOOPINGSOUND);
-    ASSERT_NE(tune, nullptr);
-    const double length = media::SoundLength(tune);
-    ASSERT_TRUE(media::SelectAudioDriver("OpenAL"));
-    const media::Channel channel = media::Cue(tune);
-    WaveCapture::WaitForMix(folder / "mix.wav", 0.3);
-    const double started = MixedSoFar(folder);
-    media::SetPaused(channel, false);
+    const StreamedTune played = PlayStreamedTune(folder, media::LOOPINGSOUND);
+    ASSERT_NE(played.channel, nullptr);
+    const media::Channel& channel = played.channel;
+    const double length = played.length, started = played.started;
     WaveCapture::WaitForMix(folder / "mix.wav", started + length + 0.5);
     // Sped up a hundred times, the queue runs dry between the thread's visits.
     media::SetRate(channel, 100.0f);
