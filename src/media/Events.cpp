@@ -14,6 +14,7 @@ struct Queues {
     Uint32 injectedType = 0;     // SDL event type marking the place of one scripted event
     std::deque<Event> injected;  // scripted events, in the order their markers were pushed
     std::deque<Event> pending;   // translated events not handed out yet
+    Uint64 lastPump = 0;         // when the system's queue was last read, in milliseconds
 };
 
 Queues& Queue() {
@@ -153,8 +154,18 @@ void ResetEvents() {
 Event NextEvent() {
     Queues& q = Queue();
     if (q.pending.empty() && detail::Display().initialised) {
+        // The system is asked for new events at most every couple of milliseconds: polled input
+        // reads the queue many times a frame, and each asking is a round of socket calls on
+        // X11, a good part of what an idle screen costs.
+        const Uint64 now = SDL_GetTicks64();
+        if (now - q.lastPump >= 2 || now < q.lastPump) {
+            SDL_PumpEvents();
+            q.lastPump = now;
+        }
         SDL_Event e;
-        while (q.pending.empty() && SDL_PollEvent(&e)) Translate(e, q.pending);
+        while (q.pending.empty() &&
+               SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0)
+            Translate(e, q.pending);
     }
     if (q.pending.empty()) return {};
     const Event event = q.pending.front();
