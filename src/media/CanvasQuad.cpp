@@ -199,8 +199,25 @@ void DrawUpright(SDL_Surface* canvas, const std::uint32_t* pixels, int pitch, in
     }
 }
 
+// Where along a row of pixels the texel point (s0 + ds x, t0 + dt x) lies within `radius` of
+// (cx, cy); false when nowhere.
+bool WithinCircle(double s0, double ds, double t0, double dt, double cx, double cy, double radius,
+                  double& from, double& to) {
+    const double u = s0 - cx, v = t0 - cy;
+    const double a = ds * ds + dt * dt, b = 2 * (u * ds + v * dt),
+                 c = u * u + v * v - radius * radius;
+    const double disc = b * b - 4 * a * c;
+    if (a <= 0 || disc < 0) return false;
+    from = (-b - std::sqrt(disc)) / (2 * a);
+    to = (-b + std::sqrt(disc)) / (2 * a);
+    return true;
+}
+
+// `outer` and `hole` bound, in texels from the picture's centre, where its visible pixels are:
+// a row is walked only across that ring, so a turned ring costs little more than its band.
 void DrawTurned(SDL_Surface* canvas, const std::uint32_t* pixels, int pitch, int width, int height,
-                bool linear, const SDL_Vertex* v, const SDL_Rect& area, bool add) {
+                bool linear, float outer, float hole, const SDL_Vertex* v, const SDL_Rect& area,
+                bool add) {
     const SDL_FPoint &c0 = v[0].position, &c1 = v[1].position, &c3 = v[3].position;
     const SDL_FPoint &t0 = v[0].tex_coord, &t1 = v[1].tex_coord, &t3 = v[3].tex_coord;
     const double e1x = c1.x - c0.x, e1y = c1.y - c0.y, e2x = c3.x - c0.x, e2y = c3.y - c0.y;
@@ -238,17 +255,43 @@ void DrawTurned(SDL_Surface* canvas, const std::uint32_t* pixels, int pitch, int
                        tMax = std::int64_t{tHigh} << kFraction;
     const std::int64_t half = std::int64_t{1} << (kFraction - 1);
     const Tinting tint(v[0].color);
+    const double centreS = width / 2.0, centreT = height / 2.0;
     for (int y = area.y; y < area.y + area.h; ++y) {
         double from = area.x, to = area.x + area.w - 1;
         const double sRow = s00 + dsdy * y, tRow = t00 + dtdy * y;
         if (!Span(sRow, dsdx, sLow, sHigh, from, to) || !Span(tRow, dtdx, tLow, tHigh, from, to))
             continue;
+        // A bilinear sample reaches texels up to about two away: a margin of two and a half.
+        constexpr double kReach = 2.5;
+        double ringFrom = 0, ringTo = 0;
+        if (!WithinCircle(sRow, dsdx, tRow, dtdx, centreS, centreT, outer + kReach, ringFrom,
+                          ringTo))
+            continue;
+        from = std::max(from, ringFrom);
+        to = std::min(to, ringTo);
+        if (from > to) continue;
         const int first = std::max(area.x, static_cast<int>(std::floor(from)) - 1);
         const int last = std::min(area.x + area.w - 1, static_cast<int>(std::ceil(to)) + 1);
+        // Pixels strictly inside the hole, skipped.
+        int holeFirst = last + 1, holeLast = last;
+        double inFrom = 0, inTo = 0;
+        if (hole > kReach &&
+            WithinCircle(sRow, dsdx, tRow, dtdx, centreS, centreT, hole - kReach, inFrom, inTo) &&
+            inTo - inFrom > 2) {
+            holeFirst = static_cast<int>(std::floor(inFrom)) + 1;
+            holeLast = static_cast<int>(std::ceil(inTo)) - 1;
+        }
         std::uint32_t* row = Row(canvas, y);
         std::int64_t s = S00 + DSX * first + DSY * y;
         std::int64_t t = T00 + DTX * first + DTY * y;
         for (int x = first; x <= last; ++x, s += DSX, t += DTX) {
+            if (x == holeFirst && holeLast >= holeFirst) {
+                const int jump = holeLast - holeFirst + 1;
+                x += jump;
+                s += DSX * jump;
+                t += DTX * jump;
+                if (x > last) break;
+            }
             if (s < sMin || s >= sMax || t < tMin || t >= tMax) continue;
             std::uint64_t src;
             if (linear) {
@@ -302,7 +345,8 @@ bool DrawQuad(SDL_Surface* canvas, ImageData& image, int frame, const SDL_Vertex
     if (shape == Shape::Upright)
         DrawUpright(canvas, pixels, pitch, width, height, v, area, add);
     else
-        DrawTurned(canvas, pixels, pitch, width, height, image.linear, v, area, add);
+        DrawTurned(canvas, pixels, pitch, width, height, image.linear, data.contentRadius,
+                   data.contentHole, v, area, add);
     if (SDL_MUSTLOCK(canvas)) SDL_UnlockSurface(canvas);
     return true;
 }

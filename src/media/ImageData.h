@@ -30,6 +30,7 @@ struct FrameData {
     // turned picture changes nothing outside that circle).
     bool opaque = false;
     float contentRadius = 0.0f;
+    float contentHole = 0.0f;  // nothing visible nearer the centre than this (a ring's hole)
     std::uint64_t measuredVersion = ~std::uint64_t{0};
     // For drawing turned on the software renderer: premultiplied pixels with the edge repeated
     // all round, made from `version` of the pixels.
@@ -61,7 +62,7 @@ namespace detail {
 // The frame's texture for the current renderer (the mask texture for MASKBLEND), made or
 // refreshed as needed; null without a display.
 SDL_Texture* FrameTexture(ImageData& image, int frame, bool mask);
-// Measures the frame's pixels (opaque, contentRadius) for their current version.
+// Measures the frame's pixels (opaque, contentRadius, contentHole) for their current version.
 void MeasureContent(FrameData& frame);
 // True when the measure is of the pixels as they are now.
 inline bool Measured(const FrameData& frame) {

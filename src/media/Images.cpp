@@ -5,6 +5,7 @@
 #endif
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <memory>
 
 #include "media/ImageData.h"
@@ -167,20 +168,28 @@ SDL_Texture* FrameTexture(ImageData& image, int index, bool mask) {
 void MeasureContent(FrameData& frame) {
     const Pixmap& p = frame.pixmap;
     bool opaque = true;
-    float farthest = 0.0f;  // squared, to the far corner of a visible texel
+    // Squared, to the far corner and to the near edge of a visible texel.
+    float farthest = 0.0f, nearest = std::numeric_limits<float>::max();
     const float cx = p.width / 2.0f, cy = p.height / 2.0f;
+    const auto near = [](int i, float c) {
+        return std::max({0.0f, i - c, c - (i + 1)});  // from c to the span [i, i + 1]
+    };
     for (int y = 0; y < p.height; ++y) {
         const float dy = std::max(std::fabs(y - cy), std::fabs(y + 1 - cy));
+        const float ny = near(y, cy);
         for (int x = 0; x < p.width; ++x) {
             const std::uint32_t alpha = p.At(x, y) >> 24;
             if (alpha != 0xFF) opaque = false;
             if (alpha == 0) continue;
             const float dx = std::max(std::fabs(x - cx), std::fabs(x + 1 - cx));
+            const float nx = near(x, cx);
             farthest = std::max(farthest, dx * dx + dy * dy);
+            nearest = std::min(nearest, nx * nx + ny * ny);
         }
     }
     frame.opaque = opaque;
     frame.contentRadius = std::sqrt(farthest);
+    frame.contentHole = nearest == std::numeric_limits<float>::max() ? 0.0f : std::sqrt(nearest);
     frame.measuredVersion = frame.version;
 }
 
