@@ -23,6 +23,7 @@ struct FrameData {
     std::uint64_t serial = 0;
     std::uint64_t version = 0;
     std::uint64_t drawnInFrame = 0;  // the display frame that last drew it
+    std::uint64_t madeInFrame = 0;   // and the one it was made in
     bool textureStale = true;
     bool maskStale = true;
     // What the pixels of `measuredVersion` hold: every one fully opaque (so blending the frame

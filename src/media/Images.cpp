@@ -250,7 +250,9 @@ void ReleaseIdleImages() {
         for (FrameData& frame : image->frames) {
             const bool holds = frame.texture || frame.maskTexture || !frame.pixmap.pixels.empty() ||
                                !frame.turned.empty();
-            if (!holds || now - frame.drawnInFrame < kIdleFrames) continue;
+            // Loaded counts as used: not let go before its screen has had a chance to show.
+            const std::uint64_t used = std::max(frame.drawnInFrame, frame.madeInFrame);
+            if (!holds || now - used < kIdleFrames) continue;
             ReleaseTextures(frame);
             std::vector<std::uint32_t>().swap(frame.pixmap.pixels);
             std::vector<std::uint32_t>().swap(frame.turned);
@@ -273,8 +275,7 @@ Image NewImage(int width, int height, int frames, bool linear) {
     image->frames.resize(static_cast<size_t>(frames));
     for (FrameData& frame : image->frames) {
         frame.serial = Display().damage.NewSerial();
-        // Loaded now counts as used now: not let go before its screen has had a chance to show.
-        frame.drawnInFrame = Display().damage.FrameSerial();
+        frame.madeInFrame = Display().damage.FrameSerial();
         frame.pixmap.width = frame.pixmap.pitch = width;
         frame.pixmap.height = height;
         frame.pixmap.pixels.assign(static_cast<size_t>(width) * height, 0u);
