@@ -85,7 +85,7 @@ const std::uint32_t* TurnedPixels(ImageData& image, FrameData& frame) {
     }
     frame.turnedVersion = frame.version;
     MeasureContent(frame);
-    // Decoded again only for this: a picture always drawn turned needs no texture at all.
+    // Decoded again only for this: a picture only ever drawn here needs no texture at all.
     if (!image.keepPixels) std::vector<std::uint32_t>().swap(frame.pixmap.pixels);
     return frame.turned.data();
 }

@@ -33,8 +33,8 @@ struct FrameData {
     float contentRadius = 0.0f;
     float contentHole = 0.0f;  // nothing visible nearer the centre than this (a ring's hole)
     std::uint64_t measuredVersion = ~std::uint64_t{0};
-    // For drawing turned on the software renderer: premultiplied pixels with the edge repeated
-    // all round, made from `version` of the pixels.
+    // For the media layer's own drawing on the software renderer (turned, tinted or added
+    // pictures): premultiplied pixels with the edge repeated all round, made from `version`.
     std::vector<std::uint32_t> turned;
     std::uint64_t turnedVersion = 0;
     float u0 = 0.0f, v0 = 0.0f, u1 = 1.0f, v1 = 1.0f;
