@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "host/TFixedRateLogic.h"
 #include "host/TScreen.h"
@@ -99,6 +100,9 @@ public:
     media::Channel SpecialChannel;
     std::shared_ptr<TGameSound> EscapeSound;
     media::Channel EscapeChannel;
+    // Sounds played without a channel of the caller's: held here until they have been heard,
+    // as a channel let go stops its sound.
+    std::vector<media::Channel> LooseChannels;
     std::string SoundDriver = "FreeAudio";
     std::shared_ptr<TChannelArray> Channels;
     int SpeechStopped = 0;

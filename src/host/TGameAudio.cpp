@@ -224,10 +224,12 @@ void TGame::ChangeSoundDriver(const std::string& name, int flag) {
 
 void TGame::SoundPlay(const media::Sound& sound) {
     if (!Sound || !sound) return;
+    std::erase_if(LooseChannels, [](const media::Channel& c) { return !media::Playing(c); });
     const media::Channel channel = media::Cue(sound);
     if (!channel) return;
     media::SetVolume(channel, Percent(Presentation.SoundVolume));
     media::SetPaused(channel, false);
+    LooseChannels.push_back(channel);
 }
 
 void TGame::SoundPlaySameChannel(media::Channel& channel, const media::Sound& sound) {

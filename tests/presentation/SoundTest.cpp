@@ -100,6 +100,10 @@ TEST_F(SoundTest, SwitchesDecideWhatIsCued) {
     const media::Channel reused = channel;
     host_.game->GameSoundPlay(channel, *tone_, 1);
     EXPECT_EQ(channel, reused) << "the given channel is played on again";
+    // Played with no channel of the caller's, the sound is still heard to its end.
+    host_.game->SoundPlay(tone_->sound);
+    ASSERT_EQ(host_.game->LooseChannels.size(), 1u);
+    EXPECT_TRUE(media::Playing(host_.game->LooseChannels[0]));
 
     host_.game->SpeechOff();
     host_.game->SpeechPlay(*tone_, 0);
