@@ -13,8 +13,11 @@
 #include "game/TGameScreen.h"
 #include "host/CommandLine.h"
 #include "host/JsonObject.h"
+#include "host/TDataPaths.h"
 #include "host/TGame.h"
 #include "host/TLoadingScreen.h"
+#include "host/TPlayerSession.h"
+#include "host/TScreenSwitcher.h"
 #include "host/TScriptPlayer.h"
 #include "media/Media.h"
 #include "media/Platform.h"
@@ -24,6 +27,7 @@
 #include "presentation/TMousePointer.h"
 #include "presentation/TResources.h"
 #include "presentation/TShadow.h"
+#include "presentation/TSprite.h"
 #include "screens/GameDialogs.h"
 #include "screens/GameTexts.h"
 #include "screens/PlayerSelect.h"
@@ -39,13 +43,13 @@
 #include "screens/TOptionsScreen.h"
 #include "screens/TSplashScreen.h"
 #include "screens/TTitleScreen.h"
-#include "store/ProfileNames.h"
 #include "store/Progress.h"
 #include "store/THighScoreList.h"
 #include "store/TProfile.h"
 #include "system/ErrorReporting.h"
 #include "system/InputHelpers.h"
 #include "system/Paths.h"
+#include "system/ScreenSize.h"
 
 namespace {
 
@@ -54,19 +58,24 @@ const char* const kAppId = "com.bexholt.Quillox";
 
 // One object of each screen, made once and reused for every visit.
 struct Screens {
-    explicit Screens(TResources& resources)
-        : Title(resources),
-          Play(resources),
-          LevelSelect(resources),
-          LevelComplete(resources),
-          GameOver(resources),
-          GameFinished(resources),
-          HighScores(resources),
-          LevelStats(resources),
-          Options(resources),
-          Credits(resources),
-          Instructions(resources) {}
+    Screens(const THost& host, TResources& resources)
+        : Loading(host),
+          Splash(host),
+          Title(host, resources),
+          Play(host, resources),
+          LevelSelect(host, resources),
+          LevelComplete(host, resources),
+          GameOver(host, resources),
+          GameFinished(host, resources),
+          HighScores(host, resources),
+          LevelStats(host, resources),
+          Options(host, resources),
+          Credits(host, resources),
+          Instructions(host, resources),
+          Menu(host) {}
 
+    TLoadingScreen Loading;
+    TSplashScreen Splash;
     TTitleScreen Title;
     TGameScreen Play;
     TLevelSelectScreen LevelSelect;
@@ -84,6 +93,8 @@ struct Screens {
     void Wire() {
         TScreen* title = &Title;
         TScreen* highScores = &HighScores;
+        Splash.Next = &Loading;
+        Loading.Next = title;
         Menu.PlayScreen = &Play;
         Menu.TitleScreen = title;
         Menu.OptionsScreen = &Options;
@@ -146,45 +157,28 @@ struct MediaSession {
 struct Program {
     MediaSession Media;
     CommandLine Options;
-    std::unique_ptr<TGame> Host;
+    TGame Host;
     TResources Resources;
     std::optional<TScriptPlayer> Script;
-    Screens Screen{Resources};
+    Screens Screen{Host.Parts(), Resources};
 };
 
 void ProgramEnd(Program& program) {
     // Screenshots and dumps asked for in the last frame are written from the final state.
     if (program.Script) program.Script->BeforeFlip();
-    TGame::MakeGoodExit();
     media::SetMouseVisible(true);
-    program.Host->Kill();
+    program.Host.Kill();
 }
 
 // The player named on the command line, made current before the title looks for one; a new
 // name gets a new profile.
 void ChoosePlayer(Program& program) {
-    TGame& game = *program.Host;
     const std::string& name = program.Options.Player;
     if (name.empty()) return;
+    TPlayerSession& session = program.Host.Session;
     std::unique_ptr<TProfile> profile =
-        SelectPlayer(name, game.ProfilePath, program.Screen.Play.Player.SaveData);
-    if (!profile) return;
-    game.CurrentProfile = std::move(profile);
-    if (game.ProfileName != name) {
-        game.ProfileName = name;
-        game.IniUpdate(1);
-    }
-}
-
-// Straight onto the play screen at the given level, as a game start and a level choice would;
-// a level the player has not reached yet is played this once without unlocking anything.
-void StartAtLevel(Program& program, int level) {
-    TGameScreen& play = program.Screen.Play;
-    play.GameStart();
-    if (!ProgressLevelChosen(play.Player, Game->CurrentProfile.get(), level)) {
-        play.Player.Level = level;
-    }
-    play.PreStart();
+        SelectPlayer(name, program.Host.Paths.ProfilePath, program.Screen.Play.Player.SaveData);
+    if (profile) session.Choose(std::move(profile), name);
 }
 
 void AddPlayerState(const Program& program, JsonObject& state) {
@@ -204,15 +198,16 @@ void AddPlayerState(const Program& program, JsonObject& state) {
 
 // A dialog over the title screen, as the title screen shows them (for testing and tools).
 void OpenDialog(Program& program, const std::string& name) {
-    TGame& game = *program.Host;
+    const THost host = program.Host.Parts();
+    TDialogStack& dialogs = program.Host.Dialogs;
     if (name == "message") {
-        game.Dialogs->Open(
-            CreateMessageDialog(program.Resources, "You cannot create any more players!"));
+        dialogs.Open(
+            CreateMessageDialog(host, program.Resources, "You cannot create any more players!"));
     } else if (name == "question") {
-        game.Dialogs->Open(CreateQuestionDialog(program.Resources,
-                                                "Are you sure you want to delete this player?"));
+        dialogs.Open(CreateQuestionDialog(host, program.Resources,
+                                          "Are you sure you want to delete this player?"));
     } else if (name == "web") {
-        game.Dialogs->Open(program.Screen.Title.CreateDialogLaunchWeb(game_texts::WebQuestion));
+        dialogs.Open(program.Screen.Title.CreateDialogLaunchWeb(game_texts::WebQuestion));
     } else if (name == "players") {
         program.Screen.Title.ShowPlayerManager();
     }
@@ -225,22 +220,6 @@ long long WallClockMs() {
         .count();
 }
 
-// The maker's logo; false when the program was closed meanwhile.
-bool ShowSplash(TGame& game) {
-    std::error_code error;
-    std::string logo = game.DataPrefix + "data/bexholt.png";
-    if (!std::filesystem::exists(media::ResolvePath(logo), error)) {
-        logo = game.DataPrefix + "data/bexholt.jpg";
-    }
-    TSplashScreen splash;
-    splash.Init(logo, "", 1, 0);
-    splash.DoSplash();
-    splash.CleanUp();
-    // The splash object goes now; loading starts without a current screen.
-    game.CurrentTScreen = nullptr;
-    return splash.Ended == 0;
-}
-
 void DrawLoadingCopyright(const TResources& resources) {
     if (!resources.FontMedium) return;
     TShadow::Create(1, 1, 0.6f).ApplyToText();
@@ -248,174 +227,181 @@ void DrawLoadingCopyright(const TResources& resources) {
                                                 1, 1);
 }
 
-// Shows the loading screen, loads the sounds, the images and the high scores under it, and
-// leaves it as the current screen with its button to click.
+// Loads the sounds, the images, the high scores and the title behind the loading screen, moving
+// its bar; the screen then waits for its button to be clicked.
 void LoadGameResources(Program& program) {
-    TGame& game = *program.Host;
+    TGame& game = program.Host;
     media::AutoMidHandle(true);
     media::SetClsColor(0, 0, 0);
     media::Cls();
     media::Flip(game.Presentation.FlipSyncMode);
 
-    TLoadingScreen& loading = *game.LoadingScreen;
+    TLoadingScreen& loading = program.Screen.Loading;
     loading.SpecialLoad("loadingscreen.png", "loadingbar.png", "loading.png");
     loading.LoadingBar.Centre(ScreenHeight - 317);
     loading.LoadingBar.Mode = 1;
     loading.SetSteps(65);
     loading.CustomDrawFunction = [&program] { DrawLoadingCopyright(program.Resources); };
-    game.ShowLoadingScreen();
+    loading.Show();
     if (program.Options.ReportStartup) std::printf("loading screen shown %lld\n", WallClockMs());
     // The button shows only once loading is done, so it need not hold up the first frame.
     loading.SetClickHereButton("clickhere", "clickhereMO", "buttonMO", "buttonClick",
                                ScreenHeight - 317);
     loading.ClickHereButton->SetShadow(1, 3.0f, 3.0f, 0.4f);
-    loading.Destination = &program.Screen.Title;
 
     LoadGameSounds(program.Resources);
-    game.Mouse->Load("pointer");
+    game.Display.Mouse().Load("pointer");
     LoadGameImages(program.Resources);
-    game.SpritePausedCreate(program.Resources.ImageBank.Find("paused")->image);
-    game.HighScores =
-        std::make_shared<THighScoreList>(THighScoreList::Create(game.SubPath + "zindles", 12));
-    game.HighScores->Load();
+    game.Loop.SpritePausedCreate(program.Resources.ImageBank.Find("paused")->image);
+    game.Session.HighScores.emplace(THighScoreList::Create(game.Paths.SubPath + "zindles", 12));
+    game.Session.HighScores->Load();
 
-    game.MoveBar();
-    game.CurrentTScreen = nullptr;
-    program.Screen.Title.Load();
-    for (int step = 2; step <= 65; ++step) game.MoveBar();
-
-    loading.CoreStart();
-    game.MusicPlay(1);
+    loading.MoveBar();
+    program.Screen.Title.Preload();
+    for (int step = 2; step <= 65; ++step) loading.MoveBar();
+    game.Audio.MusicPlay(1);
     if (program.Options.ReportStartup) {
         std::printf("loading ended %lld\n", WallClockMs());
         std::fflush(stdout);
     }
 }
 
+// Once loading is done: straight onto the screen the command line names, as if the loading
+// screen had been clicked (a level as a game start and a level choice would; a level the
+// player has not reached yet is played this once without unlocking anything).
+void GoStraightOn(Program& program) {
+    const CommandLine& options = program.Options;
+    Screens& screens = program.Screen;
+    TScreenSwitcher& switcher = program.Host.Screens;
+    if (options.Level > 0) {
+        TGameScreen& play = screens.Play;
+        play.GameStart();
+        if (!ProgressLevelChosen(play.Player, program.Host.Session.Profile.get(), options.Level)) {
+            play.Player.Level = options.Level;
+        }
+        switcher.First(play);
+        return;
+    }
+    if (options.Screen.empty() && options.Dialog.empty()) return;
+    if (options.Dialog == "name") screens.Title.SetupPrompt();
+    TScreen* first = &screens.Title;
+    if (!options.Screen.empty()) {
+        // As the title's "playgame" would: the screen sees the player's progress.
+        screens.Play.GameStart();
+        first = screens.Named(options.Screen);
+    }
+    switcher.First(*first);
+    if (!options.Dialog.empty()) OpenDialog(program, options.Dialog);
+}
+
 void CloseMediaBeforeExit() {
     media::Shutdown();
 }
 
-int Run(Program& program) {
-    CommandLine& options = program.Options;
-
-    // 1. The media layer and the other runtime modules.
+// The media layer, before anything else; false when there is no video system.
+bool StartMedia(const CommandLine& options) {
     if (!options.DataHome.empty()) media::SetDataHome(options.DataHome);
     media::SetAppId(kAppId);
     media::InitOptions init;
     init.headless = options.Headless;
     if (!media::Init(init)) {
         std::fprintf(stderr, "quillox: cannot start the video system\n");
-        return 1;
+        return false;
     }
     Errors().BeforeExitFunction = CloseMediaBeforeExit;
+    return true;
+}
 
-    // 4. One copy at a time; a second one ends silently.
-    if (!media::EnsureSingleInstance("Quillox")) return 0;
-
-    // 5. - 6.
+// The host's folders, settings and channels, and the game's fonts.
+void StartHost(Program& program) {
+    const CommandLine& options = program.Options;
+    TGame& game = program.Host;
     media::SetAppTitle(game_texts::AppTitle);
     Errors().ErrorsOnScreen = 0;
-    program.Host = std::make_unique<TGame>();
-    TGame& game = *program.Host;
-    game.EscapeFadeLength = 0;
-    if (options.Seed) game.SeedOverride = *options.Seed;
-    game.FullScreenOverride = options.FullScreen;
+    media::SeedRandom(options.Seed ? *options.Seed
+                                   : static_cast<std::uint32_t>(media::MilliSecs()));
+    game.Settings.FullScreenOverride = options.FullScreen;
     if (options.TicksPerFrame > 0) {
-        game.NoTiming = 1;
-        game.NoTimingTicks = options.TicksPerFrame;
+        game.Loop.NoTiming = 1;
+        game.Loop.NoTimingTicks = options.TicksPerFrame;
     }
-    game.DataPrefix = options.DataDir.empty()
-                          ? DataPrefixFor(media::ExecutableFolder(),
-                                          [](const std::string& path) {
-                                              std::error_code error;
-                                              return std::filesystem::is_directory(path, error);
-                                          })
-                          : FixPath(options.DataDir);
-    media::SetBuiltInFontFile(game.DataPrefix + "Data/fonts/text.ttf");
-
-    // 7. - 9.
-    game.SetSubPathWrapper("Bexholt/Quillox");
-    game.CheckGoodExit();
-    game.Init(0);
-
-    // 10. - 11.
-    game.ChannelsCreate(16);
+    game.Paths.DataPrefix =
+        options.DataDir.empty()
+            ? DataPrefixFor(media::ExecutableFolder(),
+                            [](const std::string& path) {
+                                std::error_code error;
+                                return std::filesystem::is_directory(path, error);
+                            })
+            : FixPath(options.DataDir);
+    media::SetBuiltInFontFile(game.Paths.DataPrefix + "Data/fonts/text.ttf");
+    game.Init("Bexholt/Quillox", 16);
     // As many voices as channels: effects playing together keep their own volumes.
-    game.Channels->MaxVol = 16.0f;
-    game.DebugDisplayX = 5;
-    game.DebugDisplayY = 95;
-    game.SetEscapeSound("buttonclick");
-    game.MaxLevels = 15;
-    game.IgnoreFrameworkKeys = 1;
-    game.IgnoreDebugKey = 1;
-
-    // 12. - 13.
+    game.Audio.Channels->MaxVol = 16.0f;
+    game.Audio.SetEscapeSound("buttonclick");
     program.Resources.SetPaths(game.Presentation.ImagePath, game.Presentation.SoundPath);
-    program.Resources.LoadFonts(game.DataPrefix + "Data/fonts/");
+    program.Resources.LoadFonts(game.Paths.DataPrefix + "Data/fonts/");
+}
 
-    // 15.
-    program.Screen.Wire();
-    InstallProfileCreatedHook(program.Screen.Play.Player.SaveData);
+// Who leads where, what the command line changes in play, and the script's hooks.
+void WireScreens(Program& program) {
+    const CommandLine& options = program.Options;
+    TGame& game = program.Host;
+    Screens& screens = program.Screen;
+    screens.Wire();
+    if (options.Seed) screens.Play.Seed = *options.Seed;
     if (options.Fill > 0) {
-        program.Screen.Play.LevelStarted = [fill =
-                                                static_cast<float>(options.Fill)](TLevel& level) {
+        screens.Play.LevelStarted = [fill = static_cast<float>(options.Fill)](TLevel& level) {
             level.Play.Machine.PendingFill = fill;
         };
     }
-    if (game.NoTiming) {
+    if (game.Loop.NoTiming) {
         // Waits measured in milliseconds follow the logic, so a scripted run repeats exactly.
-        program.Screen.Play.Clock = [&game] {
-            return static_cast<double>(game.LogicSteps) * game.FixedRateLogic.MS;
+        screens.Play.Clock = [&game] {
+            return static_cast<double>(game.Loop.LogicSteps) * game.Timing.MS;
         };
     }
+    screens.Loading.LoadFunction = [&program] { LoadGameResources(program); };
+    screens.Loading.Loaded = [&program] { GoStraightOn(program); };
+    if (!program.Script) return;
+    game.Loop.BeforeStepFunction = [&program] { program.Script->BeforeStep(); };
+    game.Loop.BeforeFlipFunction = [&program] { program.Script->BeforeFlip(); };
+    program.Script->StateProviders.push_back([&game](JsonObject& state) { game.AddState(state); });
+    program.Script->StateProviders.push_back(
+        [&program](JsonObject& state) { AddPlayerState(program, state); });
+}
 
-    // 16. - 18.
+// The maker's logo first when the settings ask for it, then the loading screen.
+void StartScreens(Program& program) {
+    TGame& game = program.Host;
+    if (!game.Settings.PortalSplash) {
+        game.Screens.First(program.Screen.Loading);
+        return;
+    }
+    std::error_code error;
+    std::string logo = game.Paths.DataPrefix + "data/bexholt.png";
+    if (!std::filesystem::exists(media::ResolvePath(logo), error)) {
+        logo = game.Paths.DataPrefix + "data/bexholt.jpg";
+    }
+    program.Screen.Splash.Init(logo, "", 1, 0);
+    game.Screens.First(program.Screen.Splash);
+}
+
+int Run(Program& program) {
+    if (!StartMedia(program.Options)) return 1;
+    // One copy at a time; a second one ends silently.
+    if (!media::EnsureSingleInstance("Quillox")) return 0;
+    StartHost(program);
+    WireScreens(program);
+
+    TGame& game = program.Host;
     Errors().ErrorsOnScreen = 1;
-    media::SetWindowIconFile(game.DataPrefix + "Data/icons/256.png");
-    game.GraphicsCreate();
+    media::SetWindowIconFile(game.Paths.DataPrefix + "Data/icons/256.png");
+    game.Display.GraphicsCreate();
     media::SetMouseVisible(false);
-    if (program.Script) {
-        game.BeforeStepFunction = [&program] { program.Script->BeforeStep(); };
-        game.BeforeFlipFunction = [&program] { program.Script->BeforeFlip(); };
-        program.Script->StateProviders.push_back(
-            [&program](JsonObject& state) { AddPlayerState(program, state); });
-    }
-    if (game.PortalSplash && !ShowSplash(game)) {
-        ProgramEnd(program);
-        return 0;
-    }
-
-    // 19.
     ChoosePlayer(program);
-    game.SaveProfileFunction = [&game] {
-        if (game.CurrentProfile) game.CurrentProfile->Save();
-    };
-    LoadGameResources(program);
-    if (program.Options.Level > 0) {
-        StartAtLevel(program, program.Options.Level);
-        game.LoadingScreen->Kill();
-    } else if (!program.Options.Screen.empty() || !program.Options.Dialog.empty()) {
-        // Straight on, as if the loading screen had been clicked.
-        TTitleScreen& title = program.Screen.Title;
-        if (program.Options.Dialog == "name") title.SetupPrompt();
-        TScreen* first = &title;
-        if (!program.Options.Screen.empty()) {
-            // As the title's "playgame" would: the screen sees the player's progress.
-            program.Screen.Play.GameStart();
-            first = program.Screen.Named(program.Options.Screen);
-        }
-        first->PreStart();
-        game.LoadingScreen->Kill();
-        if (!program.Options.Dialog.empty()) OpenDialog(program, program.Options.Dialog);
-    }
-    if (!media::WindowHasFocus() && !media::Headless()) game.SuspendedEvent = 1;
-
-    // 20. - 22.
-    ClearAllInput();
-    game.DebugReset();
-    game.FixedRateLogic.Init();
-    while (game.MainLogicLoop() != -1) game.ScreenDraw();
+    StartScreens(program);
+    if (!media::WindowHasFocus() && !media::Headless()) game.Loop.SuspendedEvent = 1;
+    game.Loop.Run();
     ProgramEnd(program);
     return 0;
 }

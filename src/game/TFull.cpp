@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "host/TGame.h"
+#include "host/TAudioBuses.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/TSoundBank.h"
 #include "system/CheckedLoaders.h"
 
@@ -20,7 +21,7 @@ constexpr float WellDoneX = 400;
 constexpr int FanfareMusicShare = 5;
 
 media::Image LoadCentred(const std::string& file) {
-    media::Image image = LoadImageChecked(Game->Presentation.ImagePath + file, -1);
+    media::Image image = LoadImageChecked(PresentationContext().ImagePath + file, -1);
     if (image) media::MidHandleImage(image);
     return image;
 }
@@ -39,7 +40,7 @@ void TFull::Load(const TSoundBank& sounds) {
 
 void TFull::Kill() {
     // A celebration left through the in-game menu gives the music its volume back.
-    if (Game != nullptr) Game->MusicRestoreVolume();
+    Audio.MusicRestoreVolume();
     SunBeams.reset();
     FullMachine.reset();
     WellDone.reset();
@@ -52,14 +53,15 @@ void TFull::Logic(float delta, TMachine& machine) {
         machine.FanfarePending = false;
         if (Fanfare) Fanfare->PlayEffect();
         // The host keeps the player's own volume for the settings file and the options.
-        if (Game->Presentation.MusicVolume != 0) {
-            Game->MusicLowerVolume(Game->Presentation.SoundVolume / FanfareMusicShare);
+        const TPresentationContext& context = PresentationContext();
+        if (context.MusicVolume != 0) {
+            Audio.MusicLowerVolume(context.SoundVolume / FanfareMusicShare);
         }
     }
     WellDoneY = std::min(WellDoneY + WellDoneSpeed * delta, WellDoneRestY);
     SunBeamsRot += BeamsTurn * delta;
     if (SunBeamsRot <= FullTurn) return;
-    Game->MusicRestoreVolume();
+    Audio.MusicRestoreVolume();
     SunBeamsRot = 0;
     HandedOver = true;
     Finished();

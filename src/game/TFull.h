@@ -10,10 +10,14 @@
 #include "media/Media.h"
 #include "presentation/TGameSound.h"
 
+class TAudioBuses;
 class TSoundBank;
 
 class TFull {
 public:
+    // The fanfare plays the music quieter on `audio` for a while.
+    explicit TFull(TAudioBuses& audio) : Audio(audio) {}
+
     // Degrees of one whole turn of the sun beams: the celebration's length.
     static constexpr float FullTurn = 360;
     static constexpr float WellDoneStartY = -72;
@@ -35,4 +39,7 @@ public:
     // One pass after the end delay; `machine` holds the fanfare's pending flag.
     void Logic(float delta, TMachine& machine);
     void Draw() const;
+
+private:
+    TAudioBuses& Audio;
 };

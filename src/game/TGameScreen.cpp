@@ -6,7 +6,12 @@
 
 #include "game/GameResources.h"
 #include "host/JsonObject.h"
-#include "host/TGame.h"
+#include "host/TDataPaths.h"
+#include "host/TDisplay.h"
+#include "host/TFixedRateLogic.h"
+#include "host/TMainLoop.h"
+#include "host/TPlayerSession.h"
+#include "host/TScreenSwitcher.h"
 #include "presentation/TMenu.h"
 #include "presentation/TMousePointer.h"
 #include "presentation/TPresentationContext.h"
@@ -41,8 +46,10 @@ std::vector<int> Values(const std::array<int, 3>& values) {
 
 }  // namespace
 
-TGameScreen::TGameScreen(TResources& resources)
-    : Effects(resources),
+TGameScreen::TGameScreen(const THost& host, TResources& resources)
+    : TScreen(host),
+      Effects(resources),
+      Full(host.Audio),
       Clock([] { return static_cast<double>(media::MilliSecs()); }),
       Resources(resources) {
     name = "game";
@@ -66,8 +73,8 @@ void TGameScreen::Load() {
     Effects.Load();
     Full.Load(sounds);
     TutorialPanel.Load(images);
-    Full.Finished = [this] { Game->FadeToScreen(LevelCompleteScreen); };
-    Best.emplace(TSaveBest::Create(Game->SubPath));
+    Full.Finished = [this] { Host.Screens.FadeTo(LevelCompleteScreen); };
+    Host.Session.Best.emplace(TSaveBest::Create(Host.Paths.SubPath));
     Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
     Menu->SetShadow(1, HudShadowOffset, HudShadowOffset, HudShadowAlpha);
     // The arrows, Space and Enter play the board; Escape opens the in-game menu.
@@ -75,29 +82,30 @@ void TGameScreen::Load() {
     const auto button = Menu->AddQuick(MenuButton, "");
     button->SetPosition(MenuButtonX, MenuButtonY);
     if (GameMenu != nullptr) GameMenu->Load();
-    Game->Presentation.FadeMusic = false;
+    Host.Presentation.FadeMusic = false;
 }
 
 void TGameScreen::Start() {
     TScreen::Start();
     Effects.Clear();
     // A seeded run plays the same level every time; otherwise the clock picks it.
-    const double seed = Game->SeedOverride >= 0 ? static_cast<double>(Game->SeedOverride) : Clock();
-    Level = std::make_unique<TLevel>(Random, Player.Level, Player.SaveData.Tutorial == 1, seed,
-                                     [](float ms) { return Game->CalcAnimLength(ms); });
+    const double seed = Seed ? static_cast<double>(*Seed) : Clock();
+    Level = std::make_unique<TLevel>(
+        Random, Player.Level, Player.SaveData.Tutorial == 1, seed,
+        [&timing = Host.Timing](float ms) { return timing.CalcAnimLength(ms); });
     WireHooks();
     LevelStarted(*Level);
     ProgressLevelStart(Player);
     PathGlow.Init();
-    Game->FadeInScreen(0);
-    Game->FixedRateLogic.Init();
+    Host.Screens.FadeIn(0);
+    Host.Timing.Init();
 }
 
 void TGameScreen::CoreStart() {
     TScreen::CoreStart();
-    Game->IgnoreEscapeKey = 1;
-    if (GameMenuOpen()) Game->FadeInScreen(0);
-    Game->FixedRateLogic.Init();
+    Host.Loop.IgnoreEscapeKey = 1;
+    if (GameMenuOpen()) Host.Screens.FadeIn(0);
+    Host.Timing.Init();
 }
 
 void TGameScreen::Kill() {
@@ -134,9 +142,9 @@ void TGameScreen::WireHooks() {
     };
     hooks.MachineEmptyingStep = [this] { PlaySound(Fail); };
     hooks.LevelLost = [this] { LevelLost(); };
-    hooks.GameOverScreen = [this] { Game->FadeToScreen(GameOverScreen); };
+    hooks.GameOverScreen = [this] { Host.Screens.FadeTo(GameOverScreen); };
     hooks.LevelWon = [this] { LevelWon(); };
-    hooks.TutorialEnded = [this] { ProgressTutorialEnded(Player, Game->CurrentProfile.get()); };
+    hooks.TutorialEnded = [this] { ProgressTutorialEnded(Player, Host.Session.Profile.get()); };
 }
 
 void TGameScreen::PlaySound(const std::shared_ptr<TGameSound>& sound) const {
@@ -146,7 +154,7 @@ void TGameScreen::PlaySound(const std::shared_ptr<TGameSound>& sound) const {
 void TGameScreen::LevelWon() {
     const TMachine& machine = Level->Play.Machine;
     Player.TimeTaken = machine.TimeTaken;
-    ProgressLevelWon(Player, machine.LevelScore, *Best);
+    ProgressLevelWon(Player, machine.LevelScore, *Host.Session.Best);
 }
 
 void TGameScreen::LevelLost() {
@@ -155,7 +163,7 @@ void TGameScreen::LevelLost() {
 }
 
 void TGameScreen::GameStart() {
-    ProgressGameStart(Player, Game->CurrentProfile.get());
+    ProgressGameStart(Player, Host.Session.Profile.get());
 }
 
 void TGameScreen::Logic() {
@@ -173,11 +181,11 @@ void TGameScreen::Logic() {
     const bool full = machine.Full();
     TPassInput input;
     input.Delta = PresentationContext().Delta;
-    input.MouseX = Game->Mouse->x;
-    input.MouseY = Game->Mouse->y;
-    input.MouseHit = Game->Mouse->h1 > 0;
+    input.MouseX = Host.Display.Mouse().x;
+    input.MouseY = Host.Display.Mouse().y;
+    input.MouseHit = Host.Display.Mouse().h1 > 0;
     input.Now = Clock();
-    KeyCursor.Steer(input, Game->Mouse->Hidden != 0);
+    KeyCursor.Steer(input, Host.Display.Mouse().Hidden != 0);
     PointerX = input.MouseX;
     PointerY = input.MouseY;
     Level->Logic(input);

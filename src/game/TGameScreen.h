@@ -20,7 +20,6 @@
 #include "host/TScreen.h"
 #include "presentation/TGameSound.h"
 #include "store/TPlayer.h"
-#include "store/TSaveBest.h"
 
 class TResources;
 
@@ -28,11 +27,12 @@ class TGameScreen : public TScreen {
 public:
     // Draws with the shared images, sounds, fonts and particle lists of `resources`, which must
     // outlive the screen.
-    explicit TGameScreen(TResources& resources);
+    TGameScreen(const THost& host, TResources& resources);
 
     // The current player's progress; every other screen reads the level, score and times here.
     TPlayer Player;
-    std::optional<TSaveBest> Best;
+    // Seeds every level with this number instead of the clock (repeatable runs).
+    std::optional<long long> Seed;
     // The level being played; made afresh by every level start.
     std::unique_ptr<TLevel> Level;
 

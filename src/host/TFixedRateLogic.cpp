@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "host/TGame.h"
 #include "media/Media.h"
 
 TFixedRateLogic::TFixedRateLogic(float& delta)
@@ -14,7 +13,6 @@ void TFixedRateLogic::Init() {
     NumTicks = 0;
     LastNumTicks = 1.0;
     SetDelta(1.0f);
-    TTrackingVar::Init();
     First = FirstMax;
 }
 
@@ -32,21 +30,6 @@ void TFixedRateLogic::SetThreshold(int ms) {
 }
 
 void TFixedRateLogic::Calc() {
-    if (Game && Game->Fast) {
-        NumTicks = 1.0;
-        Current = static_cast<int>(NumTicks);
-        return;
-    }
-    if (Game && media::DisplayOpen()) {
-        int wx = 0, wy = 0;
-        media::WindowPosition(wx, wy);
-        if (wx != Game->WindowX || wy != Game->WindowY) {
-            // The window was dragged, which stalls the loop: do not catch the stall up.
-            Init();
-            Game->SetWindowCoords();
-            Game->SetClientCoords();
-        }
-    }
     const double now = Clock();
     if (now < LastTime) {
         NumTicks = LastNumTicks;
@@ -65,8 +48,7 @@ void TFixedRateLogic::Calc() {
             if (HistoryCounter >= HistorySize) HistoryCounter = 0;
         }
         if (JitterCorrection) {
-            const bool vsync = Game ? Game->VSync != 0 : false;
-            if (IgnoreHistoryOnSpeedUp && vsync && TmpMS < avg - 1) avg = TmpMS;
+            if (IgnoreHistoryOnSpeedUp && VSync && TmpMS < avg - 1) avg = TmpMS;
             NumTicks = avg / MS;
         } else {
             NumTicks = TmpMS / MS;
@@ -74,8 +56,6 @@ void TFixedRateLogic::Calc() {
     }
     LastTime = now;
     LastNumTicks = NumTicks;
-    if (NumTicks > maximum) maximum = static_cast<int>(NumTicks);
-    Current = static_cast<int>(NumTicks);
 }
 
 void TFixedRateLogic::SetDelta(float f) {

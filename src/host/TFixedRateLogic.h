@@ -5,9 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "host/TTrackingVar.h"
-
-class TFixedRateLogic : public TTrackingVar {
+class TFixedRateLogic {
 public:
     int FramerateDefault = 200;
     float Framerate = 200.0f;
@@ -36,7 +34,10 @@ public:
     TFixedRateLogic(const TFixedRateLogic&) = delete;
     TFixedRateLogic& operator=(const TFixedRateLogic&) = delete;
 
-    void Init() override;
+    // Whether frames wait for the vertical blank: a frame that came early then is no stall.
+    bool VSync = false;
+
+    void Init();
     void Create();
     void CalcMS();
     void SetThreshold(int ms);
@@ -44,6 +45,8 @@ public:
     void SetDelta(float f);
     void SetDefaultFramerate(int rate);
     void HistoryClear();
+    // Milliseconds as logic steps.
+    [[nodiscard]] float CalcAnimLength(float ms) const { return ms / MS; }
 
 private:
     float& Delta;

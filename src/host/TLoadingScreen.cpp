@@ -3,12 +3,16 @@
 #include <filesystem>
 
 #include "host/JsonObject.h"
-#include "host/TGame.h"
+#include "host/TAudioBuses.h"
+#include "host/TDisplay.h"
+#include "host/TScreenSwitcher.h"
 #include "host/WidgetStateJson.h"
 #include "media/Platform.h"
 #include "presentation/TButton.h"
 #include "presentation/TMousePointer.h"
+#include "presentation/TPresentationContext.h"
 #include "system/CheckedLoaders.h"
+#include "system/ScreenSize.h"
 
 namespace {
 
@@ -32,7 +36,7 @@ void TLoadingScreen::SpecialLoad(const std::string& background, const std::strin
                                  const std::string& loadingText) {
     name = "loading";
     ImageLoad(background, -1);
-    const std::string& folder = Game->Presentation.ImagePath;
+    const std::string& folder = Host.Presentation.ImagePath;
     if (!barImage.empty()) {
         LoadingBar.Init(LoadImageChecked(folder + barImage, -1),
                         LoadIfPresent(folder + VariantName(barImage, "empty")),
@@ -43,7 +47,30 @@ void TLoadingScreen::SpecialLoad(const std::string& background, const std::strin
     LoadingX = ScreenWidth / 2;
     LoadingY = ScreenHeight / 2;
     Finished = 0;
-    Game->MusicNone();
+    Host.Audio.MusicNone();
+}
+
+void TLoadingScreen::Load() {
+    LoadFunction();
+}
+
+void TLoadingScreen::Start() {
+    TScreen::Start();
+    Loaded();
+}
+
+void TLoadingScreen::MoveBar() {
+    Progress();
+    // A frame per step would hold the load up by a display refresh each; a few frames a second
+    // keep the bar moving without slowing what it shows.
+    constexpr int ShowEveryMs = 40;
+    if (media::MilliSecs() - ShownAt >= ShowEveryMs) Show();
+}
+
+void TLoadingScreen::Show() {
+    Draw();
+    media::Flip(Host.Presentation.FlipSyncMode);
+    ShownAt = media::MilliSecs();
 }
 
 void TLoadingScreen::SetSteps(int count) {
@@ -78,21 +105,21 @@ void TLoadingScreen::Logic() {
         MoveOn();
         return;
     }
-    if (!Finished || Game->Fading()) return;
+    if (!Finished || Host.Screens.Fading()) return;
     ClickHereButton->Manage();
     if (ClickHereButton->Clicked) {
         MoveOn();
         return;
     }
     // Anywhere else on the screen will do as well; it still sounds like a click.
-    if (Game->Mouse->GetMh(1) != 0) {
+    if (Host.Display.Mouse().GetMh(1) != 0) {
         ClickHereButton->PlayClick();
         MoveOn();
     }
 }
 
 void TLoadingScreen::MoveOn() {
-    Game->FadeToScreen(Destination);
+    Host.Screens.FadeTo(Next);
 }
 
 void TLoadingScreen::Draw() {

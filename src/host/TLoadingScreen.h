@@ -20,8 +20,14 @@ public:
     int LoadingX = 0, LoadingY = 0;
     std::function<void()> CustomDrawFunction = [] {};
     std::function<void()> CustomKillFunction = [] {};
+    // Loads the game's data under the screen, moving the bar: the screen's Load runs it.
+    std::function<void()> LoadFunction = [] {};
+    // Runs once the screen has started after loading (start-up may go straight on from here).
+    std::function<void()> Loaded = [] {};
+    // Where the click that ends loading leads.
+    TScreen* Next = nullptr;
 
-    TLoadingScreen() { name = "loading"; }
+    explicit TLoadingScreen(const THost& host) : TScreen(host) { name = "loading"; }
 
     // Pictures from the image folder. The bar's optional empty and finished looks are the bar's
     // picture with "empty." or "final." before the extension, used when they exist.
@@ -29,6 +35,10 @@ public:
                      const std::string& loadingText);
     void SetSteps(int count);
     void Progress();
+    // One step of the bar, shown a few times a second.
+    void MoveBar();
+    // A frame of the screen shown now, while loading holds up the main loop.
+    void Show();
     // The "loading" picture, in the middle of the screen.
     void DrawLoading() const;
     // A button centred across the screen at y; Enter or Space click it too.
@@ -36,11 +46,16 @@ public:
                             const std::string& mouseOverSound, const std::string& clickSound,
                             int py);
 
+    void Load() override;
+    void Start() override;
     void Logic() override;
     void Draw() override;
     void Kill() override;
     void AddState(JsonObject& state) const override;
 
 private:
+    // When the screen was last shown, in milliseconds.
+    int ShownAt = 0;
+
     void MoveOn();
 };

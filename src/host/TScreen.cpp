@@ -1,21 +1,24 @@
 #include "host/TScreen.h"
 
 #include "host/JsonObject.h"
-#include "host/TGame.h"
+#include "host/TDisplay.h"
+#include "host/TFixedRateLogic.h"
+#include "host/TMainLoop.h"
 #include "host/WidgetStateJson.h"
 #include "presentation/TMenu.h"
 #include "presentation/TMousePointer.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/TSprite.h"
 #include "system/CheckedLoaders.h"
 
 void TScreen::ImageLoad(const std::string& file, int flags) {
-    Image = LoadImageChecked(Game->Presentation.ImagePath + file, flags);
+    Image = LoadImageChecked(Host.Presentation.ImagePath + file, flags);
     if (Image) media::SetImageHandle(Image, 0, 0);
 }
 
 void TScreen::HeaderLoad(const std::string& file, float x, float y) {
     Header =
-        TSprite::Create(TGameImage::Create(Game->Presentation.ImagePath + file + Ext, -1, 1), x, y);
+        TSprite::Create(TGameImage::Create(Host.Presentation.ImagePath + file + Ext, -1, 1), x, y);
 }
 
 void TScreen::PreStart() {
@@ -33,18 +36,17 @@ void TScreen::ResetStops() {
 }
 
 void TScreen::Start() {
-    Game->Mouse->On();
-    Game->IgnoreEscapeKey = 0;
+    Host.Display.Mouse().On();
+    Host.Loop.IgnoreEscapeKey = 0;
     CoreStart();
 }
 
 void TScreen::CoreStart() {
-    Game->CurrentTScreen = this;
     ClearAllInput();
     // Hover states match the pointer from the first frame, without sounds; the input is
     // cleared first so that nothing pressed on the last screen clicks a button here.
     if (Menu) Menu->ManageNoSound();
-    Game->FixedRateLogic.Init();
+    Host.Timing.Init();
 }
 
 void TScreen::Kill() {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "host/THost.h"
 #include "media/Media.h"
 
 class JsonObject;
@@ -13,6 +14,7 @@ class TSprite;
 
 class TScreen {
 public:
+    explicit TScreen(const THost& host) : Host(host) {}
     virtual ~TScreen() = default;
 
     media::Image Image;
@@ -23,7 +25,6 @@ public:
     // Keep the screen's resources when leaving it; skip Load and Start on the next entry.
     bool StopKill = false;
     bool StopInit = false;
-    TScreen* Destination = nullptr;
 
     virtual void ImageLoad(const std::string& file, int flags);
     // The header picture (image folder + name + Ext), centred on (x, y).
@@ -50,7 +51,13 @@ public:
 
     // Adds this screen's fields to the state dump of scripted runs.
     virtual void AddState(JsonObject& state) const;
+
+protected:
+    THost Host;
 };
 
 // Switching to this screen ends the program.
-class TExitScreen : public TScreen {};
+class TExitScreen : public TScreen {
+public:
+    using TScreen::TScreen;
+};

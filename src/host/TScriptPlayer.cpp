@@ -6,13 +6,10 @@
 #include <sstream>
 
 #include "host/JsonObject.h"
-#include "host/TGame.h"
-#include "host/WidgetStateJson.h"
 #include "media/Media.h"
-#include "presentation/TChannelArray.h"
-#include "presentation/TDialogStack.h"
 #include "system/AtomicFile.h"
 #include "system/Paths.h"
+#include "system/ScreenSize.h"
 
 namespace {
 
@@ -190,26 +187,6 @@ void TScriptPlayer::BeforeFlip() {
 void TScriptPlayer::WriteState(const std::string& file) const {
     JsonObject state;
     state.Set("tick", tick_);
-    JsonObject screen;
-    if (Game->CurrentTScreen) Game->CurrentTScreen->AddState(screen);
-    state.Set("screen", screen);
-    if (Game->DialogOpen()) {
-        std::vector<JsonObject> dialogs;
-        for (const TDialogState& dialog : Game->Dialogs->Describe()) {
-            dialogs.push_back(DialogJson(dialog));
-        }
-        state.Set("dialogs", dialogs);
-    }
-    state.Set("FullScreen", Game->FullScreen);
-    state.Set("Paused", Game->Paused);
-    state.Set("Suspended", Game->Suspended);
-    state.Set("ProfileName", Game->ProfileName);
-    if (Game->Channels) {
-        JsonObject channels;
-        channels.Set("Count", static_cast<int>(Game->Channels->Channels.size()));
-        channels.Set("MaxVol", static_cast<double>(Game->Channels->MaxVol));
-        state.Set("Channels", channels);
-    }
     for (const auto& provider : StateProviders) provider(state);
     if (!WriteFileAtomic(file, state.Text() + "\n")) {
         std::fprintf(stderr, "quillox: cannot write state file '%s'\n", file.c_str());

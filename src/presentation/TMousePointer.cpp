@@ -2,6 +2,7 @@
 
 #include "presentation/TPresentationContext.h"
 #include "system/CheckedLoaders.h"
+#include "system/InputHelpers.h"
 
 void TMousePointer::Load(const std::string& name) {
     Image = LoadImageChecked(PresentationContext().ImagePath + name + Ext, -1);
@@ -70,4 +71,9 @@ void TMousePointer::Draw() {
     }
     media::SetDrawRotation(0);
     if (UserDraw) UserDraw(x, y);
+}
+
+void ClearAllInput() {
+    FlushInput();
+    if (TMousePointer* mouse = PresentationContext().Mouse) mouse->ClearButtons();
 }

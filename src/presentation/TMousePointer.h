@@ -42,3 +42,7 @@ public:
     void ButtonDown(int button);
     void ButtonUp(int button);
 };
+
+// Forgets every key, typed character and mouse button pressed so far, in the input tables and
+// in the pointer of the installed context, so that nothing pressed before counts after.
+void ClearAllInput();

@@ -1,7 +1,8 @@
 #include "screens/EndScreenFurniture.h"
 
-#include "host/TGame.h"
+#include "host/TScreen.h"
 #include "presentation/TMenu.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/TSprite.h"
 #include "system/ScreenSize.h"
 
@@ -24,5 +25,5 @@ void LoadEndScreenFurniture(TScreen& screen, const std::string& background,
     ok->OKButton = 1;
     ok->OKButtonUseSpace = 0;
     screen.Menu->SetY(OKY);
-    Game->Presentation.FadeMusic = false;
+    PresentationContext().FadeMusic = false;
 }

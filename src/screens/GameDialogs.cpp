@@ -4,8 +4,11 @@
 #include <filesystem>
 #include <system_error>
 
-#include "host/TGame.h"
+#include "host/TDataPaths.h"
+#include "host/TFixedRateLogic.h"
+#include "host/TPlayerSession.h"
 #include "presentation/TMenu.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/TResources.h"
 #include "screens/PlayerSelect.h"
 #include "store/ProfileNames.h"
@@ -33,7 +36,7 @@ TColor Rgb(int r, int g, int b, float alpha = 1) {
 }
 
 std::string Picture(const std::string& name) {
-    return Game->Presentation.ImagePath + name + ".png";
+    return PresentationContext().ImagePath + name + ".png";
 }
 
 // What every dialog of the game shares: the caption's font and shadow, no highlight frame,
@@ -47,32 +50,33 @@ void CommonLook(TDialog& dialog, const TResources& resources, const TColor& capt
 }
 
 template <typename Dialog>
-std::unique_ptr<Dialog> Started(std::unique_ptr<Dialog> dialog) {
+std::unique_ptr<Dialog> Started(const THost& host, std::unique_ptr<Dialog> dialog) {
     dialog->Start();
     // The time spent building the dialog is not caught up afterwards.
-    Game->FixedRateLogic.Init();
+    host.Timing.Init();
     return dialog;
 }
 
 }  // namespace
 
-std::unique_ptr<TDialogOK> CreateMessageDialog(const TResources& resources,
+std::unique_ptr<TDialogOK> CreateMessageDialog(const THost& host, const TResources& resources,
                                                const std::string& text) {
     auto dialog = TDialogOK::Create(text, Picture("dialog"), DialogWidth, 0, 0);
     CommonLook(*dialog, resources, Rgb(255, 0, 0), 0.4f);
     dialog->CaptionOffsetY = -CaptionRaise;
-    return Started(std::move(dialog));
+    return Started(host, std::move(dialog));
 }
 
-std::unique_ptr<TDialogYesNo> CreateQuestionDialog(const TResources& resources,
+std::unique_ptr<TDialogYesNo> CreateQuestionDialog(const THost& host, const TResources& resources,
                                                    const std::string& text) {
     auto dialog = TDialogYesNo::Create(text, Picture("dialog"), DialogWidth, 0, 0, 0);
     CommonLook(*dialog, resources, Rgb(255, 255, 100), 0.4f);
     dialog->CaptionOffsetY = -CaptionRaise;
-    return Started(std::move(dialog));
+    return Started(host, std::move(dialog));
 }
 
-std::unique_ptr<TDialogTextInput> CreateNameDialog(const TResources& resources, int withCancel) {
+std::unique_ptr<TDialogTextInput> CreateNameDialog(const THost& host, const TResources& resources,
+                                                   int withCancel) {
     auto dialog = TDialogTextInput::Create("Please enter your name", "", NameLength,
                                            Picture("dialog"), 0, 0, 0, 0);
     CommonLook(*dialog, resources, Rgb(255, 255, 100), 0.3f);
@@ -88,17 +92,18 @@ std::unique_ptr<TDialogTextInput> CreateNameDialog(const TResources& resources, 
     dialog->BoxBorderV = 2;
     dialog->Gap = 5;
     dialog->CaptionOffsetY = NameCaptionDrop;
-    const std::string folder = Game->ProfilePath;
+    const std::string folder = host.Paths.ProfilePath;
     dialog->ErrorCheckFunc = [folder](const std::string& name, std::string& message) {
         return ProfileNameCheck(folder, name, message);
     };
-    dialog->ErrorDialogFunc = [&resources](const std::string& message) {
-        return CreateMessageDialog(resources, message);
+    dialog->ErrorDialogFunc = [host, &resources](const std::string& message) {
+        return CreateMessageDialog(host, resources, message);
     };
     return dialog;
 }
 
-std::unique_ptr<TDialogYesNo> CreateWebQuestionDialog(const TResources& resources,
+std::unique_ptr<TDialogYesNo> CreateWebQuestionDialog(const THost& host,
+                                                      const TResources& resources,
                                                       const std::string& text) {
     auto dialog = TDialogYesNo::Create(text, Picture("help"), WebDialogWidth, 0, 0, 0);
     CommonLook(*dialog, resources, Rgb(255, 255, 100), 0.4f);
@@ -106,13 +111,13 @@ std::unique_ptr<TDialogYesNo> CreateWebQuestionDialog(const TResources& resource
     dialog->CaptionOffsetY = -CaptionRaise;
     dialog->CalcAll();
     dialog->MenuOY = dialog->y + dialog->h - WebButtonsAboveBottom - dialog->Menu->CalcHeight();
-    return Started(std::move(dialog));
+    return Started(host, std::move(dialog));
 }
 
-std::unique_ptr<TPlayerManager> CreatePlayerManager(const TResources& resources,
+std::unique_ptr<TPlayerManager> CreatePlayerManager(const THost& host, const TResources& resources,
                                                     TSaveData& saveData) {
     auto manager = TPlayerManager::Create("Choose Player", Picture("players"), 0, 0, PlayerLimit,
-                                          Game->ProfilePath);
+                                          host.Paths.ProfilePath);
     manager->Shadow = TShadow::Create(6, 6, 0.3f);
     manager->SetupCaption(nullptr, Rgb(255, 255, 100), TShadow::Create(3, 3, 0.4f),
                           resources.FontLarge);
@@ -129,25 +134,25 @@ std::unique_ptr<TPlayerManager> CreatePlayerManager(const TResources& resources,
     list.HighlightCol = Rgb(0, 0, 100, 0.6f);
     list.LineYOffset = -2;
     list.SetClickSound(manager->Menu->SoundClick);
-    manager->ErrorDialogFunc = [&resources](const std::string& message) {
-        return CreateMessageDialog(resources, message);
+    manager->ErrorDialogFunc = [host, &resources](const std::string& message) {
+        return CreateMessageDialog(host, resources, message);
     };
-    manager->DialogYesNoFunc = [&resources](const std::string& question) {
-        return CreateQuestionDialog(resources, question);
+    manager->DialogYesNoFunc = [host, &resources](const std::string& question) {
+        return CreateQuestionDialog(host, resources, question);
     };
-    manager->EnterNamePromptFunc = [&resources](int withCancel) {
-        return CreateNameDialog(resources, withCancel);
+    manager->EnterNamePromptFunc = [host, &resources](int withCancel) {
+        return CreateNameDialog(host, resources, withCancel);
     };
-    manager->CreateProfileFunc = [&saveData](const std::string& name) {
-        return MakePlayerCurrent(name, saveData) ? 1 : 0;
+    manager->CreateProfileFunc = [host, &saveData](const std::string& name) {
+        return MakePlayerCurrent(host, name, saveData) ? 1 : 0;
     };
-    manager->SelectProfileFunc = [&saveData](const std::string& name) {
-        MakePlayerCurrent(name, saveData);
+    manager->SelectProfileFunc = [host, &saveData](const std::string& name) {
+        MakePlayerCurrent(host, name, saveData);
     };
-    manager->CurrentProfileFunc = [] {
-        return Game->CurrentProfile ? Game->CurrentProfile->Name : std::string();
+    manager->CurrentProfileFunc = [&session = host.Session] {
+        return session.Profile ? session.Profile->Name : std::string();
     };
-    return Started(std::move(manager));
+    return Started(host, std::move(manager));
 }
 
 int ProfileNameCheck(const std::string& folder, const std::string& name, std::string& message) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "host/THost.h"
 #include "presentation/TDialogOK.h"
 #include "presentation/TDialogTextInput.h"
 #include "presentation/TDialogYesNo.h"
@@ -15,24 +16,30 @@ class TMenu;
 class TResources;
 class TSaveData;
 
-// Each dialog writes in the shared fonts of `resources`, which must outlive it.
+// Each dialog writes in the shared fonts of `resources`, which must outlive it; the host's
+// timer starts afresh once it is built, so the time spent building it is not caught up.
 
 // A message in red with "OK".
-[[nodiscard]] std::unique_ptr<TDialogOK> CreateMessageDialog(const TResources& resources,
+[[nodiscard]] std::unique_ptr<TDialogOK> CreateMessageDialog(const THost& host,
+                                                             const TResources& resources,
                                                              const std::string& text);
 // A question with "Yes" and "Cancel".
-[[nodiscard]] std::unique_ptr<TDialogYesNo> CreateQuestionDialog(const TResources& resources,
+[[nodiscard]] std::unique_ptr<TDialogYesNo> CreateQuestionDialog(const THost& host,
+                                                                 const TResources& resources,
                                                                  const std::string& text);
 // "Please enter your name": at most 12 characters that make a safe file name, blanks at the
 // ends dropped; a name already in use is refused with a message and kept for correction.
-[[nodiscard]] std::unique_ptr<TDialogTextInput> CreateNameDialog(const TResources& resources,
+[[nodiscard]] std::unique_ptr<TDialogTextInput> CreateNameDialog(const THost& host,
+                                                                 const TResources& resources,
                                                                  int withCancel);
 // The question before leaving for the maker's web page, on the "help" picture.
-[[nodiscard]] std::unique_ptr<TDialogYesNo> CreateWebQuestionDialog(const TResources& resources,
+[[nodiscard]] std::unique_ptr<TDialogYesNo> CreateWebQuestionDialog(const THost& host,
+                                                                    const TResources& resources,
                                                                     const std::string& text);
 // "Choose Player", for at most 6 players; the player chosen or made becomes the host's current
 // player, with saveData (which must outlive the dialog) as its game data.
-[[nodiscard]] std::unique_ptr<TPlayerManager> CreatePlayerManager(const TResources& resources,
+[[nodiscard]] std::unique_ptr<TPlayerManager> CreatePlayerManager(const THost& host,
+                                                                  const TResources& resources,
                                                                   TSaveData& saveData);
 
 // The name check of the name dialog: -1 with a message when the name cannot be a new player's

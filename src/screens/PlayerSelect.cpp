@@ -1,13 +1,11 @@
 #include "screens/PlayerSelect.h"
 
-#include "host/TGame.h"
+#include "host/TDataPaths.h"
+#include "host/TPlayerSession.h"
+#include "host/TSettings.h"
 #include "store/ProfileNames.h"
 #include "store/TProfile.h"
 #include "store/TSaveData.h"
-
-void InstallProfileCreatedHook(TSaveData& saveData) {
-    ProfileCreatedHook = [&saveData](TProfile& profile) { saveData.Init(&profile); };
-}
 
 void AttachSaveData(TProfile& profile, TSaveData& saveData) {
     profile.SaveUserFunction = [&saveData](TByteWriter& out) { saveData.Save(out); };
@@ -18,19 +16,21 @@ std::unique_ptr<TProfile> SelectPlayer(const std::string& name, const std::strin
                                        TSaveData& saveData) {
     if (!IsSafeProfileName(name)) return nullptr;
     auto profile = TProfile::Create(name, profileFolder);
+    // A new player's flags until the file says otherwise.
+    saveData.Init(profile.get());
     AttachSaveData(*profile, saveData);
     profile->Load();
     return profile;
 }
 
-bool MakePlayerCurrent(const std::string& name, TSaveData& saveData) {
-    std::shared_ptr<TProfile> profile;
+bool MakePlayerCurrent(const THost& host, const std::string& name, TSaveData& saveData) {
+    std::unique_ptr<TProfile> profile;
     if (!name.empty()) {
-        profile = SelectPlayer(name, Game->ProfilePath, saveData);
+        profile = SelectPlayer(name, host.Paths.ProfilePath, saveData);
         if (!profile) return false;
     }
-    Game->CurrentProfile = std::move(profile);
-    Game->ProfileName = name;
-    Game->IniUpdate(1);
+    host.Session.Choose(std::move(profile), name);
+    // A settings file lost meanwhile is written again at once.
+    host.Settings.IniUpdate(1);
     return true;
 }

@@ -7,19 +7,17 @@
 #include <memory>
 #include <string>
 
+#include "host/THost.h"
+
 class TProfile;
 class TSaveData;
-
-// Makes TProfile::Create reset saveData for every new profile, before its file is loaded.
-// saveData must outlive every profile created afterwards.
-void InstallProfileCreatedHook(TSaveData& saveData);
 
 // Makes the profile's file carry saveData: written after the profile's fields, read back
 // after them.
 void AttachSaveData(TProfile& profile, TSaveData& saveData);
 
-// A profile for the named player, with saveData attached, loaded from its file (created when
-// it does not exist yet). Nothing when the name is not a safe file name: nothing is read or
+// A profile for the named player, with saveData reset and attached, loaded from its file (created
+// when it does not exist yet). Nothing when the name is not a safe file name: nothing is read or
 // written then.
 [[nodiscard]] std::unique_ptr<TProfile> SelectPlayer(const std::string& name,
                                                      const std::string& profileFolder,
@@ -28,4 +26,4 @@ void AttachSaveData(TProfile& profile, TSaveData& saveData);
 // Makes the named player the host's current player (SelectPlayer) and writes the settings so
 // the choice is remembered; "" leaves the game without a current player. False, changing
 // nothing, when the name is not a safe file name.
-bool MakePlayerCurrent(const std::string& name, TSaveData& saveData);
+bool MakePlayerCurrent(const THost& host, const std::string& name, TSaveData& saveData);

@@ -1,7 +1,8 @@
 #include "screens/TCreditsScreen.h"
 
-#include "host/TGame.h"
+#include "host/TScreenSwitcher.h"
 #include "presentation/TMenu.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/TResources.h"
 #include "presentation/TShadow.h"
 #include "screens/GameDialogs.h"
@@ -36,18 +37,18 @@ void TCreditsScreen::Load() {
     Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 10);
     Menu->SetShadow(1, 3, 3, 0.4f);
     AddScreenOKButton(*Menu);
-    Game->Presentation.FadeMusic = false;
+    Host.Presentation.FadeMusic = false;
 }
 
 void TCreditsScreen::Start() {
     TScreen::Start();
-    Game->FadeInScreen(1);
+    Host.Screens.FadeIn(1);
 }
 
 void TCreditsScreen::Logic() {
     TScreen::Logic();
-    if (!Menu || Game->Fading()) return;
-    if (Menu->Clicked("OK") && OptionsScreen != nullptr) Game->FadeToScreen(OptionsScreen);
+    if (!Menu || Host.Screens.Fading()) return;
+    if (Menu->Clicked("OK") && OptionsScreen != nullptr) Host.Screens.FadeTo(OptionsScreen);
 }
 
 int TCreditsScreen::SetEscDestination(TScreen*& destination) {

@@ -9,7 +9,8 @@ class TResources;
 class TCreditsScreen : public TScreen {
 public:
     // Draws with the shared fonts of `resources`, which must outlive the screen.
-    explicit TCreditsScreen(const TResources& resources) : Resources(resources) {
+    explicit TCreditsScreen(const THost& host, const TResources& resources)
+        : TScreen(host), Resources(resources) {
         name = "credits";
     }
 

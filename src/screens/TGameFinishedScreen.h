@@ -7,7 +7,8 @@
 
 class TGameFinishedScreen : public TGameOverScreen {
 public:
-    explicit TGameFinishedScreen(const TResources& resources) : TGameOverScreen(resources) {
+    TGameFinishedScreen(const THost& host, const TResources& resources)
+        : TGameOverScreen(host, resources) {
         name = "gamefinished";
     }
 

@@ -1,15 +1,19 @@
 #include "screens/TGameMenu.h"
 
-#include "host/TGame.h"
+#include "host/TAudioBuses.h"
+#include "host/TDisplay.h"
+#include "host/TMainLoop.h"
+#include "host/TPlayerSession.h"
+#include "host/TScreenSwitcher.h"
 #include "presentation/TMenu.h"
 #include "presentation/TMousePointer.h"
+#include "presentation/TPresentationContext.h"
 #include "store/Progress.h"
 #include "store/TProfile.h"
 #include "system/ScreenSize.h"
 
 namespace {
 
-constexpr int KeyEscape = 27;
 constexpr float FadeMs = 200;
 constexpr float BackdropAlpha = 0.5f;
 
@@ -23,7 +27,7 @@ void TGameMenu::Load() {
     if (InstructionsScreen != nullptr) Menu->AddQuick("instructions", "");
     Menu->AddQuick("saveandexit", "");
     Menu->Centre();
-    ActivateSound = TGameSound::Create(Game->Presentation.SoundPath + "buttonclick.wav", 0);
+    ActivateSound = TGameSound::Create(Host.Presentation.SoundPath + "buttonclick.wav", 0);
     DeactivateSound.reset();
     FadeIn.Init(FadeMs, 0, 0, 0);
     FadeOut.Init(FadeMs, 0, 0, 0);
@@ -43,16 +47,16 @@ void TGameMenu::Show(int playSound) {
     if (!Menu) return;
     Active = 1;
     Menu->ClearStates();
-    MouseState = Game->Mouse->Active;
-    Game->Mouse->On();
-    if (playSound && ActivateSound) ActivateSound->PlayEffect(&Game->SpecialChannel);
+    MouseState = Host.Display.Mouse().Active;
+    Host.Display.Mouse().On();
+    if (playSound && ActivateSound) ActivateSound->PlayEffect(&Host.Audio.SpecialChannel);
     FadeOut.Clear();
     FadeIn.Reset();
     ClearAllInput();
 }
 
 void TGameMenu::Hide() {
-    if (!MouseState) Game->Mouse->Off();
+    if (!MouseState) Host.Display.Mouse().Off();
     // A half-finished fade-in turns into a half-finished fade-out.
     const float shown = FadeIn.Active ? FadeIn.GetRatioInv() : 1.0f;
     FadeIn.Stop();
@@ -62,7 +66,7 @@ void TGameMenu::Hide() {
         FadeOut.Reset();
         FadeOut.Counter = shown * FadeOut.Length[0];
     }
-    if (DeactivateSound) DeactivateSound->PlayEffect(&Game->SpecialChannel);
+    if (DeactivateSound) DeactivateSound->PlayEffect(&Host.Audio.SpecialChannel);
     ClearAllInput();
 }
 
@@ -78,16 +82,15 @@ void TGameMenu::Logic() {
     }
     if (FadeOut.Active) {
         // Escape while the menu closes is swallowed, so it cannot reopen the menu afterwards.
-        Game->EscapeHitFlags[KeyEscape] = 0;
+        (void)Host.Loop.TakeEscapeHit();
         return;
     }
 
-    if (Game->EscapeHitFlags[KeyEscape]) {
-        Game->EscapeHitFlags[KeyEscape] = 0;
+    if (Host.Loop.TakeEscapeHit()) {
         if (!Active) {
             Show(1);
         } else {
-            Game->EscapeSoundPlay();
+            Host.Audio.EscapeSoundPlay();
             Hide();
         }
         return;
@@ -106,14 +109,14 @@ void TGameMenu::Logic() {
 }
 
 void TGameMenu::Visit(TScreen* screen) {
-    Game->VisitScreen(screen, PlayScreen);
+    Host.Screens.Visit(screen);
 }
 
 void TGameMenu::SaveAndExit() {
-    ProgressSaveAndExit(Game->CurrentProfile.get());
+    ProgressSaveAndExit(Host.Session.Profile.get());
     // The board is given up: the next game starts the level afresh.
     if (PlayScreen != nullptr) PlayScreen->ResetStops();
-    Game->FadeToScreen(TitleScreen != nullptr ? TitleScreen : Game->ExitScreen.get());
+    Host.Screens.FadeTo(TitleScreen != nullptr ? TitleScreen : Host.Screens.ExitScreen());
 }
 
 void TGameMenu::Draw() {

@@ -13,6 +13,8 @@
 
 class TGameMenu : public TScreen {
 public:
+    explicit TGameMenu(const THost& host) : TScreen(host) {}
+
     // The menu is shown (also while it fades out).
     int Active = 0;
     // Whether the mouse pointer was on when the menu opened.

@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "host/JsonObject.h"
-#include "host/TGame.h"
+#include "host/TFixedRateLogic.h"
+#include "host/TPlayerSession.h"
+#include "host/TScreenSwitcher.h"
 #include "presentation/TMenu.h"
 #include "presentation/TSprite.h"
 #include "screens/EndScreenFurniture.h"
@@ -23,20 +25,22 @@ void TGameOverScreen::Load() {
     const int score = Player != nullptr ? Player->Score : 0;
     const int level = Player != nullptr ? Player->Level : 1;
     const int ticks = Player != nullptr ? Player->TotalTimeTaken : 0;
-    High = THighScoreEntry::Create(Menu, Resources, score, level, MaxNameLength);
-    GameTotals = TGameTotals::Create(Resources, score, ticks, Game->FixedRateLogic.MS);
+    THighScoreList* table = Host.Session.HighScores ? &*Host.Session.HighScores : nullptr;
+    High = THighScoreEntry::Create(Menu, Resources, table, Host.Session.Name(), score, level,
+                                   MaxNameLength);
+    GameTotals = TGameTotals::Create(Resources, score, ticks, Host.Timing.MS);
     if (High->HighScore == 0) GameTotals->CentreVert();
 }
 
 void TGameOverScreen::Start() {
     EndGame();
     TScreen::Start();
-    Game->FadeInScreen(1);
+    Host.Screens.FadeIn(1);
 }
 
 void TGameOverScreen::EndGame() {
     // The record keeps its score and time for the totals and the name entry.
-    if (Player != nullptr) ProgressGameOver(*Player, Game->CurrentProfile.get());
+    if (Player != nullptr) ProgressGameOver(*Player, Host.Session.Profile.get());
 }
 
 TScreen* TGameOverScreen::NextScreen() const {
@@ -59,10 +63,10 @@ void TGameOverScreen::Logic() {
     // Enter normally reaches the OK button first; a name confirmed in the field leads on too.
     if (Menu && Menu->Clicked("OK")) {
         High->FinishAndAdd();
-        Game->FadeToScreen(NextScreen());
+        Host.Screens.FadeTo(NextScreen());
         return;
     }
-    if (High->Manage() == 1) Game->FadeToScreen(NextScreen());
+    if (High->Manage() == 1) Host.Screens.FadeTo(NextScreen());
 }
 
 int TGameOverScreen::SetEscDestination(TScreen*& destination) {

@@ -16,7 +16,8 @@ class TResources;
 class TGameOverScreen : public TScreen {
 public:
     // Draws with the fonts of `resources`, which must outlive the screen.
-    explicit TGameOverScreen(const TResources& resources) : Resources(resources) {
+    explicit TGameOverScreen(const THost& host, const TResources& resources)
+        : TScreen(host), Resources(resources) {
         name = "gameover";
     }
 

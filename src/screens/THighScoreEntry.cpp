@@ -1,6 +1,5 @@
 #include "screens/THighScoreEntry.h"
 
-#include "host/TGame.h"
 #include "presentation/TMenu.h"
 #include "presentation/TResources.h"
 #include "presentation/TShadow.h"
@@ -23,20 +22,23 @@ bool THighScoreEntry::Qualifies(const THighScoreList& table, int score) {
 }
 
 std::unique_ptr<THighScoreEntry> THighScoreEntry::Create(std::shared_ptr<TMenu> menu,
-                                                         const TResources& resources, int score,
+                                                         const TResources& resources,
+                                                         THighScoreList* table,
+                                                         const std::string& name, int score,
                                                          int level, int maxLength) {
     auto entry = std::make_unique<THighScoreEntry>(resources);
     entry->Menu = std::move(menu);
     entry->Score = score;
     entry->Level = level;
-    entry->HighScore = Game->HighScores && Qualifies(*Game->HighScores, score) ? 1 : 0;
+    entry->Table = table;
+    entry->HighScore = table != nullptr && Qualifies(*table, score) ? 1 : 0;
     if (entry->HighScore == 0) return entry;
     TTextInput& input = entry->InputName;
     input.MaxLength = maxLength;
     input.Init(nullptr, "", NameX, entry->TopY + NameBelowTop, resources.FontLarge);
     input.DrawDots = 0;
     input.AllowEscToAbort = 0;
-    input.SetText(Game->ProfileName);
+    input.SetText(name);
     return entry;
 }
 
@@ -56,7 +58,7 @@ void THighScoreEntry::FinishAndAdd() {
 }
 
 void THighScoreEntry::AddToHighScores() {
-    THighScoreList& table = *Game->HighScores;
+    THighScoreList& table = *Table;
     // Only a full table gives up its lowest row; a short one has room.
     if (table.Count() >= THighScoreList::TableSize) table.RemoveLast();
     table.NewHighScoreIndex = table.Insert(InputName.Text, Score, Level);

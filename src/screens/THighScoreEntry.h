@@ -22,11 +22,13 @@ public:
     std::shared_ptr<TMenu> Menu;
     int TopY = 330;
 
-    // An entry for a game that ended with `score` at `level`; when the score earns a row the
-    // name field takes the keys at once, names of up to maxLength characters.
+    // An entry for a game that ended with `score` at `level`; when the score earns a row of
+    // `table` (none: no table) the name field takes the keys at once, names of up to maxLength
+    // characters, with `name` typed already.
     static std::unique_ptr<THighScoreEntry> Create(std::shared_ptr<TMenu> menu,
-                                                   const TResources& resources, int score,
-                                                   int level, int maxLength);
+                                                   const TResources& resources,
+                                                   THighScoreList* table, const std::string& name,
+                                                   int score, int level, int maxLength);
     // Whether `score` earns a row of `table`: any score above 0 while the table has room,
     // else one at least as high as the lowest row.
     [[nodiscard]] static bool Qualifies(const THighScoreList& table, int score);
@@ -42,6 +44,7 @@ public:
 
 private:
     const TResources& Resources;
+    THighScoreList* Table = nullptr;
     int Score = 0;
     int Level = 0;
     bool Added = false;

@@ -4,9 +4,11 @@
 #include <vector>
 
 #include "host/JsonObject.h"
-#include "host/TGame.h"
+#include "host/TPlayerSession.h"
+#include "host/TScreenSwitcher.h"
 #include "presentation/TDialogStack.h"
 #include "presentation/TMenu.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/TResources.h"
 #include "presentation/TShadow.h"
 #include "screens/GameDialogs.h"
@@ -24,16 +26,16 @@ constexpr float MarkerX = 52;
 constexpr float MarkerFirstY = 154;
 constexpr float MarkerShadowOffset = 4;
 
-THighScoreList* Table() {
-    return Game->HighScores.get();
-}
-
 // Leaving the screen by any button or by Escape: the mark was for this visit only.
-void ForgetNewRow() {
-    if (THighScoreList* table = Table()) table->NewHighScoreIndex = 0;
+void ForgetNewRow(THighScoreList* table) {
+    if (table) table->NewHighScoreIndex = 0;
 }
 
 }  // namespace
+
+THighScoreList* THighScoresScreen::Table() const {
+    return Host.Session.HighScores ? &*Host.Session.HighScores : nullptr;
+}
 
 void THighScoresScreen::Load() {
     ImageLoad("background.png", -1);
@@ -45,12 +47,12 @@ void THighScoresScreen::Load() {
     ok->MoveTo(619, 525);
     Menu->AddQuick("clear", "")->MoveTo(60, 525);
     Menu->AddQuick("levelstats", "")->MoveTo(336, 542);
-    Game->Presentation.FadeMusic = false;
+    Host.Presentation.FadeMusic = false;
 }
 
 void THighScoresScreen::Start() {
     TScreen::Start();
-    Game->FadeInScreen(1);
+    Host.Screens.FadeIn(1);
 }
 
 void THighScoresScreen::Kill() {
@@ -58,32 +60,32 @@ void THighScoresScreen::Kill() {
     NewScore.reset();
 }
 
-void THighScoresScreen::ClearHighScores() {
+void THighScoresScreen::ClearHighScores() const {
     if (THighScoreList* table = Table()) table->Zero(THighScoreList::TableSize);
 }
 
 void THighScoresScreen::Logic() {
     TScreen::Logic();
-    if (!Menu || Game->Fading()) return;
+    if (!Menu || Host.Screens.Fading()) return;
     if (Menu->Clicked("OK")) {
-        ForgetNewRow();
-        if (TitleScreen != nullptr) Game->FadeToScreen(TitleScreen);
+        ForgetNewRow(Table());
+        if (TitleScreen != nullptr) Host.Screens.FadeTo(TitleScreen);
     } else if (Menu->Clicked("clear")) {
-        ForgetNewRow();
-        Game->Dialogs->Open(
-            CreateQuestionDialog(Resources, "Are You Sure You Want To Clear The High Scores?"),
-            [this](TDialog&, int result) {
-                if (result == 1) ClearHighScores();
-                if (Menu) Menu->ClearStates();
-            });
+        ForgetNewRow(Table());
+        Host.Dialogs.Open(CreateQuestionDialog(Host, Resources,
+                                               "Are You Sure You Want To Clear The High Scores?"),
+                          [this](TDialog&, int result) {
+                              if (result == 1) ClearHighScores();
+                              if (Menu) Menu->ClearStates();
+                          });
     } else if (Menu->Clicked("levelstats")) {
-        ForgetNewRow();
-        if (LevelStatsScreen != nullptr) Game->FadeToScreen(LevelStatsScreen);
+        ForgetNewRow(Table());
+        if (LevelStatsScreen != nullptr) Host.Screens.FadeTo(LevelStatsScreen);
     }
 }
 
 int THighScoresScreen::SetEscDestination(TScreen*& destination) {
-    ForgetNewRow();
+    ForgetNewRow(Table());
     if (TitleScreen != nullptr) destination = TitleScreen;
     return 0;
 }

@@ -8,12 +8,14 @@
 #include "host/TScreen.h"
 #include "presentation/TGameImage.h"
 
+class THighScoreList;
 class TResources;
 
 class THighScoresScreen : public TScreen {
 public:
     // Draws with the shared images and fonts of `resources`, which must outlive the screen.
-    explicit THighScoresScreen(const TResources& resources) : Resources(resources) {
+    explicit THighScoresScreen(const THost& host, const TResources& resources)
+        : TScreen(host), Resources(resources) {
         name = "highscores";
     }
 
@@ -35,8 +37,11 @@ public:
     void AddState(JsonObject& state) const override;
 
     // Ten "Empty" rows of score 0, written at once.
-    static void ClearHighScores();
+    void ClearHighScores() const;
 
 private:
     const TResources& Resources;
+
+    // The host's table; none before start-up loads it.
+    [[nodiscard]] THighScoreList* Table() const;
 };

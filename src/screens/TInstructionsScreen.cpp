@@ -4,9 +4,12 @@
 #include <utility>
 
 #include "host/JsonObject.h"
-#include "host/TGame.h"
+#include "host/TDisplay.h"
+#include "host/TFixedRateLogic.h"
+#include "host/TScreenSwitcher.h"
 #include "presentation/TMenu.h"
 #include "presentation/TMousePointer.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/TResources.h"
 #include "presentation/TShadow.h"
 #include "screens/InstructionPages.h"
@@ -57,7 +60,7 @@ void TInstructionsScreen::Load() {
     imgZindles = images.Find("zindles");
     imgSelect = images.Find("select");
     imgDot = images.Find("dot");
-    const std::string& folder = Game->Presentation.ImagePath;
+    const std::string& folder = Host.Presentation.ImagePath;
     Hdialog = TGameImage::Create(folder + "help.png", -1, 1);
     HArrow = TGameImage::CreateAuto(folder + "arrows.png", 95, 72, 0, 4, -1, 1);
     Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 10);
@@ -73,7 +76,7 @@ void TInstructionsScreen::Load() {
 
 void TInstructionsScreen::Start() {
     TScreen::Start();
-    Game->FadeInScreen(1);
+    Host.Screens.FadeIn(1);
 }
 
 void TInstructionsScreen::Kill() {
@@ -85,9 +88,7 @@ void TInstructionsScreen::Kill() {
 }
 
 TScreen* TInstructionsScreen::TakeDestination() {
-    TScreen* next = Destination != nullptr ? Destination : TitleScreen;
-    Destination = nullptr;
-    return next;
+    return Host.Screens.PopReturn(TitleScreen);
 }
 
 void TInstructionsScreen::TurnPage(int lines) {
@@ -100,19 +101,19 @@ void TInstructionsScreen::TurnPage(int lines) {
 void TInstructionsScreen::Logic() {
     TScreen::Logic();
     Glow.Manage();
-    const float delta = Game->Presentation.Delta;
+    const float delta = Host.Presentation.Delta;
     SelectRot += delta;
     BlinkCounter += delta;
-    if (BlinkCounter >= Game->CalcAnimLength(BlinkMs)) {
+    if (BlinkCounter >= Host.Timing.CalcAnimLength(BlinkMs)) {
         Blink = Blink != 0 ? 0 : 1;
         BlinkCounter = 0;
     }
-    if (!Menu || Game->Fading()) return;
+    if (!Menu || Host.Screens.Fading()) return;
     if (Menu->Clicked("back")) {
-        Game->FadeToScreen(TakeDestination());
+        Host.Screens.FadeTo(TakeDestination());
         return;
     }
-    TMousePointer& mouse = *Game->Mouse;
+    TMousePointer& mouse = Host.Display.Mouse();
     const int left = mouse.h1;
     const int right = mouse.h2;
     mouse.ClearMouseHit();

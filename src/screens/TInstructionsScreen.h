@@ -17,7 +17,8 @@ class TResources;
 class TInstructionsScreen : public TScreen {
 public:
     // Draws with the shared images and fonts of `resources`, which must outlive the screen.
-    explicit TInstructionsScreen(const TResources& resources) : Resources(resources) {
+    explicit TInstructionsScreen(const THost& host, const TResources& resources)
+        : TScreen(host), Resources(resources) {
         name = "instructions";
     }
 

@@ -4,16 +4,18 @@
 #include <string>
 
 #include "host/JsonObject.h"
-#include "host/TGame.h"
+#include "host/TFixedRateLogic.h"
+#include "host/TPlayerSession.h"
+#include "host/TScreenSwitcher.h"
 #include "presentation/TMenu.h"
 #include "presentation/TResources.h"
 #include "presentation/TShadow.h"
 #include "screens/EndScreenFurniture.h"
 #include "screens/TimeText.h"
-#include "store/BestResults.h"
 #include "store/Progress.h"
 #include "store/TPlayer.h"
 #include "store/TProfile.h"
+#include "store/TSaveBest.h"
 #include "system/ScreenSize.h"
 
 namespace {
@@ -30,11 +32,11 @@ void TLevelCompleteScreen::Load() {
 void TLevelCompleteScreen::Start() {
     if (Player != nullptr) {
         StatsLevel = std::clamp(Player->Level - 1, 0, LevelCount - 1);
-        GameFinished = ProgressLevelComplete(*Player, Game->CurrentProfile.get()) ? 1 : 0;
+        GameFinished = ProgressLevelComplete(*Player, Host.Session.Profile.get()) ? 1 : 0;
         SetSlideLines();
     }
     TScreen::Start();
-    Game->FadeInScreen(1);
+    Host.Screens.FadeIn(1);
 }
 
 void TLevelCompleteScreen::SetSlideLines() {
@@ -46,7 +48,7 @@ void TLevelCompleteScreen::SetSlideLines() {
     SlideLines->SetRows(
         {{"Total Score", std::to_string(Player->Score)},
          {"Level " + level + " Score", levelScore},
-         {"Level " + level + " Time", TicksAsTime(Player->TimeTaken, Game->FixedRateLogic.MS)}},
+         {"Level " + level + " Time", TicksAsTime(Player->TimeTaken, Host.Timing.MS)}},
         levelScore, startY);
 }
 
@@ -62,7 +64,7 @@ TScreen* TLevelCompleteScreen::NextScreen() const {
 void TLevelCompleteScreen::Logic() {
     TScreen::Logic();
     if (SlideLines) SlideLines->Manage();
-    if (Menu && Menu->Clicked("OK")) Game->FadeToScreen(NextScreen());
+    if (Menu && Menu->Clicked("OK")) Host.Screens.FadeTo(NextScreen());
 }
 
 int TLevelCompleteScreen::SetEscDestination(TScreen*& destination) {
@@ -77,7 +79,8 @@ void TLevelCompleteScreen::Draw() {
 }
 
 void TLevelCompleteScreen::DrawBestResults() const {
-    if (!Resources.FontMedium || Player == nullptr) return;
+    if (!Resources.FontMedium || Player == nullptr || !Host.Session.Best) return;
+    const TBestResults& best = Host.Session.Best->Results;
     const std::string level = std::to_string(StatsLevel + 1);
     const auto index = static_cast<size_t>(StatsLevel);
     TShadow::Create(2, 2, 0.5f).ApplyToText();
@@ -91,13 +94,13 @@ void TLevelCompleteScreen::DrawBestResults() const {
         }
         font.DrawAlignedWithShadow(mark + text, ScreenWidth / 2, y, 1, 1, 1);
     };
-    line(NewScoreMark,
-         "Best level " + level + " score:   " + BestLevelScoreNames[index] + "   " +
-             std::to_string(BestLevelScores[index]),
+    line(best.NewScoreMark,
+         "Best level " + level + " score:   " + best.BestLevelScoreNames[index] + "   " +
+             std::to_string(best.BestLevelScores[index]),
          BestScoreY);
-    line(NewTimeMark,
-         "Best level " + level + " time:     " + BestLevelTimeNames[index] + "   " +
-             TicksAsTime(BestLevelTimes[index], Game->FixedRateLogic.MS),
+    line(best.NewTimeMark,
+         "Best level " + level + " time:     " + best.BestLevelTimeNames[index] + "   " +
+             TicksAsTime(best.BestLevelTimes[index], Host.Timing.MS),
          BestTimeY);
     media::SetColor(255, 255, 255);
 }

@@ -14,7 +14,8 @@ class TResources;
 class TLevelCompleteScreen : public TScreen {
 public:
     // Draws with the fonts of `resources`, which must outlive the screen.
-    explicit TLevelCompleteScreen(const TResources& resources) : Resources(resources) {
+    explicit TLevelCompleteScreen(const THost& host, const TResources& resources)
+        : TScreen(host), Resources(resources) {
         name = "levelcomplete";
     }
 

@@ -7,7 +7,9 @@
 #include "game/LevelTables.h"
 #include "game/TPlayEffects.h"
 #include "host/JsonObject.h"
-#include "host/TGame.h"
+#include "host/TDisplay.h"
+#include "host/TPlayerSession.h"
+#include "host/TScreenSwitcher.h"
 #include "presentation/TMenu.h"
 #include "presentation/TMousePointer.h"
 #include "presentation/TPresentationContext.h"
@@ -81,7 +83,7 @@ void TLevelSelectScreen::Load() {
     Glow.Init(0, 180, 1);
     Angle = 0;
     SurfaceCounter = 0;
-    Game->Presentation.FadeMusic = false;
+    Host.Presentation.FadeMusic = false;
 }
 
 void TLevelSelectScreen::FillCoords() {
@@ -105,13 +107,13 @@ void TLevelSelectScreen::ReloadToggleButton(TButton& button, int value,
 void TLevelSelectScreen::Start() {
     if (Player != nullptr) {
         const TAccuratePoint& dot = Coords[static_cast<size_t>(ClampLevel(Player->Level) - 1)];
-        Game->Mouse->x = static_cast<int>(dot.x);
-        Game->Mouse->y = static_cast<int>(dot.y);
-        media::MoveMouse(Game->Mouse->x, Game->Mouse->y);
+        Host.Display.Mouse().x = static_cast<int>(dot.x);
+        Host.Display.Mouse().y = static_cast<int>(dot.y);
+        media::MoveMouse(Host.Display.Mouse().x, Host.Display.Mouse().y);
     }
     Resources.SurfaceParticles.KillAll();
     TScreen::Start();
-    Game->FadeInScreen(1);
+    Host.Screens.FadeIn(1);
 }
 
 void TLevelSelectScreen::Kill() {
@@ -158,10 +160,11 @@ void TLevelSelectScreen::Logic() {
     Angle += 0.5f * delta;
     if (Angle >= 360) Angle -= 360;
 
-    MOIndex = DotAt(static_cast<float>(Game->Mouse->x), static_cast<float>(Game->Mouse->y));
-    if (Game->Fading() || Player == nullptr) return;
+    MOIndex = DotAt(static_cast<float>(Host.Display.Mouse().x),
+                    static_cast<float>(Host.Display.Mouse().y));
+    if (Host.Screens.Fading() || Player == nullptr) return;
     const int unlocked = std::min(Player->Unlocked, LevelCount);
-    if (MOIndex >= 0 && Game->Mouse->h1 > 0) {
+    if (MOIndex >= 0 && Host.Display.Mouse().h1 > 0) {
         if (MOIndex + 1 > unlocked) {
             if (Error) Error->PlayEffect();
         } else {
@@ -179,15 +182,15 @@ void TLevelSelectScreen::Logic() {
         if (const auto toggle = Menu->FindButton(TutorialToggle)) {
             ReloadToggleButton(*toggle, flags.Tutorial, TutorialToggle);
         }
-        if (Game->CurrentProfile) Game->CurrentProfile->Save();
+        if (Host.Session.Profile) Host.Session.Profile->Save();
     }
-    if (Menu->Clicked(BackButton)) Game->FadeToScreen(TitleScreen);
+    if (Menu->Clicked(BackButton)) Host.Screens.FadeTo(TitleScreen);
 }
 
 void TLevelSelectScreen::LevelSelected(int level) {
-    if (!ProgressLevelChosen(*Player, Game->CurrentProfile.get(), level)) return;
+    if (!ProgressLevelChosen(*Player, Host.Session.Profile.get(), level)) return;
     ClickedIndex = level - 1;
-    Game->FadeToScreen(PlayScreen);
+    Host.Screens.FadeTo(PlayScreen);
 }
 
 int TLevelSelectScreen::SetEscDestination(TScreen*& destination) {

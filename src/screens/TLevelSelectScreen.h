@@ -23,7 +23,8 @@ class TLevelSelectScreen : public TScreen {
 public:
     // Draws and plays with the shared resources, which must outlive the screen; the small
     // machine's bubbles go into their surface particle list.
-    explicit TLevelSelectScreen(TResources& resources) : Resources(resources) {
+    explicit TLevelSelectScreen(const THost& host, TResources& resources)
+        : TScreen(host), Resources(resources) {
         name = "levelselect";
     }
 

@@ -4,14 +4,18 @@
 #include <vector>
 
 #include "host/JsonObject.h"
-#include "host/TGame.h"
+#include "host/TDataPaths.h"
+#include "host/TFixedRateLogic.h"
+#include "host/TPlayerSession.h"
+#include "host/TScreenSwitcher.h"
 #include "presentation/TDialogStack.h"
 #include "presentation/TMenu.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/TResources.h"
 #include "presentation/TShadow.h"
 #include "screens/GameDialogs.h"
 #include "screens/TimeText.h"
-#include "store/BestResults.h"
+#include "store/TSaveBest.h"
 #include "system/ScreenSize.h"
 
 namespace {
@@ -24,8 +28,8 @@ constexpr float ScoreHeadX = 280;
 constexpr float TimeHeadX = 602;
 constexpr float RowScale = 0.8f;
 
-std::string BestTime(int level) {
-    return TicksAsTime(BestLevelTimes[level], Game->FixedRateLogic.MS);
+std::string BestTime(const TBestResults& best, int level, float stepMs) {
+    return TicksAsTime(best.BestLevelTimes[level], stepMs);
 }
 
 }  // namespace
@@ -38,38 +42,34 @@ void TLevelStatsScreen::Load() {
     ok->OKButton = 1;
     ok->MoveTo(619, 525);
     Menu->AddQuick("clear", "")->MoveTo(60, 525);
-    Game->Presentation.FadeMusic = false;
-    Best.emplace(TSaveBest::Create(Game->SubPath));
+    Host.Presentation.FadeMusic = false;
+    Host.Session.Best.emplace(TSaveBest::Create(Host.Paths.SubPath));
 }
 
 void TLevelStatsScreen::Start() {
     TScreen::Start();
-    Game->FadeInScreen(1);
-}
-
-void TLevelStatsScreen::Kill() {
-    TScreen::Kill();
-    Best.reset();
+    Host.Screens.FadeIn(1);
 }
 
 void TLevelStatsScreen::ClearLevelStats() {
-    if (!Best) return;
-    Best->DefaultBest();
-    Best->Save();
+    std::optional<TSaveBest>& best = Host.Session.Best;
+    if (!best) return;
+    best->DefaultBest();
+    best->Save();
 }
 
 void TLevelStatsScreen::Logic() {
     TScreen::Logic();
-    if (!Menu || Game->Fading()) return;
+    if (!Menu || Host.Screens.Fading()) return;
     if (Menu->Clicked("OK")) {
-        if (HighScoresScreen != nullptr) Game->FadeToScreen(HighScoresScreen);
+        if (HighScoresScreen != nullptr) Host.Screens.FadeTo(HighScoresScreen);
     } else if (Menu->Clicked("clear")) {
-        Game->Dialogs->Open(
-            CreateQuestionDialog(Resources, "Are You Sure You Want To Clear The Level Stats?"),
-            [this](TDialog&, int result) {
-                if (result == 1) ClearLevelStats();
-                if (Menu) Menu->ClearStates();
-            });
+        Host.Dialogs.Open(CreateQuestionDialog(Host, Resources,
+                                               "Are You Sure You Want To Clear The Level Stats?"),
+                          [this](TDialog&, int result) {
+                              if (result == 1) ClearLevelStats();
+                              if (Menu) Menu->ClearStates();
+                          });
     }
 }
 
@@ -92,36 +92,42 @@ void TLevelStatsScreen::Draw() {
     font->DrawAlignedWithShadow("----- Best Score -----", ScoreHeadX, headY, 1, 1, 1);
     font->DrawAlignedWithShadow("----- Best Time -----", TimeHeadX, headY, 1, 1, 1);
 
-    media::SetColor(255, 255, 0);
-    media::SetDrawScale(RowScale, RowScale);
-    auto y = static_cast<float>(StartY + FirstRowBelowStart);
-    for (int level = 0; level < LevelCount; ++level) {
-        font->DrawAlignedWithShadow(std::to_string(level + 1), static_cast<float>(col1), y, 1, 0,
-                                    0);
-        font->DrawAlignedWithShadow(BestLevelScoreNames[level], static_cast<float>(col2), y, 0, 0,
-                                    0);
-        font->DrawAlignedWithShadow(std::to_string(BestLevelScores[level]),
-                                    static_cast<float>(col3), y, 0, 0, 0);
-        font->DrawAlignedWithShadow(BestLevelTimeNames[level], static_cast<float>(col4), y, 0, 0,
-                                    0);
-        font->DrawAlignedWithShadow(BestTime(level), static_cast<float>(col5), y, 0, 0, 0);
-        y += RowGap;
-    }
-    media::SetDrawScale(1, 1);
+    if (Host.Session.Best) DrawRows(*font, Host.Session.Best->Results);
     media::SetColor(255, 255, 255);
     if (Menu) Menu->Draw(0, 0);
 }
 
+void TLevelStatsScreen::DrawRows(TBitmapFont& font, const TBestResults& best) const {
+    media::SetColor(255, 255, 0);
+    media::SetDrawScale(RowScale, RowScale);
+    auto y = static_cast<float>(StartY + FirstRowBelowStart);
+    for (int level = 0; level < LevelCount; ++level) {
+        font.DrawAlignedWithShadow(std::to_string(level + 1), static_cast<float>(col1), y, 1, 0, 0);
+        font.DrawAlignedWithShadow(best.BestLevelScoreNames[level], static_cast<float>(col2), y, 0,
+                                   0, 0);
+        font.DrawAlignedWithShadow(std::to_string(best.BestLevelScores[level]),
+                                   static_cast<float>(col3), y, 0, 0, 0);
+        font.DrawAlignedWithShadow(best.BestLevelTimeNames[level], static_cast<float>(col4), y, 0,
+                                   0, 0);
+        font.DrawAlignedWithShadow(BestTime(best, level, Host.Timing.MS), static_cast<float>(col5),
+                                   y, 0, 0, 0);
+        y += RowGap;
+    }
+    media::SetDrawScale(1, 1);
+}
+
 void TLevelStatsScreen::AddState(JsonObject& state) const {
     TScreen::AddState(state);
+    if (!Host.Session.Best) return;
+    const TBestResults& best = Host.Session.Best->Results;
     std::vector<JsonObject> rows;
     for (int level = 0; level < LevelCount; ++level) {
         JsonObject row;
         row.Set("level", level + 1);
-        row.Set("scoreName", BestLevelScoreNames[level]);
-        row.Set("score", BestLevelScores[level]);
-        row.Set("timeName", BestLevelTimeNames[level]);
-        row.Set("time", BestTime(level));
+        row.Set("scoreName", best.BestLevelScoreNames[level]);
+        row.Set("score", best.BestLevelScores[level]);
+        row.Set("timeName", best.BestLevelTimeNames[level]);
+        row.Set("time", BestTime(best, level, Host.Timing.MS));
         rows.push_back(row);
     }
     state.Set("Rows", rows);

@@ -6,14 +6,16 @@
 #include <optional>
 
 #include "host/TScreen.h"
-#include "store/TSaveBest.h"
+#include "store/TBestResults.h"
 
+class TBitmapFont;
 class TResources;
 
 class TLevelStatsScreen : public TScreen {
 public:
     // Draws with the shared fonts of `resources`, which must outlive the screen.
-    explicit TLevelStatsScreen(const TResources& resources) : Resources(resources) {
+    explicit TLevelStatsScreen(const THost& host, const TResources& resources)
+        : TScreen(host), Resources(resources) {
         name = "levelstats";
     }
 
@@ -22,12 +24,9 @@ public:
 
     int StartY = 110;
     int col1 = 75, col2 = 150, col3 = 365, col4 = 471, col5 = 686;
-    // "stats.dat" as it stands when the screen is entered.
-    std::optional<TSaveBest> Best;
 
     void Load() override;
     void Start() override;
-    void Kill() override;
     void Logic() override;
     void Draw() override;
     int SetEscDestination(TScreen*& destination) override;
@@ -37,5 +36,6 @@ public:
     void ClearLevelStats();
 
 private:
+    void DrawRows(TBitmapFont& font, const TBestResults& best) const;
     const TResources& Resources;
 };

@@ -4,8 +4,14 @@
 #include <vector>
 
 #include "host/JsonObject.h"
-#include "host/TGame.h"
+#include "host/TAudioBuses.h"
+#include "host/TDisplay.h"
+#include "host/TFixedRateLogic.h"
+#include "host/TPlayerSession.h"
+#include "host/TScreenSwitcher.h"
+#include "host/TSettings.h"
 #include "presentation/TMenu.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/TResources.h"
 #include "presentation/TShadow.h"
 #include "store/TPlayer.h"
@@ -63,7 +69,7 @@ void TOptionsScreen::Load() {
     ImageLoad("background.png", -1);
     Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 10);
     Menu->SetShadow(1, 3, 3, 0.4f);
-    LoadToggle(Game->FullScreen, "fullscreen");
+    LoadToggle(Host.Settings.FullScreen, "fullscreen");
     LoadToggle(ColourBlind(), "colorblind");
     auto ok = Menu->AddQuick("OK", "");
     ok->OKButton = 1;
@@ -75,18 +81,18 @@ void TOptionsScreen::Load() {
     MSCSlider = TSlider::CreateSpecial("slider", "sliderdot", 419, 157, SliderBorder, "music",
                                        SliderBorderY);
     MSCSlider->SetShadow(1, 6, 6, 0.8f);
-    MSCSlider->SetValue(Game->MusicChosenVolume());
+    MSCSlider->SetValue(Host.Audio.Volume(TBus::Music));
     SFXSlider = TSlider::CreateSpecial("slider", "sliderdot", 419, 230, SliderBorder, "sound",
                                        SliderBorderY);
     SFXSlider->SetShadow(1, 3, 3, 0.4f);
-    SFXSlider->SetValue(Game->Presentation.SoundVolume);
+    SFXSlider->SetValue(Host.Presentation.SoundVolume);
     SFXChannelClick = media::AllocChannel();
-    Game->Presentation.FadeMusic = false;
+    Host.Presentation.FadeMusic = false;
 }
 
 void TOptionsScreen::Start() {
     TScreen::Start();
-    Game->FadeInScreen(1);
+    Host.Screens.FadeIn(1);
 }
 
 void TOptionsScreen::Kill() {
@@ -97,32 +103,30 @@ void TOptionsScreen::Kill() {
 }
 
 TScreen* TOptionsScreen::TakeDestination() {
-    TScreen* next = Destination != nullptr ? Destination : TitleScreen;
-    Destination = nullptr;
-    return next;
+    return Host.Screens.PopReturn(TitleScreen);
 }
 
 void TOptionsScreen::SaveOptions() {
     if (!SFXSlider || !MSCSlider) return;
-    Game->SoundSetVolume(SFXSlider->Value, 0);
-    if (MSCSlider->Value != Game->MusicChosenVolume()) {
-        Game->MusicSetVolume(MSCSlider->Value, 1);
+    Host.Audio.SetVolume(TBus::Sound, SFXSlider->Value, 0);
+    if (MSCSlider->Value != Host.Audio.Volume(TBus::Music)) {
+        Host.Audio.SetVolume(TBus::Music, MSCSlider->Value, 1);
     } else {
         // Unchanged: a celebration's quieter music plays on, and the file keeps the player's.
-        Game->IniUpdate(1);
-        Game->FixedRateLogic.Init();
+        Host.Settings.IniUpdate(1);
+        Host.Timing.Init();
     }
-    if (Game->CurrentProfile) Game->CurrentProfile->Save();
+    if (Host.Session.Profile) Host.Session.Profile->Save();
 }
 
 void TOptionsScreen::Logic() {
     TScreen::Logic();
-    if (!Menu || !SFXSlider || !MSCSlider || Game->Fading()) return;
+    if (!Menu || !SFXSlider || !MSCSlider || Host.Screens.Fading()) return;
 
     const int sound = SFXSlider->Value;
     SFXSlider->Manage();
     if (SFXSlider->Value != sound) {
-        Game->SoundSetVolume(SFXSlider->Value, 0);
+        Host.Audio.SetVolume(TBus::Sound, SFXSlider->Value, 0);
         const auto ok = Menu->FindButton("OK");
         if (ok && ok->SoundClick && !media::Playing(SFXChannelClick)) {
             ok->SoundClick->PlayInChannel(SFXChannelClick, 0);
@@ -130,21 +134,21 @@ void TOptionsScreen::Logic() {
     }
     const int music = MSCSlider->Value;
     MSCSlider->Manage();
-    if (MSCSlider->Value != music) Game->MusicSetVolume(MSCSlider->Value, 0);
+    if (MSCSlider->Value != music) Host.Audio.SetVolume(TBus::Music, MSCSlider->Value, 0);
 
     if (Menu->Clicked("fullscreen")) {
-        Game->ToggleFullScreen();
-        ReloadToggleButton(Game->FullScreen, "fullscreen");
+        Host.Display.ToggleFullScreen();
+        ReloadToggleButton(Host.Settings.FullScreen, "fullscreen");
     } else if (Menu->Clicked("colorblind")) {
         if (Player != nullptr) {
             Player->SaveData.colorblind = Player->SaveData.colorblind != 0 ? 0 : 1;
         }
         ReloadToggleButton(ColourBlind(), "colorblind");
     } else if (Menu->Clicked("credits")) {
-        if (CreditsScreen != nullptr) Game->FadeToScreen(CreditsScreen);
+        if (CreditsScreen != nullptr) Host.Screens.FadeTo(CreditsScreen);
     } else if (Menu->Clicked("OK")) {
         SaveOptions();
-        Game->FadeToScreen(TakeDestination());
+        Host.Screens.FadeTo(TakeDestination());
     }
 }
 
@@ -174,10 +178,10 @@ void TOptionsScreen::Draw() {
 void TOptionsScreen::AddState(JsonObject& state) const {
     TScreen::AddState(state);
     JsonObject options;
-    options.Set("FullScreen", Game->FullScreen);
+    options.Set("FullScreen", Host.Settings.FullScreen);
     options.Set("ColorBlind", ColourBlind());
-    options.Set("MusicVolume", Game->MusicChosenVolume());
-    options.Set("SoundVolume", Game->Presentation.SoundVolume);
+    options.Set("MusicVolume", Host.Audio.Volume(TBus::Music));
+    options.Set("SoundVolume", Host.Presentation.SoundVolume);
     state.Set("Options", options);
     JsonObject sliders;
     if (MSCSlider) sliders.Set("music", SliderJson(*MSCSlider));

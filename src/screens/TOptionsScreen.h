@@ -17,7 +17,8 @@ class TResources;
 class TOptionsScreen : public TScreen {
 public:
     // Draws with the shared fonts of `resources`, which must outlive the screen.
-    explicit TOptionsScreen(const TResources& resources) : Resources(resources) {
+    explicit TOptionsScreen(const THost& host, const TResources& resources)
+        : TScreen(host), Resources(resources) {
         name = "options";
     }
 

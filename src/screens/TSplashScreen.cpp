@@ -1,17 +1,17 @@
 #include "screens/TSplashScreen.h"
 
 #include "host/JsonObject.h"
-#include "host/TGame.h"
+#include "host/TDisplay.h"
+#include "host/TFixedRateLogic.h"
+#include "host/TMainLoop.h"
+#include "host/TScreenSwitcher.h"
+#include "host/TSettings.h"
 #include "media/Platform.h"
 #include "presentation/TMousePointer.h"
+#include "presentation/TPresentationContext.h"
 #include "system/CheckedLoaders.h"
 #include "system/InputHelpers.h"
-
-namespace {
-
-constexpr int KeyEscape = 27;
-
-}  // namespace
+#include "system/ScreenSize.h"
 
 void TSplashScreen::Init(const std::string& imageFile, const std::string& soundFile, int sound,
                          int fadeSound) {
@@ -29,37 +29,24 @@ void TSplashScreen::InitTimes(float in, float full, float out) {
     TimeOut = out;
 }
 
-int TSplashScreen::DoSplash() {
-    PreStart();
-    while (!Done) {
-        if (Game->MainLogicLoop() == -1) {
-            Ended = 1;
-            break;
-        }
-        Game->ScreenDraw();
-    }
-    return CutShort ? -1 : 0;
-}
-
-void TSplashScreen::CleanUp() {
+void TSplashScreen::Kill() {
     if (Channel) media::Stop(Channel);
     Channel.reset();
     Sample.reset();
-    Kill();
+    TScreen::Kill();
     ClearAllInput();
-    Game->IgnoreEscapeKey = 0;
-    Game->Mouse->On();
+    Host.Loop.IgnoreEscapeKey = 0;
+    Host.Display.Mouse().On();
 }
 
 void TSplashScreen::Start() {
     TScreen::Start();
     // Escape cuts the splash short like any other key, instead of ending the program.
-    Game->IgnoreEscapeKey = 1;
-    Game->Mouse->Off();
+    Host.Loop.IgnoreEscapeKey = 1;
+    Host.Display.Mouse().Off();
     Elapsed = 0;
     Done = 0;
-    CutShort = 0;
-    if (Sound && Sample && Game->Sound) {
+    if (Sound && Sample && Host.Settings.Sound) {
         Channel = media::Cue(Sample, Channel);
         if (Channel) {
             media::SetVolume(Channel, FadeSound ? 0.0f : SampleRate);
@@ -70,22 +57,29 @@ void TSplashScreen::Start() {
 
 void TSplashScreen::Logic() {
     if (Done) return;
-    const bool keyHit = AnyKeyHit() || Game->EscapeHitFlags[KeyEscape] != 0;
-    Game->EscapeHitFlags[KeyEscape] = 0;
-    if (keyHit || Game->Mouse->GetMh(1) != 0) {
-        Done = 1;
-        CutShort = 1;
+    // Escape reaches the splash as an ignored Escape; it cuts the splash short like any key.
+    const bool escape = Host.Loop.TakeEscapeHit();
+    if (AnyKeyHit() || escape || Host.Display.Mouse().GetMh(1) != 0) {
+        Finish();
         return;
     }
-    Elapsed += Game->Presentation.Delta;
-    if (Elapsed >= Game->CalcAnimLength(TimeIn + TimeFull + TimeOut)) Done = 1;
+    Elapsed += Host.Presentation.Delta;
+    if (Elapsed >= Host.Timing.CalcAnimLength(TimeIn + TimeFull + TimeOut)) {
+        Finish();
+        return;
+    }
     if (Channel && FadeSound) media::SetVolume(Channel, SampleRate * Visibility());
 }
 
+void TSplashScreen::Finish() {
+    Done = 1;
+    Host.Screens.FadeTo(Next);
+}
+
 float TSplashScreen::Visibility() const {
-    const float in = Game->CalcAnimLength(TimeIn);
-    const float full = Game->CalcAnimLength(TimeFull);
-    const float out = Game->CalcAnimLength(TimeOut);
+    const float in = Host.Timing.CalcAnimLength(TimeIn);
+    const float full = Host.Timing.CalcAnimLength(TimeFull);
+    const float out = Host.Timing.CalcAnimLength(TimeOut);
     if (Elapsed < in) return in > 0 ? Elapsed / in : 1;
     if (Elapsed < in + full) return 1;
     if (out <= 0) return 0;

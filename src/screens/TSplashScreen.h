@@ -1,7 +1,6 @@
 #pragma once
 // The maker's logo before the game loads: faded in, held and faded out over a black screen,
-// with an optional sound. A key or a click cuts it short. It runs in the host's own loop, so
-// the window stays responsive and scripted runs can look at it.
+// with an optional sound, then on to the next screen. A key or a click cuts it short.
 
 #include <string>
 
@@ -17,20 +16,17 @@ public:
     media::Channel Channel;
     // Milliseconds.
     float TimeIn = 2000, TimeFull = 1000, TimeOut = 2000;
-    // The program was closed during the splash.
-    int Ended = 0;
+    // Where the splash leads when it is over.
+    TScreen* Next = nullptr;
 
-    TSplashScreen() { name = "splash"; }
+    explicit TSplashScreen(const THost& host) : TScreen(host) { name = "splash"; }
 
     // The logo (a path) and the sound (a path, or "" for none), played when `sound` is 1.
     void Init(const std::string& imageFile, const std::string& soundFile, int sound, int fadeSound);
     void InitTimes(float in, float full, float out);
-    // Shows the splash to its end: 0, or -1 when the player cut it short.
-    int DoSplash();
-    void CleanUp();
-
     void Start() override;
     void Logic() override;
+    void Kill() override;
     void Draw() override;
     void AddState(JsonObject& state) const override;
 
@@ -38,7 +34,7 @@ private:
     // Logic steps since the splash began, and whether it is over.
     float Elapsed = 0;
     int Done = 0;
-    int CutShort = 0;
     // How much of the logo shows now, 0 to 1.
     [[nodiscard]] float Visibility() const;
+    void Finish();
 };

@@ -2,14 +2,23 @@
 
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "host/JsonObject.h"
-#include "host/TGame.h"
+#include "host/TAudioBuses.h"
+#include "host/TDataPaths.h"
+#include "host/TDisplay.h"
+#include "host/TFixedRateLogic.h"
 #include "host/TLoadingScreen.h"
+#include "host/TMainLoop.h"
+#include "host/TPlayerSession.h"
+#include "host/TScreenSwitcher.h"
+#include "host/TSettings.h"
 #include "presentation/TDialogStack.h"
 #include "presentation/TLabel.h"
 #include "presentation/TMenu.h"
 #include "presentation/TMousePointer.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/TResources.h"
 #include "screens/GameDialogs.h"
 #include "screens/GameTexts.h"
@@ -32,21 +41,29 @@ constexpr float NarrowButtonX = 504;
 
 }  // namespace
 
-TTitleScreen::TTitleScreen(const TResources& resources) : Resources(resources) {
+TTitleScreen::TTitleScreen(const THost& host, const TResources& resources)
+    : TScreen(host), Resources(resources) {
     name = "title";
 }
 
 TTitleScreen::~TTitleScreen() = default;
 
+void TTitleScreen::Preload() {
+    Host.Audio.MusicLoad("title.ogg", 1);
+    LoadPictures();
+    PromptForName();
+    Preloaded = true;
+}
+
 void TTitleScreen::Load() {
-    // Start-up loads the title behind the loading screen; leaving that screen must not again.
-    if (Game->CurrentTScreen != nullptr && Game->CurrentTScreen == Game->LoadingScreen.get()) {
-        return;
-    }
-    const bool veryFirst = Game->CurrentTScreen == nullptr;
-    if (veryFirst) Game->MusicLoad("title.ogg", 1);
+    // Start-up loaded the title behind the loading screen; leaving that screen must not again.
+    if (std::exchange(Preloaded, false)) return;
+    LoadPictures();
+}
+
+void TTitleScreen::LoadPictures() {
     ImageLoad("titleb.png", -1);
-    GBRing = LoadImageChecked(Game->Presentation.ImagePath + "Ring.png", -1);
+    GBRing = LoadImageChecked(Host.Presentation.ImagePath + "Ring.png", -1);
     if (GBRing) media::MidHandleImage(GBRing);
     RotDirect = 0;
     GBRingRot = 0;
@@ -69,12 +86,11 @@ void TTitleScreen::Load() {
     const auto moreGames = Menu->FindButton("moregames");
     moreGames->MoveTo(NarrowButtonX, moreGames->y);
 
-    Game->Presentation.FadeMusic = true;
-    if (veryFirst) PromptForName();
+    Host.Presentation.FadeMusic = true;
 }
 
 void TTitleScreen::PromptForName() {
-    const std::string& folder = Game->ProfilePath;
+    const std::string& folder = Host.Paths.ProfilePath;
     std::error_code error;
     std::filesystem::directory_iterator readable(folder, error);
     if (error) {
@@ -82,56 +98,52 @@ void TTitleScreen::PromptForName() {
         return;
     }
     // A player named on the command line is already current.
-    if (Game->CurrentProfile || Player == nullptr) return;
-    const std::string playerName = StartupProfileName(Game->ProfileName, folder);
+    if (Host.Session.Profile || Player == nullptr) return;
+    const std::string playerName = StartupProfileName(Host.Session.Name(), folder);
     if (playerName.empty()) {
         SetupPrompt();
         return;
     }
-    Game->CurrentProfile = SelectPlayer(playerName, folder, Player->SaveData);
     // The remembered player is gone or was never a safe name: the one chosen instead is
     // remembered from now on.
-    if (Game->ProfileName != playerName) {
-        Game->ProfileName = playerName;
-        Game->IniUpdate(1);
-    }
+    Host.Session.Choose(SelectPlayer(playerName, folder, Player->SaveData), playerName);
 }
 
 void TTitleScreen::SetupPrompt() {
-    EnterName = CreateNameDialog(Resources, 0);
+    EnterName = CreateNameDialog(Host, Resources, 0);
 }
 
 void TTitleScreen::Start() {
     media::MoveMouse(608, 180);
-    Game->Mouse->x = 608;
-    Game->Mouse->y = 180;
+    Host.Display.Mouse().x = 608;
+    Host.Display.Mouse().y = 180;
     TScreen::Start();
     if (EnterName) {
-        Game->Dialogs->Open(std::move(EnterName), [this](TDialog& dialog, int result) {
+        Host.Dialogs.Open(std::move(EnterName), [this](TDialog& dialog, int result) {
             // Escape leaves the game without a player until one is made or chosen.
             if (result != 1 || Player == nullptr) return;
-            MakePlayerCurrent(static_cast<TDialogTextInput&>(dialog).TextInput.Text,
+            MakePlayerCurrent(Host, static_cast<TDialogTextInput&>(dialog).TextInput.Text,
                               Player->SaveData);
             SetupWelcome();
         });
     } else {
         SetupWelcome();
     }
-    Game->FadeInScreen(1);
+    Host.Screens.FadeIn(1);
 }
 
 void TTitleScreen::SetupWelcome() {
-    if (!Game->CurrentProfile) {
+    if (!Host.Session.Profile) {
         Welcome.reset();
         return;
     }
-    Welcome = TLabel::CreateSpecial("Welcome, " + Game->CurrentProfile->Name, 400, 21, 1, 0);
+    Welcome = TLabel::CreateSpecial("Welcome, " + Host.Session.Profile->Name, 400, 21, 1, 0);
     Welcome->Init({}, Welcome->Color, TShadow::Create(1, 1, 0.6f), 0, Resources.FontLarge,
                   std::nullopt, "");
 }
 
 void TTitleScreen::TurnRing() {
-    const float delta = Game->Presentation.Delta;
+    const float delta = Host.Presentation.Delta;
     GBRingRot += RotDirect == 1 ? -RingSpeed * delta : RingSpeed * delta;
     if (GBRingRot > 360) GBRingRot = 0;
     if (GBRingRot < 0) GBRingRot += 360;
@@ -145,7 +157,7 @@ void TTitleScreen::Logic() {
     TurnRing();
     TScreen::Logic();
     if (!Menu) return;
-    const TMousePointer& mouse = *Game->Mouse;
+    const TMousePointer& mouse = Host.Display.Mouse();
     if (mouse.h1 != 0 && mouse.x >= RingLeft && mouse.x <= RingRight && mouse.y >= RingTop &&
         mouse.y <= RingBottom) {
         RotDirect = 1 - RotDirect;
@@ -154,42 +166,42 @@ void TTitleScreen::Logic() {
         ShowPlayerManager();
     } else if (Menu->Clicked("playgame")) {
         GameStart();
-        Game->FadeToScreen(LevelSelectScreen);
+        Host.Screens.FadeTo(LevelSelectScreen);
     } else if (Menu->Clicked("options")) {
-        Game->FadeToScreen(OptionsScreen);
+        Host.Screens.FadeTo(OptionsScreen);
     } else if (Menu->Clicked("instructions")) {
-        Game->FadeToScreen(InstructionsScreen);
+        Host.Screens.FadeTo(InstructionsScreen);
     } else if (Menu->Clicked("highscores")) {
-        Game->FadeToScreen(HighScoresScreen);
+        Host.Screens.FadeTo(HighScoresScreen);
     } else if (Menu->Clicked("exitgame")) {
-        Game->FadeToScreen(Game->ExitScreen.get());
+        Host.Screens.FadeTo(Host.Screens.ExitScreen());
     } else if (Menu->Clicked("moregames")) {
-        Game->Dialogs->Open(CreateDialogLaunchWeb(game_texts::WebQuestion),
-                            [this](TDialog&, int result) {
-                                if (result == 1) LaunchWeb();
-                            });
-        Game->FixedRateLogic.Init();
+        Host.Dialogs.Open(CreateDialogLaunchWeb(game_texts::WebQuestion),
+                          [this](TDialog&, int result) {
+                              if (result == 1) LaunchWeb();
+                          });
+        Host.Timing.Init();
     }
 }
 
 std::unique_ptr<TDialogYesNo> TTitleScreen::CreateDialogLaunchWeb(const std::string& text) {
-    return CreateWebQuestionDialog(Resources, text);
+    return CreateWebQuestionDialog(Host, Resources, text);
 }
 
 void TTitleScreen::LaunchWeb() {
     // A browser cannot come up over a full-screen game.
-    if (Game->FullScreen) Game->ToggleFullScreen();
+    if (Host.Settings.FullScreen) Host.Display.ToggleFullScreen();
     if (!media::OpenURL(game_texts::WebAddress)) {
-        Game->Dialogs->Open(CreateMessageDialog(Resources, game_texts::NoWebBrowser));
+        Host.Dialogs.Open(CreateMessageDialog(Host, Resources, game_texts::NoWebBrowser));
     }
-    Game->FixedRateLogic.Init();
+    Host.Timing.Init();
 }
 
 void TTitleScreen::ShowPlayerManager() {
     if (Player == nullptr) return;
-    Game->Dialogs->Open(CreatePlayerManager(Resources, Player->SaveData),
-                        [this](TDialog&, int) { SetupWelcome(); });
-    Game->FixedRateLogic.Init();
+    Host.Dialogs.Open(CreatePlayerManager(Host, Resources, Player->SaveData),
+                      [this](TDialog&, int) { SetupWelcome(); });
+    Host.Timing.Init();
 }
 
 void TTitleScreen::Draw() {
@@ -211,7 +223,7 @@ void TTitleScreen::Draw() {
         Resources.FontMedium->DrawAlignedWithShadow(game_texts::CopyrightLine, 400, 536, 1, 1, 1);
     }
     // A dialog hides the greeting and the buttons it would otherwise share the screen with.
-    if (Game->DialogOpen()) return;
+    if (Host.Loop.DialogOpen()) return;
     DrawWelcome();
     if (Menu) Menu->Draw(0, 0);
 }

@@ -37,9 +37,12 @@ public:
     std::function<void()> GameStart = [] {};
 
     // Draws with the fonts of `resources`, which must outlive the screen.
-    explicit TTitleScreen(const TResources& resources);
+    TTitleScreen(const THost& host, const TResources& resources);
     ~TTitleScreen() override;
 
+    // The first load, behind the loading screen: the title's tune, and the remembered player
+    // made current (or the name prompt made ready). The next Load is then skipped.
+    void Preload();
     void Load() override;
     void Start() override;
     void Logic() override;
@@ -58,6 +61,9 @@ public:
 
 private:
     const TResources& Resources;
+    bool Preloaded = false;
+
+    void LoadPictures();
     void TurnRing();
     void LaunchWeb();
 };

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdint>
 
-#include "store/BestResults.h"
 #include "store/TPlayer.h"
 #include "store/TProfile.h"
 #include "store/TSaveBest.h"
@@ -61,20 +60,21 @@ void ProgressLevelLost(TPlayer& player) {
 }
 
 void UpdateBestResults(const TPlayer& player, int levelScore, TSaveBest& best) {
-    NewScoreMark.clear();
-    NewTimeMark.clear();
+    TBestResults& results = best.Results;
+    results.NewScoreMark.clear();
+    results.NewTimeMark.clear();
     if (player.Level < 1 || player.Level > LevelCount) return;
     const int index = player.Level - 1;
-    if (BestLevelScores[index] < levelScore) {
-        BestLevelScores[index] = levelScore;
-        BestLevelScoreNames[index] = player.Name;
-        NewScoreMark = "New ";
+    if (results.BestLevelScores[index] < levelScore) {
+        results.BestLevelScores[index] = levelScore;
+        results.BestLevelScoreNames[index] = player.Name;
+        results.NewScoreMark = "New ";
     }
     const int ticks = LevelTicks(player.TimeTaken);
-    if (BestLevelTimes[index] == 0 || BestLevelTimes[index] > ticks) {
-        BestLevelTimes[index] = ticks;
-        BestLevelTimeNames[index] = player.Name;
-        NewTimeMark = "New ";
+    if (results.BestLevelTimes[index] == 0 || results.BestLevelTimes[index] > ticks) {
+        results.BestLevelTimes[index] = ticks;
+        results.BestLevelTimeNames[index] = player.Name;
+        results.NewTimeMark = "New ";
     }
     best.Save();
 }

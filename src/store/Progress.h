@@ -27,8 +27,8 @@ void ProgressLevelWon(TPlayer& player, int levelScore, TSaveBest& best);
 // The board filled up or the clock ran out: the time counts, the level's score is lost.
 void ProgressLevelLost(TPlayer& player);
 
-// Sets NewScoreMark and NewTimeMark and the level's records when the won level beat them (a
-// tie keeps the holder; a stored time of 0 means none), then saves the table.
+// Sets the table's NewScoreMark and NewTimeMark and the level's records when the won level beat
+// them (a tie keeps the holder; a stored time of 0 means none), then saves the table.
 void UpdateBestResults(const TPlayer& player, int levelScore, TSaveBest& best);
 
 // The level-complete screen starts: the next level is unlocked and stored. Returns true when

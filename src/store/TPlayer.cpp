@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "store/BestResults.h"
+#include "store/LevelCount.h"
 #include "store/TProfile.h"
 
 namespace {

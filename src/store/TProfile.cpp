@@ -51,7 +51,6 @@ std::unique_ptr<TProfile> TProfile::Create(const std::string& name, const std::s
     auto profile = std::make_unique<TProfile>();
     profile->Folder = folder;
     profile->Init(name);
-    if (ProfileCreatedHook) ProfileCreatedHook(*profile);
     return profile;
 }
 

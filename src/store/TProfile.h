@@ -19,10 +19,6 @@ class TByteReader;
 class TByteWriter;
 class TProfile;
 
-// Called for every profile TProfile::Create makes, after Init and before any load. The game
-// installs it at start-up to reset its own per-player data.
-inline std::function<void(TProfile&)> ProfileCreatedHook = [](TProfile&) {};
-
 class TProfile {
 public:
     static constexpr int MAX_HINTS = 100;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "store/BestResults.h"
 #include "store/NameCipher.h"
 #include "store/ProfileNames.h"
 #include "store/ReadFileBytes.h"
@@ -36,13 +35,6 @@ bool ReadSection(TByteReader& in, NameArray& names, ValueArray& values) {
     return true;
 }
 
-void FillDefaults() {
-    BestLevelScores.fill(0);
-    BestLevelScoreNames.fill(DefaultBestScoreName);
-    BestLevelTimes.fill(0);
-    BestLevelTimeNames.fill(DefaultBestTimeName);
-}
-
 }  // namespace
 
 TSaveBest TSaveBest::Create(const std::string& folder) {
@@ -53,21 +45,21 @@ TSaveBest TSaveBest::Create(const std::string& folder) {
 }
 
 void TSaveBest::DefaultBest() {
-    FillDefaults();
+    Results.Defaults();
 }
 
-std::string TSaveBest::Bytes() {
+std::string TSaveBest::Bytes() const {
     TByteWriter out;
-    WriteSection(out, BestLevelScoreNames, BestLevelScores);
-    WriteSection(out, BestLevelTimeNames, BestLevelTimes);
+    WriteSection(out, Results.BestLevelScoreNames, Results.BestLevelScores);
+    WriteSection(out, Results.BestLevelTimeNames, Results.BestLevelTimes);
     return out.Bytes();
 }
 
 void TSaveBest::ReadBytes(std::string_view bytes) {
     TByteReader in(bytes);
-    FillDefaults();
-    if (ReadSection(in, BestLevelScoreNames, BestLevelScores)) {
-        (void)ReadSection(in, BestLevelTimeNames, BestLevelTimes);
+    Results.Defaults();
+    if (ReadSection(in, Results.BestLevelScoreNames, Results.BestLevelScores)) {
+        (void)ReadSection(in, Results.BestLevelTimeNames, Results.BestLevelTimes);
     }
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Reads and writes the best-results table (BestResults.h) as "stats.dat" in the shared data
+// Reads and writes the best-results table (TBestResults) as "stats.dat" in the shared data
 // folder.
 //
 // File layout (little-endian, no header): 15 best-score records, then 15 best-time records,
@@ -9,9 +9,13 @@
 #include <string>
 #include <string_view>
 
+#include "store/TBestResults.h"
+
 class TSaveBest {
 public:
     static constexpr const char* FileName = "stats.dat";
+
+    TBestResults Results;
 
     virtual ~TSaveBest() = default;
 
@@ -28,11 +32,11 @@ public:
     std::string FilePath() const { return Folder + FileName; }
 
     // The file's bytes for the current table.
-    [[nodiscard]] static std::string Bytes();
+    [[nodiscard]] std::string Bytes() const;
     // Fills the table from a file's bytes. Records a short or damaged file lacks keep their
     // defaults; names keep only characters 32..126 (at most a name entry's length); values
     // below 0 become 0.
-    static void ReadBytes(std::string_view bytes);
+    void ReadBytes(std::string_view bytes);
 
 private:
     std::string Folder;

@@ -157,14 +157,15 @@ TEST_F(GameScreenTest, AFullMachineBooksTheLevelCelebratesAndHandsOverOnce) {
 
     EXPECT_FALSE(Machine().FanfarePending) << "the fanfare plays on the first celebration pass";
     EXPECT_LT(Host->Presentation.MusicVolume, 50) << "the music plays quieter under the fanfare";
-    EXPECT_EQ(Host->MusicChosenVolume(), 50) << "what the settings file and the options keep";
+    EXPECT_EQ(Host->Audio.Volume(TBus::Music), 50) << "what the settings file and the options keep";
     Screen->Draw();
-    ASSERT_TRUE(RunUntil([&] { return Host->DestinationTScreen == &LevelComplete; }, 600));
+    ASSERT_TRUE(RunUntil([&] { return Host->Screens.Destination() == &LevelComplete; }, 600));
     EXPECT_FLOAT_EQ(Screen->Full.WellDoneY, TFull::WellDoneRestY);
     EXPECT_EQ(Host->Presentation.MusicVolume, 50) << "the music is back at its own volume";
-    Host->DestinationTScreen = nullptr;
+    // Another destination asked for meanwhile stays: nothing hands over to the first again.
+    Host->Screens.FadeTo(&GameOver);
     Passes(900);
-    EXPECT_EQ(Host->DestinationTScreen, nullptr) << "the celebration hands over only once";
+    EXPECT_EQ(Host->Screens.Destination(), &GameOver) << "the celebration hands over only once";
 }
 
 TEST_F(GameScreenTest, AFullBoardEmptiesTheMachineAndHandsOverToGameOverOnce) {
@@ -178,11 +179,11 @@ TEST_F(GameScreenTest, AFullBoardEmptiesTheMachineAndHandsOverToGameOverOnce) {
     Pass();
     EXPECT_TRUE(Machine().MachineEmptying);
     EXPECT_EQ(Screen->Player.TotalTimeTaken, 1001) << "the lost level's time still counts";
-    ASSERT_TRUE(RunUntil([&] { return Host->DestinationTScreen == &GameOver; }));
+    ASSERT_TRUE(RunUntil([&] { return Host->Screens.Destination() == &GameOver; }));
     EXPECT_FLOAT_EQ(Machine().MachineFill, 0);
-    Host->DestinationTScreen = nullptr;
+    Host->Screens.FadeTo(&LevelComplete);
     Passes(400);
-    EXPECT_EQ(Host->DestinationTScreen, nullptr);
+    EXPECT_EQ(Host->Screens.Destination(), &LevelComplete) << "it hands over only once";
 }
 
 TEST_F(GameScreenTest, WhileTheMenuIsOpenOnlyTheDealAndTheParticlesRun) {

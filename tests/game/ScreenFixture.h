@@ -27,7 +27,9 @@ inline std::string DataFolder() {
 }
 
 // A screen that only counts how often play hands over to it.
-struct TargetScreen : TScreen {};
+struct TargetScreen : TScreen {
+    using TScreen::TScreen;
+};
 
 class ScreenFixture : public ::testing::Test {
 protected:
@@ -46,20 +48,18 @@ protected:
     }
 
     void SetUp() override {
-        Host = std::make_unique<TGame>();
-        Host->FixedRateLogic.MS = 5.0f;
-        Host->CurrentSpeed = 1.0f;
+        Host->Timing.MS = 5.0f;
         Host->Presentation.Particles = 100;
         // Screen fades end at once: the host's loop, which would run them, is not running.
         Host->Presentation.Fade = 0;
         Host->Presentation.ImagePath = DataFolder() + "graphics/";
         Host->Presentation.MenuPath = DataFolder() + "menus/";
         Host->Presentation.SoundPath = DataFolder() + "sound/";
-        Host->SeedOverride = 11;
-        Host->SubPath = Shared.Path();
-        Host->ChannelsCreate(16);
+        Host->Paths.SubPath = Shared.Path();
+        Host->Audio.ChannelsCreate(16);
         PresentationContext().Delta = 1.0f;
-        Screen = std::make_unique<TGameScreen>(*SharedResources);
+        Screen = std::make_unique<TGameScreen>(Host->Parts(), *SharedResources);
+        Screen->Seed = 11;
         Screen->Clock = [this] { return Now; };
         Screen->LevelCompleteScreen = &LevelComplete;
         Screen->GameOverScreen = &GameOver;
@@ -67,8 +67,7 @@ protected:
     void TearDown() override {
         if (Screen) Screen->Kill();
         Screen.reset();
-        Host->ChannelsKill();
-        Host.reset();
+        Host->Audio.Kill();
     }
 
     // Loads and starts level `level`, optionally on a board of its own.
@@ -80,15 +79,15 @@ protected:
     }
 
     void Pass(bool hit = false, int x = 0, int y = 0) {
-        Host->Mouse->x = x;
-        Host->Mouse->y = y;
+        Host->Display.Mouse().x = x;
+        Host->Display.Mouse().y = y;
         if (hit) {
-            Host->Mouse->ButtonDown(1);
-            Host->Mouse->ButtonUp(1);
+            Host->Display.Mouse().ButtonDown(1);
+            Host->Display.Mouse().ButtonUp(1);
         }
         PresentationContext().Delta = 1.0f;
         Screen->Logic();
-        Host->Mouse->ClearMouseHit();
+        Host->Display.Mouse().ClearMouseHit();
         Now += 5;
     }
     void Passes(int n) {
@@ -108,10 +107,10 @@ protected:
 
     // The pictures, sounds, fonts and particle lists, loaded once for the suite.
     static inline std::unique_ptr<TResources> SharedResources;
-    std::unique_ptr<TGame> Host;
+    std::unique_ptr<TGame> Host = std::make_unique<TGame>();
     std::unique_ptr<TGameScreen> Screen;
-    TargetScreen LevelComplete;
-    TargetScreen GameOver;
+    TargetScreen LevelComplete{Host->Parts()};
+    TargetScreen GameOver{Host->Parts()};
     TempFolder Shared{"play"};
     double Now = 100000;
 };

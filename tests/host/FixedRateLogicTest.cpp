@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "host/TGame.h"
+#include "host/TFixedRateLogic.h"
 
 namespace {
 
 struct FixedRateLogicTest : ::testing::Test {
-    TGame game;
+    float delta = 1.0f;
     int now = 1000;
-    TFixedRateLogic& timer = game.FixedRateLogic;
+    TFixedRateLogic timer{delta};
 
     void SetUp() override {
         timer.Clock = [this] { return now; };
@@ -31,7 +31,7 @@ TEST_F(FixedRateLogicTest, FirstFramesUseTheirOwnTimeAndLongFramesAreCapped) {
 }
 
 TEST_F(FixedRateLogicTest, HistoryAveragesTheLastFiftyFrames) {
-    game.VSync = 0;
+    timer.VSync = false;
     for (int i = 0; i < 5; ++i) Frame(16);
     Frame(200);
     double ticks = 0;
@@ -44,9 +44,9 @@ TEST_F(FixedRateLogicTest, HistoryAveragesTheLastFiftyFrames) {
 TEST_F(FixedRateLogicTest, WithVSyncAShorterFrameBypassesTheHistory) {
     for (int i = 0; i < 5; ++i) Frame(17);
     for (int i = 0; i < 10; ++i) Frame(17);
-    game.VSync = 1;
+    timer.VSync = true;
     EXPECT_NEAR(Frame(12), 12 / 5.0, 1e-9);
-    game.VSync = 0;
+    timer.VSync = false;
     const double averaged = Frame(12);
     EXPECT_GT(averaged, 12 / 5.0);
 }
@@ -58,20 +58,12 @@ TEST_F(FixedRateLogicTest, ClockWrapRepeatsThePreviousStepCount) {
     EXPECT_DOUBLE_EQ(timer.NumTicks, 3.0);
 }
 
-TEST_F(FixedRateLogicTest, TurboAndSlowMotion) {
-    game.FastOn();
-    EXPECT_DOUBLE_EQ(Frame(40), 1.0);
-    EXPECT_EQ(game.Presentation.FlipSyncMode, 0);
-    game.FastOff();
-    EXPECT_EQ(game.Presentation.FlipSyncMode, game.LastFlipSync);
-
-    game.SlowMotionOn();
-    EXPECT_FLOAT_EQ(timer.MS, 20.0f);
-    EXPECT_FLOAT_EQ(game.CalcAnimLength(1000), 200.0f) << "1000 ms takes 4 real seconds";
-    game.SlowMotionOff();
-    EXPECT_FLOAT_EQ(game.CalcAnimLength(1000), 200.0f);
+TEST_F(FixedRateLogicTest, MillisecondsBecomeStepsOfTheFrameRate) {
     EXPECT_FLOAT_EQ(timer.MS, 5.0f);
-    EXPECT_EQ(game.CalcMilliSecsFromFrames(3.5f), 17);
+    EXPECT_FLOAT_EQ(timer.CalcAnimLength(1000), 200.0f);
+    timer.SetDefaultFramerate(50);
+    timer.CalcMS();
+    EXPECT_FLOAT_EQ(timer.CalcAnimLength(1000), 50.0f);
 }
 
 }  // namespace

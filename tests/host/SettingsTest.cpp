@@ -34,17 +34,16 @@ struct SettingsTest : ::testing::Test {
 
     void SetUp() override {
         fs::create_directories(root / "shared");
-        game.UseCorrectPath = 1;
-        game.SubPath = (root / "shared").string() + "/";
-        game.DataPrefix = (root / "program").string() + "/";
-        game.Ini->FileName = game.IniFileName();
+        game.Paths.SubPath = (root / "shared").string() + "/";
+        game.Paths.DataPrefix = (root / "program").string() + "/";
+        game.Settings.File().FileName = game.Settings.IniFileName();
     }
-    fs::path IniPath() const { return game.Ini->FileName + ".ini"; }
+    fs::path IniPath() const { return game.Settings.File().FileName + ".ini"; }
 };
 
 TEST_F(SettingsTest, FileIsWrittenInCanonicalFormWithEveryKeyInOrder) {
-    game.IniFill();
-    game.Ini->Save();
+    game.Settings.IniFill();
+    game.Settings.File().Save();
     const std::string text = Slurp(IniPath());
     EXPECT_EQ(text.substr(0, 31), "FULL SCREEN=1\r\nSOUND=1\r\nMUSIC=1");
     EXPECT_NE(text.find("\r\nSOUND DRIVER=FreeAudio\r\n"), std::string::npos);
@@ -53,59 +52,60 @@ TEST_F(SettingsTest, FileIsWrittenInCanonicalFormWithEveryKeyInOrder) {
 }
 
 TEST_F(SettingsTest, KeysAreDistinctOnceUpperCasedAndStartAtTheirDefaults) {
-    game.IniFill();
-    const auto& lines = game.Ini->Lines;
+    game.Settings.IniFill();
+    const auto& lines = game.Settings.File().Lines;
     for (size_t i = 0; i < lines.size(); ++i) {
         for (size_t j = i + 1; j < lines.size(); ++j) EXPECT_NE(lines[i].Name, lines[j].Name);
     }
-    EXPECT_EQ(game.Ini->Get("Sub-Region"), "0");
-    EXPECT_EQ(game.Ini->Get("Sound Driver"), "FreeAudio");
+    EXPECT_EQ(game.Settings.File().Get("Sub-Region"), "0");
+    EXPECT_EQ(game.Settings.File().Get("Sound Driver"), "FreeAudio");
 }
 
 TEST_F(SettingsTest, LoadedValuesReachTheHostAndUnknownKeysVanish) {
     Write(IniPath(),
           "full screen=0\nMUSIC VOLUME=150\nPROFILE NAME=A=B\nDRIVER=abc\nBOGUS=1\n"
           "SOUND DRIVER=DirectSound\n");
-    game.IniFill();
-    game.Ini->Load();
-    game.IniExtract();
-    EXPECT_EQ(game.FullScreen, 0);
+    game.Settings.IniFill();
+    game.Settings.File().Load();
+    game.Settings.IniExtract();
+    EXPECT_EQ(game.Settings.FullScreen, 0);
     EXPECT_EQ(game.Presentation.MusicVolume, 150) << "clamped only when next set through the host";
-    EXPECT_EQ(game.ProfileName, "A=B");
-    EXPECT_EQ(game.Driver, 0);
-    EXPECT_EQ(game.SoundDriver, "DirectSound");
+    EXPECT_EQ(game.Settings.ProfileName, "A=B");
+    EXPECT_EQ(game.Settings.Driver, 0);
+    EXPECT_EQ(game.Settings.SoundDriver, "DirectSound");
     const std::string text = Slurp(IniPath());
     EXPECT_EQ(text.find("BOGUS"), std::string::npos);
     EXPECT_NE(text.find("FULL SCREEN=0\r\n"), std::string::npos);
 }
 
 TEST_F(SettingsTest, ACommandLineDisplayModeIsNotSaved) {
-    game.FullScreen = 1;
-    game.FullScreenOverride = 0;
-    game.FullScreenSaved = 1;
-    game.FullScreen = 0;
-    game.IniUpdate(1);
+    Write(IniPath(), "FULL SCREEN=1\r\n");
+    game.Settings.FullScreenOverride = 0;
+    game.Settings.Load();
+    EXPECT_EQ(game.Settings.FullScreen, 0) << "this run is windowed";
+    game.Settings.Sound = 0;
+    game.Settings.IniUpdate(1);
     EXPECT_NE(Slurp(IniPath()).find("FULL SCREEN=1\r\n"), std::string::npos);
     EXPECT_TRUE(fs::exists(root / "shared" / "inichanged.dat"));
 }
 
 TEST_F(SettingsTest, MusicLoweredForACelebrationIsNeverSavedAsThePlayersVolume) {
-    game.MusicSetVolume(70, 0);
-    game.MusicLowerVolume(20);
-    game.MusicLowerVolume(10);
+    game.Audio.SetVolume(TBus::Music, 70, 0);
+    game.Audio.MusicLowerVolume(20);
+    game.Audio.MusicLowerVolume(10);
     EXPECT_EQ(game.Presentation.MusicVolume, 10);
-    EXPECT_EQ(game.MusicChosenVolume(), 70) << "lowering twice keeps the player's volume";
+    EXPECT_EQ(game.Audio.Volume(TBus::Music), 70) << "lowering twice keeps the player's volume";
     // Any save meanwhile (the options' OK, a display switch) writes the player's volume.
-    game.IniUpdate(1);
+    game.Settings.IniUpdate(1);
     EXPECT_NE(Slurp(IniPath()).find("MUSIC VOLUME=70\r\n"), std::string::npos);
-    game.MusicRestoreVolume();
+    game.Audio.MusicRestoreVolume();
     EXPECT_EQ(game.Presentation.MusicVolume, 70);
 
     // A volume the player sets while the music is lowered is the one that stays.
-    game.MusicLowerVolume(20);
-    game.MusicSetVolume(40, 1);
+    game.Audio.MusicLowerVolume(20);
+    game.Audio.SetVolume(TBus::Music, 40, 1);
     EXPECT_NE(Slurp(IniPath()).find("MUSIC VOLUME=40\r\n"), std::string::npos);
-    game.MusicRestoreVolume();
+    game.Audio.MusicRestoreVolume();
     EXPECT_EQ(game.Presentation.MusicVolume, 40);
 }
 
@@ -113,7 +113,7 @@ TEST_F(SettingsTest, CrashAfterASettingsChangeRestoresTheDefaultsKeepingThePlaye
     Write(root / "program" / "Data" / "DEFAULT.INI", "FULL SCREEN=0\r\nprofile name=\r\n");
     Write(IniPath(), "FULL SCREEN=1\r\nPROFILE NAME=Ann\r\n");
     Write(root / "shared" / "inichanged.dat", "");
-    game.CheckGoodExit();
+    game.Settings.CheckGoodExit();
     EXPECT_EQ(Slurp(IniPath()), "FULL SCREEN=0\r\nPROFILE NAME=Ann\r\n");
     EXPECT_FALSE(fs::exists(root / "shared" / "inichanged.dat"));
 }
@@ -121,16 +121,16 @@ TEST_F(SettingsTest, CrashAfterASettingsChangeRestoresTheDefaultsKeepingThePlaye
 TEST_F(SettingsTest, RepairWithoutShippedDefaultsKeepsTheUsersFile) {
     Write(IniPath(), "FULL SCREEN=1\r\nPROFILE NAME=Ann\r\n");
     Write(root / "shared" / "inichanged.dat", "");
-    game.CheckGoodExit();
+    game.Settings.CheckGoodExit();
     EXPECT_EQ(Slurp(IniPath()), "FULL SCREEN=1\r\nPROFILE NAME=Ann\r\n");
 }
 
 TEST_F(SettingsTest, ACleanExitMarkerMeansNoRepair) {
     Write(IniPath(), "FULL SCREEN=1\r\n");
     Write(root / "program" / "data" / "default.ini", "FULL SCREEN=0\r\n");
-    TGame::MakeGoodExit();
+    game.Settings.MakeGoodExit();
     Write(root / "shared" / "inichanged.dat", "");
-    game.CheckGoodExit();
+    game.Settings.CheckGoodExit();
     EXPECT_EQ(Slurp(IniPath()), "FULL SCREEN=1\r\n");
     EXPECT_FALSE(fs::exists(root / "shared" / "GoodExit.dat"));
     EXPECT_FALSE(fs::exists(root / "shared" / "inichanged.dat"));

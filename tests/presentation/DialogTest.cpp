@@ -169,6 +169,7 @@ TEST(Dialog, ANamePromptGivesTheHostItsKeysBackHoweverItEnds) {
 
 // A screen that counts its logic steps and the Escapes it sees.
 struct CountingScreen : TScreen {
+    using TScreen::TScreen;
     int Steps = 0;
     int StepsUnderDialog = 0;
     void Logic() override {
@@ -180,52 +181,52 @@ struct CountingScreen : TScreen {
 
 TEST(Dialog, WhileADialogIsOpenEscapeAndClicksNeverReachTheScreenOrTheHost) {
     WidgetHost host;
-    CountingScreen screen;
-    screen.CoreStart();
+    CountingScreen screen{host.game->Parts()};
+    host.game->Screens.First(screen);
     std::vector<int> results;
     const auto record = [&results](TDialog&, int result) { results.push_back(result); };
 
     // A question: the host holds Escape back for it.
-    host.game->Dialogs->Open(Question(), record);
+    host.game->Dialogs.Open(Question(), record);
     media::PushKey(KeyEscape, true);
     media::PushKey(KeyEscape, false);
-    host.game->LogicWrapper();
+    host.game->Loop.LogicWrapper();
     EXPECT_EQ(results, std::vector<int>{-1});
     EXPECT_EQ(screen.Steps, 0);
     EXPECT_EQ(screen.StepsUnderDialog, 1);
-    host.game->LogicWrapper();
+    host.game->Loop.LogicWrapper();
     EXPECT_EQ(screen.Steps, 1);
-    EXPECT_EQ(host.game->GameFade->Active, 0) << "no exit fade started";
-    EXPECT_EQ(host.game->DestinationTScreen, nullptr);
+    EXPECT_EQ(host.game->Fade.Active, 0) << "no exit fade started";
+    EXPECT_EQ(host.game->Screens.Destination(), nullptr);
 
     // A name prompt: the field takes Escape itself while the host's keys are blocked; the key
     // must not reach the host once the prompt has closed either.
-    host.game->Dialogs->Open(NamePrompt({}), record);
+    host.game->Dialogs.Open(NamePrompt({}), record);
     media::PushKey(KeyEscape, true);
     media::PushKey(KeyEscape, false);
-    for (int i = 0; i < 3; ++i) host.game->LogicWrapper();
+    for (int i = 0; i < 3; ++i) host.game->Loop.LogicWrapper();
     EXPECT_EQ(results, (std::vector<int>{-1, -1}));
-    EXPECT_TRUE(host.game->Dialogs->Empty());
+    EXPECT_TRUE(host.game->Dialogs.Empty());
     EXPECT_FALSE(PresentationContext().BlockKeys);
-    EXPECT_EQ(host.game->GameFade->Active, 0);
-    EXPECT_EQ(host.game->DestinationTScreen, nullptr);
+    EXPECT_EQ(host.game->Fade.Active, 0);
+    EXPECT_EQ(host.game->Screens.Destination(), nullptr);
 
     // The click that closes a dialog is not also a click on the screen below.
     auto message = Started(TDialogOK::Create("Hello", "", 0, 0, 0));
     const auto ok = message->Menu->FindButton("OK");
-    host.game->Dialogs->Open(std::move(message), record);
+    host.game->Dialogs.Open(std::move(message), record);
     media::PushMouseMove(static_cast<int>(ok->x) + 5, static_cast<int>(ok->y) + 5);
     media::PushMouseButton(1, true, static_cast<int>(ok->x) + 5, static_cast<int>(ok->y) + 5);
     media::PushMouseButton(1, false, static_cast<int>(ok->x) + 5, static_cast<int>(ok->y) + 5);
-    host.game->LogicWrapper();
+    host.game->Loop.LogicWrapper();
     EXPECT_EQ(results.back(), 1);
     EXPECT_EQ(host.Mouse().GetMh(0), 0);
 
     // With no dialog, Escape is the host's again.
     media::PushKey(KeyEscape, true);
     media::PushKey(KeyEscape, false);
-    host.game->LogicWrapper();
-    EXPECT_EQ(host.game->DestinationTScreen, host.game->ExitScreen.get());
+    host.game->Loop.LogicWrapper();
+    EXPECT_EQ(host.game->Screens.Destination(), host.game->Screens.ExitScreen());
 }
 
 // A choose-player dialog over a scratch profile folder, with the game's parts recorded.

@@ -110,7 +110,7 @@ TEST(Menu, TakesNoInputDuringTheHostsFadeOrWithThePointerOff) {
     EXPECT_EQ(menu->Buttons[0]->Clicked, 0);
     EXPECT_EQ(host.Mouse().GetMh(0), 1) << "the menu leaves the click to the fade";
     EXPECT_TRUE(KeyHitChecked(13));
-    host.game->GameFade->Active = false;
+    host.game->Fade.Active = false;
 
     menu->AcceptInput = 0;
     EXPECT_EQ(menu->Manage(), 0);
@@ -181,11 +181,13 @@ TEST(Menu, AutoButtonsUseTheOptionalPicturesOnlyWhenTheyExist) {
     EXPECT_TRUE(menu->Buttons.empty());
 }
 
-struct MenuScreen : TScreen {};
+struct MenuScreen : TScreen {
+    using TScreen::TScreen;
+};
 
 TEST(ScreenBase, ManagesDrawsAndDropsItsMenuAndHeader) {
     WidgetHost host;
-    MenuScreen screen;
+    MenuScreen screen{host.game->Parts()};
     screen.Menu = TwoButtonMenu();
     screen.HeaderLoad("levelcomplete", 400, 60);
     ASSERT_TRUE(screen.Header);
@@ -194,8 +196,8 @@ TEST(ScreenBase, ManagesDrawsAndDropsItsMenuAndHeader) {
     // A click left over from the last screen does not click anything here.
     host.MoveTo(300, 110);
     host.Click();
-    screen.Start();
-    EXPECT_EQ(host.game->CurrentTScreen, &screen);
+    host.game->Screens.First(screen);
+    EXPECT_EQ(host.game->Screens.Current(), &screen);
     EXPECT_EQ(screen.Menu->Buttons[0]->MouseOver, 1) << "the hover look is right at once";
     EXPECT_FALSE(screen.Menu->Clicked("resume"));
 

@@ -16,15 +16,16 @@ namespace {
 // Plays for 0.6 s of mix, stops, lets 0.5 s more be mixed; `stoppedAt` is the second of the stop.
 WaveCapture PlayThroughHost(const TempFolder& folder, float pan, double& stoppedAt) {
     presentation_test::HostAtNormalSpeed host;
-    host.game->ChangeSoundDriver("OpenAL Generic Software", 0);
-    EXPECT_EQ(host.game->SoundDriver, "OpenAL Generic Software");
+    host.game->Audio.Open(1);
+    EXPECT_EQ(host.game->Settings.SoundDriver, "OpenAL Generic Software");
     const auto tone = TGameSound::Create(folder / "tone.wav", 0);
     media::Channel channel;
-    host.game->GameSoundPlay(channel, *tone, pan);
+    host.game->Audio.GameSoundPlay(channel, *tone, pan);
     WaveCapture::WaitForMix(folder / "mix.wav", 0.6);
     media::Stop(channel);
     stoppedAt = static_cast<double>(WaveCapture::WaitForMix(folder / "mix.wav", 0.0)) / 44100;
     WaveCapture::WaitForMix(folder / "mix.wav", stoppedAt + 0.5);
+    host.game->Audio.Kill();
     media::Shutdown();  // closing the device finishes the file
     return WaveCapture::Read(folder / "mix.wav");
 }

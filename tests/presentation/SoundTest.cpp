@@ -1,4 +1,5 @@
-// Channel round robin and volume balancing, sound switches, music fades and the sound bank.
+// Channel round robin and volume balancing, sound switches and volumes, music and the sound
+// bank.
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
@@ -21,16 +22,11 @@ protected:
         media::Shutdown();
     }
     void SetUp() override {
-        host_.game->ChangeSoundDriver("OpenAL Generic Software", 0);
-        if (host_.game->SoundDriver == "None") GTEST_SKIP() << "no sound device";
-        host_.game->MusicChannel = media::AllocChannel();
-        host_.game->Presentation.SpeechChannel = media::AllocChannel();
+        host_.game->Audio.Open(4);
+        if (host_.game->Settings.SoundDriver == "None") GTEST_SKIP() << "no sound device";
         tone_ = TGameSound::Create(*folder_ / "Tone.wav", 0);
     }
-    void TearDown() override {
-        if (host_.game->Channels) host_.game->ChannelsKill();
-        host_.game->StopChannels();
-    }
+    void TearDown() override { host_.game->Audio.Kill(); }
 
     static inline std::unique_ptr<TempFolder> folder_;
     HostAtNormalSpeed host_;
@@ -74,8 +70,8 @@ TEST_F(SoundTest, ChannelsAreHandedOutInTurnSkippingReservedAndBusyOnes) {
 }
 
 TEST_F(SoundTest, VolumesAreBalancedOverTheSoundsPlayingAtOnce) {
-    host_.game->ChannelsCreate(8);
-    TChannelArray& array = *host_.game->Channels;
+    host_.game->Audio.ChannelsCreate(8);
+    TChannelArray& array = *host_.game->Audio.Channels;
     EXPECT_FLOAT_EQ(array.BalanceVolumes(0), 1.0f);
     EXPECT_FLOAT_EQ(array.BalanceVolumes(1), 1.0f);
     tone_->volume = 0.8f;
@@ -88,87 +84,60 @@ TEST_F(SoundTest, VolumesAreBalancedOverTheSoundsPlayingAtOnce) {
     EXPECT_FLOAT_EQ(array.BalanceVolumes(0), 0.75f) << "the others get louder again";
 }
 
-TEST_F(SoundTest, SwitchesDecideWhatIsCued) {
+TEST_F(SoundTest, SwitchesAndVolumesDecideWhatIsHeard) {
+    TAudioBuses& audio = host_.game->Audio;
     media::Channel channel;
-    host_.game->SoundOff();
-    host_.game->GameSoundPlay(channel, *tone_, 0);
+    host_.game->Settings.Sound = 0;
+    audio.GameSoundPlay(channel, *tone_, 0);
     EXPECT_EQ(channel, nullptr) << "nothing is cued with sound off";
-    host_.game->SoundOn();
-    host_.game->GameSoundPlay(channel, *tone_, -1);
+    host_.game->Settings.Sound = 1;
+    audio.GameSoundPlay(channel, *tone_, -1);
     ASSERT_NE(channel, nullptr);
     EXPECT_TRUE(media::Playing(channel));
     const media::Channel reused = channel;
-    host_.game->GameSoundPlay(channel, *tone_, 1);
+    audio.GameSoundPlay(channel, *tone_, 1);
     EXPECT_EQ(channel, reused) << "the given channel is played on again";
-    // Played with no channel of the caller's, the sound is still heard to its end.
-    host_.game->SoundPlay(tone_->sound);
-    ASSERT_EQ(host_.game->LooseChannels.size(), 1u);
-    EXPECT_TRUE(media::Playing(host_.game->LooseChannels[0]));
 
-    host_.game->SpeechOff();
-    host_.game->SpeechPlay(*tone_, 0);
-    EXPECT_FALSE(media::Playing(host_.game->Presentation.SpeechChannel));
-    host_.game->SpeechOn();
-    host_.game->SpeechPlay(*tone_, 0);
-    EXPECT_TRUE(media::Playing(host_.game->Presentation.SpeechChannel));
-    host_.game->SpeechStop();
-    EXPECT_FALSE(media::Playing(host_.game->Presentation.SpeechChannel));
-    host_.game->SpeechSetVolume(140, 0);
+    // The three buses share one volume rule: clamped to 0..100.
+    audio.SetVolume(TBus::Speech, 140, 0);
+    audio.SetVolume(TBus::Sound, -5, 0);
+    audio.SetVolume(TBus::Music, 101, 0);
     EXPECT_EQ(host_.game->Presentation.SpeechVolume, 100);
-    host_.game->SoundSetVolume(-5, 0);
     EXPECT_EQ(host_.game->Presentation.SoundVolume, 0);
-}
+    EXPECT_EQ(audio.Volume(TBus::Music), 100);
 
-TEST_F(SoundTest, MusicFadesInAndOutOverItsLengths) {
-    TGame& game = *host_.game;
-    game.MusicPath = folder_->Path();
-    game.Presentation.MusicVolume = 50;
-    game.MusicLoad("Tone.wav", 1);
-    EXPECT_EQ(game.MusicRestart, 1);
-    EXPECT_EQ(game.MusicName, "none");
-    game.MusicPlay(1);
-    EXPECT_EQ(game.MusicName, "Tone.wav");
-    EXPECT_EQ(game.MusicRestart, 0);
-    EXPECT_TRUE(media::Playing(game.MusicChannel));
-    // 50 ms of fade-in: the counter starts at 49 ms worth and the total is 10 steps.
-    EXPECT_NEAR(game.MusicFadeInCalc(), 0.5f * 0.2f / 10, 1e-5);
-    for (int step = 0; step < 5; ++step) game.MusicFadeInManage();
-    EXPECT_NEAR(game.MusicFadeInCalc(), 0.5f * 5.2f / 10, 1e-5);
-    for (int step = 0; step < 5; ++step) game.MusicFadeInManage();
-    EXPECT_FLOAT_EQ(game.MusicFadeInCounter, 0);
-    EXPECT_FLOAT_EQ(game.MusicFadeInCalc(), 0.5f);
-
-    game.MusicFadeOutSet(1000);  // 200 steps
-    for (int step = 0; step < 50; ++step) game.MusicFadeOutManage();
-    EXPECT_NEAR(game.MusicFadeOutCalc(), 0.5f * 150 / 200, 1e-5);
-    for (int step = 0; step < 200; ++step) game.MusicFadeOutManage();
-    EXPECT_FLOAT_EQ(game.MusicFadeOutCalc(), 0);
-
-    game.MusicFadeIn = 0;
-    game.MusicPlay(1);
-    EXPECT_FLOAT_EQ(game.MusicFadeInCalc(), 0.5f) << "no fade-in length plays at full volume";
+    // A celebration plays the music quieter without changing the player's choice.
+    audio.SetVolume(TBus::Music, 60, 0);
+    audio.MusicLowerVolume(10);
+    EXPECT_EQ(host_.game->Presentation.MusicVolume, 10);
+    EXPECT_EQ(audio.Volume(TBus::Music), 60);
+    audio.MusicRestoreVolume();
+    EXPECT_EQ(host_.game->Presentation.MusicVolume, 60);
 }
 
 TEST_F(SoundTest, MusicOffAndOnResumeOrReload) {
     TGame& game = *host_.game;
-    game.MusicPath = folder_->Path();
-    game.MusicNone();
-    EXPECT_EQ(game.MusicOff(), 0) << "nothing started yet";
-    game.Music = 0;
-    EXPECT_EQ(game.MusicOn(), 1) << "switching on with no music chosen loads nothing";
-    EXPECT_EQ(game.MusicOn(), 0);
+    TAudioBuses& audio = game.Audio;
+    game.Paths.MusicPath = folder_->Path();
+    audio.MusicNone();
+    EXPECT_EQ(audio.MusicOff(), 0) << "nothing started yet";
+    game.Settings.Music = 0;
+    EXPECT_EQ(audio.MusicOn(), 1) << "switching on with no music chosen loads nothing";
+    EXPECT_EQ(audio.MusicOn(), 0);
 
-    game.MusicLoad("Tone.wav", 1);
-    game.MusicPlay(0);
-    EXPECT_EQ(game.MusicOff(), 1);
-    EXPECT_EQ(game.Music, 0);
-    const media::Channel paused = game.MusicChannel;
-    EXPECT_EQ(game.MusicOn(), 1);
-    EXPECT_EQ(game.MusicChannel, paused) << "resumed, not reloaded";
-    EXPECT_TRUE(media::Playing(game.MusicChannel)) << "resumed where it was";
-    game.MusicStop();
-    EXPECT_FALSE(media::Playing(game.MusicChannel));
-    EXPECT_EQ(game.MusicRestart, 1);
+    audio.MusicLoad("Tone.wav", 1);
+    audio.MusicPlay(1);
+    EXPECT_TRUE(media::Playing(audio.MusicChannel));
+    // A pause holds the music and brings it back where it was.
+    audio.Hold();
+    EXPECT_EQ(game.Settings.Music, 0);
+    const media::Channel paused = audio.MusicChannel;
+    audio.Release();
+    EXPECT_EQ(game.Settings.Music, 1);
+    EXPECT_EQ(audio.MusicChannel, paused) << "resumed, not reloaded";
+    EXPECT_TRUE(media::Playing(audio.MusicChannel)) << "resumed where it was";
+    audio.MusicStop();
+    EXPECT_FALSE(media::Playing(audio.MusicChannel));
 }
 
 TEST_F(SoundTest, BankFindsSoundsByKeyInAnyCase) {

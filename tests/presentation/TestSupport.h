@@ -22,11 +22,10 @@ struct HostAtNormalSpeed {
     TempFolder Folder{"presentation"};
     std::unique_ptr<TGame> game = std::make_unique<TGame>();
     HostAtNormalSpeed() {
-        game->FixedRateLogic.MS = 5.0f;
-        game->CurrentSpeed = 1.0f;
+        game->Timing.MS = 5.0f;
         game->Presentation.Particles = 100;
         // Settings saved by the operations under test go to a scratch file.
-        game->Ini->FileName = Folder.File("settings");
+        game->Settings.File().FileName = Folder.File("settings");
         PresentationContext().Delta = 1.0f;
     }
 };

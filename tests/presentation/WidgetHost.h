@@ -33,8 +33,7 @@ struct WidgetHost {
     std::unique_ptr<TGame> game = std::make_unique<TGame>();
 
     WidgetHost() {
-        game->FixedRateLogic.MS = 5.0f;
-        game->CurrentSpeed = 1.0f;
+        game->Timing.MS = 5.0f;
         game->Presentation.ImagePath = DataFolder + "graphics/";
         game->Presentation.MenuPath = DataFolder + "menus/";
         game->Presentation.SoundPath = DataFolder + "sound/";
@@ -44,7 +43,7 @@ struct WidgetHost {
     }
     ~WidgetHost() { ClearAllInput(); }
 
-    TMousePointer& Mouse() const { return *game->Mouse; }
+    TMousePointer& Mouse() const { return game->Display.Mouse(); }
     void MoveTo(int x, int y) const {
         Mouse().x = x;
         Mouse().y = y;
@@ -65,7 +64,7 @@ struct WidgetHost {
             Input().RecordKeyUp(code);
         }
     }
-    void StartFade() const { game->GameFade->Active = true; }
+    void StartFade() const { game->Fade.Active = true; }
 };
 
 }  // namespace widget_test

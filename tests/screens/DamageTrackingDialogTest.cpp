@@ -27,7 +27,7 @@ struct Frames {
 // One logic step and one frame through the host's own drawing, read back after the flip.
 void StepAndDraw(const ScreenHost& host, Frames& frames) {
     host.Step();
-    host.game->ScreenDraw();
+    host.game->Loop.ScreenDraw();
     const media::Pixmap shown = media::GrabPixmap(0, 0, 800, 600);
     std::uint64_t sum = 1469598103934665603ull;
     for (const std::uint32_t pixel : shown.pixels) sum = (sum ^ pixel) * 1099511628211ull;
@@ -42,13 +42,14 @@ Frames DialogOverTitle(bool tracked) {
     Frames frames;
     ScreenHost host;
     host.SelectPlayer("Ann");
-    ProgressGameStart(host.Player, host.game->CurrentProfile.get());
+    ProgressGameStart(host.Player, host.game->Session.Profile.get());
     // The title's picture without its turning ring: a screen that stays still behind the dialog.
-    TScreen start;
+    TScreen start{host.game->Parts()};
     start.ImageLoad("titleb.png", -1);
     host.Enter(start);
     for (int i = 0; i < 30; ++i) StepAndDraw(host, frames);
-    host.game->Dialogs->Open(CreateMessageDialog(host.Resources, "The dialog over the title"));
+    host.game->Dialogs.Open(
+        CreateMessageDialog(host.game->Parts(), host.Resources, "The dialog over the title"));
     for (int i = 0; i < 60; ++i) StepAndDraw(host, frames);
     // The pointer sweeps down across the box and its button, lighting what it passes.
     for (int y = 150; y < 500; y += 6) {

@@ -19,8 +19,8 @@ constexpr int KeyEnter = 13;
 
 struct GameMenuTest : ::testing::Test {
     ScreenHost host;
-    TGameMenu menu;
-    TScreen title;
+    TGameMenu menu{host.game->Parts()};
+    TScreen title{host.game->Parts()};
 
     void SetUp() override {
         title.name = "title";
@@ -56,7 +56,7 @@ TEST_F(GameMenuTest, OffersOnlyWhatExistsCentredOnTheScreen) {
     EXPECT_EQ(menu.Active, 0);
 
     // Once the options and instructions screens exist, their buttons join in order.
-    TScreen options, instructions;
+    TScreen options{host.game->Parts()}, instructions{host.game->Parts()};
     menu.OptionsScreen = &options;
     menu.InstructionsScreen = &instructions;
     menu.Load();
@@ -73,7 +73,7 @@ TEST_F(GameMenuTest, EscapeOpensAndClosesWithTheFadeTurningBackHalfWay) {
     host.Step();
     EXPECT_EQ(menu.Active, 1);
     EXPECT_EQ(host.Mouse().Active, 1) << "the pointer is on while the menu is open";
-    EXPECT_EQ(host.game->CurrentTScreen, &host.Play) << "the host did not leave the screen";
+    EXPECT_EQ(host.game->Screens.Current(), &host.Play) << "the host did not leave the screen";
     const int ownSteps = host.Play.OwnSteps;
 
     host.Steps(20);  // half of the 200 ms fade-in
@@ -117,11 +117,11 @@ TEST_F(GameMenuTest, ResumeByClickOrEnterAfterTheMenuHasFadedIn) {
 
 TEST_F(GameMenuTest, SaveAndExitKeepsTheProfileAsChosenAndLeavesForTheTitle) {
     host.SelectPlayer("Ann");
-    ProgressGameStart(host.Player, host.game->CurrentProfile.get());
+    ProgressGameStart(host.Player, host.game->Session.Profile.get());
     host.Player.Unlocked = 7;
     host.Player.Score = 2400;
     host.Player.TotalTimeTaken = 48000;
-    ASSERT_TRUE(ProgressLevelChosen(host.Player, host.game->CurrentProfile.get(), 7));
+    ASSERT_TRUE(ProgressLevelChosen(host.Player, host.game->Session.Profile.get(), 7));
     host.Enter(host.Play);
     ProgressLevelStart(host.Player);
     // Half a level played: none of it may reach the profile.
@@ -132,10 +132,10 @@ TEST_F(GameMenuTest, SaveAndExitKeepsTheProfileAsChosenAndLeavesForTheTitle) {
     menu.Show(1);
     host.Steps(40);
     ClickButton("saveandexit");
-    EXPECT_EQ(host.game->DestinationTScreen, &title);
+    EXPECT_EQ(host.game->Screens.Destination(), &title);
     EXPECT_FALSE(host.Play.StopKill) << "the abandoned board is dropped";
     host.Step();
-    EXPECT_EQ(host.game->CurrentTScreen, &title);
+    EXPECT_EQ(host.game->Screens.Current(), &title);
     EXPECT_EQ(host.Play.Kills, 1);
     EXPECT_EQ(menu.Active, 0);
 
@@ -146,7 +146,7 @@ TEST_F(GameMenuTest, SaveAndExitKeepsTheProfileAsChosenAndLeavesForTheTitle) {
 }
 
 TEST_F(GameMenuTest, OptionsKeepThePlayScreenAsItStandsAndReturnToIt) {
-    TScreen options;
+    TScreen options{host.game->Parts()};
     options.name = "options";
     menu.OptionsScreen = &options;
     host.Enter(host.Play);
@@ -155,12 +155,13 @@ TEST_F(GameMenuTest, OptionsKeepThePlayScreenAsItStandsAndReturnToIt) {
     ClickButton("options");
     EXPECT_TRUE(host.Play.StopKill);
     EXPECT_TRUE(host.Play.StopInit);
-    EXPECT_EQ(options.Destination, &host.Play);
     host.Step();
-    EXPECT_EQ(host.game->CurrentTScreen, &options);
+    EXPECT_EQ(host.game->Screens.Current(), &options);
     EXPECT_EQ(host.Play.Kills, 0);
 
-    host.Enter(host.Play);
+    TScreen* back = host.game->Screens.PopReturn(nullptr);
+    EXPECT_EQ(back, &host.Play) << "options lead back to the play screen";
+    host.Enter(*back);
     EXPECT_EQ(host.Play.Loads, 1) << "the board was neither dropped nor reloaded";
     EXPECT_EQ(host.Play.Starts, 1);
     EXPECT_FALSE(host.Play.StopKill || host.Play.StopInit) << "back home, the marks are cleared";
@@ -174,12 +175,12 @@ TEST_F(GameMenuTest, TakesNoClickWhileTheHostFades) {
     const auto [x, y] = Centre("resume");
     ScreenHost::PointAt(x, y);
     host.Step();
-    host.game->GameFade->Init(1000, 0, nullptr, 1, 0);
+    host.game->Fade.Init(1000, 0, nullptr, 1, 0);
     host.Mouse().ButtonDown(1);
     menu.Logic();
     EXPECT_EQ(menu.FadeOut.Active, 0);
     EXPECT_EQ(host.Mouse().GetMh(0), 1);
-    host.game->GameFade->Finish();
+    host.game->Fade.Finish();
 }
 
 }  // namespace

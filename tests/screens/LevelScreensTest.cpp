@@ -20,6 +20,7 @@
 #include "screens/TimeText.h"
 #include "store/Progress.h"
 #include "store/THighScoreList.h"
+#include "store/TIniFile.h"
 
 namespace {
 
@@ -43,28 +44,25 @@ TEST(TicksAsTime, ShowsMinutesAndTwoDigitSecondsOfWholeSeconds) {
 
 struct LevelSelectTest : ::testing::Test {
     ScreenHost host;
-    TTitleScreen title{host.Resources};
-    TLevelSelectScreen select{host.Resources};
+    TTitleScreen title{host.game->Parts(), host.Resources};
+    TLevelSelectScreen select{host.game->Parts(), host.Resources};
 
     void SetUp() override {
-        host.game->MaxLevels = 15;
         host.Resources.SetPaths(screen_test::DataFolder + "graphics/",
                                 screen_test::DataFolder + "sound/");
-        host.game->ChangeSoundDriver("OpenAL Generic Software", 0);
+        host.game->Settings.File().FileName = host.Folder.File("quillox");
+        host.game->Audio.Open(16);
         LoadGameSounds(host.Resources);
         LoadGameImages(host.Resources);
-        host.game->ChannelsCreate(16);
+        host.game->Audio.ChannelsCreate(16);
         select.Player = &host.Player;
         select.PlayScreen = &host.Play;
         select.TitleScreen = &title;
         host.SelectPlayer("Ann");
-        ProgressGameStart(host.Player, host.game->CurrentProfile.get());
+        ProgressGameStart(host.Player, host.game->Session.Profile.get());
     }
-    void TearDown() override {
-        host.game->ChannelsKill();
-        host.game->StopChannels();
-    }
-    [[nodiscard]] bool SoundDevice() const { return host.game->SoundDriver != "None"; }
+    void TearDown() override { host.game->Audio.Kill(); }
+    [[nodiscard]] bool SoundDevice() const { return host.game->Settings.SoundDriver != "None"; }
 
     [[nodiscard]] std::string ProfileBytes() const {
         return ReadFile(host.Folder.File("profiles/Ann.dat"));
@@ -89,22 +87,22 @@ TEST_F(LevelSelectTest, ADotsSquareTakesItsLeftAndTopEdgesButNotItsRightAndBotto
 
 TEST_F(LevelSelectTest, APadlockedDotPlaysTheErrorSoundAndNothingElse) {
     host.Player.Unlocked = 2;
-    ASSERT_TRUE(ProgressLevelChosen(host.Player, host.game->CurrentProfile.get(), 2));
+    ASSERT_TRUE(ProgressLevelChosen(host.Player, host.game->Session.Profile.get(), 2));
     host.Enter(select);
     const std::string before = ProfileBytes();
     const TAccuratePoint locked = select.Coords[2];
     ScreenHost::PointAt(static_cast<int>(locked.x), static_cast<int>(locked.y));
     host.Step();
-    ASSERT_EQ(host.game->Channels->CountPlaying(), 0);
+    ASSERT_EQ(host.game->Audio.Channels->CountPlaying(), 0);
     ScreenHost::ClickAt(static_cast<int>(locked.x), static_cast<int>(locked.y));
     host.Step();
     EXPECT_EQ(select.MOIndex, 2);
     if (SoundDevice()) {
-        EXPECT_EQ(host.game->Channels->CountPlaying(), 1) << "the error sound";
+        EXPECT_EQ(host.game->Audio.Channels->CountPlaying(), 1) << "the error sound";
     }
     host.Step();
-    EXPECT_EQ(host.game->CurrentTScreen, &select);
-    EXPECT_FALSE(host.game->Fading());
+    EXPECT_EQ(host.game->Screens.Current(), &select);
+    EXPECT_FALSE(host.game->Screens.Fading());
     EXPECT_EQ(host.Player.Level, 2);
     EXPECT_EQ(select.ClickedIndex, -1);
     EXPECT_EQ(ProfileBytes(), before) << "nothing is saved";
@@ -115,25 +113,25 @@ TEST_F(LevelSelectTest, APadlockedDotPlaysTheErrorSoundAndNothingElse) {
     ScreenHost::ClickAt(static_cast<int>(open.x), static_cast<int>(open.y));
     host.Step();
     host.Step();
-    EXPECT_EQ(host.game->CurrentTScreen, &host.Play);
+    EXPECT_EQ(host.game->Screens.Current(), &host.Play);
     EXPECT_EQ(select.ClickedIndex, 1);
 }
 
 TEST_F(LevelSelectTest, SpaceWithFourLevelsOpenStartsLevelFour) {
     host.Player.Unlocked = 4;
-    ASSERT_TRUE(ProgressLevelChosen(host.Player, host.game->CurrentProfile.get(), 2));
+    ASSERT_TRUE(ProgressLevelChosen(host.Player, host.game->Session.Profile.get(), 2));
     host.Enter(select);
     ScreenHost::Press(KeySpace);
     host.Step();
     host.Step();
-    EXPECT_EQ(host.game->CurrentTScreen, &host.Play);
+    EXPECT_EQ(host.game->Screens.Current(), &host.Play);
     EXPECT_EQ(host.Player.Level, 4);
     EXPECT_EQ(host.ProfileOnDisk("Ann")->CurrentLevel, 4);
 }
 
 TEST_F(LevelSelectTest, PlayGameOnTheTitleLeadsToTheLevelSelectAtTheProfilesLevel) {
     // A title whose screens are not wired shows no buttons that lead nowhere.
-    TTitleScreen lonely{host.Resources};
+    TTitleScreen lonely{host.game->Parts(), host.Resources};
     host.Enter(lonely);
     for (const char* missing : {"playgame", "options", "instructions", "highscores"}) {
         EXPECT_FALSE(lonely.Menu->FindButton(missing)) << missing;
@@ -145,14 +143,14 @@ TEST_F(LevelSelectTest, PlayGameOnTheTitleLeadsToTheLevelSelectAtTheProfilesLeve
     ScreenHost::ClickAt(100, 100);
     ScreenHost::Press(KeyEnter);
     host.Step();
-    EXPECT_EQ(host.game->CurrentTScreen, &lonely) << "without its wiring it stays put";
+    EXPECT_EQ(host.game->Screens.Current(), &lonely) << "without its wiring it stays put";
 
     title.Player = &host.Player;
     title.LevelSelectScreen = &select;
-    title.GameStart = [this] { ProgressGameStart(host.Player, host.game->CurrentProfile.get()); };
-    ASSERT_TRUE(ProgressLevelChosen(host.Player, host.game->CurrentProfile.get(), 1));
+    title.GameStart = [this] { ProgressGameStart(host.Player, host.game->Session.Profile.get()); };
+    ASSERT_TRUE(ProgressLevelChosen(host.Player, host.game->Session.Profile.get(), 1));
     host.Player.Score = 400;
-    ASSERT_FALSE(ProgressLevelComplete(host.Player, host.game->CurrentProfile.get()));
+    ASSERT_FALSE(ProgressLevelComplete(host.Player, host.game->Session.Profile.get()));
     // The player leaves the program during level 2 and comes back.
     host.Player = TPlayer();
     host.Enter(title);
@@ -161,7 +159,7 @@ TEST_F(LevelSelectTest, PlayGameOnTheTitleLeadsToTheLevelSelectAtTheProfilesLeve
     ScreenHost::PointAt(100, 100);
     ScreenHost::ClickAt(100, 100);
     host.Step();
-    EXPECT_EQ(host.game->CurrentTScreen, &title) << "only the button starts a game";
+    EXPECT_EQ(host.game->Screens.Current(), &title) << "only the button starts a game";
     const auto playGame = title.Menu->FindButton("playgame");
     ASSERT_TRUE(playGame);
     const int x = static_cast<int>(playGame->x) + 10;
@@ -170,7 +168,7 @@ TEST_F(LevelSelectTest, PlayGameOnTheTitleLeadsToTheLevelSelectAtTheProfilesLeve
     ScreenHost::ClickAt(x, y);
     host.Step();
     host.Step();
-    EXPECT_EQ(host.game->CurrentTScreen, &select);
+    EXPECT_EQ(host.game->Screens.Current(), &select);
     EXPECT_EQ(host.Player.Level, 2);
     EXPECT_EQ(host.Player.Score, 400);
 }
@@ -180,7 +178,6 @@ TEST(HighScoreEntry, AScoreEqualToTheLowestRowQualifiesAndAShortTableHasRoom) {
     auto table =
         std::make_shared<THighScoreList>(THighScoreList::Create(host.Folder.File("zindles"), 12));
     table->Load();
-    host.game->HighScores = table;
     const int lowest = table->Entries().back().score;
     EXPECT_TRUE(THighScoreEntry::Qualifies(*table, lowest));
     EXPECT_FALSE(THighScoreEntry::Qualifies(*table, lowest - 1));
@@ -190,8 +187,7 @@ TEST(HighScoreEntry, AScoreEqualToTheLowestRowQualifiesAndAShortTableHasRoom) {
     table->Clear();
     table->Add("Bob", 500, 4);
     EXPECT_TRUE(THighScoreEntry::Qualifies(*table, 1));
-    host.game->ProfileName = "Ann";
-    auto entry = THighScoreEntry::Create(nullptr, host.Resources, 20, 2, 12);
+    auto entry = THighScoreEntry::Create(nullptr, host.Resources, table.get(), "Ann", 20, 2, 12);
     ASSERT_EQ(entry->HighScore, 1);
     EXPECT_EQ(entry->InputName.Text, "Ann");
     entry->FinishAndAdd();
@@ -202,7 +198,7 @@ TEST(HighScoreEntry, AScoreEqualToTheLowestRowQualifiesAndAShortTableHasRoom) {
     EXPECT_EQ(table->NewHighScoreIndex, 2);
 
     table->Clear();
-    auto first = THighScoreEntry::Create(nullptr, host.Resources, 7, 1, 12);
+    auto first = THighScoreEntry::Create(nullptr, host.Resources, table.get(), "Ann", 7, 1, 12);
     first->FinishAndAdd();
     ASSERT_EQ(table->Count(), 1u);
     EXPECT_EQ(table->NewHighScoreIndex, 1);

@@ -14,14 +14,8 @@ constexpr std::size_t ProfileFieldBytes = 40 + TProfile::MAX_HINTS * 4;
 
 class PlayerSelectTest : public RecordsTest {
 protected:
-    void SetUp() override {
-        RecordsTest::SetUp();
-        InstallProfileCreatedHook(Data);
-    }
-    void TearDown() override {
-        ProfileCreatedHook = [](TProfile&) {};
-        RecordsTest::TearDown();
-    }
+    void SetUp() override { RecordsTest::SetUp(); }
+    void TearDown() override { RecordsTest::TearDown(); }
 
     // A profile file of Init values followed by the given block.
     void WriteProfileWithBlock(const std::string& name, const std::string& block) {

@@ -3,7 +3,6 @@
 #include <limits>
 
 #include "screens/PlayerSelect.h"
-#include "store/BestResults.h"
 #include "store/Progress.h"
 #include "store/RecordsTestSupport.h"
 #include "store/TPlayer.h"
@@ -21,19 +20,14 @@ protected:
     void SetUp() override {
         RecordsTest::SetUp();
         std::filesystem::create_directory(Folder.File("profiles"));
-        InstallProfileCreatedHook(Player.SaveData);
     }
-    void TearDown() override {
-        ProfileCreatedHook = [](TProfile&) {};
-        RecordsTest::TearDown();
-    }
+    void TearDown() override { RecordsTest::TearDown(); }
 
     std::string Profiles() const { return Folder.File("profiles/"); }
 
     // Starting the program again: a new record and a new profile object for the player.
     void Restart(const std::string& name) {
         Player = TPlayer();
-        InstallProfileCreatedHook(Player.SaveData);
         Profile = SelectPlayer(name, Profiles(), Player.SaveData);
         ASSERT_NE(Profile, nullptr);
     }
@@ -143,35 +137,35 @@ TEST_F(ProgressTest, BestResultsChangeOnlyWhenBeaten) {
     ProgressGameStart(Player, Profile.get());
 
     WinLevel(700, 2000.9f);
-    EXPECT_EQ(NewScoreMark, "New ");
-    EXPECT_EQ(NewTimeMark, "New ") << "a stored time of 0 means none yet";
-    EXPECT_EQ(BestLevelScores[0], 700);
-    EXPECT_EQ(BestLevelTimes[0], 2000);
-    EXPECT_EQ(BestLevelScoreNames[0], "Ann");
+    EXPECT_EQ(Best.Results.NewScoreMark, "New ");
+    EXPECT_EQ(Best.Results.NewTimeMark, "New ") << "a stored time of 0 means none yet";
+    EXPECT_EQ(Best.Results.BestLevelScores[0], 700);
+    EXPECT_EQ(Best.Results.BestLevelTimes[0], 2000);
+    EXPECT_EQ(Best.Results.BestLevelScoreNames[0], "Ann");
 
     Player.Name = "Bob";
     WinLevel(700, 2000.5f);
-    EXPECT_EQ(NewScoreMark, "");
-    EXPECT_EQ(NewTimeMark, "");
-    EXPECT_EQ(BestLevelScoreNames[0], "Ann");
-    EXPECT_EQ(BestLevelTimeNames[0], "Ann");
+    EXPECT_EQ(Best.Results.NewScoreMark, "");
+    EXPECT_EQ(Best.Results.NewTimeMark, "");
+    EXPECT_EQ(Best.Results.BestLevelScoreNames[0], "Ann");
+    EXPECT_EQ(Best.Results.BestLevelTimeNames[0], "Ann");
 
     WinLevel(701, 2500.0f);
-    EXPECT_EQ(NewScoreMark, "New ");
-    EXPECT_EQ(NewTimeMark, "");
-    EXPECT_EQ(BestLevelScoreNames[0], "Bob");
+    EXPECT_EQ(Best.Results.NewScoreMark, "New ");
+    EXPECT_EQ(Best.Results.NewTimeMark, "");
+    EXPECT_EQ(Best.Results.BestLevelScoreNames[0], "Bob");
 
     WinLevel(10, 1999.0f);
-    EXPECT_EQ(NewScoreMark, "");
-    EXPECT_EQ(NewTimeMark, "New ");
-    EXPECT_EQ(BestLevelTimeNames[0], "Bob");
-    EXPECT_EQ(BestLevelScores[1], 0) << "other levels untouched";
+    EXPECT_EQ(Best.Results.NewScoreMark, "");
+    EXPECT_EQ(Best.Results.NewTimeMark, "New ");
+    EXPECT_EQ(Best.Results.BestLevelTimeNames[0], "Bob");
+    EXPECT_EQ(Best.Results.BestLevelScores[1], 0) << "other levels untouched";
 
     // Every change is on disk at once.
-    BestLevelScores.fill(0);
-    TSaveBest reread = TSaveBest::Create(Folder.Path());
-    EXPECT_EQ(BestLevelScores[0], 701);
-    EXPECT_EQ(BestLevelTimes[0], 1999);
+    Best.Results.BestLevelScores.fill(0);
+    const TSaveBest reread = TSaveBest::Create(Folder.Path());
+    EXPECT_EQ(reread.Results.BestLevelScores[0], 701);
+    EXPECT_EQ(reread.Results.BestLevelTimes[0], 1999);
 }
 
 TEST_F(ProgressTest, RunningScoreAndTimeNeverGoNegativeOrOverflow) {

@@ -23,32 +23,32 @@ const auto* const kMedia = ::testing::AddGlobalTestEnvironment(new screen_test::
 
 struct HighScoresTest : ::testing::Test {
     ScreenHost host;
-    THighScoresScreen table{host.Resources};
-    TLevelStatsScreen stats{host.Resources};
+    THighScoresScreen table{host.game->Parts(), host.Resources};
+    TLevelStatsScreen stats{host.game->Parts(), host.Resources};
 
     void SetUp() override {
         host.Resources.SetPaths(host.game->Presentation.ImagePath,
                                 host.game->Presentation.SoundPath);
         LoadGameImages(host.Resources);
-        host.game->HighScores = std::make_shared<THighScoreList>(
+        host.game->Session.HighScores.emplace(
             THighScoreList::Create(host.Folder.File("zindles"), 12));
-        host.game->HighScores->Load();
+        host.game->Session.HighScores->Load();
         table.TitleScreen = &host.Blank;
         table.LevelStatsScreen = &stats;
         stats.HighScoresScreen = &table;
     }
-    void TearDown() override { host.game->Dialogs->Clear(); }
+    void TearDown() override { host.game->Dialogs.Clear(); }
 
     // A name entry's result: the last row gives way and the new row is marked.
     void Enter(int score) const {
-        THighScoreList& list = *host.game->HighScores;
+        THighScoreList& list = *host.game->Session.HighScores;
         list.RemoveLast();
         list.NewHighScoreIndex = list.Insert("Kit", score, 3);
         list.Save();
     }
     // The current screen drawn, and kept beside the build for a look by eye.
     media::Pixmap Frame(const std::string& name) const {
-        host.game->CurrentTScreen->Draw();
+        host.game->Screens.Current()->Draw();
         media::Pixmap frame = media::GrabPixmap(0, 0, 800, 600);
         const auto folder = std::filesystem::path(QUILLOX_BUILD_DIR) / "screen-pictures";
         std::filesystem::create_directories(folder);
@@ -83,34 +83,34 @@ TEST_F(HighScoresTest, TheNewRowIsMarkedUntilAButtonLeavesOrClears) {
     host.Enter(table);
     const media::Pixmap plain = Frame("highscores");
     Enter(55);
-    ASSERT_EQ(host.game->HighScores->NewHighScoreIndex, 6);
+    ASSERT_EQ(host.game->Session.HighScores->NewHighScoreIndex, 6);
     const media::Pixmap marked = Frame("highscores-new-row");
     EXPECT_GT(MarkPixels(plain, marked, 6), 100);
     for (int row : {1, 5, 7, 10}) EXPECT_EQ(MarkPixels(plain, marked, row), 0) << row;
 
     // Clearing asks first; the mark is gone either way.
     Click("clear");
-    EXPECT_EQ(host.game->HighScores->NewHighScoreIndex, 0);
-    ASSERT_FALSE(host.game->Dialogs->Empty());
-    host.game->Dialogs->Clear();
-    EXPECT_EQ(host.game->HighScores->Entries()[5].name, "Kit");
+    EXPECT_EQ(host.game->Session.HighScores->NewHighScoreIndex, 0);
+    ASSERT_FALSE(host.game->Dialogs.Empty());
+    host.game->Dialogs.Clear();
+    EXPECT_EQ(host.game->Session.HighScores->Entries()[5].name, "Kit");
 
     for (const char* button : {"levelstats", "OK"}) {
         SCOPED_TRACE(button);
         host.Enter(table);
-        ASSERT_EQ(host.game->CurrentTScreen, &table);
+        ASSERT_EQ(host.game->Screens.Current(), &table);
         Enter(95);
         Click(button);
         host.Steps(2);
-        EXPECT_EQ(host.game->HighScores->NewHighScoreIndex, 0) << button;
-        EXPECT_NE(host.game->CurrentTScreen, &table) << button;
+        EXPECT_EQ(host.game->Session.HighScores->NewHighScoreIndex, 0) << button;
+        EXPECT_NE(host.game->Screens.Current(), &table) << button;
     }
-    EXPECT_EQ(host.game->HighScores->Count(), THighScoreList::TableSize);
+    EXPECT_EQ(host.game->Session.HighScores->Count(), THighScoreList::TableSize);
 }
 
 TEST_F(HighScoresTest, ClearingATableThatCannotBeWrittenEndsTheProgramNamingIt) {
-    host.game->HighScores->filepath = host.Folder.File("gone/zindles.dat");
-    EXPECT_EXIT(THighScoresScreen::ClearHighScores(), ::testing::ExitedWithCode(1),
+    host.game->Session.HighScores->filepath = host.Folder.File("gone/zindles.dat");
+    EXPECT_EXIT(table.ClearHighScores(), ::testing::ExitedWithCode(1),
                 "Failed to save file .*gone/zindles.dat");
 }
 

@@ -33,7 +33,7 @@ struct PlayStandIn : TScreen {
     TGameMenu* GameMenu = nullptr;
     int Loads = 0, Starts = 0, Kills = 0, OwnSteps = 0;
 
-    PlayStandIn() { name = "game"; }
+    explicit PlayStandIn(const THost& host) : TScreen(host) { name = "game"; }
     void Load() override {
         ++Loads;
         if (GameMenu) GameMenu->Load();
@@ -44,7 +44,7 @@ struct PlayStandIn : TScreen {
     }
     void CoreStart() override {
         TScreen::CoreStart();
-        Game->IgnoreEscapeKey = 1;
+        Host.Loop.IgnoreEscapeKey = 1;
     }
     void Kill() override {
         ++Kills;
@@ -68,48 +68,43 @@ struct ScreenHost : widget_test::WidgetHost {
     // The fonts the screens draw with.
     TResources Resources;
     TPlayer Player;
-    PlayStandIn Play;
-    TScreen Blank;
+    PlayStandIn Play{game->Parts()};
+    TScreen Blank{game->Parts()};
 
     ScreenHost() {
         Resources.LoadFonts(DataFolder + "fonts/");
-        game->SubPath = Folder.Path();
-        game->FixedRateLogic.Clock = [] { return 1000; };
-        game->FixedRateLogic.Create();
-        game->FixedRateLogic.Init();
+        game->Paths.SubPath = Folder.Path();
+        game->Paths.ProfilePath = Folder.File("profiles/");
+        game->Timing.Clock = [] { return 1000; };
+        game->Timing.Create();
+        game->Timing.Init();
         std::filesystem::create_directory(Folder.File("profiles"));
-        InstallProfileCreatedHook(Player.SaveData);
         while (media::NextEvent().kind != media::EventKind::None) {
         }
         Blank.name = "blank";
-        Blank.Start();
-    }
-    ~ScreenHost() {
-        ProfileCreatedHook = [](TProfile&) {};
+        game->Screens.First(Blank);
     }
 
     void SelectPlayer(const std::string& playerName) {
-        game->CurrentProfile =
+        game->Session.Profile =
             ::SelectPlayer(playerName, Folder.File("profiles/"), Player.SaveData);
-        ASSERT_TRUE(game->CurrentProfile);
+        ASSERT_TRUE(game->Session.Profile);
     }
     // The profile as a fresh program would read it from its file.
     // The player's own record is left alone.
     std::unique_ptr<TProfile> ProfileOnDisk(const std::string& playerName) const {
-        auto hook = std::exchange(ProfileCreatedHook, [](TProfile&) {});
         auto profile = TProfile::Create(playerName, Folder.File("profiles/"));
         profile->Load();
-        ProfileCreatedHook = std::move(hook);
         return profile;
     }
 
-    int Step() const { return game->LogicWrapper(); }
+    int Step() const { return game->Loop.LogicWrapper(); }
     void Steps(int count) const {
         for (int i = 0; i < count; ++i) Step();
     }
     // Switches to the screen the way a finished fade-out does, and lets its fade-in end.
     void Enter(TScreen& screen) const {
-        game->FadeToScreen(&screen);
+        game->Screens.FadeTo(&screen);
         Step();
         Step();
     }

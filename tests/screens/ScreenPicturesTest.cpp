@@ -26,7 +26,7 @@ const auto* const kMedia = ::testing::AddGlobalTestEnvironment(new screen_test::
 
 // Draws the current screen as the host does and keeps the frame as a PNG.
 media::Pixmap Picture(const ScreenHost& host, const std::string& name) {
-    host.game->CurrentTScreen->Draw();
+    host.game->Screens.Current()->Draw();
     media::Pixmap frame = media::GrabPixmap(0, 0, 800, 600);
     const auto folder = std::filesystem::path(QUILLOX_BUILD_DIR) / "screen-pictures";
     std::filesystem::create_directories(folder);
@@ -51,7 +51,7 @@ int Differing(const media::Pixmap& a, const media::Pixmap& b, int x, int y, int 
 
 TEST(ScreenPictures, TheInGameMenuDimsTheBoardAndShowsItsButtons) {
     ScreenHost host;
-    TGameMenu menu;
+    TGameMenu menu{host.game->Parts()};
     host.Play.GameMenu = &menu;
     host.Enter(host.Play);
     const media::Pixmap board = Picture(host, "play-without-menu");
@@ -70,25 +70,23 @@ TEST(ScreenPictures, TheInGameMenuDimsTheBoardAndShowsItsButtons) {
 
 TEST(ScreenPictures, TitleLevelSelectAndEndOfLevelScreens) {
     ScreenHost host;
-    host.game->MaxLevels = 15;
     host.Resources.SetPaths(screen_test::DataFolder + "graphics/",
                             screen_test::DataFolder + "sound/");
     LoadGameSounds(host.Resources);
     LoadGameImages(host.Resources);
-    host.game->HighScores =
-        std::make_shared<THighScoreList>(THighScoreList::Create(host.Folder.File("zindles"), 12));
-    host.game->HighScores->Load();
-    TSaveBest best = TSaveBest::Create(host.Folder.Path());
+    host.game->Session.HighScores.emplace(THighScoreList::Create(host.Folder.File("zindles"), 12));
+    host.game->Session.HighScores->Load();
+    host.game->Session.Best.emplace(TSaveBest::Create(host.Folder.Path()));
     host.SelectPlayer("Ann");
-    host.game->ProfileName = "Ann";
-    ProgressGameStart(host.Player, host.game->CurrentProfile.get());
-    TTitleScreen start{host.Resources};
+    host.game->Settings.ProfileName = "Ann";
+    ProgressGameStart(host.Player, host.game->Session.Profile.get());
+    TTitleScreen start{host.game->Parts(), host.Resources};
     start.Player = &host.Player;
     start.LevelSelectScreen = &host.Play;
     host.Enter(start);
     const media::Pixmap title = Picture(host, "title");
 
-    TLevelSelectScreen select{host.Resources};
+    TLevelSelectScreen select{host.game->Parts(), host.Resources};
     select.Player = &host.Player;
     select.PlayScreen = &host.Play;
     host.Player.Unlocked = 6;
@@ -101,20 +99,20 @@ TEST(ScreenPictures, TitleLevelSelectAndEndOfLevelScreens) {
     EXPECT_EQ(select.MOIndex, 8);
     EXPECT_GT(Differing(levels, title, 594, 159, 171, 147), 5000) << "the small machine";
 
-    TLevelCompleteScreen complete{host.Resources};
+    TLevelCompleteScreen complete{host.game->Parts(), host.Resources};
     complete.Player = &host.Player;
     complete.LevelSelectScreen = &select;
     host.Player.Level = 1;
     ProgressLevelStart(host.Player);
     host.Player.TimeTaken = 20600;
-    ProgressLevelWon(host.Player, 734, best);
+    ProgressLevelWon(host.Player, 734, *host.game->Session.Best);
     host.Enter(complete);
     host.Steps(20);
     Picture(host, "level-complete-sliding");
     host.Steps(200);
     const media::Pixmap won = Picture(host, "level-complete");
 
-    TGameOverScreen over{host.Resources};
+    TGameOverScreen over{host.game->Parts(), host.Resources};
     over.Player = &host.Player;
     ProgressLevelStart(host.Player);
     host.Player.TimeTaken = 5000;
@@ -125,7 +123,7 @@ TEST(ScreenPictures, TitleLevelSelectAndEndOfLevelScreens) {
     ASSERT_EQ(over.High->HighScore, 1);
     over.Kill();
 
-    TGameFinishedScreen finished{host.Resources};
+    TGameFinishedScreen finished{host.game->Parts(), host.Resources};
     finished.Player = &host.Player;
     host.Player.Score = 0;
     host.Enter(finished);
@@ -142,7 +140,7 @@ TEST(ScreenPictures, TitleLevelSelectAndEndOfLevelScreens) {
 
 TEST(ScreenPictures, TheLoadingScreenShowsItsBarThenItsButton) {
     ScreenHost host;
-    TLoadingScreen& loading = *host.game->LoadingScreen;
+    TLoadingScreen loading{host.game->Parts()};
     loading.SpecialLoad("loadingscreen.png", "loadingbar.png", "loading.png");
     loading.LoadingBar.Centre(283);
     loading.LoadingBar.Mode = 1;
@@ -150,7 +148,7 @@ TEST(ScreenPictures, TheLoadingScreenShowsItsBarThenItsButton) {
     loading.SetClickHereButton("clickhere", "clickhereMO", "buttonMO", "buttonClick", 283);
     ASSERT_TRUE(loading.LoadingBar.EmptyImage) << "the bar's empty look is found beside it";
     for (int step = 0; step < 30; ++step) loading.Progress();
-    loading.CoreStart();
+    host.game->Screens.First(loading);
     const media::Pixmap loadingBar = Picture(host, "loading-bar");
     for (int step = 30; step < 65; ++step) loading.Progress();
     EXPECT_EQ(loading.Finished, 1);

@@ -27,20 +27,18 @@ constexpr int KeyEnter = 13;
 
 struct TitleTest : ::testing::Test {
     ScreenHost host;
-    TTitleScreen title{host.Resources};
+    TTitleScreen title{host.game->Parts(), host.Resources};
 
     void SetUp() override {
-        host.game->ProfilePath = host.Folder.File("profiles/");
-        host.game->MusicPath = widget_test::DataFolder + "music/";
-        host.game->Ini->FileName = host.Folder.File("quillox");
+        host.game->Paths.ProfilePath = host.Folder.File("profiles/");
+        host.game->Paths.MusicPath = widget_test::DataFolder + "music/";
+        host.game->Settings.File().FileName = host.Folder.File("quillox");
         title.Player = &host.Player;
         title.LevelSelectScreen = &host.Play;
     }
     // As start-up does it: the title loaded behind the loading screen, then entered.
     void StartUp() {
-        host.game->CurrentTScreen = nullptr;
-        title.Load();
-        host.game->CurrentTScreen = host.game->LoadingScreen.get();
+        title.Preload();
         host.Enter(title);
     }
     void Click(const std::string& button) const {
@@ -55,7 +53,7 @@ struct TitleTest : ::testing::Test {
         host.Step();
     }
     std::string TopDialog() const {
-        const TDialog* top = host.game->Dialogs->Top();
+        const TDialog* top = host.game->Dialogs.Top();
         return top ? top->Kind() : std::string();
     }
 };
@@ -67,16 +65,16 @@ TEST_F(TitleTest, AFirstRunAsksForANameAndNothingElseAnswersUntilItIsGiven) {
     ASSERT_EQ(TopDialog(), "TDialogTextInput");
     EXPECT_FALSE(title.Welcome);
     Click("exitgame");
-    EXPECT_EQ(host.game->CurrentTScreen, &title);
-    EXPECT_FALSE(host.game->GameFade->Active) << "the buttons wait behind the prompt";
+    EXPECT_EQ(host.game->Screens.Current(), &title);
+    EXPECT_FALSE(host.game->Fade.Active) << "the buttons wait behind the prompt";
 
     media::PushText("Zoe");
     host.Step();
     ScreenHost::Press(KeyEnter);
     host.Steps(3);
     EXPECT_EQ(TopDialog(), "");
-    ASSERT_TRUE(host.game->CurrentProfile);
-    EXPECT_EQ(host.game->ProfileName, "Zoe");
+    ASSERT_TRUE(host.game->Session.Profile);
+    EXPECT_EQ(host.game->Settings.ProfileName, "Zoe");
     EXPECT_TRUE(std::filesystem::exists(host.Folder.File("profiles/Zoe.dat")));
     ASSERT_TRUE(title.Welcome);
     EXPECT_EQ(title.Welcome->Text, "Welcome, Zoe");
@@ -90,9 +88,9 @@ TEST_F(TitleTest, EscapeOnTheFirstRunPromptLeavesNoPlayerButTheTitleWorks) {
     ScreenHost::Press(KeyEscape);
     host.Steps(3);
     EXPECT_EQ(TopDialog(), "");
-    EXPECT_FALSE(host.game->CurrentProfile);
+    EXPECT_FALSE(host.game->Session.Profile);
     EXPECT_FALSE(title.Welcome);
-    EXPECT_EQ(host.game->CurrentTScreen, &title) << "Escape went to the prompt, not the exit";
+    EXPECT_EQ(host.game->Screens.Current(), &title) << "Escape went to the prompt, not the exit";
     Click("changeplayer");
     EXPECT_EQ(TopDialog(), "TPlayerManager");
 }
@@ -100,23 +98,23 @@ TEST_F(TitleTest, EscapeOnTheFirstRunPromptLeavesNoPlayerButTheTitleWorks) {
 TEST_F(TitleTest, ARememberedPlayerIsLoadedWithoutAPromptAndABadNameReplaced) {
     host.SelectPlayer("Bob");
     host.SelectPlayer("Ann");
-    host.game->CurrentProfile.reset();
-    host.game->ProfileName = "Bob";
+    host.game->Session.Profile.reset();
+    host.game->Settings.ProfileName = "Bob";
     StartUp();
     EXPECT_EQ(TopDialog(), "");
-    ASSERT_TRUE(host.game->CurrentProfile);
-    EXPECT_EQ(host.game->CurrentProfile->Name, "Bob");
+    ASSERT_TRUE(host.game->Session.Profile);
+    EXPECT_EQ(host.game->Session.Profile->Name, "Bob");
     EXPECT_EQ(title.Welcome->Text, "Welcome, Bob");
     EXPECT_FALSE(std::filesystem::exists(host.Folder.File("quillox.ini")))
         << "nothing changed, nothing saved";
 
     // A remembered name that cannot be a player's (a hand-edited settings file): the first
     // player on file takes over and is remembered.
-    host.game->ProfileName = "../Bob";
-    host.game->CurrentProfile.reset();
+    host.game->Settings.ProfileName = "../Bob";
+    host.game->Session.Profile.reset();
     StartUp();
-    EXPECT_EQ(host.game->CurrentProfile->Name, "Ann");
-    EXPECT_EQ(host.game->ProfileName, "Ann");
+    EXPECT_EQ(host.game->Session.Profile->Name, "Ann");
+    EXPECT_EQ(host.game->Settings.ProfileName, "Ann");
     std::ifstream ini(host.Folder.File("quillox.ini"));
     const std::string settings((std::istreambuf_iterator<char>(ini)), {});
     EXPECT_NE(settings.find("PROFILE NAME=Ann\r\n"), std::string::npos) << settings;
@@ -138,7 +136,7 @@ TEST_F(TitleTest, AClickOnTheRingTurnsItTheOtherWay) {
 
 TEST_F(TitleTest, MoreGamesAsksFirstAndSaysSoWhenNoBrowserCanBeOpened) {
     host.SelectPlayer("Ann");
-    host.game->FullScreen = 0;
+    host.game->Settings.FullScreen = 0;
     host.Enter(title);
     const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
     setenv("PATH", host.Folder.Path().c_str(), 1);
@@ -148,9 +146,9 @@ TEST_F(TitleTest, MoreGamesAsksFirstAndSaysSoWhenNoBrowserCanBeOpened) {
     host.Steps(2);
     setenv("PATH", path.c_str(), 1);
     ASSERT_EQ(TopDialog(), "TDialogOK");
-    EXPECT_NE(host.game->Dialogs->Describe().back().Caption.find("bexholt.example"),
+    EXPECT_NE(host.game->Dialogs.Describe().back().Caption.find("bexholt.example"),
               std::string::npos);
-    EXPECT_EQ(host.game->CurrentTScreen, &title);
+    EXPECT_EQ(host.game->Screens.Current(), &title);
 }
 
 }  // namespace

@@ -17,11 +17,6 @@ constexpr std::size_t ProfileBytes = FieldBytes + TProfile::MAX_HINTS * 4;
 
 class ProfileTest : public RecordsTest {
 protected:
-    void TearDown() override {
-        ProfileCreatedHook = [](TProfile&) {};
-        RecordsTest::TearDown();
-    }
-
     // A profile with a value in every field, so that a byte landing in the wrong place shows.
     std::unique_ptr<TProfile> Filled(const std::string& name) {
         auto profile = TProfile::Create(name, Folder.Path());
@@ -95,13 +90,9 @@ TEST_F(ProfileTest, SaveAndLoadRoundTripEveryFieldAndTheGamesData) {
     EXPECT_EQ(userData, "xyz");
 }
 
-TEST_F(ProfileTest, CreateInitialisesThenRunsTheCreatedHookBeforeAnyLoad) {
-    std::vector<std::string> seen;
-    ProfileCreatedHook = [&seen](TProfile& p) {
-        seen.push_back(p.Name + ":" + std::to_string(p.CurrentLevel));
-    };
+TEST_F(ProfileTest, CreateInitialisesWithoutTouchingTheFile) {
     auto profile = TProfile::Create("Cy", Folder.Path());
-    EXPECT_EQ(seen, std::vector<std::string>{"Cy:1"});
+    EXPECT_EQ(profile->CurrentLevel, 1);
     EXPECT_EQ(profile->LockedLevel, 2);
     EXPECT_EQ(profile->Lives, 3);
     EXPECT_EQ(profile->TipsFlag, 1);

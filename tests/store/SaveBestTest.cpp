@@ -1,6 +1,5 @@
 #include <filesystem>
 
-#include "store/BestResults.h"
 #include "store/RecordsTestSupport.h"
 #include "store/TSaveBest.h"
 
@@ -11,29 +10,32 @@ using records_test::RecordsTest;
 
 class SaveBestTest : public RecordsTest {
 protected:
+    TSaveBest Best;
+
     void SetUp() override {
         RecordsTest::SetUp();
-        // The table is module-wide: start every test from something no file holds.
-        BestLevelScores.fill(-1);
-        BestLevelScoreNames.fill("stale");
-        BestLevelTimes.fill(-1);
-        BestLevelTimeNames.fill("stale");
+        // Start every test from something no file holds.
+        Best.Results.BestLevelScores.fill(-1);
+        Best.Results.BestLevelScoreNames.fill("stale");
+        Best.Results.BestLevelTimes.fill(-1);
+        Best.Results.BestLevelTimeNames.fill("stale");
     }
 
-    static void ExpectDefaults(int fromLevel) {
+    void ExpectDefaults(int fromLevel) const {
         for (int i = fromLevel; i < LevelCount; ++i) {
-            EXPECT_EQ(BestLevelScores[i], 0) << i;
-            EXPECT_EQ(BestLevelScoreNames[i], "------------") << i;
-            EXPECT_EQ(BestLevelTimes[i], 0) << i;
-            EXPECT_EQ(BestLevelTimeNames[i], "-----------") << i;
+            EXPECT_EQ(Best.Results.BestLevelScores[i], 0) << i;
+            EXPECT_EQ(Best.Results.BestLevelScoreNames[i], "------------") << i;
+            EXPECT_EQ(Best.Results.BestLevelTimes[i], 0) << i;
+            EXPECT_EQ(Best.Results.BestLevelTimeNames[i], "-----------") << i;
         }
     }
 
-    static void ExpectPlayable() {
+    void ExpectPlayable() const {
         for (int i = 0; i < LevelCount; ++i) {
-            EXPECT_GE(BestLevelScores[i], 0);
-            EXPECT_GE(BestLevelTimes[i], 0);
-            for (const std::string& name : {BestLevelScoreNames[i], BestLevelTimeNames[i]}) {
+            EXPECT_GE(Best.Results.BestLevelScores[i], 0);
+            EXPECT_GE(Best.Results.BestLevelTimes[i], 0);
+            for (const std::string& name :
+                 {Best.Results.BestLevelScoreNames[i], Best.Results.BestLevelTimeNames[i]}) {
                 EXPECT_LE(name.size(), 12u);
                 for (const char c : name) {
                     EXPECT_GE(c, 32);
@@ -44,19 +46,19 @@ protected:
     }
 
     // Every level with its own holder and values.
-    static void FillDistinct() {
+    void FillDistinct() {
         for (int i = 0; i < LevelCount; ++i) {
-            BestLevelScores[i] = 1000 - i;
-            BestLevelScoreNames[i] = "S" + std::to_string(i);
-            BestLevelTimes[i] = 20000 + i;
-            BestLevelTimeNames[i] = "T" + std::to_string(i);
+            Best.Results.BestLevelScores[i] = 1000 - i;
+            Best.Results.BestLevelScoreNames[i] = "S" + std::to_string(i);
+            Best.Results.BestLevelTimes[i] = 20000 + i;
+            Best.Results.BestLevelTimeNames[i] = "T" + std::to_string(i);
         }
     }
 };
 
 TEST_F(SaveBestTest, FreshInstallationWritesA495ByteFileOfDefaults) {
-    TSaveBest best = TSaveBest::Create(Folder.Path());
-    EXPECT_EQ(best.FilePath(), Folder.File("stats.dat"));
+    Best = TSaveBest::Create(Folder.Path());
+    EXPECT_EQ(Best.FilePath(), Folder.File("stats.dat"));
     ExpectDefaults(0);
     const std::string bytes = Folder.Read("stats.dat");
     ASSERT_EQ(bytes.size(), 495u);
@@ -70,27 +72,27 @@ TEST_F(SaveBestTest, FreshInstallationWritesA495ByteFileOfDefaults) {
 }
 
 TEST_F(SaveBestTest, SaveAndLoadRoundTripWithTheShiftedNames) {
-    TSaveBest best = TSaveBest::Create(Folder.Path());
+    Best = TSaveBest::Create(Folder.Path());
     FillDistinct();
-    BestLevelScoreNames[0] = "Ann";
-    best.Save();
+    Best.Results.BestLevelScoreNames[0] = "Ann";
+    Best.Save();
     EXPECT_EQ(Folder.Read("stats.dat").substr(0, 8),
               std::string("\x2A\x57\x57\0", 4) + Int32Bytes(1000));
 
-    BestLevelScores.fill(-1);
-    BestLevelTimeNames.fill("");
-    TSaveBest again = TSaveBest::Create(Folder.Path());
-    EXPECT_EQ(BestLevelScoreNames[0], "Ann");
+    Best.Results.BestLevelScores.fill(-1);
+    Best.Results.BestLevelTimeNames.fill("");
+    Best = TSaveBest::Create(Folder.Path());
+    EXPECT_EQ(Best.Results.BestLevelScoreNames[0], "Ann");
     for (int i = 0; i < LevelCount; ++i) {
-        EXPECT_EQ(BestLevelScores[i], 1000 - i);
-        EXPECT_EQ(BestLevelTimes[i], 20000 + i);
-        EXPECT_EQ(BestLevelTimeNames[i], "T" + std::to_string(i));
+        EXPECT_EQ(Best.Results.BestLevelScores[i], 1000 - i);
+        EXPECT_EQ(Best.Results.BestLevelTimes[i], 20000 + i);
+        EXPECT_EQ(Best.Results.BestLevelTimeNames[i], "T" + std::to_string(i));
     }
 }
 
 TEST_F(SaveBestTest, TruncatedAtEveryByteKeepsWholeRecordsAndDefaultsTheRest) {
     FillDistinct();
-    const std::string bytes = TSaveBest::Bytes();
+    const std::string bytes = Best.Bytes();
     // Score records "Sn" or "Snn" with terminator and value; time records likewise.
     std::vector<std::size_t> ends;
     std::size_t at = 0;
@@ -100,16 +102,16 @@ TEST_F(SaveBestTest, TruncatedAtEveryByteKeepsWholeRecordsAndDefaultsTheRest) {
 
     for (std::size_t length = 0; length <= bytes.size(); ++length) {
         SCOPED_TRACE(length);
-        TSaveBest::ReadBytes(std::string_view(bytes).substr(0, length));
+        Best.ReadBytes(std::string_view(bytes).substr(0, length));
         ExpectPlayable();
         for (int i = 0; i < LevelCount; ++i) {
             const bool scoreRead = length >= ends[i];
-            ASSERT_EQ(BestLevelScores[i], scoreRead ? 1000 - i : 0);
-            ASSERT_EQ(BestLevelScoreNames[i],
+            ASSERT_EQ(Best.Results.BestLevelScores[i], scoreRead ? 1000 - i : 0);
+            ASSERT_EQ(Best.Results.BestLevelScoreNames[i],
                       scoreRead ? "S" + std::to_string(i) : std::string(12, '-'));
             const bool timeRead = length >= ends[LevelCount + i];
-            ASSERT_EQ(BestLevelTimes[i], timeRead ? 20000 + i : 0);
-            ASSERT_EQ(BestLevelTimeNames[i],
+            ASSERT_EQ(Best.Results.BestLevelTimes[i], timeRead ? 20000 + i : 0);
+            ASSERT_EQ(Best.Results.BestLevelTimeNames[i],
                       timeRead ? "T" + std::to_string(i) : std::string(11, '-'));
         }
     }
@@ -120,26 +122,26 @@ TEST_F(SaveBestTest, DamagedValuesAndNamesAreBroughtIntoRange) {
     bytes +=
         std::string("\x2A\x01\xF0\x57", 4) + '\0' + Int32Bytes(static_cast<std::uint32_t>(-50));
     bytes += std::string(40, '\x2A') + '\0' + Int32Bytes(7);
-    TSaveBest::ReadBytes(bytes);
-    EXPECT_EQ(BestLevelScoreNames[0], "An");
-    EXPECT_EQ(BestLevelScores[0], 0);
-    EXPECT_EQ(BestLevelScoreNames[1], std::string(12, 'A'));
-    EXPECT_EQ(BestLevelScores[1], 7);
+    Best.ReadBytes(bytes);
+    EXPECT_EQ(Best.Results.BestLevelScoreNames[0], "An");
+    EXPECT_EQ(Best.Results.BestLevelScores[0], 0);
+    EXPECT_EQ(Best.Results.BestLevelScoreNames[1], std::string(12, 'A'));
+    EXPECT_EQ(Best.Results.BestLevelScores[1], 7);
     ExpectDefaults(2);
 
-    TSaveBest::ReadBytes("");
+    Best.ReadBytes("");
     ExpectDefaults(0);
 
     std::mt19937 random(7);
     for (int round = 0; round < 300; ++round) {
-        TSaveBest::ReadBytes(records_test::RandomBytes(random, random() % 700));
+        Best.ReadBytes(records_test::RandomBytes(random, random() % 700));
         ExpectPlayable();
     }
 }
 
 TEST_F(SaveBestTest, EmptyFileGivesDefaultsWithoutBeingRewritten) {
     Folder.Write("stats.dat", "");
-    TSaveBest best = TSaveBest::Create(Folder.Path());
+    Best = TSaveBest::Create(Folder.Path());
     ExpectDefaults(0);
     EXPECT_EQ(Folder.Read("stats.dat"), "");
     EXPECT_TRUE(Reported.empty());
@@ -147,13 +149,13 @@ TEST_F(SaveBestTest, EmptyFileGivesDefaultsWithoutBeingRewritten) {
 
 TEST_F(SaveBestTest, UnreadableFileIsReportedAndNeverOverwritten) {
     std::filesystem::create_directory(Folder.File("stats.dat"));
-    TSaveBest best = TSaveBest::Create(Folder.Path());
+    Best = TSaveBest::Create(Folder.Path());
     EXPECT_EQ(Reported, std::vector<std::string>{"Error loading file " + Folder.File("stats.dat")});
     ExpectDefaults(0);
-    BestLevelScores[0] = 10;
-    best.Save();
-    best.DefaultBest();
-    best.Save();
+    Best.Results.BestLevelScores[0] = 10;
+    Best.Save();
+    Best.DefaultBest();
+    Best.Save();
     EXPECT_TRUE(std::filesystem::is_directory(Folder.File("stats.dat")));
     EXPECT_EQ(Folder.Entries().size(), 1u);
 }

@@ -1,0 +1,273 @@
+#include "host/TMainLoop.h"
+
+#include "host/TAudioBuses.h"
+#include "host/TDisplay.h"
+#include "host/TFixedRateLogic.h"
+#include "host/TScreenSwitcher.h"
+#include "host/TSettings.h"
+#include "presentation/TDialogStack.h"
+#include "presentation/TGameFade.h"
+#include "presentation/TMenu.h"
+#include "presentation/TMousePointer.h"
+#include "presentation/TPresentationContext.h"
+#include "presentation/TSprite.h"
+#include "system/HostInput.h"
+#include "system/InputHelpers.h"
+#include "system/ScreenSize.h"
+
+namespace {
+
+constexpr int KeyEscape = 27;
+constexpr int KeyEnter = 13;
+constexpr int KeyPause = 'P';
+constexpr int KeyLAlt = 164, KeyRAlt = 165;
+
+}  // namespace
+
+TMainLoop::TMainLoop(const Parts& parts) : Host(parts) {}
+
+TMainLoop::~TMainLoop() = default;
+
+void TMainLoop::Run() {
+    ClearAllInput();
+    Host.Timing.Init();
+    while (MainLogicLoop() != -1) ScreenDraw();
+}
+
+int TMainLoop::MainLogicLoop() {
+    // Dragging the window stalls the loop: the stall is not caught up.
+    if (Host.Display.WindowMoved()) Host.Timing.Init();
+    Host.Timing.VSync = Host.Settings.VSync != 0;
+    Host.Timing.Calc();
+    const double numTicks = NoTiming ? NoTimingTicks : Host.Timing.NumTicks;
+    const int whole = static_cast<int>(numTicks);
+    for (int i = 1; i <= whole; ++i) {
+        Host.Timing.SetDelta(1.0f);
+        if (LogicWrapper() == -1) return -1;
+    }
+    const double fraction = numTicks - whole;
+    if (fraction > 0) {
+        Host.Timing.SetDelta(static_cast<float>(fraction));
+        if (LogicWrapper() == -1) return -1;
+    }
+    return 1;
+}
+
+int TMainLoop::LogicWrapper() {
+    ++LogicSteps;
+    if (BeforeStepFunction) BeforeStepFunction();
+    TMousePointer& mouse = Host.Display.Mouse();
+    mouse.ClearMouseHit();
+    mouse.Manage();
+    DoPeekEvent();
+    if (ReadKeys() == -1) return -1;
+    if (InstantExit || Host.Screens.Exiting()) return -1;
+    if (Paused || Suspended) return 0;
+    Host.Fade.Manage();
+    if (Host.Fade.Active && !Host.Fade.AllowAnim) return 1;
+    Host.Screens.Change();
+    TScreen* screen = Host.Screens.Current();
+    if (DialogOpen()) {
+        // The screen's own buttons must not keep a hover or click from before.
+        if (Host.Dialogs.Manage() && screen && screen->Menu) screen->Menu->ClearStates();
+        if (screen) screen->LogicUnderDialog();
+    } else if (screen) {
+        screen->Logic();
+    }
+    return 1;
+}
+
+bool TMainLoop::DialogOpen() const {
+    return !Host.Dialogs.Empty();
+}
+
+void TMainLoop::DoPeekEvent() {
+    HostInput& input = Input();
+    TMousePointer& mouse = Host.Display.Mouse();
+    for (media::Event event = media::NextEvent(); event.kind != media::EventKind::None;
+         event = media::NextEvent()) {
+        switch (event.kind) {
+            case media::EventKind::AppSuspend:
+                SuspendedEvent = 1;
+                break;
+            case media::EventKind::AppResume:
+                SuspendedEvent = 0;
+                break;
+            case media::EventKind::AppTerminate:
+                TerminatedEvent = 1;
+                break;
+            case media::EventKind::KeyDown:
+                input.RecordKeyDown(event.data);
+                mouse.Hidden = 1;
+                break;
+            case media::EventKind::KeyUp:
+                input.RecordKeyUp(event.data);
+                break;
+            case media::EventKind::KeyChar:
+                input.RecordChar(event.data);
+                break;
+            case media::EventKind::MouseDown:
+                if (event.data >= 1 && event.data <= 3) {
+                    input.RecordMouseDown(event.data);
+                    mouse.Hidden = 0;
+                    mouse.ButtonDown(event.data);
+                }
+                break;
+            case media::EventKind::MouseUp:
+                if (event.data >= 1 && event.data <= 3) {
+                    input.RecordMouseUp(event.data);
+                    mouse.ButtonUp(event.data);
+                }
+                break;
+            case media::EventKind::MouseMove:
+                mouse.Hidden = 0;
+                mouse.x = input.MouseX = event.x;
+                mouse.y = input.MouseY = event.y;
+                break;
+            case media::EventKind::MouseWheel:
+                input.MouseWheel += event.data;
+                break;
+            case media::EventKind::None:
+                break;
+        }
+    }
+    // A resumption whose event was lost.
+    if (Suspended == 1 && SuspendedEvent == 1 && media::WindowHasFocus()) SuspendedEvent = 0;
+}
+
+int TMainLoop::GameTerminated() {
+    if (!TerminatedEvent) return 0;
+    TerminatedEvent = 0;
+    InstantExit = 1;
+    const TScreen* screen = Host.Screens.Current();
+    if (screen && screen->name == "game" && SaveProfileFunction) SaveProfileFunction();
+    return -1;
+}
+
+int TMainLoop::CheckWindow() {
+    if (GameTerminated() == -1) return -1;
+    if (SuspendedEvent && !Suspended) {
+        if (!Paused) {
+            Host.Audio.Hold();
+            // A game in the background gives the machine back to the others.
+            SetProcessAndThreadPriority(0, 0);
+        }
+        Suspended = 1;
+    }
+    if (!SuspendedEvent && Suspended == 1) {
+        if (!Paused) {
+            Host.Audio.Release();
+            Host.Display.SetPriority();
+        }
+        Host.Timing.Init();
+        Suspended = 0;
+        ClearAllInput();
+    }
+    if (!Suspended && !Paused) Host.Audio.Manage();
+    if (Suspended) media::Delay(1);
+    return 0;
+}
+
+int TMainLoop::ReadKeys() {
+    if (CheckWindow() == -1) {
+        // Nothing fades while paused or in the background, so the game ends at once there.
+        if (Paused || Suspended) return -1;
+        InstantExit = 0;
+        Host.Screens.CloseRequest(Host.Audio.MusicChannel);
+    }
+    if (Host.Presentation.BlockKeys) return 0;
+    PauseKey();
+    EscapeKey();
+    if ((KeyDownChecked(KeyLAlt) || KeyDownChecked(KeyRAlt)) && KeyHitChecked(KeyEnter)) {
+        Host.Display.ToggleFullScreen();
+        FlushKeyState();
+    }
+    TScreen* screen = Host.Screens.Current();
+    if (!Paused && !Suspended && screen && !DialogOpen()) screen->SpecificKeys();
+    return 0;
+}
+
+void TMainLoop::PauseKey() {
+    if (!KeyHitChecked(KeyPause) && !(Paused && Host.Display.Mouse().h1 > 0)) return;
+    Paused = !Paused;
+    if (Paused) {
+        Pause();
+    } else {
+        UnPause();
+    }
+    ClearAllInput();
+}
+
+void TMainLoop::EscapeKey() {
+    // Behind an open dialog Escape is left to the dialog, unless it cuts a fade or a pause short.
+    TGameFade& fade = Host.Fade;
+    if (DialogOpen() && !fade.Active && !Paused) return;
+    if (!KeyHitChecked(KeyEscape)) return;
+    if (fade.Active) {
+        if (!fade.Out) {
+            fade.FadeInAborted = true;
+            fade.AbortKey = 0;
+        }
+        fade.Finish();
+    } else if (Paused) {
+        Paused = 0;
+        UnPause();
+        ClearAllInput();
+    } else if (!IgnoreEscapeKey) {
+        Host.Audio.EscapeSoundPlay();
+        Host.Screens.Escape(Host.Presentation.FadeMusic ? Host.Audio.MusicChannel
+                                                        : media::Channel());
+        Host.Presentation.FadeMusic = true;
+    } else {
+        EscapeHit = true;
+    }
+}
+
+bool TMainLoop::TakeEscapeHit() {
+    const bool hit = EscapeHit;
+    EscapeHit = false;
+    return hit;
+}
+
+void TMainLoop::Pause() {
+    Host.Audio.Hold();
+    SetProcessAndThreadPriority(0, 0);
+}
+
+void TMainLoop::UnPause() {
+    Host.Audio.Release();
+    Host.Display.SetPriority();
+    Host.Timing.Init();
+}
+
+void TMainLoop::SpritePausedCreate(const media::Image& image) {
+    SpritePaused = TSprite::Create(image, 0, 0);
+    SpritePaused->Centre();
+}
+
+void TMainLoop::ShowPaused() const {
+    if (!(Paused || Suspended) || !SpritePaused) return;
+    media::SetBlend(media::ALPHABLEND);
+    media::SetColor(0, 0, 0);
+    media::SetAlpha(0.5f);
+    media::DrawRect(0, 0, ScreenWidth, ScreenHeight);
+    media::SetColor(255, 255, 255);
+    media::SetAlpha(1.0f);
+    SpritePaused->Draw();
+}
+
+void TMainLoop::ScreenDraw() {
+    const TGameFade& fade = Host.Fade;
+    TMousePointer& mouse = Host.Display.Mouse();
+    if (TScreen* screen = Host.Screens.Current()) screen->Draw();
+    Host.Dialogs.Draw();
+    if (!fade.Active) ShowPaused();
+    if (Host.Presentation.FadeMouse) mouse.Draw();
+    fade.Draw();
+    if (fade.Active) ShowPaused();
+    if (!Host.Presentation.FadeMouse) mouse.Draw();
+    if (BeforeFlipFunction) BeforeFlipFunction();
+    media::Flip(Host.Presentation.FlipSyncMode);
+    // Headless runs are scripted and go as fast as the machine allows.
+    if (!media::Headless()) media::Delay(1);
+}

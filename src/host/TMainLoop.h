@@ -1,0 +1,89 @@
+#pragma once
+// The main loop: each frame runs the logic steps its time is worth (or a fixed number, for
+// repeatable runs), each step pumps the window's events, reads the global keys (pause, Escape,
+// Alt+Enter) and runs the current screen or the dialog over it; then the frame is drawn and
+// shown. Pause and the window going to the background stop the steps and the music.
+
+#include <functional>
+#include <memory>
+
+#include "media/Media.h"
+
+class TAudioBuses;
+class TDialogStack;
+class TDisplay;
+class TFixedRateLogic;
+class TGameFade;
+class TScreenSwitcher;
+class TSettings;
+class TSprite;
+struct TPresentationContext;
+
+class TMainLoop {
+public:
+    struct Parts {
+        TFixedRateLogic& Timing;
+        TPresentationContext& Presentation;
+        TSettings& Settings;
+        TAudioBuses& Audio;
+        TDisplay& Display;
+        TScreenSwitcher& Screens;
+        TDialogStack& Dialogs;
+        TGameFade& Fade;
+    };
+    explicit TMainLoop(const Parts& parts);
+    ~TMainLoop();
+    TMainLoop(const TMainLoop&) = delete;
+    TMainLoop& operator=(const TMainLoop&) = delete;
+
+    // Runs exactly NoTimingTicks steps a frame instead of the time's worth, so a run repeats.
+    int NoTiming = 0;
+    int NoTimingTicks = 1;
+    // Logic steps run since start-up: the clock of repeatable runs.
+    long long LogicSteps = 0;
+    int Paused = 0;
+    int Suspended = 0;
+    // The window went to the background (or came back), or was closed, since the last step.
+    int SuspendedEvent = 0;
+    int TerminatedEvent = 0;
+    // Escape is left to the current screen (TakeEscapeHit) instead of leaving it.
+    int IgnoreEscapeKey = 0;
+
+    // Saves the current profile when the window is closed during play.
+    std::function<void()> SaveProfileFunction;
+    // Runs at the start of every logic step (scripted input enters the event queue here).
+    std::function<void()> BeforeStepFunction;
+    // Runs after a frame is drawn and before it is shown (scripted screenshots read it here).
+    std::function<void()> BeforeFlipFunction;
+
+    // One frame's logic steps; -1 when the program is to end.
+    int MainLogicLoop();
+    // One logic step; -1 when the program is to end, 0 while paused or in the background.
+    int LogicWrapper();
+    // Draws the frame: the screen, its dialogs, the pause sign, the pointer and the fade.
+    void ScreenDraw();
+    // Runs frames until the program is to end.
+    void Run();
+
+    void Pause();
+    void UnPause();
+    // True once for each Escape pressed while IgnoreEscapeKey is set.
+    [[nodiscard]] bool TakeEscapeHit();
+    [[nodiscard]] bool DialogOpen() const;
+    // The "paused" sign over the screen while paused or in the background.
+    void SpritePausedCreate(const media::Image& image);
+
+private:
+    Parts Host;
+    std::shared_ptr<TSprite> SpritePaused;
+    bool EscapeHit = false;
+    int InstantExit = 0;
+
+    void DoPeekEvent();
+    int ReadKeys();
+    void PauseKey();
+    void EscapeKey();
+    int CheckWindow();
+    int GameTerminated();
+    void ShowPaused() const;
+};

@@ -1,0 +1,20 @@
+#include "host/TPlayerSession.h"
+
+#include "host/TSettings.h"
+
+TPlayerSession::TPlayerSession(TSettings& settings) : Settings(settings) {}
+
+const std::string& TPlayerSession::Name() const {
+    return Settings.ProfileName;
+}
+
+void TPlayerSession::Choose(std::unique_ptr<TProfile> profile, const std::string& name) {
+    Profile = std::move(profile);
+    if (Settings.ProfileName == name) return;
+    Settings.ProfileName = name;
+    Settings.IniUpdate(1);
+}
+
+void TPlayerSession::SaveProfile() const {
+    if (Profile) Profile->Save();
+}
