@@ -23,7 +23,8 @@ public:
     int TopY = 330;
 
     // An entry for a game that ended with `score` at `level`; when the score earns a row the
-    // name field takes the keys at once, names of up to maxLength characters.
+    // name field takes the keys at once, names of up to maxLength characters, and the menu's OK
+    // button leaves Space to the name.
     static std::unique_ptr<THighScoreEntry> Create(std::shared_ptr<TMenu> menu,
                                                    const TResources& resources, int score,
                                                    int level, int maxLength);
