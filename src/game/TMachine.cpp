@@ -18,7 +18,8 @@ bool TMachine::Step(float delta, float pixelSteps) {
     if (GlobeCounter >= 1) return false;
     GlobeCounter = pixelSteps;
 
-    // Once the level is lost the machine only empties; late lines cannot refill it.
+    // Once the level is lost the machine only empties: late lines must not fill it up and win
+    // a level whose loss is already booked.
     if (MachineEmptying) PendingFill = 0;
     if (PendingFill > 0) {
         PendingFill -= 1;

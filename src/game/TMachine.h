@@ -10,7 +10,8 @@ public:
     float MachineFill = 0;
     // Earned by removed pieces and not yet shown.
     float PendingFill = 0;
-    // Spent on powers and not yet taken away.
+    // Spent on powers and not yet taken away. A finished power adds its cost, so one that ends
+    // while another's still drains does not forgive the rest.
     float PendingDrain = 0;
     // The machine is being emptied after a lost level.
     bool MachineEmptying = false;

@@ -63,13 +63,10 @@ void TPalette::Finish() {
 bool TPalette::Logic(float delta) {
     if (!BrushAnim.Active) return false;
     if (BrushAnim.Manage(delta)) {
-        // Ran out before the brush came round (very long passes): paint what is left, so
-        // the power always does all its work for its price.
-        while (nPaint < LastPaintStep) {
-            ++nPaint;
-            Assimilate();
-        }
-        Finish();
+        // Ran out before the brush came round (very long passes): the neighbours it did not
+        // reach stay as they are, and a power that did not finish costs nothing.
+        Powers.Active = 0;
+        DoPaint = false;
         return true;
     }
     const float ratio = BrushAnim.GetRatio() * 1000;

@@ -1,20 +1,15 @@
 #include "game/TPathGlow.h"
 
-#include <algorithm>
-
 #include "game/Cells.h"
 #include "presentation/TImageBank.h"
 
 namespace {
 
 constexpr int GlowFrame = 10;
-// The pulse lights the reachable cells from dim to bright gold. The empty sockets are drawn
-// over this light afterwards and take a share of it, so it is strong enough to read through
-// them at a glance even at the bottom of the pulse.
-constexpr float GlowGain = 1.8f;
-constexpr int GlowRed = 255;
-constexpr int GlowGreen = 200;
-constexpr int GlowBlue = 70;
+// A soft amber light added over the reachable cells, pulsing up to a third of full strength.
+constexpr int GlowRed = 140;
+constexpr int GlowGreen = 100;
+constexpr int GlowBlue = 0;
 
 }  // namespace
 
@@ -44,7 +39,7 @@ void TPathGlow::Manage(float delta) {
 void TPathGlow::Draw(const TSelection& selection) const {
     if (!imgZindles || !OnBoard(selection.SelectedX, selection.SelectedY)) return;
     media::SetBlend(media::LIGHTBLEND);
-    media::SetAlpha(std::min(1.0f, GlowGain * (Glow.ratio / 2 + 0.2f) / 2.1f));
+    media::SetAlpha((Glow.ratio / 2 + 0.2f) / 2.1f);
     media::SetColor(GlowRed, GlowGreen, GlowBlue);
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {

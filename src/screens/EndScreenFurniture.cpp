@@ -20,10 +20,7 @@ void LoadEndScreenFurniture(TScreen& screen, const std::string& background,
     screen.Header->SetShadow(1, 3, 3, 0.4f);
     screen.Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 10);
     screen.Menu->SetShadow(1, 3, 3, 0.4f);
-    const auto ok = screen.Menu->AddQuick("OK", "");
-    // Enter answers, Space does not: on the closing screens it is a character of a name.
-    ok->OKButton = 1;
-    ok->OKButtonUseSpace = 0;
+    screen.Menu->AddQuick("OK", "")->OKButton = 1;
     screen.Menu->SetY(OKY);
     PresentationContext().FadeMusic = false;
 }

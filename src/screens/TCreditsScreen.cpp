@@ -79,12 +79,12 @@ void TCreditsScreen::Draw() {
     y += LineGap;
     media::SetColor(255, 255, 100);
     Small(*medium, "Bitmap font by Ilse Varga", y);
-    y += 2 * LineGap;
+    y += LineGap;
 
     Heading(*medium, "Music", y);
     y += LineGap;
     Name(*medium, "Oda Lindqvist", y);
-    y += 2 * LineGap;
+    y += LineGap;
 
     Heading(*medium, "Additional Programming", y);
     y += LineGap;

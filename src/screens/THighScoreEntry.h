@@ -24,7 +24,7 @@ public:
 
     // An entry for a game that ended with `score` at `level`; when the score earns a row of
     // `table` (none: no table) the name field takes the keys at once, names of up to maxLength
-    // characters, with `name` typed already.
+    // characters, with `name` typed already, and the menu's OK button leaves Space to the name.
     static std::unique_ptr<THighScoreEntry> Create(std::shared_ptr<TMenu> menu,
                                                    const TResources& resources,
                                                    THighScoreList* table, const std::string& name,

@@ -81,7 +81,8 @@ void UpdateBestResults(const TPlayer& player, int levelScore, TSaveBest& best) {
 
 bool ProgressLevelComplete(TPlayer& player, TProfile* profile) {
     player.Level += 1;
-    if (player.Level > player.Unlocked) player.Unlocked = std::min(player.Level, LevelCount);
+    // Past the last level it stands one beyond it; whatever offers levels stops at the last.
+    if (player.Level > player.Unlocked) player.Unlocked = player.Level;
     if (player.Level > LevelCount) {
         player.Level -= 1;
         player.ProfileGameOver(profile, 1);

@@ -1,6 +1,6 @@
 #pragma once
 // Runs a level pass by pass as the play screen would, with clicks on the real screen
-// coordinates and a millisecond clock that follows the passes (5 ms each).
+// coordinates and a millisecond clock that follows the passes (5 ms a step).
 
 #include <memory>
 
@@ -22,8 +22,9 @@ public:
         input.MouseY = mouseY;
         input.MouseHit = hit;
         input.Now = Now;
+        input.Delta = Delta;
         Level->Logic(input);
-        Now += 5;
+        Now += 5 * Delta;
     }
     void ClickCell(int x, int y) { Pass(true, CellCentreX(x), CellCentreY(y)); }
     void ClickAt(int mouseX, int mouseY) { Pass(true, mouseX, mouseY); }
@@ -41,6 +42,8 @@ public:
     }
 
     double Now = 0;
+    // Logic steps per pass; above 1 for a machine that cannot keep up.
+    float Delta = 1;
 
 private:
     std::unique_ptr<TLevel> Level;

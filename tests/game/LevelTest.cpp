@@ -220,6 +220,21 @@ TEST_F(LevelTest, TheMachineEmptiesInStepsAndHandsOverOnce) {
     Driver->Passes(400);
     EXPECT_EQ(Lost, 1);
     EXPECT_EQ(GameOver, 1);
+
+    // A line's fill still on its way when the clock runs out would fill the machine before its
+    // first emptying step and win the level whose loss is already booked.
+    Lost = GameOver = 0;
+    Make(1, {"2........", ".........", ".........", ".........", ".........", ".........",
+             ".........", ".........", "........."});
+    Driver->M().MachineFill = 140;
+    Driver->M().PendingFill = 35;
+    Driver->M().LevelScore = 0;
+    Driver->Pass();
+    ASSERT_EQ(Lost, 1);
+    ASSERT_TRUE(Driver->RunUntil([&] { return GameOver > 0; }, 1000));
+    EXPECT_EQ(Won, 0);
+    EXPECT_FALSE(Driver->M().LevelWonPending);
+    EXPECT_FLOAT_EQ(Driver->M().MachineFill, 0);
 }
 
 TEST_F(LevelTest, AFullMachineStopsPlayAndBooksTheLevelAfterTheEndDelay) {

@@ -1,5 +1,6 @@
-// The three powers: what they cost, when they can be armed, what each does to the board, and
-// that none of them touches a board with a deal in the air.
+// The three powers: what they cost, when they can be armed, what each does to the board, what
+// is paid when two costs overlap or a palette runs out, and that none of them touches a board
+// with a deal in the air.
 
 #include <gtest/gtest.h>
 
@@ -149,6 +150,43 @@ TEST_F(PowersTest, ThePaletteRepaintsOccupiedNeighboursOnly) {
                                   ".........", ".........", ".........", "........."}));
     EXPECT_EQ(Paid, (std::vector<std::array<int, 2>>{{PowerPalette, 6}}));
     EXPECT_FLOAT_EQ(Settled(), 60 - 56);
+}
+
+TEST_F(PowersTest, APaletteThatRunsOutBeforeItsLastStepLeavesTheRestAndCostsNothing) {
+    Make(1, 60,
+         {".........", ".........", "..467....", "..352....", "..R.#....", ".........", ".........",
+          ".........", "........."});
+    Driver->ClickAt(PaletteX, PaletteY);
+    Driver->ClickCell(3, 3);
+    ASSERT_TRUE(Driver->L().Palette.BrushAnim.Active);
+    // Passes of 150 ms: one brush step each, so the 1.5 s run out after about ten steps.
+    Driver->Delta = 30;
+    ASSERT_TRUE(Driver->RunUntil([&] { return Idle(); }, 20));
+    EXPECT_LT(Driver->L().Palette.nPaint, TPalette::LastPaintStep);
+    EXPECT_EQ(
+        BoardRows(Driver->B()),
+        (std::vector<std::string>{".........", ".........", "..467....", "..355....", "..R.#....",
+                                  ".........", ".........", ".........", "........."}))
+        << "only the right neighbour, painted at step 4";
+    EXPECT_EQ(Driver->L().Powers.Active, 0);
+    EXPECT_FALSE(Driver->L().Palette.DoPaint);
+    EXPECT_TRUE(Paid.empty());
+    EXPECT_FLOAT_EQ(Settled(), 60);
+}
+
+TEST_F(PowersTest, APowerFinishedWhileAnotherStillDrainsAddsItsCost) {
+    Make(1, 147 - 7, Sparse);
+    Driver->ClickAt(BombX, BombY);
+    Driver->ClickCell(0, 8);
+    ASSERT_TRUE(Driver->RunUntil([&] { return Idle(); }, 400));
+    ASSERT_GT(Driver->M().PendingDrain, 28);
+    Driver->Pass();
+    Driver->ClickAt(VortexX, VortexY);
+    Driver->ClickCell(4, 4);
+    ASSERT_TRUE(Driver->L().Vortex.VortexAnim.Active);
+    ASSERT_TRUE(Driver->RunUntil([&] { return Idle(); }, 400));
+    ASSERT_GT(Driver->M().PendingDrain, 28) << "the bomb's cost is still draining";
+    EXPECT_FLOAT_EQ(Settled(), 147 - 7 - 84 - 28) << "both are paid in full";
 }
 
 TEST_F(PowersTest, ThePaletteOnARainbowMakesRainbowsAndTheirLinesGo) {

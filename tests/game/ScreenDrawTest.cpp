@@ -1,6 +1,8 @@
 // What the play screen puts on the canvas: a busy scene drawn whole (saved for a look), the
-// colour-blind pieces, the machine's cover following the fill, and the canvas left neutral.
+// colour-blind pieces, the glow of the reachable cells, the machine's cover following the fill,
+// and the canvas left neutral.
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <string>
@@ -128,6 +130,46 @@ TEST_F(ScreenDrawTest, ColourBlindPlayersSeeTheSymbolPiecesOnTheBoardAndInThePre
     EXPECT_NE(Checksum(234, 30, 540, 60), boardPlain);
     EXPECT_NE(Checksum(70, 364, 90, 28), previewPlain);
     EXPECT_EQ(Checksum(234, 270, 540, 60), emptyPlain) << "empty cells look the same";
+}
+
+TEST_F(ScreenDrawTest, TheReachableCellsGlowASoftAmberAtMostAThirdStrong) {
+    StartLevel(5, {"2........", ".........", ".........", ".........", ".........", ".........",
+                   ".........", ".........", "........."});
+    Pass();
+    ClickCell(0, 0);
+    ASSERT_EQ(L().Play.Selection.SelectedValue, 2);
+    ASSERT_TRUE(L().Play.Selection.Dots[4][4]);
+    // The top of the pulse.
+    Screen->PathGlow.Glow.SetCounter(90);
+    const int left = 234 + 60 * 4, top = 30 + 60 * 4;
+    media::Cls();
+    Screen->Draw();
+    SaveShot("play-reach-glow.png");
+    const media::Pixmap lit = media::GrabPixmap(left, top, 60, 60);
+    L().Play.Selection.ClearSelection();
+    media::Cls();
+    Screen->Draw();
+    const media::Pixmap plain = media::GrabPixmap(left, top, 60, 60);
+
+    // The light is (140, 100, 0) added at a third of its strength, under the empty socket;
+    // the cell's glow and its dot each add it.
+    int brightest = 0;
+    for (int y = 0; y < 60; ++y) {
+        for (int x = 0; x < 60; ++x) {
+            const auto channel = [](std::uint32_t pixel, int shift) {
+                return static_cast<int>((pixel >> shift) & 0xFF);
+            };
+            const std::uint32_t a = lit.At(x, y), b = plain.At(x, y);
+            const int red = channel(a, 16) - channel(b, 16);
+            const int green = channel(a, 8) - channel(b, 8);
+            ASSERT_EQ(channel(a, 0), channel(b, 0)) << x << ", " << y;
+            ASSERT_GE(red, 0);
+            ASSERT_LE(red, 2 * 47) << x << ", " << y;
+            ASSERT_LE(green, 2 * 34) << x << ", " << y;
+            brightest = std::max(brightest, red);
+        }
+    }
+    EXPECT_GT(brightest, 15) << "the glow shows";
 }
 
 TEST_F(ScreenDrawTest, TheCoverHidesTheUnfilledPartOfTheMachine) {

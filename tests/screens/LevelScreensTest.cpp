@@ -1,6 +1,7 @@
 // The level select and the screens after a level, run through the host's logic steps: the
-// edges of a dot's square, a padlocked dot, Space for the highest open level, who qualifies for
-// the high-score table and what a name entry does to a short table, and times as shown.
+// edges of a dot's square, a padlocked dot, Space for the highest open level, Space for OK after
+// a level unless a name is typed, who qualifies for the high-score table and what a name entry
+// does to a short table, and times as shown.
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,9 @@
 #include "presentation/TLabel.h"
 #include "presentation/TMenu.h"
 #include "presentation/TPresentationContext.h"
+#include "screens/TGameOverScreen.h"
 #include "screens/THighScoreEntry.h"
+#include "screens/TLevelCompleteScreen.h"
 #include "screens/TLevelSelectScreen.h"
 #include "screens/TTitleScreen.h"
 #include "screens/TimeText.h"
@@ -127,6 +130,43 @@ TEST_F(LevelSelectTest, SpaceWithFourLevelsOpenStartsLevelFour) {
     EXPECT_EQ(host.game->Screens.Current(), &host.Play);
     EXPECT_EQ(host.Player.Level, 4);
     EXPECT_EQ(host.ProfileOnDisk("Ann")->CurrentLevel, 4);
+}
+
+TEST_F(LevelSelectTest, SpacePressesOKAfterALevelButNotWhileANameIsTyped) {
+    // A key, then steps enough for the screen it leads to to have faded in.
+    const auto press = [this](int key) {
+        ScreenHost::Press(key);
+        host.Steps(3);
+    };
+    ASSERT_TRUE(ProgressLevelChosen(host.Player, host.game->CurrentProfile.get(), 1));
+    TLevelCompleteScreen complete{host.Resources};
+    complete.Player = &host.Player;
+    complete.LevelSelectScreen = &select;
+    host.Enter(complete);
+    press(KeySpace);
+    EXPECT_EQ(host.game->CurrentTScreen, &select) << "the level complete screen";
+
+    host.game->HighScores =
+        std::make_shared<THighScoreList>(THighScoreList::Create(host.Folder.File("zindles"), 12));
+    host.game->HighScores->Load();
+    TGameOverScreen over{host.Resources};
+    over.Player = &host.Player;
+    over.TitleScreen = &title;
+    over.HighScoresScreen = &host.Blank;
+    host.Player.Score = 0;
+    host.Enter(over);
+    ASSERT_EQ(over.High->HighScore, 0);
+    press(KeySpace);
+    EXPECT_EQ(host.game->CurrentTScreen, &title) << "game over with no name to type";
+
+    host.Player.Score = host.game->HighScores->Entries().front().score;
+    host.Enter(over);
+    ASSERT_EQ(over.High->HighScore, 1);
+    press(KeySpace);
+    EXPECT_EQ(host.game->CurrentTScreen, &over) << "Space belongs to the name";
+    press(KeyEnter);
+    EXPECT_EQ(host.game->CurrentTScreen, &host.Blank);
+    host.game->HighScores.reset();
 }
 
 TEST_F(LevelSelectTest, PlayGameOnTheTitleLeadsToTheLevelSelectAtTheProfilesLevel) {

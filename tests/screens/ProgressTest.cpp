@@ -121,6 +121,7 @@ TEST_F(ProgressTest, AWholeGameWithSaveAndExitGameOverAndTheLastLevel) {
     WinLevel(100, 500.0f);
     EXPECT_TRUE(ProgressLevelComplete(Player, Profile.get()));
     EXPECT_EQ(Player.Level, LevelCount);
+    EXPECT_EQ(Player.Unlocked, LevelCount + 1);
     EXPECT_EQ(Player.Score, 900);
     Restart("Ann");
     EXPECT_EQ(Profile->CurrentLevel, 1);

@@ -9,6 +9,7 @@
 #include "ScreenHost.h"
 #include "game/GameResources.h"
 #include "host/TLoadingScreen.h"
+#include "screens/TCreditsScreen.h"
 #include "screens/TGameFinishedScreen.h"
 #include "screens/TGameOverScreen.h"
 #include "screens/TLevelCompleteScreen.h"
@@ -136,6 +137,31 @@ TEST(ScreenPictures, TitleLevelSelectAndEndOfLevelScreens) {
     EXPECT_GT(Differing(won, lost, 100, 182, 600, 135), 2000);
     EXPECT_GT(Differing(won, title, 100, 395, 600, 70), 2000);
     EXPECT_GT(Differing(lost, done, 100, 330, 600, 140), 2000);
+}
+
+TEST(ScreenPictures, TheCreditsStandOneLineApart) {
+    ScreenHost host;
+    host.Resources.SetPaths(screen_test::DataFolder + "graphics/",
+                            screen_test::DataFolder + "sound/");
+    TCreditsScreen credits{host.Resources};
+    host.Enter(credits);
+    const media::Pixmap page = Picture(host, "credits");
+    // Pixels of a heading's green in the band of the line whose top is at y.
+    const auto green = [&page](int y) {
+        int count = 0;
+        for (int row = y + 4; row <= y + 28; ++row) {
+            for (int col = 100; col < 700; ++col) {
+                const std::uint32_t pixel = page.At(col, row);
+                const bool isGreen = ((pixel >> 8) & 0xFF) > 200 && ((pixel >> 16) & 0xFF) < 60 &&
+                                     (pixel & 0xFF) < 60;
+                count += isGreen ? 1 : 0;
+            }
+        }
+        return count;
+    };
+    // Headings at 174, 282 and 354, each with its name on the next line.
+    for (const int heading : {174, 282, 354}) EXPECT_GT(green(heading), 50) << heading;
+    for (const int other : {138, 210, 246, 318, 390, 426, 462}) EXPECT_EQ(green(other), 0) << other;
 }
 
 TEST(ScreenPictures, TheLoadingScreenShowsItsBarThenItsButton) {
