@@ -138,18 +138,18 @@ TEST_F(LevelSelectTest, SpacePressesOKAfterALevelButNotWhileANameIsTyped) {
         ScreenHost::Press(key);
         host.Steps(3);
     };
-    ASSERT_TRUE(ProgressLevelChosen(host.Player, host.game->CurrentProfile.get(), 1));
-    TLevelCompleteScreen complete{host.Resources};
+    ASSERT_TRUE(ProgressLevelChosen(host.Player, host.game->Session.Profile.get(), 1));
+    TLevelCompleteScreen complete{host.game->Parts(), host.Resources};
     complete.Player = &host.Player;
     complete.LevelSelectScreen = &select;
     host.Enter(complete);
     press(KeySpace);
-    EXPECT_EQ(host.game->CurrentTScreen, &select) << "the level complete screen";
+    EXPECT_EQ(host.game->Screens.Current(), &select) << "the level complete screen";
 
-    host.game->HighScores =
-        std::make_shared<THighScoreList>(THighScoreList::Create(host.Folder.File("zindles"), 12));
-    host.game->HighScores->Load();
-    TGameOverScreen over{host.Resources};
+    host.game->Session.HighScores.emplace(
+        THighScoreList::Create(host.Folder.File("zindles"), 12));
+    host.game->Session.HighScores->Load();
+    TGameOverScreen over{host.game->Parts(), host.Resources};
     over.Player = &host.Player;
     over.TitleScreen = &title;
     over.HighScoresScreen = &host.Blank;
@@ -157,16 +157,16 @@ TEST_F(LevelSelectTest, SpacePressesOKAfterALevelButNotWhileANameIsTyped) {
     host.Enter(over);
     ASSERT_EQ(over.High->HighScore, 0);
     press(KeySpace);
-    EXPECT_EQ(host.game->CurrentTScreen, &title) << "game over with no name to type";
+    EXPECT_EQ(host.game->Screens.Current(), &title) << "game over with no name to type";
 
-    host.Player.Score = host.game->HighScores->Entries().front().score;
+    host.Player.Score = host.game->Session.HighScores->Entries().front().score;
     host.Enter(over);
     ASSERT_EQ(over.High->HighScore, 1);
     press(KeySpace);
-    EXPECT_EQ(host.game->CurrentTScreen, &over) << "Space belongs to the name";
+    EXPECT_EQ(host.game->Screens.Current(), &over) << "Space belongs to the name";
     press(KeyEnter);
-    EXPECT_EQ(host.game->CurrentTScreen, &host.Blank);
-    host.game->HighScores.reset();
+    EXPECT_EQ(host.game->Screens.Current(), &host.Blank);
+    host.game->Session.HighScores.reset();
 }
 
 TEST_F(LevelSelectTest, PlayGameOnTheTitleLeadsToTheLevelSelectAtTheProfilesLevel) {

@@ -143,7 +143,7 @@ TEST(ScreenPictures, TheCreditsStandOneLineApart) {
     ScreenHost host;
     host.Resources.SetPaths(screen_test::DataFolder + "graphics/",
                             screen_test::DataFolder + "sound/");
-    TCreditsScreen credits{host.Resources};
+    TCreditsScreen credits{host.game->Parts(), host.Resources};
     host.Enter(credits);
     const media::Pixmap page = Picture(host, "credits");
     // Pixels of a heading's green in the band of the line whose top is at y.
