@@ -13,6 +13,31 @@ bool ParseInt(const std::string& text, long long low, long long high, long long&
     return result.ec == std::errc() && result.ptr == end && value >= low && value <= high;
 }
 
+// The player's name as `--player` gives it, blanks at either end dropped; false with a message
+// when it cannot be a profile's name.
+bool PlayerName(const std::string& given, std::string& name, std::string& error) {
+    name = TrimmedName(given);
+    if (IsSafeProfileName(name)) return true;
+    // Appended piece by piece: a short literal put into a string trips GCC 12's -Wrestrict at -O2.
+    error.assign(1, '\'');
+    error += PrintableText(given);
+    error += "' cannot be a player's name: use 1 to ";
+    error += std::to_string(MaxProfileNameLength);
+    error +=
+        " letters, digits or blanks, without / \\ : * ? \" < > | and not "
+        "starting with a dot";
+    return false;
+}
+
+bool KnownDialog(const std::string& dialog, std::string& error) {
+    if (dialog == "message" || dialog == "question" || dialog == "name" || dialog == "players" ||
+        dialog == "web") {
+        return true;
+    }
+    error = "option --dialog needs message, question, name, players or web, not '" + dialog + "'";
+    return false;
+}
+
 }  // namespace
 
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
@@ -65,28 +90,9 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             line.Fill = static_cast<int>(n);
         } else if (arg == "--player") {
             std::string name;
-            if (!value(name)) return std::nullopt;
-            line.Player = TrimmedName(name);
-            if (!IsSafeProfileName(line.Player)) {
-                // Appended piece by piece: a short literal put into a string trips GCC 12's
-                // -Wrestrict at -O2.
-                error.assign(1, '\'');
-                error += PrintableText(name);
-                error += "' cannot be a player's name: use 1 to ";
-                error += std::to_string(MaxProfileNameLength);
-                error +=
-                    " letters, digits or blanks, without / \\ : * ? \" < > | and not "
-                    "starting with a dot";
-                return std::nullopt;
-            }
+            if (!value(name) || !PlayerName(name, line.Player, error)) return std::nullopt;
         } else if (arg == "--dialog") {
-            if (!value(line.Dialog)) return std::nullopt;
-            if (line.Dialog != "message" && line.Dialog != "question" && line.Dialog != "name" &&
-                line.Dialog != "players" && line.Dialog != "web") {
-                error = "option --dialog needs message, question, name, players or web, not '" +
-                        line.Dialog + "'";
-                return std::nullopt;
-            }
+            if (!value(line.Dialog) || !KnownDialog(line.Dialog, error)) return std::nullopt;
         } else if (arg == "--screen") {
             if (!value(line.Screen)) return std::nullopt;
         } else if (arg == "--report-startup") {
