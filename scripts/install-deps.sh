@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the game, the tests and the tools use (the
-# packaging test validates the launcher and metadata and reads the .deb with dpkg-dev).
+# packaging tests validate the launcher and metadata, read the .deb with dpkg-dev, judge it
+# with lintian and parse the Flatpak manifest with python3-yaml).
 # Only what is missing is installed, so a second run costs nothing.
 set -euo pipefail
 
@@ -11,7 +12,7 @@ PACKAGES=(
     libcairo2-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool strace
-    desktop-file-utils appstream dpkg-dev file groff-base
+    desktop-file-utils appstream dpkg-dev file groff-base lintian python3-yaml gzip
 )
 if [ "${QUILLOX_FUZZ:-0}" = 1 ]; then
     PACKAGES+=(clang libclang-rt-14-dev)

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # The game as a player gets it: installed into a scratch prefix, and as a Debian package.
-#   PackageTest.sh BUILD_DIR
+#   PackageTest.sh BUILD_DIR SOURCE_DIR
 # Checks the installed layout and validates the launcher and metadata; runs the installed
-# program headless from an unrelated folder; builds the .deb once, reads its control data and
-# contents, asks apt whether it would install, unpacks it and runs the program from there.
-# Nothing is installed on the machine.
+# program headless from an unrelated folder. Then packages a Release build of its own (kept in
+# BUILD_DIR/package-release, so a second run only rebuilds what changed): reads the .deb's
+# control data and contents, has lintian judge it, asks apt whether it would install, unpacks
+# it into a throwaway root whose dependencies the machine must hold, and runs the program from
+# there. Nothing is installed on the machine.
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
+source=$(cd "$2" && pwd)
 id=com.bexholt.Quillox
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillox-package-XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -40,9 +43,10 @@ play() {
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/quillox share/quillox/Data/Default.ini share/quillox/Data/graphics/zindles.png \
-    share/quillox/Data/fonts/tut.ttf share/applications/$id.desktop \
-    share/metainfo/$id.metainfo.xml share/man/man6/quillox.6 share/doc/quillox/fonts/tut-LICENSE.txt \
-    share/doc/quillox/fonts/text-LICENSE.txt; do
+    share/quillox/Data/fonts/tut.ttf share/quillox/Data/fonts/tut-LICENSE.txt \
+    share/quillox/Data/fonts/text-LICENSE.txt share/applications/$id.desktop \
+    share/metainfo/$id.metainfo.xml share/man/man6/quillox.6.gz share/doc/quillox/copyright \
+    share/doc/quillox/changelog.gz; do
     [ -f "$prefix/$f" ] || fail "not installed: $f"
 done
 for size in 16 24 32 48 64 128 256; do
@@ -50,19 +54,17 @@ for size in 16 24 32 48 64 128 256; do
     file "$icon" | grep -q "PNG image data, $size x $size" || fail "icon $size: $(file "$icon")"
 done
 [ ! -e "$prefix/bin/Data" ] || fail "data beside the installed program"
-desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-file-validate"
 grep -qx "StartupWMClass=$id" "$prefix/share/applications/$id.desktop" || fail "window class"
-appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >/dev/null ||
-    fail "appstreamcli validate"
-echo "ok: installed layout, launcher and metadata"
+echo "ok: installed layout"
 
 # Every option of --help is in the manual page, which formats without a warning.
 help=$("$prefix/bin/quillox" --help)
+manual=$work/quillox.6
+gzip -dc "$prefix/share/man/man6/quillox.6.gz" >"$manual"
 for option in $(grep -o -- '--[a-z-]*' <<<"$help" | sort -u); do
-    grep -q -- "${option//-/\\\\-}" "$prefix/share/man/man6/quillox.6" ||
-        fail "$option is missing from the manual page"
+    grep -q -- "${option//-/\\\\-}" "$manual" || fail "$option is missing from the manual page"
 done
-warnings=$(groff -man -Tutf8 -ww -z "$prefix/share/man/man6/quillox.6" 2>&1)
+warnings=$(groff -man -Tutf8 -ww -z "$manual" 2>&1)
 [ -z "$warnings" ] || fail "manual page: $warnings"
 for word in 'Space or Enter' 'Tab' 'zindles.dat' 'profiles/NAME.dat'; do
     grep -q "$word" <<<"$help" || fail "--help does not mention $word"
@@ -72,30 +74,55 @@ echo "ok: --help and the manual page agree"
 play "$prefix/bin/quillox" installed
 
 # ---------------------------------------------------------------- the Debian package
-(cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/deb" >/dev/null)
+# What players install is a Release build: optimised, hardened and stripped.
+release=$build/package-release
+cmake -S "$source" -B "$release" -DCMAKE_BUILD_TYPE=Release >"$work/release.log" 2>&1 ||
+    fail "configuring the Release build: $(tail -5 "$work/release.log")"
+cmake --build "$release" -j"$(nproc)" >>"$work/release.log" 2>&1 ||
+    fail "the Release build: $(tail -20 "$work/release.log")"
+(cd "$work" && cpack -G DEB --config "$release/CPackConfig.cmake" -B "$work/deb" >/dev/null)
 deb=$(ls "$work"/deb/quillox_*.deb)
 info=$(dpkg-deb -I "$deb")
 grep -q '^ Package: quillox$' <<<"$info" || fail "package name: $info"
 grep -q '^ Section: games$' <<<"$info" || fail "section: $info"
+grep -q '^ Priority: optional$' <<<"$info" || fail "priority: $info"
 depends=$(sed -n 's/^ Depends: //p' <<<"$info")
 for lib in libsdl2-2.0-0 libopenal1 libpng16-16 libjpeg62-turbo libvorbisfile3 libfreetype6; do
     grep -q "\b$lib\b" <<<"$depends" || fail "$lib is not in Depends: $depends"
 done
 contents=$(dpkg-deb -c "$deb")
-for f in ./usr/bin/quillox ./usr/share/quillox/Data/Default.ini ./usr/share/applications/$id.desktop \
-    ./usr/share/metainfo/$id.metainfo.xml ./usr/share/icons/hicolor/48x48/apps/$id.png \
-    ./usr/share/man/man6/quillox.6; do
+for f in ./usr/games/quillox ./usr/share/quillox/Data/Default.ini \
+    ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
+    ./usr/share/icons/hicolor/48x48/apps/$id.png ./usr/share/man/man6/quillox.6.gz \
+    ./usr/share/doc/quillox/copyright ./usr/share/doc/quillox/changelog.gz; do
     grep -q " $f\$" <<<"$contents" || fail "$f is not in the package"
 done
+! grep -q ' ./usr/bin/' <<<"$contents" || fail "a game's program outside /usr/games"
 echo "ok: $(basename "$deb"): Depends: $depends"
+
+# lintian is the judge distributions use: no error and no warning (informational notes and
+# their explanations are printed, so a change that adds one is seen).
+lintian_out=$(lintian --fail-on error,warning --display-info "$deb" 2>&1) ||
+    fail "lintian: $lintian_out"
+echo "lintian: ${lintian_out:-nothing to report}"
+
+# The change log, the metadata's latest release and the program agree on the version.
+version=$(sed -n '1s/^quillox (\([^)]*\)).*/\1/p' "$source/dist/changelog")
+grep -q "<release version=\"$version\"" "$release/dist/$id.metainfo.xml" ||
+    fail "the metadata's releases do not start with the change log's $version"
 
 simulated=$(apt-get install --simulate "$deb" 2>&1) || fail "apt would not install it: $simulated"
 grep -q '^Inst quillox ' <<<"$simulated" || fail "apt's plan has no quillox: $simulated"
 echo "ok: apt-get install --simulate plans: $(grep '^Inst quillox ' <<<"$simulated")"
 
+# A throwaway root: the package's files unpacked, its dependencies those of this machine.
 root=$work/root
 dpkg-deb -x "$deb" "$root"
-version=$("$root/usr/bin/quillox" --version)
-[ "$version" = "Quillox 1.3" ] || fail "--version printed '$version'"
-play "$root/usr/bin/quillox" unpacked
+unmet=$(dpkg-checkbuilddeps -d "$(dpkg-deb -f "$deb" Depends)" /dev/null 2>&1) ||
+    fail "dependencies the machine lacks: $unmet"
+missing=$(ldd "$root/usr/games/quillox" | grep 'not found' || true)
+[ -z "$missing" ] || fail "the unpacked program misses libraries: $missing"
+printed=$("$root/usr/games/quillox" --version)
+[ "$printed" = "Quillox $version" ] || fail "--version printed '$printed', the change log $version"
+play "$root/usr/games/quillox" unpacked
 echo "ok: the unpacked package runs"
