@@ -245,7 +245,7 @@ void ReleaseIdleImages() {
     bool released = false;
     for (const std::weak_ptr<ImageData>& weak : d.images) {
         const Image image = weak.lock();
-        // Edited pictures and collision layers hold the only copy of their pixels.
+        // Edited pictures hold the only copy of their pixels.
         if (!image || image->keepPixels || image->path.empty()) continue;
         for (FrameData& frame : image->frames) {
             const bool holds = frame.texture || frame.maskTexture || !frame.pixmap.pixels.empty() ||

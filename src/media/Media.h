@@ -147,14 +147,6 @@ void DrawImageRectFrame(const Image& image, float x, float y, float w, float h, 
 void DrawImageArea(const Image& image, float x, float y, float sx, float sy, float sw, float sh,
                    int frame = 0);
 
-// Collision layers: frames written into numbered layers (bits of a mask) under an identifier.
-// Frames are placed by their handle and the draw origin; rotation and scale do not apply.
-void CollideImage(const Image& image, float x, float y, int frame, int layerMask, const void* id);
-void ResetCollisions(int layerMask);
-// Identifiers of everything in the layers whose pixels overlap the frame drawn at (x, y).
-std::vector<const void*> CollideQuery(const Image& image, float x, float y, int frame,
-                                      int layerMask);
-
 // PNG encoding at compression level 9, for screenshots; empty on failure.
 [[nodiscard]] std::vector<std::uint8_t> EncodePNG(const Pixmap& pixmap);
 

@@ -25,11 +25,3 @@ void TGameObjectList::Move() {
 void TGameObjectList::Kill() {
     ForEach([](TGameObject& object) { object.Kill(); });
 }
-
-void TGameObjectList::Collide() {
-    ForEach([](TGameObject& object) {
-        if (!object.image || !object.image->image) return;
-        media::CollideImage(object.image->image, static_cast<float>(static_cast<int>(object.x)),
-                            static_cast<float>(static_cast<int>(object.y)), 0, 1, &object);
-    });
-}

@@ -19,5 +19,4 @@ public:
     void Move();
     void Kill();
     // Writes every object's frame 0 into collision layer 1, under the object itself.
-    void Collide();
 };

@@ -108,14 +108,6 @@ void TParticleList::ProcessScale(float sx, float sy, float ox, float oy) {
     });
 }
 
-void TParticleList::Collide() {
-    ForEach([](TParticle& particle) {
-        if (!particle.image || !particle.image->image) return;
-        media::CollideImage(particle.image->image, static_cast<float>(static_cast<int>(particle.x)),
-                            static_cast<float>(static_cast<int>(particle.y)), 0, 1, &particle);
-    });
-}
-
 void TParticleList::KillAll() {
     ForEach([](TParticle& particle) { particle.Kill(); });
 }

@@ -37,7 +37,6 @@ public:
     void ScaleCoords();
     void AddOffsets(float dx, float dy);
     void ProcessScale(float sx, float sy, float ox, float oy);
-    void Collide();
     // Kills every particle.
     void KillAll();
 

@@ -283,27 +283,6 @@ TEST_F(CanvasTest, BuiltInTextMeasuresAndDraws) {
     media::SetDrawFont({});
 }
 
-TEST_F(CanvasTest, CollisionLayersReportOverlappingSolidPixels) {
-    const Image square = Solid(10, 10, 0xFFFFFFFFu);
-    const Image hollow = MakeImage(10, 10, [](int x, int y) {
-        return (x == 0 || y == 0 || x == 9 || y == 9) ? 0xFFFFFFFFu : 0u;
-    });
-    const int a = 1, b = 2;
-    media::ResetCollisions(0xFF);
-    media::CollideImage(square, 100, 100, 0, 1, &a);
-    media::CollideImage(square, 200, 100, 0, 2, &b);
-
-    EXPECT_EQ(media::CollideQuery(square, 105, 105, 0, 1), std::vector<const void*>{&a});
-    EXPECT_TRUE(media::CollideQuery(square, 105, 105, 0, 2).empty()) << "other layer";
-    EXPECT_TRUE(media::CollideQuery(square, 111, 100, 0, 3).empty()) << "side by side";
-    EXPECT_TRUE(media::CollideQuery(Solid(2, 2, 0xFFFFFFFFu), 204, 104, 0, 3).size() == 1);
-
-    media::ResetCollisions(0xFF);
-    media::CollideImage(hollow, 100, 100, 0, 1, &a);
-    EXPECT_TRUE(media::CollideQuery(Solid(2, 2, 0xFFFFFFFFu), 104, 104, 0, 1).empty())
-        << "the hole in the middle is not solid";
-}
-
 }  // namespace
 
 // A frame drawn only where it changed must match the frame drawn whole, even when a picture is
