@@ -10,7 +10,6 @@
 #include "presentation/TSprite.h"
 
 class TParticleList;
-class TParticleGenerator;
 
 class TParticle : public TSprite {
 public:
@@ -41,7 +40,6 @@ public:
     std::function<void(TParticle&)> DestinationReached;
     int DestX = 0, DestY = 0;
     std::function<void(TParticle&)> UserKill;
-    std::shared_ptr<TParticleGenerator> ParticleGenerator;
     std::shared_ptr<TParticle> AttachedParticle;
     int KillAttachedParticle = 1;
 
