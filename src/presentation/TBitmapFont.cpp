@@ -128,10 +128,6 @@ void TBitmapFont::DrawStringArray(const std::vector<std::string>& lines, float x
     }
 }
 
-void TBitmapFont::Precache() const {
-    if (Image) media::PrecacheImage(Image);
-}
-
 void TBitmapFont::Kill() {
     Image.reset();
 }

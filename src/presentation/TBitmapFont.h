@@ -32,6 +32,5 @@ public:
     void DrawStringArray(const std::vector<std::string>& lines, float x, float y, int centre,
                          int right, int roundX, int roundY, int shadow, float lineHeight,
                          int centreVertically);
-    void Precache() const;
     void Kill();
 };

@@ -382,13 +382,6 @@ void TButton::DrawCaptionPressed() {
     Caption->RoundCoords = OldRoundedCoords;
 }
 
-void TButton::Precache() const {
-    if (image) image->Precache();
-    if (ImageMouseOver) ImageMouseOver->Precache();
-    if (ImageDisabled) ImageDisabled->Precache();
-    if (ImageMouseClick) ImageMouseClick->Precache();
-}
-
 void TButton::Kill() {
     if (!HostHasChannels()) {
         if (ChannelMouseOver) media::Stop(ChannelMouseOver);

@@ -105,7 +105,6 @@ public:
     void PlayClick();
     void PlayClick2();
     void PlayMouseOver();
-    void Precache() const;
     void Kill() override;
 
 private:

@@ -66,10 +66,6 @@ void TGameImage::MidHandle(int flag) {
     }
 }
 
-void TGameImage::Precache() const {
-    if (image) media::PrecacheImage(image);
-}
-
 int TGameImage::Frames() const {
     return image ? media::ImageFrames(image) : 0;
 }

@@ -47,10 +47,6 @@ media::Image TImageBank::FindTImage(const std::string& name) const {
     return found == Images.end() ? nullptr : found->second->image;
 }
 
-void TImageBank::Precache() const {
-    for (const auto& [key, image] : Images) image->Precache();
-}
-
 long long TImageBank::CalcRAM() const {
     long long total = 0;
     for (const auto& [key, image] : Images) total += image->CalcRAM();

@@ -25,7 +25,6 @@ public:
     std::shared_ptr<TGameImage> Find(const std::string& name) const;
     // The media image, or none when missing.
     media::Image FindTImage(const std::string& name) const;
-    void Precache() const;
     long long CalcRAM() const;   // kilobytes
     long long CalcVRAM() const;  // kilobytes
     // Releases every image, before the display closes.

@@ -390,10 +390,6 @@ void TMenu::Draw(float offsetX, float offsetY) {
     }
 }
 
-void TMenu::Precache() const {
-    for (const auto& button : Buttons) button->Precache();
-}
-
 void TMenu::Kill() {
     for (const auto& button : Buttons) button->Kill();
     Buttons.clear();

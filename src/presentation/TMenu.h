@@ -103,7 +103,6 @@ public:
     void ManageFixedGlowOnly();
     void ManageScaleOnMO();
     void Draw(float offsetX, float offsetY);
-    void Precache() const;
     void Kill();
 
 private:
