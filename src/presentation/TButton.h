@@ -77,12 +77,9 @@ public:
                       const std::optional<TColor>& color, const std::optional<TShadow>& shadow,
                       std::shared_ptr<TBitmapFont> bitmapFont,
                       const std::optional<TColor>& inverseColor);
-    void SetupCaptionDown(const std::optional<TColor>& color, float scale, float offsetX,
-                          float offsetY);
     void SetupScaleOnMO(float max, float upSpeed, float downSpeed);
     void SetupMouseRepeat(int initialDelayMs, int repeatDelayMs);
     void SetFixedGlowOnMO(float max, float glowSpeed, int useMouseOverImage);
-    void SetAutoGlow(float min, float max, float glowSpeed, int onlyOnMouseOver);
 
     // Centred across the screen at the given top.
     void CentreX(float py) override;

@@ -69,11 +69,3 @@ void TGameImage::MidHandle(int flag) {
 int TGameImage::Frames() const {
     return image ? media::ImageFrames(image) : 0;
 }
-
-long long TGameImage::CalcRAM() const {
-    return 4LL * w * h * Frames();
-}
-
-long long TGameImage::CalcVRAM() const {
-    return 4LL * NextPowerOfTwo(w) * NextPowerOfTwo(h) * Frames();
-}

@@ -28,6 +28,4 @@ public:
     void GetSize();
     void MidHandle(int flag);
     int Frames() const;
-    long long CalcRAM() const;
-    long long CalcVRAM() const;
 };

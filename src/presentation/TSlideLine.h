@@ -21,8 +21,5 @@ public:
     void AddPhaseSpecial(float startX, float startY, float endX, float endY, float ms);
     void CalcDistance();
     float GetX() const;
-    float GetY() const;
     int Manage() override;
-    void Draw() const;
-    void AttachObject(std::shared_ptr<void> object);
 };

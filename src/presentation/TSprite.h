@@ -73,8 +73,6 @@ public:
     static std::shared_ptr<TSprite> Create(std::shared_ptr<TGameImage> image, float x, float y);
     // Wraps a picture that is not in the image bank (handle left as it is).
     static std::shared_ptr<TSprite> Create(const media::Image& image, float x, float y);
-    static std::shared_ptr<TSprite> CreateFromFile(const std::string& file, float x, float y,
-                                                   int centre, int flags);
 
     virtual int AnimBoundsCheckLower();
     virtual int AnimBoundsCheckUpper();

@@ -192,7 +192,6 @@ TEST(AnimationTimer, PhasesEndInTurnAndFinish) {
     held.Start();
     held.Manage();
     EXPECT_FLOAT_EQ(held.GetRatio(), 0.5f);
-    EXPECT_FLOAT_EQ(held.GetRatioSine180(), 0.5f);
     held.Manage();
     EXPECT_EQ(held.Manage(), 1);
     EXPECT_EQ(held.Active, 1) << "left active at its end";
