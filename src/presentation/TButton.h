@@ -29,7 +29,6 @@ public:
     std::optional<TMouseRepeat> MouseRepeat;
     int Active = 1;
     int AlwaysDraw = 0;
-    int Animated = 0;
     int ClickDisabled = 1;
     int ClickWhenDown = 0;
     int Disabled = 0;

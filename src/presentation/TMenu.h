@@ -13,7 +13,6 @@ class TMenu {
 public:
     std::vector<std::shared_ptr<TButton>> Buttons;  // in the order added
     float x = 0, y = 0;
-    float OX = 0, OY = 0;
     int w = 0, h = 0;
     std::string MouseOverName;  // upper-cased
     std::string ClickedName;    // upper-cased

@@ -219,5 +219,4 @@ void TParticle::Kill() {
         AttachedParticle.reset();
         if (KillAttachedParticle == 1) attached->Kill();
     }
-    DataObject.reset();
 }

@@ -24,9 +24,6 @@ public:
     int DoLightBlend = 0;
     int DoRotate = 0;
     int DoScale = 0;
-    int Data1 = 0, Data2 = 0, Data3 = 0;
-    std::shared_ptr<void> DataObject;
-    float FloatData1 = 0;
     std::vector<std::shared_ptr<TParticlePhase>> PhaseList;
     std::shared_ptr<TParticlePhase> CurrentPhase;
     float PhaseCounter = 0;

@@ -14,7 +14,6 @@ public:
     float DX = 0, DY = 0;
     std::string text;
     std::shared_ptr<TColor> Color;
-    std::shared_ptr<void> AttachedObject;
 
     void InitLine(const std::string& line, float startX, float startY, float endX, float endY,
                   float ms);

@@ -61,7 +61,6 @@ public:
     float GlowRange = 1;
     TSineCounter GlowCounter;
     std::shared_ptr<TGameImage> AlternativeImage;
-    TSineCounter MiscSineCounter;
     float cx = 0, cy = 0;
     std::function<void(TSprite&)> AnimStoppedFunction;
     float ox = 0, oy = 0;
