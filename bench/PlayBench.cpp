@@ -26,8 +26,7 @@ class PlayBench {
 public:
     PlayBench() {
         if (!media::Init({true}) || !media::OpenDisplay(800, 600, 0, 60)) std::abort();
-        Host = std::make_unique<TGame>();
-        Host->FixedRateLogic.MS = 5.0f;
+        Host->Timing.MS = 5.0f;
         Host->Presentation.Particles = 100;
         Host->Presentation.Fade = 0;
         Host->Presentation.ImagePath = Data + "graphics/";
@@ -35,8 +34,8 @@ public:
         Host->Presentation.SoundPath = Data + "sound/";
         const auto shared = std::filesystem::temp_directory_path() / "quillox-play-bench";
         std::filesystem::create_directories(shared);
-        Host->SubPath = shared.string() + "/";
-        Host->SeedOverride = 3;
+        Host->Paths.SubPath = shared.string() + "/";
+        Screen.Seed = 3;
         Resources.SetPaths(Host->Presentation.ImagePath, Host->Presentation.SoundPath);
         LoadGameSounds(Resources);
         LoadGameImages(Resources);
@@ -79,9 +78,10 @@ public:
         Screen.Logic();
     }
 
-    std::unique_ptr<TGame> Host;
+    // Made before the media layer starts: the host only wires its parts.
+    std::unique_ptr<TGame> Host = std::make_unique<TGame>();
     TResources Resources;
-    TGameScreen Screen{Resources};
+    TGameScreen Screen{Host->Parts(), Resources};
 };
 
 PlayBench& Bench() {

@@ -7,8 +7,7 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
-#include "screens/PlayerSelect.h"
-#include "store/BestResults.h"
+#include "store/LevelCount.h"
 #include "store/TPlayer.h"
 #include "store/TProfile.h"
 
@@ -16,9 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
     TPlayer player;
-    InstallProfileCreatedHook(player.SaveData);
     auto profile = TProfile::Create("Fuzz", "/nonexistent/");
-    AttachSaveData(*profile, player.SaveData);
+    player.SaveData.Init(profile.get());
+    player.SaveData.AttachTo(*profile);
     profile->ReadBytes(bytes);
 
     FUZZ_CHECK(player.ReadProfile(profile.get(), 0) == 1);
@@ -34,10 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string saved = profile->Bytes();
     TPlayer again;
     auto reread = TProfile::Create("Fuzz", "/nonexistent/");
-    AttachSaveData(*reread, again.SaveData);
+    again.SaveData.AttachTo(*reread);
     reread->ReadBytes(saved);
     FUZZ_CHECK(reread->Bytes() == saved);
 
-    ProfileCreatedHook = [](TProfile&) {};
     return 0;
 }

@@ -8,19 +8,20 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
-#include "store/BestResults.h"
 #include "store/TSaveBest.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    TSaveBest::ReadBytes(std::string_view(reinterpret_cast<const char*>(data), size));
+    TSaveBest best;
+    best.ReadBytes(std::string_view(reinterpret_cast<const char*>(data), size));
+    const TBestResults& results = best.Results;
     for (int level = 0; level < LevelCount; ++level) {
-        FUZZ_CHECK(BestLevelScores[level] >= 0);
-        FUZZ_CHECK(BestLevelTimes[level] >= 0);
-        FUZZ_CHECK(PrintableName(BestLevelScoreNames[level], 12));
-        FUZZ_CHECK(PrintableName(BestLevelTimeNames[level], 12));
+        FUZZ_CHECK(results.BestLevelScores[level] >= 0);
+        FUZZ_CHECK(results.BestLevelTimes[level] >= 0);
+        FUZZ_CHECK(PrintableName(results.BestLevelScoreNames[level], 12));
+        FUZZ_CHECK(PrintableName(results.BestLevelTimeNames[level], 12));
     }
-    const std::string saved = TSaveBest::Bytes();
-    TSaveBest::ReadBytes(saved);
-    FUZZ_CHECK(TSaveBest::Bytes() == saved);
+    const std::string saved = best.Bytes();
+    best.ReadBytes(saved);
+    FUZZ_CHECK(best.Bytes() == saved);
     return 0;
 }

@@ -7,18 +7,13 @@
 #include "store/TProfile.h"
 #include "store/TSaveData.h"
 
-void AttachSaveData(TProfile& profile, TSaveData& saveData) {
-    profile.SaveUserFunction = [&saveData](TByteWriter& out) { saveData.Save(out); };
-    profile.LoadUserFunction = [&saveData](TByteReader& in) { saveData.Load(in); };
-}
-
 std::unique_ptr<TProfile> SelectPlayer(const std::string& name, const std::string& profileFolder,
                                        TSaveData& saveData) {
     if (!IsSafeProfileName(name)) return nullptr;
     auto profile = TProfile::Create(name, profileFolder);
     // A new player's flags until the file says otherwise.
     saveData.Init(profile.get());
-    AttachSaveData(*profile, saveData);
+    saveData.AttachTo(*profile);
     profile->Load();
     return profile;
 }

@@ -12,10 +12,6 @@
 class TProfile;
 class TSaveData;
 
-// Makes the profile's file carry saveData: written after the profile's fields, read back
-// after them.
-void AttachSaveData(TProfile& profile, TSaveData& saveData);
-
 // A profile for the named player, with saveData reset and attached, loaded from its file (created
 // when it does not exist yet). Nothing when the name is not a safe file name: nothing is read or
 // written then.

@@ -2,6 +2,7 @@
 
 #include "store/TByteReader.h"
 #include "store/TByteWriter.h"
+#include "store/TProfile.h"
 
 void TSaveData::Init(TProfile* /*profile*/) {
     colorblind = 0;
@@ -22,4 +23,9 @@ void TSaveData::Load(TByteReader& in) {
     if (in.ReadByte(value)) colorblind = value != 0 ? 1 : 0;
     if (in.ReadByte(value)) FirstTime = value != 0 ? 1 : 0;
     if (in.ReadByte(value)) Tutorial = value != 0 ? 1 : 0;
+}
+
+void TSaveData::AttachTo(TProfile& profile) {
+    profile.SaveUserFunction = [this](TByteWriter& out) { Save(out); };
+    profile.LoadUserFunction = [this](TByteReader& in) { Load(in); };
 }

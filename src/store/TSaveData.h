@@ -22,4 +22,7 @@ public:
     virtual void Save(TByteWriter& out) const;
     // Missing bytes (a short file) keep the current values; flags read as 0 or 1.
     virtual void Load(TByteReader& in);
+    // Makes the profile's file carry these flags: written after the profile's fields, read
+    // back after them. The flags must outlive the profile.
+    void AttachTo(TProfile& profile);
 };
