@@ -21,8 +21,7 @@ constexpr float BoardLeft = 264, BoardTop = 60;
 constexpr int GlowFrame = 10;
 constexpr int TokenFrame = 2;
 constexpr float ShadowOffset = 4;
-constexpr float TextScale = 0.8f;
-constexpr float TextLeft = 34, TextTop = 34;
+constexpr float TextTop = 34;
 constexpr float LineGap = 32;
 constexpr float FooterBelowLines = 14;
 
