@@ -156,6 +156,8 @@ std::string CommandLineHelp() {
            "Keys on the level select:\n"
            "  arrow keys             highlight an open level (Tab walks the buttons)\n"
            "  Space or Enter         start the highlighted level, or the highest open one\n"
+           "Keys on the instructions:\n"
+           "  arrow keys             turn the page (Tab reaches the back button)\n"
            "Keys on the options:\n"
            "  Up, Down, Tab          move the highlight over the sliders and the buttons\n"
            "  Left, Right            move the highlighted slider\n"
