@@ -62,7 +62,7 @@ using detail::Display;
 
 namespace {
 
-// Fills a convex outline given in local coordinates (relative to the draw handle).
+// Fills a convex outline given in local coordinates (relative to the point drawn at).
 void FillShape(const std::vector<SDL_FPoint>& outline, float x, float y) {
     SDL_Renderer* renderer = Display().renderer;
     SDL_Color colour;
@@ -71,7 +71,7 @@ void FillShape(const std::vector<SDL_FPoint>& outline, float x, float y) {
     vertices.reserve(outline.size());
     const CanvasState& c = Canvas();
     for (const SDL_FPoint& p : outline) {
-        vertices.push_back({detail::Place(p.x - c.handleX, p.y - c.handleY, x, y), colour, {0, 0}});
+        vertices.push_back({detail::Place(p.x, p.y, x, y), colour, {0, 0}});
     }
     std::vector<int> indices;
     for (size_t i = 1; i + 1 < outline.size(); ++i) {
@@ -147,21 +147,6 @@ void SetDrawOrigin(float x, float y) {
     Canvas().originY = y;
 }
 
-void GetDrawOrigin(float& x, float& y) {
-    x = Canvas().originX;
-    y = Canvas().originY;
-}
-
-void SetDrawHandle(float x, float y) {
-    Canvas().handleX = x;
-    Canvas().handleY = y;
-}
-
-void GetDrawHandle(float& x, float& y) {
-    x = Canvas().handleX;
-    y = Canvas().handleY;
-}
-
 void SetViewport(int x, int y, int w, int h) {
     Canvas().viewport = {x, y, std::max(w, 0), std::max(h, 0)};
 }
@@ -188,28 +173,14 @@ void DrawLine(float x1, float y1, float x2, float y2) {
     SDL_Color colour;
     if (!renderer || !detail::CurrentVertexColour(colour)) return;
     const CanvasState& c = Canvas();
-    // The line turns and scales about its start point, offset by the draw handle.
-    const SDL_FPoint a = detail::Place(-c.handleX, -c.handleY, x1, y1);
-    const SDL_FPoint b = detail::Place(x2 - x1 - c.handleX, y2 - y1 - c.handleY, x1, y1);
+    // The line turns and scales about its start point.
+    const SDL_FPoint a = detail::Place(0, 0, x1, y1);
+    const SDL_FPoint b = detail::Place(x2 - x1, y2 - y1, x1, y1);
     Display().damage.Line(colour, detail::SdlBlend(c.blend), c.viewport, a, b);
 }
 
 void DrawRect(float x, float y, float w, float h) {
     FillShape({{0, 0}, {w, 0}, {w, h}, {0, h}}, x, y);
-}
-
-void DrawOval(float x, float y, float w, float h) {
-    const float rx = w / 2.0f, ry = h / 2.0f;
-    // Enough segments that the edge looks round at any size the game uses.
-    const int segments = std::clamp(static_cast<int>(std::fabs(rx) + std::fabs(ry)), 12, 256);
-    std::vector<SDL_FPoint> outline;
-    outline.reserve(static_cast<size_t>(segments));
-    for (int i = 0; i < segments; ++i) {
-        const float t =
-            2.0f * std::numbers::pi_v<float> * static_cast<float>(i) / static_cast<float>(segments);
-        outline.push_back({rx + rx * std::cos(t), ry + ry * std::sin(t)});
-    }
-    FillShape(outline, x, y);
 }
 
 Pixmap GrabPixmap(int x, int y, int w, int h) {

@@ -2,7 +2,7 @@
 // An image as the media layer keeps it: CPU pixels per frame (the truth) and textures made
 // from them on demand for the current renderer. A picture read from a file lets its pixels go
 // once they are on a texture, and decodes the file again whenever they are wanted (a mask, a
-// new renderer); an edit or a collision layer keeps them for good.
+// new renderer); an edit keeps them for good.
 
 #include <SDL.h>
 
@@ -72,7 +72,7 @@ inline bool Measured(const FrameData& frame) {
 // Decodes the file again for frames whose pixels were let go (all of them, or those that need
 // a texture made); false when the file cannot be read any more.
 bool RestorePixels(ImageData& image, bool all);
-// The frame's pixels are wanted from now on (edited, or read by a collision layer).
+// The frame's pixels are wanted from now on (edited).
 void KeepPixels(ImageData& image);
 // Draws a part (u0..u1, v0..v1 of the texture) of a frame onto the quad with the canvas
 // colour, alpha and blend.

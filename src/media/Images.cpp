@@ -245,7 +245,7 @@ void ReleaseIdleImages() {
     bool released = false;
     for (const std::weak_ptr<ImageData>& weak : d.images) {
         const Image image = weak.lock();
-        // Edited pictures and collision layers hold the only copy of their pixels.
+        // Edited pictures hold the only copy of their pixels.
         if (!image || image->keepPixels || image->path.empty()) continue;
         for (FrameData& frame : image->frames) {
             const bool holds = frame.texture || frame.maskTexture || !frame.pixmap.pixels.empty() ||
@@ -297,11 +297,6 @@ Image LoadAnimImageFile(const std::string& path, int cellWidth, int cellHeight, 
                      detail::DecodeImageFile(path));
 }
 
-Image CreateImage(int width, int height, int frames) {
-    if (width <= 0 || height <= 0 || frames <= 0) return {};
-    return Finish(detail::NewImage(width, height, frames, true));
-}
-
 Image ImageFromPixmap(const Pixmap& pixmap, int flags) {
     Image image = CutCells(pixmap, pixmap.width, pixmap.height, 0, 1, Linear(flags));
     return image ? Finish(image) : image;
@@ -324,9 +319,6 @@ void MidHandleImage(const Image& image) {
 
 void AutoMidHandle(bool flag) {
     AutoMidHandleFlag() = flag;
-}
-bool AutoMidHandleOn() {
-    return AutoMidHandleFlag();
 }
 
 int ImageWidth(const Image& image) {
@@ -354,16 +346,6 @@ void UnlockImage(const Image& image, int frame) {
     }
 }
 
-void GrabImage(const Image& image, int x, int y) {
-    FrameData* data = FrameOf(image, 0);
-    if (!data) return;
-    Pixmap grabbed = GrabPixmap(x, y, image->width, image->height);
-    Display().damage.BeforePixelsChange(*data);
-    detail::KeepPixels(*image);
-    data->pixmap = std::move(grabbed);
-    data->textureStale = data->maskStale = true;
-}
-
 void SetFrameTexCoords(const Image& image, int frame, float u0, float v0, float u1, float v1) {
     if (FrameData* data = FrameOf(image, frame)) {
         data->u0 = u0;
@@ -371,12 +353,6 @@ void SetFrameTexCoords(const Image& image, int frame, float u0, float v0, float 
         data->u1 = u1;
         data->v1 = v1;
     }
-}
-
-void PrecacheImage(const Image& image) {
-    if (!image) return;
-    for (int frame = 0; frame < ImageFrames(image); ++frame)
-        detail::FrameTexture(*image, frame, false);
 }
 
 void DrawImageRectFrame(const Image& image, float x, float y, float w, float h, int frame) {

@@ -16,7 +16,6 @@ struct PolledState {
     std::array<bool, 256> keysDown{};
     std::deque<int> characters;
     std::array<int, 4> mouseHits{};
-    std::array<bool, 4> buttonsDown{};
     int mouseX = 0, mouseY = 0;
 };
 
@@ -58,13 +57,7 @@ void FeedPolledInput(const Event& event) {
             if (s.characters.size() < 256) s.characters.push_back(event.data);
             break;
         case EventKind::MouseDown:
-            if (ValidButton(event.data)) {
-                ++s.mouseHits[static_cast<size_t>(event.data)];
-                s.buttonsDown[static_cast<size_t>(event.data)] = true;
-            }
-            break;
-        case EventKind::MouseUp:
-            if (ValidButton(event.data)) s.buttonsDown[static_cast<size_t>(event.data)] = false;
+            if (ValidButton(event.data)) ++s.mouseHits[static_cast<size_t>(event.data)];
             break;
         default:
             break;
@@ -115,31 +108,15 @@ void FlushKeys() {
     s.characters.clear();
 }
 
-int MouseX() {
-    Pump();
-    return Polled().mouseX;
-}
-
-int MouseY() {
-    Pump();
-    return Polled().mouseY;
-}
-
 int MouseHit(int button) {
     Pump();
     if (!ValidButton(button)) return 0;
     return std::exchange(Polled().mouseHits[static_cast<size_t>(button)], 0);
 }
 
-bool MouseDown(int button) {
-    Pump();
-    return ValidButton(button) && Polled().buttonsDown[static_cast<size_t>(button)];
-}
-
 void FlushMouse() {
     Pump();
     Polled().mouseHits.fill(0);
-    Polled().buttonsDown.fill(false);
 }
 
 void MoveMouse(int x, int y) {

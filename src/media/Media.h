@@ -88,16 +88,12 @@ float GetDrawRotation();
 void SetDrawScale(float sx, float sy);
 void GetDrawScale(float& sx, float& sy);
 void SetDrawOrigin(float x, float y);
-void GetDrawOrigin(float& x, float& y);
-void SetDrawHandle(float x, float y);
-void GetDrawHandle(float& x, float& y);
 void SetViewport(int x, int y, int w, int h);
 void GetViewport(int& x, int& y, int& w, int& h);
 
 void Plot(float x, float y);
 void DrawLine(float x1, float y1, float x2, float y2);
 void DrawRect(float x, float y, float w, float h);
-void DrawOval(float x, float y, float w, float h);
 
 // ---------------------------------------------------------------- images
 
@@ -120,25 +116,21 @@ struct Pixmap {
 [[nodiscard]] Image LoadImageFile(const std::string& path, int flags);
 [[nodiscard]] Image LoadAnimImageFile(const std::string& path, int cellWidth, int cellHeight,
                                       int firstCell, int cellCount, int flags);
-[[nodiscard]] Image CreateImage(int width, int height, int frames);
 // An image made from pixels already in memory (one frame).
 [[nodiscard]] Image ImageFromPixmap(const Pixmap& pixmap, int flags);
 void SetImageHandle(const Image& image, float x, float y);
 void GetImageHandle(const Image& image, float& x, float& y);
 void MidHandleImage(const Image& image);
 void AutoMidHandle(bool flag);
-bool AutoMidHandleOn();
 int ImageWidth(const Image& image);
 int ImageHeight(const Image& image);
 int ImageFrames(const Image& image);
 // Gives access to the frame's pixels; UnlockImage uploads what was changed.
 Pixmap* LockImage(const Image& image, int frame);
 void UnlockImage(const Image& image, int frame);
-void GrabImage(const Image& image, int x, int y);
 // Copies a rectangle of the canvas (as drawn so far this frame) with alpha forced to 255.
 [[nodiscard]] Pixmap GrabPixmap(int x, int y, int w, int h);
 void SetFrameTexCoords(const Image& image, int frame, float u0, float v0, float u1, float v1);
-void PrecacheImage(const Image& image);
 
 void DrawImageFrame(const Image& image, float x, float y, int frame = 0);
 void DrawImageRectFrame(const Image& image, float x, float y, float w, float h, int frame = 0);
@@ -146,14 +138,6 @@ void DrawImageRectFrame(const Image& image, float x, float y, float w, float h, 
 // right and bottom edges.
 void DrawImageArea(const Image& image, float x, float y, float sx, float sy, float sw, float sh,
                    int frame = 0);
-
-// Collision layers: frames written into numbered layers (bits of a mask) under an identifier.
-// Frames are placed by their handle and the draw origin; rotation and scale do not apply.
-void CollideImage(const Image& image, float x, float y, int frame, int layerMask, const void* id);
-void ResetCollisions(int layerMask);
-// Identifiers of everything in the layers whose pixels overlap the frame drawn at (x, y).
-std::vector<const void*> CollideQuery(const Image& image, float x, float y, int frame,
-                                      int layerMask);
 
 // PNG encoding at compression level 9, for screenshots; empty on failure.
 [[nodiscard]] std::vector<std::uint8_t> EncodePNG(const Pixmap& pixmap);
@@ -189,7 +173,6 @@ enum SoundFlags { LOOPINGSOUND = 1 };
 // Returns false (and the game runs silently) when no device can be opened.
 bool SelectAudioDriver(const std::string& name);
 void EnableOpenALAudio();
-bool AudioAvailable();
 
 // Decodes WAV (8/16-bit PCM) or Ogg Vorbis; works without a sound device too. A long Ogg tune
 // (over a megabyte decoded) is only checked and measured here, and decoded as it plays.
@@ -248,10 +231,7 @@ int KeyHit(int key);
 bool KeyDown(int key);
 int GetChar();
 void FlushKeys();
-int MouseX();
-int MouseY();
 int MouseHit(int button);
-bool MouseDown(int button);
 void FlushMouse();
 void MoveMouse(int x, int y);
 void SetMouseVisible(bool visible);

@@ -53,7 +53,6 @@ struct CanvasState {
     float rotation = 0.0f;
     float scaleX = 1.0f, scaleY = 1.0f;
     float originX = 0.0f, originY = 0.0f;
-    float handleX = 0.0f, handleY = 0.0f;
     SDL_Rect viewport{0, 0, kCanvasWidth, kCanvasHeight};
     int clsR = 0, clsG = 0, clsB = 0;
 };

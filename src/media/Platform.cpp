@@ -4,7 +4,6 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/sysinfo.h>
 #include <sys/utsname.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -134,20 +133,6 @@ std::string OSName() {
     utsname info{};
     if (::uname(&info) != 0) return "Unknown";
     return info.sysname;
-}
-
-MemoryStatus GetMemoryStatus() {
-    MemoryStatus status;
-    struct sysinfo info {};
-    if (::sysinfo(&info) != 0) return status;
-    const unsigned long long unit = info.mem_unit ? info.mem_unit : 1;
-    const unsigned long long total = info.totalram * unit;
-    const unsigned long long spare = (info.freeram + info.bufferram) * unit;
-    const unsigned long long used = total > spare ? total - spare : 0;
-    status.totalMB = static_cast<long long>(total / (1024 * 1024));
-    status.usedMB = static_cast<long long>(used / (1024 * 1024));
-    status.loadPercent = total ? static_cast<int>(used * 100 / total) : 0;
-    return status;
 }
 
 std::string ResolvePath(const std::string& path) {

@@ -19,13 +19,6 @@ bool GrantFullAccess(const std::string& folder);
 
 std::string OSName();
 
-struct MemoryStatus {
-    int loadPercent = 0;
-    long long totalMB = 0;
-    long long usedMB = 0;
-};
-MemoryStatus GetMemoryStatus();
-
 // Finds an existing file whatever the case of each path component ("data/Default.ini" finds
 // "Data/default.ini"); returns the path unchanged when nothing matches. Backslashes count as
 // separators, so paths written the Windows way resolve too.

@@ -189,10 +189,6 @@ bool SelectAudioDriver(const std::string&) {
 // Every name already selects OpenAL Soft; nothing more to switch on.
 void EnableOpenALAudio() {}
 
-bool AudioAvailable() {
-    return Audio().context != nullptr;
-}
-
 Sound LoadSound(const std::string& path, int flags) {
     auto bytes = std::make_shared<std::vector<std::uint8_t>>();
     if (!detail::ReadWholeFile(path, *bytes)) return {};

@@ -227,13 +227,12 @@ Font GetDrawFont() {
 void DrawTextAt(const std::string& utf8, float x, float y) {
     FontData* font = ActiveFont();
     if (!font || !detail::Display().renderer) return;
-    const detail::CanvasState& c = detail::Canvas();
     float pen = 0.0f;
     for (size_t i = 0; i < utf8.size();) {
         const Glyph& glyph = font->GlyphFor(detail::DecodeUtf8(utf8, i));
         if (glyph.page >= 0) {
-            const float left = pen + glyph.left - c.handleX;
-            const float top = static_cast<float>(font->ascent - glyph.top) - c.handleY;
+            const float left = pen + glyph.left;
+            const float top = static_cast<float>(font->ascent - glyph.top);
             const float right = left + glyph.width, bottom = top + glyph.height;
             const SDL_FPoint corners[4] = {
                 detail::Place(left, top, x, y), detail::Place(right, top, x, y),

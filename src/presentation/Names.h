@@ -1,5 +1,5 @@
 #pragma once
-// Name and path helpers shared by the image bank, the sound bank and the text tables: keys are
+// Name and path helpers shared by the image bank and the sound bank: keys are
 // stored upper-cased, and file names are split into folder, base name and extension.
 
 #include <string>

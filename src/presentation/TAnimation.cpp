@@ -12,10 +12,6 @@ float SinDegrees(float degrees) {
     return static_cast<float>(std::sin(degrees * std::numbers::pi / 180.0));
 }
 
-float SCurve(float r) {
-    return 0.5f + SinDegrees((r - 0.5f) * 2.0f * 90.0f) / 2.0f;
-}
-
 }  // namespace
 
 int FrameFromCounter(float c, float l, int frames, int rising) {
@@ -28,12 +24,6 @@ int FrameFromCounter(float c, float l, int frames, int rising) {
     if (!(raw >= 0)) return 0;
     if (raw >= static_cast<float>(frames)) return frames - 1;
     return static_cast<int>(std::floor(raw));
-}
-
-std::shared_ptr<TAnimation> TAnimation::Create(float ms, int leaveActive, int reverse, int cycle) {
-    auto animation = std::make_shared<TAnimation>();
-    animation->Init(ms, leaveActive, reverse, cycle);
-    return animation;
 }
 
 void TAnimation::Init(float ms, int leaveActive, int reverse, int cycle) {
@@ -133,16 +123,4 @@ float TAnimation::GetRatioSine() const {
 }
 float TAnimation::GetRatioInvSine() const {
     return SinDegrees((1 - GetRatio()) * 90.0f);
-}
-float TAnimation::GetRatioSine180() const {
-    return SCurve(GetRatio());
-}
-float TAnimation::GetRatioInvSine180() const {
-    return SCurve(GetRatioInv());
-}
-
-int TAnimation::GetAnimFrame(int frames) const {
-    return FrameFromCounter(
-        Counter, static_cast<float>(static_cast<int>(Length[static_cast<size_t>(CurrentPhase)])),
-        frames, Reverse);
 }

@@ -24,7 +24,6 @@ public:
 
     virtual ~TAnimation() = default;
 
-    static std::shared_ptr<TAnimation> Create(float ms, int leaveActive, int reverse, int cycle);
     void Init(float ms, int leaveActive, int reverse, int cycle);
     // Phases past the fiftieth are ignored.
     void AddPhase(float ms);
@@ -39,7 +38,4 @@ public:
     float GetRatioInv() const;
     float GetRatioSine() const;
     float GetRatioInvSine() const;
-    float GetRatioSine180() const;
-    float GetRatioInvSine180() const;
-    int GetAnimFrame(int frames) const;
 };

@@ -113,25 +113,3 @@ void TBitmapFont::DrawAlignedWithShadow(const std::string& text, float x, float 
     DrawAligned(text, x, y, alignment, roundX, roundY, 1);
     DrawAligned(text, x, y, alignment, roundX, roundY, 0);
 }
-
-void TBitmapFont::DrawStringArray(const std::vector<std::string>& lines, float x, float y,
-                                  int centre, int right, int roundX, int roundY, int shadow,
-                                  float lineHeight, int centreVertically) {
-    if (lineHeight == 0) lineHeight = static_cast<float>(static_cast<int>(StringHeight("ABCXYZ")));
-    if (centreVertically) {
-        y -= std::floor(lineHeight * static_cast<float>(lines.size()) / 2 + 0.5f);
-    }
-    for (const std::string& line : lines) {
-        if (shadow) Draw(line, x, y, centre, right, roundX, roundY, 1);
-        Draw(line, x, y, centre, right, roundX, roundY, 0);
-        y += lineHeight;
-    }
-}
-
-void TBitmapFont::Precache() const {
-    if (Image) media::PrecacheImage(Image);
-}
-
-void TBitmapFont::Kill() {
-    Image.reset();
-}

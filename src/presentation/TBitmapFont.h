@@ -29,9 +29,4 @@ public:
                      int roundY, int shadow);
     void DrawAlignedWithShadow(const std::string& text, float x, float y, int alignment, int roundX,
                                int roundY);
-    void DrawStringArray(const std::vector<std::string>& lines, float x, float y, int centre,
-                         int right, int roundX, int roundY, int shadow, float lineHeight,
-                         int centreVertically);
-    void Precache() const;
-    void Kill();
 };

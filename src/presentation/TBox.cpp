@@ -2,13 +2,6 @@
 
 #include "media/Media.h"
 
-std::shared_ptr<TBox> TBox::Create(float x, float y, float w, float h,
-                                   const std::optional<TColor>& color) {
-    auto box = std::make_shared<TBox>();
-    box->Init(x, y, w, h, color);
-    return box;
-}
-
 void TBox::Init(float x, float y, float w, float h, const std::optional<TColor>& color) {
     X = x;
     Y = y;
@@ -22,8 +15,4 @@ void TBox::Draw() const {
     Color->Apply();
     media::DrawRect(X, Y, W, H);
     TColor::Restore();
-}
-
-void TBox::Kill() {
-    Color.reset();
 }

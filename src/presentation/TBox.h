@@ -12,10 +12,7 @@ public:
     std::optional<TColor> Color;
     float X = 0, Y = 0, W = 0, H = 0;
 
-    static std::shared_ptr<TBox> Create(float x, float y, float w, float h,
-                                        const std::optional<TColor>& color);
     void Init(float x, float y, float w, float h, const std::optional<TColor>& color);
     // Nothing without a colour.
     void Draw() const;
-    void Kill();
 };

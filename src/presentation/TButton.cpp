@@ -104,14 +104,6 @@ void TButton::SetupCaption(const std::string& text, const media::Font& imageFont
     Caption->Init(imageFont, color, shadow, 0, std::move(bitmapFont), inverseColor, "");
 }
 
-void TButton::SetupCaptionDown(const std::optional<TColor>& color, float scale, float offsetX,
-                               float offsetY) {
-    CaptionDownColor = color;
-    CaptionDownScale = scale;
-    CaptionDownOffsetX = offsetX;
-    CaptionDownOffsetY = offsetY;
-}
-
 void TButton::SetupScaleOnMO(float max, float upSpeed, float downSpeed) {
     ScaleOnMOMax = max;
     ScaleOnMOUpSpeed = upSpeed;
@@ -127,11 +119,6 @@ void TButton::SetFixedGlowOnMO(float max, float glowSpeed, int useMouseOverImage
     GlowMax = max;
     GlowSpeed = glowSpeed;
     FixedGlowOnMOUseMO = useMouseOverImage;
-}
-
-void TButton::SetAutoGlow(float min, float max, float glowSpeed, int onlyOnMouseOver) {
-    SetGlow(3, max, glowSpeed, min, max);
-    AutoGlowOnMO = onlyOnMouseOver;
 }
 
 // ---------------------------------------------------------------- position
@@ -380,13 +367,6 @@ void TButton::DrawCaptionPressed() {
     if (CaptionDownScale != 1) Caption->RestoreScale();
     Caption->Scale = savedScale;
     Caption->RoundCoords = OldRoundedCoords;
-}
-
-void TButton::Precache() const {
-    if (image) image->Precache();
-    if (ImageMouseOver) ImageMouseOver->Precache();
-    if (ImageDisabled) ImageDisabled->Precache();
-    if (ImageMouseClick) ImageMouseClick->Precache();
 }
 
 void TButton::Kill() {

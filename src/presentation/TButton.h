@@ -29,7 +29,6 @@ public:
     std::optional<TMouseRepeat> MouseRepeat;
     int Active = 1;
     int AlwaysDraw = 0;
-    int Animated = 0;
     int ClickDisabled = 1;
     int ClickWhenDown = 0;
     int Disabled = 0;
@@ -77,12 +76,9 @@ public:
                       const std::optional<TColor>& color, const std::optional<TShadow>& shadow,
                       std::shared_ptr<TBitmapFont> bitmapFont,
                       const std::optional<TColor>& inverseColor);
-    void SetupCaptionDown(const std::optional<TColor>& color, float scale, float offsetX,
-                          float offsetY);
     void SetupScaleOnMO(float max, float upSpeed, float downSpeed);
     void SetupMouseRepeat(int initialDelayMs, int repeatDelayMs);
     void SetFixedGlowOnMO(float max, float glowSpeed, int useMouseOverImage);
-    void SetAutoGlow(float min, float max, float glowSpeed, int onlyOnMouseOver);
 
     // Centred across the screen at the given top.
     void CentreX(float py) override;
@@ -105,7 +101,6 @@ public:
     void PlayClick();
     void PlayClick2();
     void PlayMouseOver();
-    void Precache() const;
     void Kill() override;
 
 private:

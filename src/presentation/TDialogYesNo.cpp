@@ -59,7 +59,3 @@ int TDialogYesNo::NoClick() {
     DropPendingInput();
     return Close(-1);
 }
-
-void TDialogYesNo::ClickSound() const {
-    if (auto button = Menu->FindButton("Yes")) button->PlayClick();
-}

@@ -21,7 +21,6 @@ public:
     int Manage() override;
     int YesClick();
     int NoClick();
-    void ClickSound() const;
     [[nodiscard]] std::string Kind() const override { return "TDialogYesNo"; }
 
 private:

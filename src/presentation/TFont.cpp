@@ -2,17 +2,6 @@
 
 #include "presentation/TPresentationContext.h"
 
-std::shared_ptr<TFont> TFont::Create(const media::Font& imageFont,
-                                     const std::optional<TColor>& color,
-                                     const std::optional<TShadow>& shadow, int fixedWidth,
-                                     std::shared_ptr<TBitmapFont> bitmapFont,
-                                     const std::optional<TColor>& inverseColor,
-                                     const std::string& name) {
-    auto font = std::make_shared<TFont>();
-    font->Init(imageFont, color, shadow, fixedWidth, std::move(bitmapFont), inverseColor, name);
-    return font;
-}
-
 void TFont::Init(const media::Font& imageFont, const std::optional<TColor>& color,
                  const std::optional<TShadow>& shadow, int fixedWidth,
                  std::shared_ptr<TBitmapFont> bitmapFont, const std::optional<TColor>& inverseColor,

@@ -24,12 +24,6 @@ public:
 
     virtual ~TFont() = default;
 
-    static std::shared_ptr<TFont> Create(const media::Font& imageFont,
-                                         const std::optional<TColor>& color,
-                                         const std::optional<TShadow>& shadow, int fixedWidth,
-                                         std::shared_ptr<TBitmapFont> bitmapFont,
-                                         const std::optional<TColor>& inverseColor,
-                                         const std::string& name);
     void Init(const media::Font& imageFont, const std::optional<TColor>& color,
               const std::optional<TShadow>& shadow, int fixedWidth,
               std::shared_ptr<TBitmapFont> bitmapFont, const std::optional<TColor>& inverseColor,

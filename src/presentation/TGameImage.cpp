@@ -66,18 +66,6 @@ void TGameImage::MidHandle(int flag) {
     }
 }
 
-void TGameImage::Precache() const {
-    if (image) media::PrecacheImage(image);
-}
-
 int TGameImage::Frames() const {
     return image ? media::ImageFrames(image) : 0;
-}
-
-long long TGameImage::CalcRAM() const {
-    return 4LL * w * h * Frames();
-}
-
-long long TGameImage::CalcVRAM() const {
-    return 4LL * NextPowerOfTwo(w) * NextPowerOfTwo(h) * Frames();
 }

@@ -27,8 +27,5 @@ public:
                   int cellCount, int flags, int midHandle);
     void GetSize();
     void MidHandle(int flag);
-    void Precache() const;
     int Frames() const;
-    long long CalcRAM() const;
-    long long CalcVRAM() const;
 };

@@ -17,11 +17,6 @@ std::shared_ptr<TGameImage> TImageBank::Load(const std::string& file, const std:
     return image;
 }
 
-std::shared_ptr<TGameImage> TImageBank::LoadNoMid(const std::string& file, const std::string& key,
-                                                  int flags) {
-    return Load(file, key, flags, 0);
-}
-
 std::shared_ptr<TGameImage> TImageBank::LoadAnim(const std::string& file, int cellWidth,
                                                  int cellHeight, int firstCell, int cellCount,
                                                  int flags, int midHandle) {
@@ -40,27 +35,6 @@ std::shared_ptr<TGameImage> TImageBank::Find(const std::string& name) const {
         return nullptr;
     }
     return found->second;
-}
-
-media::Image TImageBank::FindTImage(const std::string& name) const {
-    const auto found = Images.find(UpperCase(name));
-    return found == Images.end() ? nullptr : found->second->image;
-}
-
-void TImageBank::Precache() const {
-    for (const auto& [key, image] : Images) image->Precache();
-}
-
-long long TImageBank::CalcRAM() const {
-    long long total = 0;
-    for (const auto& [key, image] : Images) total += image->CalcRAM();
-    return total / 1024;
-}
-
-long long TImageBank::CalcVRAM() const {
-    long long total = 0;
-    for (const auto& [key, image] : Images) total += image->CalcVRAM();
-    return total / 1024;
 }
 
 void TImageBank::Clear() {

@@ -17,17 +17,10 @@ public:
     // A file without extension gets `Ext`; a non-empty key replaces the file's own name.
     std::shared_ptr<TGameImage> Load(const std::string& file, const std::string& key, int flags,
                                      int midHandle);
-    std::shared_ptr<TGameImage> LoadNoMid(const std::string& file, const std::string& key,
-                                          int flags);
     std::shared_ptr<TGameImage> LoadAnim(const std::string& file, int cellWidth, int cellHeight,
                                          int firstCell, int cellCount, int flags, int midHandle);
     // A missing name is fatal.
     std::shared_ptr<TGameImage> Find(const std::string& name) const;
-    // The media image, or none when missing.
-    media::Image FindTImage(const std::string& name) const;
-    void Precache() const;
-    long long CalcRAM() const;   // kilobytes
-    long long CalcVRAM() const;  // kilobytes
     // Releases every image, before the display closes.
     void Clear();
 };

@@ -16,8 +16,3 @@ int TKeyRepeat::GetKey(int keyCode) {
                          DelayLength, DelayCounter, LastState);
     return result == HeldRepeat::Result::None ? 0 : 1;
 }
-
-void TKeyRepeat::ClearDelays() {
-    InitialDelayCounter = 0;
-    DelayCounter = 0;
-}

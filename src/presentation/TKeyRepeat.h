@@ -13,5 +13,4 @@ public:
     static TKeyRepeat Create(int initialDelayMs, int repeatDelayMs);
     // 1 on the first step the key is down and on every repeat, else 0.
     int GetKey(int keyCode);
-    void ClearDelays();
 };

@@ -35,11 +35,6 @@ float TLabel::CalcHeight() {
     return height * Scale;
 }
 
-void TLabel::CalcSize() {
-    CalcWidth();
-    CalcHeight();
-}
-
 void TLabel::AutoScale(float maxWidth) {
     CalcWidth();
     if (W > maxWidth && W > 0) Scale = maxWidth / W;

@@ -27,7 +27,6 @@ public:
                                                  int alignment, int wordWrap);
     float CalcHeight() override;
     float CalcWidth();
-    void CalcSize();
     void AutoScale(float maxWidth);
     void PreCalcWordWrap();
     void SetLineGap(int gap);

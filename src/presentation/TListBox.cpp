@@ -147,11 +147,6 @@ int TListBox::GetTempLimit() const {
     return std::min(static_cast<int>(Strings.size()), TopIndex + VisibleRows());
 }
 
-int TListBox::GetIndexY() const {
-    if (Index < 0) return 0;
-    return static_cast<int>(Box.Y + static_cast<float>((Index - TopIndex) * LineHeight) * Scale);
-}
-
 int TListBox::GetDoubleClicked() {
     const int row = DoubleClicked;
     DoubleClicked = -1;

@@ -76,7 +76,6 @@ public:
     [[nodiscard]] int VisibleRows() const;
     // One past the last visible row.
     [[nodiscard]] int GetTempLimit() const;
-    [[nodiscard]] int GetIndexY() const;
     // The double-clicked row once, then -1.
     int GetDoubleClicked();
     void SetClickSound(std::shared_ptr<TGameSound> sound);

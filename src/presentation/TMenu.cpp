@@ -125,12 +125,6 @@ bool TMenu::Clicked(const std::string& name) {
     return true;
 }
 
-bool TMenu::MouseOver(const std::string& name) {
-    if (MouseOverName.empty() || MouseOverName != UpperCase(name)) return false;
-    if (ClearMouseOverName) MouseOverName.clear();
-    return true;
-}
-
 // ---------------------------------------------------------------- layout
 
 float TMenu::CalcLeft() const {
@@ -161,12 +155,6 @@ int TMenu::CalcHeight() const {
         bottom = std::max(bottom, button->y + static_cast<float>(button->h));
     }
     return Buttons.empty() ? 0 : static_cast<int>(bottom - top);
-}
-
-void TMenu::CalcCoords() {
-    if (Buttons.empty()) return;
-    x = CalcLeft();
-    y = CalcTop();
 }
 
 void TMenu::SetX(float px) {
@@ -207,28 +195,6 @@ void TMenu::MakeRow(int gap) {
     Centre();
 }
 
-void TMenu::SetPairX(const std::string& name1, const std::string& name2, float px) {
-    auto first = FindButton(name1);
-    auto second = FindButton(name2);
-    if (!first || !second) return;
-    const float apart = second->x - first->x;
-    first->MoveTo(px, first->y);
-    second->MoveTo(px + apart, second->y);
-}
-
-void TMenu::ScaleMenu(float sx, float sy) {
-    for (const auto& button : Buttons) {
-        button->SetScaleXY(sx, sy);
-        button->MoveTo(x + (button->ox - x) * sx, y + (button->oy - y) * sy);
-    }
-}
-
-void TMenu::StoreOriginalCoords() {
-    OX = x;
-    OY = y;
-    for (const auto& button : Buttons) button->StoreOriginalCoords();
-}
-
 // ---------------------------------------------------------------- looks
 
 void TMenu::SetShadow(int on, float sx, float sy, float alpha) {
@@ -236,15 +202,6 @@ void TMenu::SetShadow(int on, float sx, float sy, float alpha) {
     ShadowX = sx;
     ShadowY = sy;
     ShadowAlpha = alpha;
-}
-
-void TMenu::ResetShadow() {
-    for (const auto& button : Buttons) button->SetShadow(Shadow, ShadowX, ShadowY, ShadowAlpha);
-}
-
-void TMenu::ChangeShadow(int on, float sx, float sy, float alpha) {
-    SetShadow(on, sx, sy, alpha);
-    ResetShadow();
 }
 
 void TMenu::SetAlpha(float alpha) {
@@ -395,20 +352,12 @@ void TMenu::ManageFixedGlowOnly() {
     }
 }
 
-void TMenu::ManageScaleOnMO() {
-    for (const auto& button : Buttons) button->ManageScaleOnMO();
-}
-
 void TMenu::Draw(float offsetX, float offsetY) {
     for (const auto& button : Buttons) {
         button->offx = offsetX;
         button->offy = offsetY;
         button->Draw();
     }
-}
-
-void TMenu::Precache() const {
-    for (const auto& button : Buttons) button->Precache();
 }
 
 void TMenu::Kill() {

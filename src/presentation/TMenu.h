@@ -13,7 +13,6 @@ class TMenu {
 public:
     std::vector<std::shared_ptr<TButton>> Buttons;  // in the order added
     float x = 0, y = 0;
-    float OX = 0, OY = 0;
     int w = 0, h = 0;
     std::string MouseOverName;  // upper-cased
     std::string ClickedName;    // upper-cased
@@ -26,7 +25,6 @@ public:
     float ShadowX = 3, ShadowY = 3;
     float ShadowAlpha = 0.5f;
     int ClearClickedName = 1;
-    int ClearMouseOverName = 0;
     int AcceptInput = 1;
     // While the pointer is hidden the keys move a highlight over the buttons and Enter or Space
     // presses the highlighted one. KeyNavigation 0 leaves every key to the owner (a play screen
@@ -72,28 +70,21 @@ public:
     // True when that button was clicked this step; with ClearClickedName the click is reported
     // once.
     bool Clicked(const std::string& name);
-    bool MouseOver(const std::string& name);
 
     // Layout.
     [[nodiscard]] float CalcLeft() const;
     [[nodiscard]] float CalcTop() const;
     [[nodiscard]] int CalcWidth() const;
     [[nodiscard]] int CalcHeight() const;
-    void CalcCoords();
     void SetX(float px);
     void SetY(float py);
     void CentreHoriz();
     void CentreVert();
     void Centre();
     void MakeRow(int gap);
-    void SetPairX(const std::string& name1, const std::string& name2, float px);
-    void ScaleMenu(float sx, float sy);
-    void StoreOriginalCoords();
 
     // Shadow for buttons added from now on; for the existing ones; for both.
     void SetShadow(int on, float sx, float sy, float alpha);
-    void ResetShadow();
-    void ChangeShadow(int on, float sx, float sy, float alpha);
     void SetAlpha(float alpha);
 
     void ClearStates();
@@ -106,9 +97,7 @@ public:
     int Manage();
     int ManageNoSound();
     void ManageFixedGlowOnly();
-    void ManageScaleOnMO();
     void Draw(float offsetX, float offsetY);
-    void Precache() const;
     void Kill();
 
 private:

@@ -25,8 +25,3 @@ int TMouseRepeat::GetButton() {
     }
     return 0;
 }
-
-void TMouseRepeat::ClearDelays() {
-    InitialDelayCounter = 0;
-    DelayCounter = 0;
-}

@@ -13,5 +13,4 @@ public:
     static TMouseRepeat Create(int initialDelayMs, int repeatDelayMs);
     // Any mouse button held: 1 on the first step, 2 on a repeat, else 0.
     int GetButton();
-    void ClearDelays();
 };

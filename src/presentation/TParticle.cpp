@@ -1,7 +1,6 @@
 #include "presentation/TParticle.h"
 
 #include "media/Media.h"
-#include "presentation/TParticleGenerator.h"
 #include "presentation/TParticleList.h"
 #include "presentation/TPresentationContext.h"
 #include "presentation/Timing.h"
@@ -190,7 +189,6 @@ int TParticle::Advance() {
         LifeCounter -= PresentationContext().Delta;
         if (LifeCounter <= 0) Kill();
     }
-    if (ParticleGenerator) ParticleGenerator->Manage();
     return dead_ ? 0 : 1;
 }
 
@@ -216,11 +214,9 @@ void TParticle::Kill() {
         Particles = nullptr;
         list->Remove(this);
     }
-    ParticleGenerator.reset();
     if (AttachedParticle) {
         auto attached = std::move(AttachedParticle);
         AttachedParticle.reset();
         if (KillAttachedParticle == 1) attached->Kill();
     }
-    DataObject.reset();
 }

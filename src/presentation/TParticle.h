@@ -10,7 +10,6 @@
 #include "presentation/TSprite.h"
 
 class TParticleList;
-class TParticleGenerator;
 
 class TParticle : public TSprite {
 public:
@@ -25,9 +24,6 @@ public:
     int DoLightBlend = 0;
     int DoRotate = 0;
     int DoScale = 0;
-    int Data1 = 0, Data2 = 0, Data3 = 0;
-    std::shared_ptr<void> DataObject;
-    float FloatData1 = 0;
     std::vector<std::shared_ptr<TParticlePhase>> PhaseList;
     std::shared_ptr<TParticlePhase> CurrentPhase;
     float PhaseCounter = 0;
@@ -41,7 +37,6 @@ public:
     std::function<void(TParticle&)> DestinationReached;
     int DestX = 0, DestY = 0;
     std::function<void(TParticle&)> UserKill;
-    std::shared_ptr<TParticleGenerator> ParticleGenerator;
     std::shared_ptr<TParticle> AttachedParticle;
     int KillAttachedParticle = 1;
 

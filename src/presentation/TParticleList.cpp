@@ -48,72 +48,8 @@ void TParticleList::Move() {
     ForEach([](TParticle& particle) { particle.Advance(); });
 }
 
-void TParticleList::Animate() {
-    ForEach([](TParticle& particle) {
-        if (particle.DelayCounter <= 0) particle.ManageAnim();
-    });
-}
-
 void TParticleList::Draw() {
     ForEach([](TParticle& particle) { particle.Draw(); });
-}
-
-void TParticleList::FadeAll(float ms) {
-    const float length = StepsFromMs(ms);
-    ForEach([length](TParticle& particle) {
-        particle.FadeIn = 0;
-        particle.FadeSustainCounter = 0;
-        particle.FadeLength = length;
-        particle.FadeCounter = length;
-        particle.UseAlpha = 1;
-    });
-}
-
-void TParticleList::SetUseAlpha(int flag) {
-    ForEach([flag](TParticle& particle) { particle.UseAlpha = flag; });
-}
-
-void TParticleList::SetBaseScale(float sx, float sy) {
-    ForEach([sx, sy](TParticle& particle) {
-        particle.BaseScaleX = sx;
-        particle.BaseScaleY = sy;
-    });
-}
-
-void TParticleList::EnableUpdateOriginalCoords() {
-    ForEach([](TParticle& particle) {
-        if (particle.UpdateOriginalCoords) return;
-        particle.StoreOriginalCoords();
-        particle.UpdateOriginalCoords = 1;
-    });
-}
-
-void TParticleList::ScaleCoords() {
-    ForEach([](TParticle& particle) { particle.ScaleOriginalCoords(); });
-}
-
-void TParticleList::AddOffsets(float dx, float dy) {
-    ForEach([dx, dy](TParticle& particle) {
-        particle.x += dx;
-        particle.y += dy;
-    });
-}
-
-void TParticleList::ProcessScale(float sx, float sy, float ox, float oy) {
-    ForEach([=](TParticle& particle) {
-        particle.BaseScaleX = sx;
-        particle.BaseScaleY = sy;
-        particle.x = sx * particle.ox + ox;
-        particle.y = sy * particle.oy + oy;
-    });
-}
-
-void TParticleList::Collide() {
-    ForEach([](TParticle& particle) {
-        if (!particle.image || !particle.image->image) return;
-        media::CollideImage(particle.image->image, static_cast<float>(static_cast<int>(particle.x)),
-                            static_cast<float>(static_cast<int>(particle.y)), 0, 1, &particle);
-    });
 }
 
 void TParticleList::KillAll() {

@@ -28,16 +28,7 @@ public:
                                       float scaleSpeed, float lifeMs, int atFront);
     void Manage();
     void Move();
-    void Animate();
     void Draw();
-    void FadeAll(float ms);
-    void SetUseAlpha(int flag);
-    void SetBaseScale(float sx, float sy);
-    void EnableUpdateOriginalCoords();
-    void ScaleCoords();
-    void AddOffsets(float dx, float dy);
-    void ProcessScale(float sx, float sy, float ox, float oy);
-    void Collide();
     // Kills every particle.
     void KillAll();
 

@@ -15,20 +15,6 @@ void TShadow::Init(float x, float y, float alpha) {
     Alpha = alpha;
 }
 
-void TShadow::Copy(const TShadow& other) {
-    *this = other;
-}
-
-void TShadow::Apply() const {
-    media::SetColor(0, 0, 0);
-    media::SetAlpha(Alpha);
-}
-
-void TShadow::Restore() {
-    media::SetColor(255, 255, 255);
-    media::SetAlpha(1.0f);
-}
-
 void TShadow::ApplyToText() const {
     PresentationContext().TextShadowX = X;
     PresentationContext().TextShadowY = Y;

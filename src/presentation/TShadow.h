@@ -8,9 +8,6 @@ public:
 
     static TShadow Create(float x, float y, float alpha);
     void Init(float x, float y, float alpha);
-    void Copy(const TShadow& other);
-    void Apply() const;
-    static void Restore();
     // Makes this the shadow of all text drawn from now on.
     void ApplyToText() const;
 };

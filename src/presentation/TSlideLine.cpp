@@ -34,23 +34,8 @@ float TSlideLine::GetX() const {
     return StartX[static_cast<size_t>(CurrentPhase)] + (1 - GetRatio()) * DX;
 }
 
-float TSlideLine::GetY() const {
-    if (!Active) return EndY[static_cast<size_t>(TotalPhases - 1)];
-    return StartY[static_cast<size_t>(CurrentPhase)] + (1 - GetRatio()) * DY;
-}
-
 int TSlideLine::Manage() {
     const int ended = TAnimation::Manage();
     if (ended) CalcDistance();
     return ended;
-}
-
-void TSlideLine::Draw() const {
-    if (Color) Color->Apply();
-    media::DrawTextAt(text, GetX(), GetY());
-    TColor::Restore();
-}
-
-void TSlideLine::AttachObject(std::shared_ptr<void> object) {
-    AttachedObject = std::move(object);
 }

@@ -14,15 +14,11 @@ public:
     float DX = 0, DY = 0;
     std::string text;
     std::shared_ptr<TColor> Color;
-    std::shared_ptr<void> AttachedObject;
 
     void InitLine(const std::string& line, float startX, float startY, float endX, float endY,
                   float ms);
     void AddPhaseSpecial(float startX, float startY, float endX, float endY, float ms);
     void CalcDistance();
     float GetX() const;
-    float GetY() const;
     int Manage() override;
-    void Draw() const;
-    void AttachObject(std::shared_ptr<void> object);
 };

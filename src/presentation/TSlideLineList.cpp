@@ -18,8 +18,3 @@ void TSlideLineList::Start() {
 void TSlideLineList::Manage() {
     for (const auto& line : Lines) line->Manage();
 }
-
-void TSlideLineList::Draw() const {
-    for (const auto& line : Lines) line->Draw();
-    media::SetColor(255, 255, 255);
-}

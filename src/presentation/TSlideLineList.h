@@ -16,5 +16,4 @@ public:
                                     float endY, float ms);
     void Start();
     void Manage();
-    void Draw() const;
 };

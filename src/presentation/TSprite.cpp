@@ -43,14 +43,6 @@ std::shared_ptr<TSprite> TSprite::Create(const media::Image& image, float x, flo
     return Create(std::move(picture), x, y);
 }
 
-std::shared_ptr<TSprite> TSprite::CreateFromFile(const std::string& file, float x, float y,
-                                                 int centre, int flags) {
-    const std::string folder = PresentationContext().ImagePath;
-    auto sprite = Create(TGameImage::Create(folder + file + ".png", flags, 1), x, y);
-    if (centre) sprite->SetPosition(ScreenWidth / 2, ScreenHeight / 2);
-    return sprite;
-}
-
 // ---------------------------------------------------------------- animation
 
 int TSprite::AnimBoundsCheckUpper() {

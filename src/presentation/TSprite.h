@@ -61,7 +61,6 @@ public:
     float GlowRange = 1;
     TSineCounter GlowCounter;
     std::shared_ptr<TGameImage> AlternativeImage;
-    TSineCounter MiscSineCounter;
     float cx = 0, cy = 0;
     std::function<void(TSprite&)> AnimStoppedFunction;
     float ox = 0, oy = 0;
@@ -73,8 +72,6 @@ public:
     static std::shared_ptr<TSprite> Create(std::shared_ptr<TGameImage> image, float x, float y);
     // Wraps a picture that is not in the image bank (handle left as it is).
     static std::shared_ptr<TSprite> Create(const media::Image& image, float x, float y);
-    static std::shared_ptr<TSprite> CreateFromFile(const std::string& file, float x, float y,
-                                                   int centre, int flags);
 
     virtual int AnimBoundsCheckLower();
     virtual int AnimBoundsCheckUpper();

@@ -32,15 +32,6 @@ void DrawTextShadowed(float x, float y, const std::string& text, int centre) {
     media::SetBlend(blend);
 }
 
-void DrawTextLinesShadowed(float x, float y, const std::vector<std::string>& lines, int centre,
-                           float lineHeight) {
-    if (lineHeight == 0) lineHeight = static_cast<float>(media::TextHeightOf("ABCXYZ"));
-    for (const std::string& line : lines) {
-        DrawTextShadowed(x, y, line, centre);
-        y += lineHeight;
-    }
-}
-
 void DrawTextAligned(const std::string& text, float x, float y, int shadow, int alignment,
                      int round) {
     if (alignment < 0 || alignment > 2) return;
@@ -65,16 +56,6 @@ void DrawTextAligned(const std::string& text, float x, float y, int shadow, int 
     } else {
         media::DrawTextAt(text, x, y);
     }
-}
-
-void DrawTextScreenCentredX(const std::string& text, float y, int shadow, int round) {
-    DrawTextAligned(text, ScreenWidth / 2, y, shadow, 1, round);
-}
-
-void DrawTextScreenCentred(const std::string& text, int shadow, int round) {
-    const float x = static_cast<float>((ScreenWidth - media::TextWidthOf(text)) / 2);
-    const float y = static_cast<float>((ScreenHeight - media::TextHeightOf(text)) / 2);
-    DrawTextAligned(text, x, y, shadow, 0, round);
 }
 
 std::vector<std::string> WrapLines(const std::vector<std::string>& lines, float maxWidth,

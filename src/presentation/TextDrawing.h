@@ -9,13 +9,9 @@
 class TBitmapFont;
 
 void DrawTextShadowed(float x, float y, const std::string& text, int centre);
-void DrawTextLinesShadowed(float x, float y, const std::vector<std::string>& lines, int centre,
-                           float lineHeight);
 // Alignment 0 left, 1 centred, 2 right; others draw nothing.
 void DrawTextAligned(const std::string& text, float x, float y, int shadow, int alignment,
                      int round);
-void DrawTextScreenCentredX(const std::string& text, float y, int shadow, int round);
-void DrawTextScreenCentred(const std::string& text, int shadow, int round);
 // Wraps to maxWidth measured in the bitmap font, or in the current TrueType font when there is
 // none, times `scale`.
 std::vector<std::string> WrapLines(const std::vector<std::string>& lines, float maxWidth,

@@ -5,7 +5,3 @@
 float StepsFromMs(float ms) {
     return PresentationContext().CalcAnimLength(ms);
 }
-
-float StepsFromMsFloat(float ms) {
-    return PresentationContext().CalcAnimLength(ms);
-}

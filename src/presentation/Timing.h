@@ -3,4 +3,3 @@
 // per step when no host runs).
 
 float StepsFromMs(float ms);
-float StepsFromMsFloat(float ms);

@@ -1,35 +1,28 @@
 #pragma once
-// The current player's progress through the 15 levels, read from and written to the player's
-// profile. Times are logic ticks.
+// The current player's game: the progress record (copied whole to and from the player's
+// profile), the level running now and the player's own flags. Times are logic ticks.
 
 #include <string>
 
+#include "store/TProgress.h"
 #include "store/TSaveData.h"
 
 class TProfile;
 
-class TPlayer {
+class TPlayer : public TProgress {
 public:
     std::string Name;
-    int Alive = 1;
-    int Level = 1;
-    int Unlocked = 1;
-    int Score = 0;
     int LevelStartScore = 0;
-    int Lives = 3;
-    int Kills = 0;
-    int TotalKills = 0;
-    float Shields = 100.0f;
-    float MaxShields = 100.0f;
-    int NoChecks = 0;
-    int Target = 0;
+    // The level being played, so far.
     float TimeTaken = 0.0f;
-    int TotalTimeTaken = 0;
     TSaveData SaveData;
 
     virtual ~TPlayer() = default;
 
-    // Resets for a new game. LevelStartScore, Kills, Shields and SaveData are kept.
+    [[nodiscard]] TProgress& Progress() { return *this; }
+    [[nodiscard]] const TProgress& Progress() const { return *this; }
+
+    // Resets for a new game. LevelStartScore and SaveData are kept.
     virtual void InitStats();
     // Takes the profile's progress (loading the file first when reload is non-zero). Values a
     // damaged file could hold out of range are brought back into play: the level to 1..15, the

@@ -1,7 +1,9 @@
 #include "store/TProfile.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 
 #include "store/LevelCount.h"
 #include "store/ProfileNames.h"
@@ -45,7 +47,37 @@ bool IsFlag(int value) {
     return value == 0 || value == 1;
 }
 
+// Whole ticks of a stored time; a damaged file's NaN, infinity or huge value must not reach an
+// integer conversion.
+int WholeTicks(double time) {
+    if (!std::isfinite(time) || time <= 0.0) return 0;
+    if (time >= static_cast<double>(INT_MAX)) return INT_MAX;
+    return static_cast<int>(time);
+}
+
 }  // namespace
+
+TProgress TProfile::Progress() const {
+    TProgress progress;
+    progress.Level = std::clamp(CurrentLevel, 1, LevelCount);
+    progress.Score = std::max(Score, 0);
+    progress.Lives = Lives;
+    progress.TotalKills = Kills;
+    progress.TotalTimeTaken = WholeTicks(TimeTaken);
+    const std::int64_t unlocked = static_cast<std::int64_t>(LockedLevel) - 1;
+    progress.Unlocked =
+        static_cast<int>(std::clamp<std::int64_t>(unlocked, progress.Level, LevelCount));
+    return progress;
+}
+
+void TProfile::SetProgress(const TProgress& progress) {
+    CurrentLevel = progress.Level;
+    Score = progress.Score;
+    Lives = progress.Lives;
+    Kills = progress.TotalKills;
+    TimeTaken = static_cast<double>(progress.TotalTimeTaken);
+    LockedLevel = progress.Unlocked + 1;
+}
 
 std::unique_ptr<TProfile> TProfile::Create(const std::string& name, const std::string& folder) {
     auto profile = std::make_unique<TProfile>();

@@ -15,6 +15,8 @@
 #include <string>
 #include <string_view>
 
+#include "store/TProgress.h"
+
 class TByteReader;
 class TByteWriter;
 class TProfile;
@@ -62,6 +64,13 @@ public:
     virtual int ShowHint(int index, int save);
 
     std::string FilePath() const { return Folder + Name + ".dat"; }
+
+    // The progress the file keeps, as a game plays it: values a damaged file could hold out of
+    // range are brought back into play (the level to 1..15, the unlocked level to at least the
+    // level, score and time to 0 or more).
+    [[nodiscard]] TProgress Progress() const;
+    // Keeps `progress` in the file's fields (saved by Save).
+    void SetProgress(const TProgress& progress);
 
     // The file's bytes for the current values.
     [[nodiscard]] std::string Bytes() const;

@@ -25,13 +25,3 @@ void DrawRectOutline(float x, float y, float w, float h) {
     media::DrawLine(right, bottom, x, bottom);
     media::DrawLine(x, bottom, x, y);
 }
-
-void ClearScreenTo(int r, int g, int b) {
-    media::SetClsColor(r, g, b);
-    media::Cls();
-}
-
-void ClearScreenToAndFlip(int r, int g, int b) {
-    ClearScreenTo(r, g, b);
-    media::Flip(1);
-}

@@ -7,5 +7,3 @@ void ResetDrawState();
 void DimScreen(float alpha);
 // A one-pixel frame along the rectangle's edges, in the current colour and alpha.
 void DrawRectOutline(float x, float y, float w, float h);
-void ClearScreenTo(int r, int g, int b);
-void ClearScreenToAndFlip(int r, int g, int b);

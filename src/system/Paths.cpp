@@ -38,20 +38,6 @@ std::string AppFileName() {
     return StripDebugTag(std::string(buffer.data(), static_cast<size_t>(length)));
 }
 
-std::string AppBaseName() {
-    std::string name = AppFileName();
-    const auto slash = name.find_last_of("/\\");
-    if (slash != std::string::npos) name.erase(0, slash + 1);
-    const auto dot = name.find_last_of('.');
-    if (dot != std::string::npos && dot > 0) name.erase(dot);
-    return name;
-}
-
-std::string SpecialFolderPath(int id) {
-    if (id != CommonAppDataId) return "";
-    return FixPath(media::CommonAppDataFolder());
-}
-
 bool GrantFullAccess(const std::string& folder) {
     return media::GrantFullAccess(folder);
 }

@@ -17,12 +17,6 @@ std::string DataPrefixFor(const std::string& programFolder,
 std::string AppFileName();
 // "name.debug.exe" becomes "name.exe", so a debug build finds the same settings file.
 std::string StripDebugTag(const std::string& path);
-// The program file's name without folder and extension.
-std::string AppBaseName();
-// Identifier of the machine-wide application-data folder.
-constexpr int CommonAppDataId = 35;
-// The folder for the identifier, ending with "/"; "" for one this platform has no match for.
-std::string SpecialFolderPath(int id);
 bool GrantFullAccess(const std::string& folder);
 // The whole file, or nothing when it cannot be opened or read.
 [[nodiscard]] std::optional<std::string> ReadWholeFile(const std::string& path);

@@ -8,18 +8,6 @@ int NextPowerOfTwo(int n) {
     return power;
 }
 
-std::string PadRight(const std::string& text, size_t length, const std::string& filler) {
-    std::string result = text;
-    if (filler.empty()) return result;
-    while (result.size() < length) result += filler;
-    return result;
-}
-
-int IndexInList(const std::vector<std::string>& list, const std::string& text) {
-    const auto found = std::find(list.begin(), list.end(), text);
-    return found == list.end() ? -1 : static_cast<int>(found - list.begin());
-}
-
 std::string UpperCase(std::string text) {
     for (char& c : text) {
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');

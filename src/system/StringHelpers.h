@@ -2,14 +2,9 @@
 // Small number and text helpers.
 
 #include <string>
-#include <vector>
 
 // The smallest power of two not below n (1 for n below 2).
 int NextPowerOfTwo(int n);
-// Appends filler to text until it is at least length characters long.
-std::string PadRight(const std::string& text, size_t length, const std::string& filler);
-// Position of text in list, -1 when absent.
-int IndexInList(const std::vector<std::string>& list, const std::string& text);
 // ASCII letters upper-cased; other bytes (UTF-8 included) unchanged. Keys are kept this way.
 std::string UpperCase(std::string text);
 // The text safe to print on a terminal: every byte outside 32..126, and the backslash, written

@@ -107,11 +107,6 @@ TEST(PlatformTest, TheWebOpenerGetsTheAddressAsOneArgumentWithoutAShell) {
 
 TEST(PlatformTest, SystemInformationIsPlausible) {
     EXPECT_EQ(media::OSName(), "Linux");
-    const media::MemoryStatus memory = media::GetMemoryStatus();
-    EXPECT_GT(memory.totalMB, 0);
-    EXPECT_LE(memory.usedMB, memory.totalMB);
-    EXPECT_GE(memory.loadPercent, 0);
-    EXPECT_LE(memory.loadPercent, 100);
     const std::string exe = media::ExecutableFolder();
     ASSERT_FALSE(exe.empty());
     EXPECT_EQ(exe.back(), '/');

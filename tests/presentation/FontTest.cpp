@@ -1,13 +1,11 @@
-// Reading ".fnt" files (ours, third-party and damaged), measuring and wrapping text, text tables.
+// Reading ".fnt" files (ours, third-party and damaged), measuring and wrapping text.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "TestSupport.h"
 #include "presentation/TBitmapFont.h"
-#include "presentation/TGameText.h"
 #include "presentation/TLabel.h"
-#include "presentation/TValueList.h"
 #include "presentation/TextDrawing.h"
 #include "system/TextLines.h"
 
@@ -223,33 +221,6 @@ TEST(TextWrapping, WordsFillLinesToTheWidth) {
     EXPECT_FLOAT_EQ(label.Scale, 0.5f);
     label.AutoScale(1000);
     EXPECT_FLOAT_EQ(label.Scale, 0.5f) << "never enlarges";
-}
-
-TEST(TextTables, BlocksAreReadByKeyInAnyCase) {
-    TGameText text;
-    ASSERT_TRUE(
-        text.ReadText("[text]\r\nWelcome\r\nHello\r\nthere\r\n[TEXT]\r\nempty\r\n"
-                      "[Text]\r\n[TEXT]\r\nwelcome\r\nagain\n"));
-    EXPECT_EQ(text.Find("WELCOME"), (std::vector<std::string>{"again"}))
-        << "a repeated key replaces";
-    EXPECT_TRUE(text.Find("Empty").empty());
-    EXPECT_TRUE(text.Texts.count("EMPTY"));
-    EXPECT_EQ(text.FindString("missing"), "");
-    ASSERT_TRUE(text.ReadText("[TEXT]\nk\nline one\nline two\n"));
-    EXPECT_EQ(text.FindString("K"), "line one\r\nline two");
-    EXPECT_FALSE(text.ReadText("hello\n[TEXT]\nk\n"));
-}
-
-TEST(ValueLists, NamedValuesByIndexAndName) {
-    TValueList list;
-    list.ReadText("speed=12\r\n bonus = -3\r\nbroken line\r\nempty=\r\n");
-    ASSERT_EQ(list.Values.size(), 3u);
-    EXPECT_EQ(list.GetValueByName("bonus")->value, -3);
-    EXPECT_EQ(list.GetValueByName("empty")->value, 0);
-    EXPECT_EQ(list.GetValueByName("Speed"), nullptr);
-    EXPECT_EQ(list.GetValueByIndex(0)->value, 12);
-    EXPECT_EQ(list.GetValueByIndex(3), nullptr);
-    EXPECT_EQ(list.GetValueByIndex(-1), nullptr);
 }
 
 }  // namespace

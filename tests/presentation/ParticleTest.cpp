@@ -1,9 +1,7 @@
-// Particle lifetimes, fades, phases, generators, explosions and the "Particles" amount.
+// Particle lifetimes, fades, phases and the "Particles" amount.
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "presentation/TExplosionList.h"
-#include "presentation/TParticleGeneratorList.h"
 #include "presentation/TParticleList.h"
 
 namespace {
@@ -158,46 +156,6 @@ TEST(ParticleLists, AddingAndKillingDuringAPassIsSafe) {
     EXPECT_EQ(moved, 8) << "the one killed before its turn is skipped";
     EXPECT_EQ(list.Count(), 9u);
     EXPECT_EQ(list.Items().front(), kept.back()) << "added at the front";
-}
-
-TEST(ParticleGenerators, EmitAtTheirIntervalAndLeaveWhenDone) {
-    HostAtNormalSpeed host;
-    TParticleGeneratorList generators;
-    int made = 0;
-    generators.Add(0, 0, 1, 10, [&](TParticleGenerator&) { ++made; });
-    EXPECT_EQ(made, 1);
-    EXPECT_TRUE(generators.Generators.empty());
-
-    generators.Add(0, 0, 3, 10, [&](TParticleGenerator&) { ++made; });  // every 2 steps
-    std::vector<int> counts;
-    for (int step = 0; step < 5; ++step) {
-        generators.Manage();
-        counts.push_back(made);
-    }
-    EXPECT_EQ(counts, (std::vector<int>{2, 3, 3, 4, 4}));
-    EXPECT_TRUE(generators.Generators.empty());
-
-    auto instant = TParticleGenerator::Create(
-        0, 0, 5, 0, [&](TParticleGenerator&) { ++made; }, 0, 0, 0);
-    EXPECT_EQ(instant->Manage(), 1) << "a zero interval never spins";
-}
-
-TEST(Explosions, PlayEachFrameInTurnAndLeave) {
-    HostAtNormalSpeed host;
-    TExplosionList list;
-    auto explosion = list.AddNew(10, 10, nullptr);
-    explosion->StartAnim(250, 10);  // 50 steps
-    std::vector<int> frames;
-    for (int step = 0; step < 49; ++step) {
-        list.Manage();
-        frames.push_back(explosion->GetAnimFrame());
-    }
-    EXPECT_EQ(frames.front(), 0);
-    EXPECT_EQ(frames[4], 1);
-    EXPECT_EQ(frames.back(), 9);
-    EXPECT_EQ(list.Count(), 1u);
-    list.Manage();
-    EXPECT_EQ(list.Count(), 0u);
 }
 
 }  // namespace

@@ -9,10 +9,8 @@
 
 #include "TestSupport.h"
 #include "presentation/TBitmapFont.h"
-#include "presentation/TCrossFade.h"
 #include "presentation/TLoadingBar.h"
 #include "presentation/TParticleList.h"
-#include "presentation/TSlideShow.h"
 #include "presentation/TSprite.h"
 #include "presentation/TextDrawing.h"
 
@@ -149,45 +147,6 @@ TEST_F(SceneTest, SpritesTextAndParticlesLandWhereExpected) {
     EXPECT_FLOAT_EQ(sx, 1);
     EXPECT_FLOAT_EQ(media::GetDrawRotation(), 0);
     EXPECT_FLOAT_EQ(media::GetAlpha(), 1);
-}
-
-TEST_F(SceneTest, CrossFadesAndSlidesFollowTheirTiming) {
-    auto fade = TCrossFade::Create(Solid(10, 10, 0xFFFF0000u)->image,
-                                   Solid(10, 10, 0xFF0000FFu)->image, 50);  // 10 steps
-    fade->SetImage1Coords(50, 50);
-    fade->SetImage2Coords(50, 50);
-    for (int step = 0; step < 5; ++step) fade->Manage();
-    fade->Draw();
-    const Rgb half = At(media::GrabPixmap(0, 0, 100, 100), 50, 50);
-    EXPECT_NEAR(half.r, 128, 3);
-    EXPECT_NEAR(half.b, 127, 3);
-
-    auto show = TSlideShow::Create();
-    auto first =
-        show->AddSlide("", -1, 1, TTransitionEffect::Create(1, 50),
-                       TTransitionEffect::Create(0, 100), TTransitionEffect::Create(2, 50), "one");
-    show->AddSlide("", -1, 1, nullptr, TTransitionEffect::Create(0, 50), nullptr, "two");
-    int steps = 0;
-    while (show->Manage() == 0) ++steps;
-    EXPECT_EQ(steps + 1, 40) << "10 + 20 + 10 steps";
-    EXPECT_EQ(show->GetCurrentSlide()->LastSlide, first);
-    steps = 0;
-    while (show->Manage() == 0) ++steps;
-    EXPECT_EQ(steps + 1, 10);
-    EXPECT_EQ(show->Finished, 1);
-    EXPECT_EQ(show->Draw(), 0);
-
-    auto boxed = TSlideShow::Create();
-    boxed->AddSlide("", -1, 1, nullptr, TTransitionEffect::Create(0, 50), nullptr, "only");
-    boxed->LetterBoxHeight = 400;
-    media::SetClsColor(200, 200, 200);
-    media::Cls();
-    boxed->Draw();
-    const media::Pixmap shot = media::GrabPixmap(0, 0, 800, 600);
-    EXPECT_EQ(At(shot, 10, 99).r, 0);
-    EXPECT_EQ(At(shot, 10, 100).r, 200);
-    EXPECT_EQ(At(shot, 10, 499).r, 200);
-    EXPECT_EQ(At(shot, 10, 500).r, 0);
 }
 
 TEST_F(SceneTest, TheLoadingBarFillsStepByStepOverItsEmptyLookAndStopsFull) {

@@ -1,10 +1,8 @@
-// Sprite motion and animation per step, the multi-phase timer, counters and sine counters.
+// Sprite motion and animation per step, the multi-phase timer and sine counters.
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
 #include "presentation/TAnimation.h"
-#include "presentation/TCounterList.h"
-#include "presentation/TGameObjectList.h"
 #include "presentation/TSineCounter.h"
 #include "presentation/TSprite.h"
 
@@ -159,7 +157,7 @@ TEST(SpriteMotion, GlowFadesAndPulses) {
     EXPECT_NEAR(sprite.Glow, 0.2f, 1e-5);
 }
 
-TEST(SpriteLinks, AttachedSpritesAndObjectListsSurviveKillsInAnyOrder) {
+TEST(SpriteLinks, AttachedSpritesSurviveKillsInAnyOrder) {
     auto a = std::make_shared<TSprite>();
     auto b = std::make_shared<TSprite>();
     a->AttachedSprite = b;
@@ -167,18 +165,6 @@ TEST(SpriteLinks, AttachedSpritesAndObjectListsSurviveKillsInAnyOrder) {
     a->Kill();
     EXPECT_EQ(a->AttachedSprite, nullptr);
     EXPECT_EQ(b->AttachedSprite, nullptr);
-
-    HostAtNormalSpeed host;
-    TGameObjectList list;
-    auto leaving = list.AddNew(799, 10, SizedImage(4, 4, 1));
-    leaving->dx = 10;
-    auto staying = list.AddNew(100, 10, SizedImage(4, 4, 1));
-    list.Move();
-    EXPECT_EQ(list.Count(), 1u);
-    EXPECT_EQ(leaving->GameObjects, nullptr);
-    leaving->Kill();
-    list.Kill();
-    EXPECT_EQ(list.Count(), 0u);
 }
 
 TEST(AnimationTimer, PhasesEndInTurnAndFinish) {
@@ -206,7 +192,6 @@ TEST(AnimationTimer, PhasesEndInTurnAndFinish) {
     held.Start();
     held.Manage();
     EXPECT_FLOAT_EQ(held.GetRatio(), 0.5f);
-    EXPECT_FLOAT_EQ(held.GetRatioSine180(), 0.5f);
     held.Manage();
     EXPECT_EQ(held.Manage(), 1);
     EXPECT_EQ(held.Active, 1) << "left active at its end";
@@ -218,22 +203,8 @@ TEST(AnimationTimer, PhasesEndInTurnAndFinish) {
     EXPECT_EQ(many.TotalPhases, TAnimation::MAX_PHASES);
 }
 
-TEST(Counters, CountdownsAndSineCounters) {
+TEST(Counters, SineCountersWrapAndGiveTheirRatio) {
     HostAtNormalSpeed host;
-    auto counter = TCounter::Create(50, 1);
-    int ended = 0;
-    for (int step = 0; step < 9; ++step) ended += counter->Manage();
-    EXPECT_EQ(ended, 0);
-    EXPECT_EQ(counter->Manage(), 1);
-    EXPECT_EQ(counter->Active, 0);
-    EXPECT_EQ(counter->Manage(), 0);
-
-    TCounterList list;
-    list.AddNew(5);
-    list.AddNew(50);
-    list.Manage(1);
-    EXPECT_EQ(list.Counters.size(), 1u);
-
     TSineCounter sine;
     sine.Init(0, 360, 2);
     sine.SetCounter(356);

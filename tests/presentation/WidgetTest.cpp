@@ -1,4 +1,4 @@
-// The widgets besides buttons: typed text, sliders, tooltips, list boxes and scroll bars, each
+// The widgets besides buttons: typed text, sliders, list boxes and scroll bars, each
 // driven through the host's pointer, keys and typed characters as the game drives them.
 
 #include <gtest/gtest.h>
@@ -10,7 +10,6 @@
 #include "presentation/TScrollBar.h"
 #include "presentation/TSlider.h"
 #include "presentation/TTextInput.h"
-#include "presentation/TToolTip.h"
 
 namespace {
 
@@ -134,42 +133,6 @@ TEST(Slider, FollowsTheHeldPointerFromZeroToOneHundred) {
     EXPECT_EQ(slider->Manage(), 0);
     EXPECT_EQ(slider->MouseOver, 0);
     host.Mouse().ButtonUp(1);
-}
-
-TEST(ToolTip, ShowsAfterThePointerRestsFadesInAndFadesOutWhenItLeaves) {
-    WidgetHost host;
-    TToolTip tip;
-    tip.image = std::make_shared<TGameImage>();
-    tip.image->w = 200;
-    tip.image->h = 50;
-    host.Mouse().h = 32;
-    host.MoveTo(300, 200);
-    for (int i = 0; i < 50; ++i) tip.Collide(true);
-    EXPECT_EQ(tip.Visible, 0) << "50 steps of rest are not yet enough";
-    tip.Collide(true);
-    EXPECT_EQ(tip.Visible, 1);
-    EXPECT_FLOAT_EQ(tip.FadeLevel, 0.02f);
-    EXPECT_EQ(tip.x, 300);
-    EXPECT_EQ(tip.y, 200 + 32 + 5) << "just under the pointer";
-    tip.SetText("changed");
-    EXPECT_EQ(tip.Text, "") << "the text of a shown tip stays";
-
-    host.MoveTo(100, 300);
-    for (int i = 0; i < 49; ++i) tip.Collide(true);
-    EXPECT_EQ(tip.x, 300) << "placed once, where it appeared";
-    EXPECT_NEAR(tip.FadeLevel, 1.0f, 1e-4f);
-
-    for (int i = 0; i < 24; ++i) tip.Collide(false);
-    EXPECT_EQ(tip.Visible, 1) << "25 steps at 0.04 to fade out";
-    tip.Collide(false);
-    tip.Collide(false);
-    EXPECT_EQ(tip.Visible, 0);
-
-    // Near the bottom right it shows above the pointer and inside the screen.
-    host.MoveTo(700, 560);
-    for (int i = 0; i < 51; ++i) tip.Collide(true);
-    EXPECT_EQ(tip.x, 600);
-    EXPECT_EQ(tip.y, 560 - 5 - 50);
 }
 
 std::unique_ptr<TListBox> NameList(int rows) {

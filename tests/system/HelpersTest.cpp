@@ -4,7 +4,6 @@
 #include "support/TempFolder.h"
 #include "system/Paths.h"
 #include "system/StringHelpers.h"
-#include "system/SystemInfo.h"
 
 namespace {
 
@@ -20,8 +19,6 @@ TEST(Paths, DebugTagIsCutFromTheProgramName) {
     EXPECT_EQ(StripDebugTag("/games/quillox.exe"), "/games/quillox.exe");
     EXPECT_EQ(StripDebugTag("debug"), "debug");
     EXPECT_FALSE(AppFileName().empty());
-    EXPECT_EQ(AppBaseName().find('/'), std::string::npos);
-    EXPECT_EQ(SpecialFolderPath(7), "");
 }
 
 TEST(Paths, ReadWholeFileTellsEmptyFromMissing) {
@@ -55,28 +52,11 @@ TEST(Paths, DataIsFoundBesideTheProgramFirstThenInItsSharedFolder) {
     EXPECT_EQ(DataPrefixFor(root / "loose", isFolder), root / "loose/");
 }
 
-TEST(SystemInfo, DirectXVersionsMapAndGateOnSeven) {
-    EXPECT_EQ(DirectXVersionName("4.09.00.0904"), "9.0c");
-    EXPECT_EQ(DirectXVersionName("4.07.00.0716"), "7.0a");
-    EXPECT_EQ(DirectXVersionName("4.08.01.0810"), "8.1");
-    EXPECT_EQ(DirectXVersionName("4.09.00.0905"), "");
-    EXPECT_FALSE(IsDirectX7OrBetter(DirectXVersionName("4.06.02.0436")));
-    EXPECT_FALSE(IsDirectX7OrBetter("1.0"));
-    EXPECT_TRUE(IsDirectX7OrBetter(DirectXVersionName("4.07.00.0700")));
-    EXPECT_TRUE(IsDirectX7OrBetter(""));
-    EXPECT_TRUE(IsDirectX7OrBetter());
-}
-
-TEST(StringHelpers, PowersPaddingAndLookup) {
+TEST(StringHelpers, NextPowerOfTwo) {
     EXPECT_EQ(NextPowerOfTwo(0), 1);
     EXPECT_EQ(NextPowerOfTwo(1), 1);
     EXPECT_EQ(NextPowerOfTwo(600), 1024);
     EXPECT_EQ(NextPowerOfTwo(1024), 1024);
-    EXPECT_EQ(PadRight("ab", 5, "."), "ab...");
-    EXPECT_EQ(PadRight("abcdef", 5, "."), "abcdef");
-    EXPECT_EQ(PadRight("ab", 5, ""), "ab");
-    EXPECT_EQ(IndexInList({"a", "b", "c"}, "c"), 2);
-    EXPECT_EQ(IndexInList({"a", "b"}, "B"), -1);
 }
 
 }  // namespace
