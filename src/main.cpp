@@ -365,6 +365,7 @@ void WireScreens(Program& program) {
     if (!program.Script) return;
     game.Loop.BeforeStepFunction = [&program] { program.Script->BeforeStep(); };
     game.Loop.BeforeFlipFunction = [&program] { program.Script->BeforeFlip(); };
+    game.Loop.EndFrameFunction = [&program] { return program.Script->OutputDue(); };
     program.Script->StateProviders.push_back([&game](JsonObject& state) { game.AddState(state); });
     program.Script->StateProviders.push_back(
         [&program](JsonObject& state) { AddPlayerState(program, state); });

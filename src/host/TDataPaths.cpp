@@ -5,6 +5,7 @@
 
 #include "media/Platform.h"
 #include "presentation/TPresentationContext.h"
+#include "store/ProfileNames.h"
 #include "system/AtomicFile.h"
 #include "system/ErrorReporting.h"
 #include "system/Paths.h"
@@ -42,4 +43,5 @@ void TDataPaths::CreateFolders() const {
     MakeFolder(ProfilePath, "shared profiles folder");
     RemoveWriterLeftovers(SubPath);
     RemoveWriterLeftovers(ProfilePath);
+    TrimProfileFileNames(ProfilePath);
 }

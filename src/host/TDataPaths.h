@@ -20,8 +20,9 @@ public:
     // The data folders under DataPrefix, and the shared folder `path` (for example
     // "Bexholt/Quillox") under the data home, which the error log then uses too.
     void SetSubPath(const std::string& path);
-    // Makes the shared and profile folders (a fatal report when that fails) and removes the
-    // leftovers of saves that were cut short.
+    // Makes the shared and profile folders (a fatal report when that fails), removes the
+    // leftovers of saves that were cut short and gives profiles saved under untrimmed names
+    // their trimmed ones.
     void CreateFolders() const;
 
 private:

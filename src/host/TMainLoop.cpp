@@ -44,6 +44,7 @@ int TMainLoop::MainLogicLoop() {
     for (int i = 1; i <= whole; ++i) {
         Host.Timing.SetDelta(1.0f);
         if (LogicWrapper() == -1) return -1;
+        if (EndFrameFunction && EndFrameFunction()) return 1;
     }
     const double fraction = numTicks - whole;
     if (fraction > 0) {

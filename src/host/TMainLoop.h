@@ -55,6 +55,9 @@ public:
     std::function<void()> BeforeStepFunction;
     // Runs after a frame is drawn and before it is shown (scripted screenshots read it here).
     std::function<void()> BeforeFlipFunction;
+    // Asked after every logic step: true ends the frame there, so that what is drawn (and what
+    // a script dumps) is the game as that step left it, before the frame's later steps run.
+    std::function<bool()> EndFrameFunction;
 
     // One frame's logic steps; -1 when the program is to end.
     int MainLogicLoop();

@@ -81,7 +81,7 @@ int TScriptPlayer::KeyCode(const std::string& name) {
 }
 
 std::optional<TScriptPlayer> TScriptPlayer::Load(const std::string& path, std::string& error) {
-    const auto text = ReadWholeFile(path);
+    const auto text = ReadFileOrPipe(path);
     if (!text) {
         error = "cannot read script file '" + path + "'";
         return std::nullopt;

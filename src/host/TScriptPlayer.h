@@ -2,7 +2,8 @@
 // Timed input for repeatable runs: one "TICK ACTION ARGS" a line, TICK counting logic steps
 // from the start of the main loop (the first step is tick 1). Input due at tick T enters the
 // event queue at the start of step T, through the same queue as real input; screenshots and
-// state dumps due at tick T are taken from the frame drawn after step T.
+// state dumps due at tick T are taken from the frame drawn after step T, which the main loop
+// ends there however many steps a frame runs.
 
 #include <functional>
 #include <optional>
@@ -32,6 +33,8 @@ public:
     void BeforeStep();
     // Called after a frame is drawn, before it is shown: screenshots and state dumps.
     void BeforeFlip();
+    // A screenshot or state dump is due from the frame after this step: the frame must end here.
+    [[nodiscard]] bool OutputDue() const { return !pendingOutput_.empty(); }
 
     // Adds the game's state to a dump; later layers extend what a dump holds.
     std::vector<std::function<void(JsonObject&)>> StateProviders;

@@ -280,43 +280,60 @@ bool TMenu::ManageKeyFocus() {
     const TPresentationContext& context = PresentationContext();
     if (!context.Mouse->Hidden || !KeyNavigation || context.BlockKeys) {
         KeyFocus = -1;
+        OwnerFocus = -1;
         return false;
     }
     if (KeyFocus >= static_cast<int>(Buttons.size()) ||
         (KeyFocus >= 0 && !Buttons[static_cast<size_t>(KeyFocus)]->TakesKeyFocus())) {
         KeyFocus = -1;
     }
+    if (OwnerFocus >= OwnerStops) OwnerFocus = -1;
     const bool shift = KeyDownChecked(KeyLShift) || KeyDownChecked(KeyRShift);
     int step = 0;
     if (KeyHitChecked(KeyTab)) step = shift ? -1 : 1;
     if (ArrowKeys) {
-        if (KeyHitChecked(KeyDown) || KeyHitChecked(KeyRight)) step = 1;
-        if (KeyHitChecked(KeyUp) || KeyHitChecked(KeyLeft)) step = -1;
+        // A highlighted control of the owner's takes Left and Right itself.
+        const bool sideways = OwnerFocus < 0;
+        const bool forward = KeyHitChecked(KeyDown) || (sideways && KeyHitChecked(KeyRight));
+        const bool back = KeyHitChecked(KeyUp) || (sideways && KeyHitChecked(KeyLeft));
+        if (forward) step = 1;
+        if (back) step = -1;
     }
     if (step != 0) {
-        int from = KeyFocus;
-        if (from < 0) {
-            // The first key starts from the button the pointer was resting on, if any.
-            const auto hovered = std::find_if(Buttons.begin(), Buttons.end(),
-                                              [](const auto& button) { return button->MouseOver; });
-            from = hovered != Buttons.end() ? static_cast<int>(hovered - Buttons.begin()) - step
-                                            : (step > 0 ? -1 : static_cast<int>(Buttons.size()));
-        }
-        const int next = NextFocus(from, step);
-        if (next >= 0 && next != KeyFocus) {
-            KeyFocus = next;
-            if (!NoSound) Buttons[static_cast<size_t>(next)]->PlayMouseOver();
+        const int current =
+            OwnerFocus >= 0 ? OwnerFocus : (KeyFocus >= 0 ? OwnerStops + KeyFocus : -1);
+        const int next = NextFocus(current >= 0 ? current : FirstKeyStart(step), step);
+        if (next >= 0 && next != current) {
+            OwnerFocus = next < OwnerStops ? next : -1;
+            KeyFocus = next < OwnerStops ? -1 : next - OwnerStops;
+            if (!NoSound && KeyFocus >= 0) {
+                Buttons[static_cast<size_t>(KeyFocus)]->PlayMouseOver();
+            } else if (!NoSound && SoundMouseOver) {
+                SoundMouseOver->PlayEffect();
+            }
         }
     }
     if (KeyFocus < 0) return false;
     return KeyHitChecked(KeyEnter) || KeyHitChecked(KeySpace);
 }
 
+int TMenu::FirstKeyStart(int step) const {
+    const auto hovered = std::find_if(Buttons.begin(), Buttons.end(),
+                                      [](const auto& button) { return button->MouseOver; });
+    if (hovered != Buttons.end()) {
+        return OwnerStops + static_cast<int>(hovered - Buttons.begin()) - step;
+    }
+    return step > 0 ? -1 : OwnerStops + static_cast<int>(Buttons.size());
+}
+
 int TMenu::NextFocus(int from, int step) const {
-    const int count = static_cast<int>(Buttons.size());
+    const int count = OwnerStops + static_cast<int>(Buttons.size());
     for (int i = 1; i <= count; ++i) {
         const int index = ((from + step * i) % count + count) % count;
-        if (Buttons[static_cast<size_t>(index)]->TakesKeyFocus()) return index;
+        if (index < OwnerStops ||
+            Buttons[static_cast<size_t>(index - OwnerStops)]->TakesKeyFocus()) {
+            return index;
+        }
     }
     return -1;
 }
@@ -347,6 +364,7 @@ void TMenu::Kill() {
     for (const auto& button : Buttons) button->Kill();
     Buttons.clear();
     KeyFocus = -1;
+    OwnerFocus = -1;
     MouseOverName.clear();
     ClickedName.clear();
 }

@@ -34,6 +34,11 @@ public:
     int ArrowKeys = 1;
     // The highlighted button's place in Buttons; -1 for none.
     int KeyFocus = -1;
+    // Controls of the owner's that the keys highlight ahead of the buttons (the options
+    // screen's sliders), and the one highlighted, -1 for none. While one is, Left and Right
+    // are left to the owner (they move a slider's knob) and Enter presses nothing.
+    int OwnerStops = 0;
+    int OwnerFocus = -1;
 
     // Sounds are loaded from the host's sound folder; an empty name means none.
     static std::shared_ptr<TMenu> Create(const std::string& mouseOverSound,
@@ -98,6 +103,10 @@ public:
 private:
     // Moves the highlight by the keys hit this step; true when Enter or Space pressed it.
     bool ManageKeyFocus();
-    // The next button from `from` in `step` direction that can take the highlight; -1 for none.
+    // The next place in the key cycle (the owner's controls, then the buttons) from `from` in
+    // `step` direction that can take the highlight; -1 for none.
     [[nodiscard]] int NextFocus(int from, int step) const;
+    // The place in the key cycle of the first key's start: just before the hovered button, or
+    // before the cycle's first or after its last place.
+    [[nodiscard]] int FirstKeyStart(int step) const;
 };

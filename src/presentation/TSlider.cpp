@@ -5,11 +5,15 @@
 
 #include "presentation/TMousePointer.h"
 #include "presentation/TPresentationContext.h"
+#include "system/InputHelpers.h"
 
 namespace {
 
 // The pointer may stray this far past either end and still drag the knob.
 constexpr float HoverReachX = 10;
+constexpr int KeyLeft = 37, KeyRight = 39;
+// The highlighted knob's glow.
+constexpr float KeyGlowAlpha = 0.6f;
 
 }  // namespace
 
@@ -65,6 +69,21 @@ int TSlider::Manage() {
     return 1;
 }
 
+int TSlider::ManageKeys() {
+    if (!active || !KeyFocus) {
+        LeftRepeat.LastState = RightRepeat.LastState = 0;
+        return 0;
+    }
+    // A press and release within one step is a hit without a held key; a held key repeats.
+    // Both are read every step, so neither keeps a stale hit.
+    const bool leftHit = KeyHitChecked(KeyLeft), leftHeld = LeftRepeat.GetKey(KeyLeft) != 0;
+    const bool rightHit = KeyHitChecked(KeyRight), rightHeld = RightRepeat.GetKey(KeyRight) != 0;
+    const int before = Value;
+    if (leftHit || leftHeld) SetValue(Value - KeyStep);
+    if (rightHit || rightHeld) SetValue(Value + KeyStep);
+    return Value != before ? 1 : 0;
+}
+
 void TSlider::Draw() {
     if (!image || !image->image) return;
     media::SetBlend(media::ALPHABLEND);
@@ -72,5 +91,13 @@ void TSlider::Draw() {
     if (DotImage && DotImage->image) {
         media::DrawImageFrame(DotImage->image, static_cast<float>(DotX), static_cast<float>(DotY),
                               0);
+        if (KeyFocus) {
+            media::SetBlend(media::LIGHTBLEND);
+            media::SetAlpha(KeyGlowAlpha);
+            media::DrawImageFrame(DotImage->image, static_cast<float>(DotX),
+                                  static_cast<float>(DotY), 0);
+            media::SetAlpha(1);
+            media::SetBlend(media::ALPHABLEND);
+        }
     }
 }

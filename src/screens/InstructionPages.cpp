@@ -168,6 +168,21 @@ constexpr std::array<InstructionPage, InstructionPageCount> Pages = {{
      499,
      {"Lastly, You can pause the game at any", "time by pressing the - P - key.", "",
       "Have fun playing Quillox!"}},
+    // The keys, at the end where a player looking for them turns to.
+    {CentreX,
+     CentreY,
+     NoArrow,
+     0,
+     0,
+     {"------------ Playing By Keys -----------", "The arrow keys move the highlight;",
+      "Space or Enter picks up a zindle, sends", "it or uses the armed power token there."}},
+    {CentreX,
+     CentreY,
+     NoArrow,
+     0,
+     0,
+     {"1, 2 and 3 arm the vortex, palette and", "bomb. In menus the arrows or Tab move",
+      "and Enter presses. Escape goes back,", "P pauses, Alt+Enter: full screen."}},
 }};
 
 }  // namespace

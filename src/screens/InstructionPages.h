@@ -1,6 +1,6 @@
 #pragma once
-// The 24 pages of the instructions: where each page's text box and pointing arrow stand over
-// the board picture, and its four lines of text.
+// The 26 pages of the instructions (the last two list the keys): where each page's text box and
+// pointing arrow stand over the board picture, and its four lines of text.
 
 #include <array>
 #include <string_view>
@@ -14,7 +14,7 @@ struct InstructionPage {
     std::array<std::string_view, 4> Lines;
 };
 
-inline constexpr int InstructionPageCount = 24;
+inline constexpr int InstructionPageCount = 26;
 inline constexpr int NoArrow = 5;
 
 [[nodiscard]] const std::array<InstructionPage, InstructionPageCount>& InstructionPages();

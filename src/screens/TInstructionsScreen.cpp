@@ -13,16 +13,17 @@
 #include "presentation/TResources.h"
 #include "presentation/TShadow.h"
 #include "screens/InstructionPages.h"
+#include "system/InputHelpers.h"
 
 namespace {
 
+constexpr int KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40;
 constexpr int CellSize = 60;
 constexpr float BoardLeft = 264, BoardTop = 60;
 constexpr int GlowFrame = 10;
 constexpr int TokenFrame = 2;
 constexpr float ShadowOffset = 4;
-constexpr float TextScale = 0.8f;
-constexpr float TextLeft = 34, TextTop = 34;
+constexpr float TextTop = 34;
 constexpr float LineGap = 32;
 constexpr float FooterBelowLines = 14;
 
@@ -65,6 +66,8 @@ void TInstructionsScreen::Load() {
     HArrow = TGameImage::CreateAuto(folder + "arrows.png", 95, 72, 0, 4, -1, 1);
     Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 10);
     Menu->SetShadow(1, 3, 3, 0.4f);
+    // The arrows turn the pages; Tab reaches the button.
+    Menu->ArrowKeys = 0;
     Menu->AddQuick("back", "")->MoveTo(53, 531);
     Glow.Init(0, 180, 0.7f);
     SelectRot = 0;
@@ -117,9 +120,13 @@ void TInstructionsScreen::Logic() {
     const int left = mouse.h1;
     const int right = mouse.h2;
     mouse.ClearMouseHit();
-    if (left > 0) {
+    // Each key is read every step, so none keeps a stale hit.
+    bool forward = false, back = false;
+    for (const int key : {KeyRight, KeyDown}) forward = KeyHitChecked(key) || forward;
+    for (const int key : {KeyLeft, KeyUp}) back = KeyHitChecked(key) || back;
+    if (left > 0 || forward) {
         TurnPage(4);
-    } else if (right > 0) {
+    } else if (right > 0 || back) {
         TurnPage(-4);
     }
 }

@@ -1,9 +1,9 @@
 #pragma once
-// How to play, in 24 pages over a picture of the board: a text box per page, an arrow that
+// How to play, in 26 pages over a picture of the board: a text box per page, an arrow that
 // blinks at what the page speaks of, glowing cells on the pages about moving a piece and the
-// tokens on the pages about them. A left click turns to the next page, a right click back; the
-// "back" button returns to the screen that opened the instructions (the title, or the play
-// screen as it was left). Every visit starts at page 1.
+// tokens on the pages about them. A left click (or Right or Down) turns to the next page, a
+// right click (or Left or Up) back; the "back" button returns to the screen that opened the
+// instructions (the title, or the play screen as it was left). Every visit starts at page 1.
 
 #include <array>
 #include <memory>
@@ -11,6 +11,7 @@
 #include "host/TScreen.h"
 #include "presentation/TGameImage.h"
 #include "presentation/TSineCounter.h"
+#include "screens/InstructionPages.h"
 
 class TResources;
 
@@ -34,14 +35,17 @@ public:
     float BlinkCounter = 0;
     std::shared_ptr<TGameImage> Hdialog;
     std::shared_ptr<TGameImage> HArrow;
-    // The first text line of the page shown: 0, 4, 8 ... 92.
+    // The first text line of the page shown: 0, 4, 8 ... LastHoff.
     int Hoff = 0;
     TSineCounter Glow;
     // The cells that glow in the board picture, by column and row.
     std::array<std::array<int, 9>, 9> Dots{};
 
     static constexpr float BlinkMs = 500;
-    static constexpr int LastHoff = 92;
+    // The text's size, and its margin from the box's left edge (the right one, too, is no less).
+    static constexpr float TextScale = 0.8f;
+    static constexpr float TextLeft = 34;
+    static constexpr int LastHoff = (InstructionPageCount - 1) * 4;
 
     void Load() override;
     void Start() override;
@@ -51,7 +55,7 @@ public:
     int SetEscDestination(TScreen*& destination) override;
     void AddState(JsonObject& state) const override;
 
-    // 1 to 24.
+    // 1 to InstructionPageCount.
     [[nodiscard]] int Page() const { return Hoff / 4 + 1; }
 
 private:

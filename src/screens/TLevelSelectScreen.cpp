@@ -25,6 +25,7 @@ namespace {
 
 constexpr int KeyEnter = 13;
 constexpr int KeySpace = 32;
+constexpr int KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40;
 
 // Dot centres of levels 1 to 15 along the spiral.
 constexpr std::array<TAccuratePoint, LevelCount> SpiralDots = {{{332, 294},
@@ -65,6 +66,8 @@ void TLevelSelectScreen::Load() {
     ImageLoad("levelselect.png", -1);
     Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 10);
     Menu->SetShadow(1, 3, 3, 0.4f);
+    // The arrows walk the levels; Tab walks the buttons.
+    Menu->ArrowKeys = 0;
     Menu->AddQuick(BackButton, "")->MoveTo(30, 520);
     // The toggle appears once the player has started a level: the first start is the tutorial.
     if (Player != nullptr && Player->SaveData.FirstTime == 0) {
@@ -111,6 +114,7 @@ void TLevelSelectScreen::Start() {
         Host.Display.Mouse().y = static_cast<int>(dot.y);
         media::MoveMouse(Host.Display.Mouse().x, Host.Display.Mouse().y);
     }
+    KeyLevel = 0;
     Resources.SurfaceParticles.KillAll();
     TScreen::Start();
     Host.Screens.FadeIn(1);
@@ -160,10 +164,14 @@ void TLevelSelectScreen::Logic() {
     Angle += 0.5f * delta;
     if (Angle >= 360) Angle -= 360;
 
-    MOIndex = DotAt(static_cast<float>(Host.Display.Mouse().x),
-                    static_cast<float>(Host.Display.Mouse().y));
+    const TMousePointer& mouse = Host.Display.Mouse();
+    MOIndex = DotAt(static_cast<float>(mouse.x), static_cast<float>(mouse.y));
+    // The pointer shown again, or a button highlighted by Tab, takes over from the keys' level.
+    if (!mouse.Hidden || Menu->KeyFocus >= 0) KeyLevel = 0;
     if (Host.Screens.Fading() || Player == nullptr) return;
     const int unlocked = std::min(Player->Unlocked, LevelCount);
+    MoveKeyLevel(unlocked);
+    if (KeyLevel > 0) MOIndex = KeyLevel - 1;
     if (MOIndex >= 0 && Host.Display.Mouse().h1 > 0) {
         if (MOIndex + 1 > unlocked) {
             if (Error) Error->PlayEffect();
@@ -173,7 +181,7 @@ void TLevelSelectScreen::Logic() {
         }
     }
     if (KeyHitChecked(KeySpace) || KeyHitChecked(KeyEnter)) {
-        LevelSelected(unlocked);
+        LevelSelected(KeyLevel > 0 ? KeyLevel : unlocked);
         return;
     }
     if (Menu->Clicked(TutorialToggle)) {
@@ -185,6 +193,22 @@ void TLevelSelectScreen::Logic() {
         if (Host.Session.Profile) Host.Session.Profile->Save();
     }
     if (Menu->Clicked(BackButton)) Host.Screens.FadeTo(TitleScreen);
+}
+
+void TLevelSelectScreen::MoveKeyLevel(int unlocked) {
+    int step = 0;
+    for (const int key : {KeyRight, KeyUp}) {
+        if (KeyHitChecked(key)) step = 1;
+    }
+    for (const int key : {KeyLeft, KeyDown}) {
+        if (KeyHitChecked(key)) step = -1;
+    }
+    if (step == 0 || unlocked < 1) return;
+    const int from = KeyLevel > 0 ? KeyLevel : unlocked;
+    const int next = std::clamp(KeyLevel > 0 || step < 0 ? from + step : from, 1, unlocked);
+    Menu->KeyFocus = -1;
+    if (next != KeyLevel && Menu->SoundMouseOver) Menu->SoundMouseOver->PlayEffect();
+    KeyLevel = next;
 }
 
 void TLevelSelectScreen::LevelSelected(int level) {
@@ -278,6 +302,7 @@ void TLevelSelectScreen::AddState(JsonObject& state) const {
     state.Set("Level", Player != nullptr ? Player->Level : 1);
     state.Set("MOIndex", MOIndex);
     state.Set("ClickedIndex", ClickedIndex);
+    state.Set("KeyLevel", KeyLevel);
     state.Set("TutorialToggle", Menu && Menu->FindButton(TutorialToggle) ? 1 : 0);
     state.Set("Tutorial", Player != nullptr ? Player->SaveData.Tutorial : 0);
     // Each dot's square as a clickable rectangle [x, y, w, h].

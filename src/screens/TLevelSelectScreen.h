@@ -1,9 +1,10 @@
 #pragma once
 // The level select: the 15 levels as dots on a spiral, padlocks on the levels not reached yet,
 // a turning marker on the current level, a glow and a caption under the pointer, and a small
-// machine filled as far as the player has come. A click on an open dot, or Space or Enter for
-// the highest open level, starts play; a player who has started a level before may switch the
-// level-one tutorial here.
+// machine filled as far as the player has come. A click on an open dot starts play, as do Space
+// and Enter for the open level the arrow keys highlighted (the highest open one when they
+// highlighted none); Tab walks the buttons. A player who has started a level before may switch
+// the level-one tutorial here.
 
 #include <array>
 #include <memory>
@@ -39,6 +40,8 @@ public:
     int MOIndex = -1;
     // The level last chosen, less one; -1 before any.
     int ClickedIndex = -1;
+    // The open level the arrow keys highlighted; 0 for none.
+    int KeyLevel = 0;
     // The current-level marker's turn, degrees.
     float Angle = 0;
     // Half the side of a dot's square hit area.
@@ -66,6 +69,9 @@ public:
     void LevelSelected(int level);
 
 private:
+    // Left and Down highlight the open level before, Right and Up the one after; the first
+    // press starts from the highest open level.
+    void MoveKeyLevel(int unlocked);
     void DrawSmallMachine() const;
     void DrawDot(int index) const;
     // The machine's fill in pixels for the player's current level.

@@ -75,6 +75,7 @@ void TOptionsScreen::Load() {
     ok->OKButton = 1;
     ok->MoveTo(438, 525);
     Menu->AddQuick("credits", "")->MoveTo(239, 525);
+    Menu->OwnerStops = 2;
     Menu->FindButton("fullscreen")->MoveTo(521, 331);
     Menu->FindButton("colorblind")->MoveTo(521, 404);
 
@@ -123,8 +124,12 @@ void TOptionsScreen::Logic() {
     TScreen::Logic();
     if (!Menu || !SFXSlider || !MSCSlider || Host.Screens.Fading()) return;
 
+    // The sliders come first in the keys' cycle, music above sound.
+    MSCSlider->KeyFocus = Menu->OwnerFocus == 0 ? 1 : 0;
+    SFXSlider->KeyFocus = Menu->OwnerFocus == 1 ? 1 : 0;
     const int sound = SFXSlider->Value;
     SFXSlider->Manage();
+    SFXSlider->ManageKeys();
     if (SFXSlider->Value != sound) {
         Host.Audio.SetVolume(TBus::Sound, SFXSlider->Value, 0);
         const auto ok = Menu->FindButton("OK");
@@ -134,6 +139,7 @@ void TOptionsScreen::Logic() {
     }
     const int music = MSCSlider->Value;
     MSCSlider->Manage();
+    MSCSlider->ManageKeys();
     if (MSCSlider->Value != music) Host.Audio.SetVolume(TBus::Music, MSCSlider->Value, 0);
 
     if (Menu->Clicked("fullscreen")) {
@@ -184,6 +190,10 @@ void TOptionsScreen::AddState(JsonObject& state) const {
     options.Set("SoundVolume", Host.Presentation.SoundVolume);
     state.Set("Options", options);
     JsonObject sliders;
+    // The slider the keys move, "" for none.
+    sliders.Set("KeyFocus", MSCSlider && MSCSlider->KeyFocus   ? "music"
+                            : SFXSlider && SFXSlider->KeyFocus ? "sound"
+                                                               : "");
     if (MSCSlider) sliders.Set("music", SliderJson(*MSCSlider));
     if (SFXSlider) sliders.Set("sound", SliderJson(*SFXSlider));
     state.Set("Sliders", sliders);

@@ -1,8 +1,9 @@
 #pragma once
 // The game's options: full screen, the colour-blind piece set, and the music and sound volumes
-// on two sliders. Volumes are heard at once while a slider moves; OK and Escape save them to
-// the settings file and the colour-blind flag to the player's profile, and return to the
-// screen that opened the options: the title, or the play screen as it was left.
+// on two sliders, which the arrow keys move as well as the mouse. Volumes are heard at once
+// while a slider moves; OK and Escape save them to the settings file and the colour-blind flag
+// to the player's profile, and return to the screen that opened the options: the title, or the
+// play screen as it was left.
 
 #include <memory>
 #include <string>

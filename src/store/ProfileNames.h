@@ -26,3 +26,9 @@ inline constexpr std::size_t MaxProfileNameLength = 12;
 // otherwise the first listed player, otherwise "" (nobody yet: ask for a name).
 [[nodiscard]] std::string StartupProfileName(const std::string& rememberedName,
                                              const std::string& folder);
+
+// Profiles saved before names were trimmed (" Ann.dat") take the trimmed name ("Ann.dat").
+// Where that name is taken by other bytes, the older file is kept aside as "Ann.dat.untrimmed"
+// (numbered beside earlier ones) so that neither player's progress is lost; where it holds the
+// same bytes, the older file goes. What was done is written to the error log, in one entry.
+void TrimProfileFileNames(const std::string& folder);

@@ -210,8 +210,9 @@ int TProfile::Load() {
     const bool cutShort = file.Bytes.size() < OwnBytes;
     if (RepairFields() || cutShort) {
         // The damaged bytes are kept for whoever wants to look at them before the repaired
-        // profile replaces them; without that copy the file is left as it is.
-        const std::string kept = path + ".damaged";
+        // profile replaces them; without that copy the file is left as it is. A copy kept by an
+        // earlier repair stays: this one takes the next number.
+        const std::string kept = NumberedCopyPath(path + ".damaged", file.Bytes);
         if (WriteFileAtomic(kept, file.Bytes)) {
             LogError("Damaged file " + path + " repaired; the damaged file is kept as " + kept);
             Save();

@@ -57,7 +57,8 @@ public:
     // 1 when the file was read. A missing file is created from the current values (0); a file
     // that exists but cannot be read is reported and left alone (0). A file cut short or holding
     // values play cannot produce is repaired (RepairFields) and saved, after its damaged bytes
-    // were kept as "<Name>.dat.damaged" and one line went to the error log.
+    // were kept as "<Name>.dat.damaged" (".damaged.2", ... beside earlier copies) and one line
+    // went to the error log.
     virtual int Load();
     virtual void HintsSet(int value);
     virtual int ShowHint(int index, int save);

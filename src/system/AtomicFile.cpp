@@ -48,6 +48,16 @@ int OpenTemporary(const std::string& target, std::string& tempPath) {
     return -1;
 }
 
+// Makes a rename or a new file in the folder durable. The change itself is already in place,
+// so a folder that cannot be synced (some file systems refuse) does not make it a failure.
+void SyncFolder(const std::string& path) {
+    const int dirFd = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        (void)::fsync(dirFd);
+        ::close(dirFd);
+    }
+}
+
 bool AllDigits(std::string_view text) {
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
         return std::isdigit(static_cast<unsigned char>(c)) != 0;
@@ -105,13 +115,23 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
         return false;
     }
 
-    // Make the rename itself durable. The new contents are already in place at this point, so a
-    // folder that cannot be synced (some file systems refuse) does not turn the save into a
-    // failure.
-    const int dirFd = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        (void)::fsync(dirFd);
-        ::close(dirFd);
-    }
+    SyncFolder(path);
     return true;
+}
+
+bool RenameWithoutReplacing(const std::string& from, const std::string& to) {
+    struct stat existing {};
+    if (::lstat(to.c_str(), &existing) == 0 || errno != ENOENT) return false;
+    if (::rename(from.c_str(), to.c_str()) != 0) return false;
+    SyncFolder(to);
+    return true;
+}
+
+std::string NumberedCopyPath(const std::string& base, std::string_view bytes) {
+    for (int number = 1;; ++number) {
+        const std::string path = number == 1 ? base : base + "." + std::to_string(number);
+        std::error_code error;
+        if (!std::filesystem::exists(std::filesystem::symlink_status(path, error))) return path;
+        if (const auto held = ReadWholeFile(path); held && *held == bytes) return path;
+    }
 }

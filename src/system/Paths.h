@@ -20,3 +20,6 @@ std::string StripDebugTag(const std::string& path);
 bool GrantFullAccess(const std::string& folder);
 // The whole file, or nothing when it cannot be opened or read.
 [[nodiscard]] std::optional<std::string> ReadWholeFile(const std::string& path);
+// The same for a file named by the player, which may be a pipe (a shell's "<(...)") read to its
+// end; a folder or a device still reads as nothing.
+[[nodiscard]] std::optional<std::string> ReadFileOrPipe(const std::string& path);

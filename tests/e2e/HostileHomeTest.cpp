@@ -1,5 +1,6 @@
 // The built game in a hostile world: a first start cut short, leftovers of interrupted saves, a
-// read-only and a full data home, damaged profiles, a damaged font and odd player names.
+// read-only and a full data home, damaged profiles, a damaged font, odd player names and
+// profiles saved under untrimmed names.
 
 #include <unistd.h>
 
@@ -14,6 +15,7 @@
 #include <random>
 
 #include "GameProcess.h"
+#include "StateJson.h"
 
 namespace fs = std::filesystem;
 
@@ -239,6 +241,73 @@ TEST(HostileHomeTest, PlayerNamesAreTrimmedAndARefusedNameIsPrintedEscaped) {
     EXPECT_EQ(
         std::distance(fs::directory_iterator(game.Shared() / "profiles"), fs::directory_iterator()),
         1);
+}
+
+TEST(HostileHomeTest, UntrimmedProfilesTakeTheirNamesOnceAndEveryKeptCopyStays) {
+    GameProcess game("untrimmed");
+    const fs::path profiles = game.Shared() / "profiles";
+    const std::string ann = ProfileFile(3, 4, 1200, 4000.0), bob = ProfileFile(2, 3, 500, 2000.0);
+    const std::string bobOld = ProfileFile(5, 6, 3000, 9000.0);
+    const std::string bobOlder = ProfileFile(4, 5, 2500, 8000.0);
+    const std::string cy = ProfileFile(1, 2, 10, 200.0);
+    WriteBytes(profiles / " Ann.dat", ann);
+    WriteBytes(profiles / "Bob.dat", bob);
+    WriteBytes(profiles / " Bob.dat", bobOlder);
+    WriteBytes(profiles / "Bob .dat", bobOld);
+    WriteBytes(profiles / "Cy.dat", cy);
+    WriteBytes(profiles / "Cy .dat", cy);
+    const fs::path state = game.Sandbox() / "players.json";
+    const auto script = game.WriteScript("players.txt", "3 state " + state.string() + "\n5 quit\n");
+    const std::vector<std::string> args = {
+        "--ticks-per-frame", "1",       "--player", "Ann",
+        "--dialog",          "players", "--script", script.string()};
+    ASSERT_EQ(game.Run(args, kTimeout), 0) << game.Stderr();
+
+    std::map<std::string, std::string> files = Files(profiles);
+    const auto held = [&files, &profiles](const std::string& name) {
+        return files[(profiles / name).string()];
+    };
+    EXPECT_EQ(files.size(), 5u);
+    EXPECT_EQ(held("Ann.dat"), ann);
+    EXPECT_EQ(held("Bob.dat"), bob);
+    EXPECT_EQ(held("Bob.dat.untrimmed"), bobOlder);
+    EXPECT_EQ(held("Bob.dat.untrimmed.2"), bobOld);
+    EXPECT_EQ(held("Cy.dat"), cy);
+    const std::string log = ReadFile(game.Shared() / "ErrorLog.txt");
+    for (const std::string& line :
+         {"'" + (profiles / " Ann.dat").string() + "' renamed to '" +
+              (profiles / "Ann.dat").string(),
+          "' both exist; '" + (profiles / "Bob .dat").string() + "' is kept as '" +
+              (profiles / "Bob.dat.untrimmed.2").string(),
+          "'" + (profiles / "Cy .dat").string() + "' removed"}) {
+        EXPECT_NE(log.find(line), std::string::npos) << line << " in " << log;
+    }
+    // The players to choose from are the trimmed names, once each.
+    const StateJson dump = StateJson::Parse(ReadFile(state));
+    EXPECT_EQ(dump["dialogs"][size_t{0}]["names"].Texts(),
+              (std::vector<std::string>{"Ann", "Bob", "Cy"}))
+        << ReadFile(state);
+
+    // Once done, a start changes nothing more.
+    ASSERT_EQ(game.Run(args, kTimeout), 0) << game.Stderr();
+    EXPECT_EQ(Files(profiles), files);
+    EXPECT_EQ(ReadFile(game.Shared() / "ErrorLog.txt"), log);
+
+    // A second repair keeps the first one's copy; the same damage again is kept once.
+    const std::string firstDamage(100, '\x01'), secondDamage(443, '\x7F');
+    const std::vector<std::string> asAnn = {"--ticks-per-frame", "1", "--player", "Ann", "--script",
+                                            script.string()};
+    for (const std::string& damage : {firstDamage, secondDamage, secondDamage}) {
+        WriteBytes(profiles / "Ann.dat", damage);
+        ASSERT_EQ(game.Run(asAnn, kTimeout), 0) << game.Stderr();
+        EXPECT_EQ(ReadFile(profiles / "Ann.dat").size(), 443u);
+    }
+    EXPECT_EQ(ReadFile(profiles / "Ann.dat.damaged"), firstDamage);
+    EXPECT_EQ(ReadFile(profiles / "Ann.dat.damaged.2"), secondDamage);
+    EXPECT_FALSE(fs::exists(profiles / "Ann.dat.damaged.3"));
+    EXPECT_NE(ReadFile(game.Shared() / "ErrorLog.txt")
+                  .find("the damaged file is kept as " + (profiles / "Ann.dat.damaged.2").string()),
+              std::string::npos);
 }
 
 }  // namespace

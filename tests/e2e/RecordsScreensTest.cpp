@@ -1,7 +1,8 @@
 // The options, instructions, high-score and level-statistics screens played through on the
 // built game by clicks found in the state dumps: options saved to the settings file and the
 // profile, the in-game menu's excursions returning to the same board, the records cleared only
-// after their question, and the instructions paged to their end and no further.
+// after their question, and the instructions paged to their end and no further, by clicks and
+// by keys.
 
 #include <gtest/gtest.h>
 
@@ -274,16 +275,24 @@ TEST(RecordsScreensTest, InstructionsArePagedToTheEndAndNoFurther) {
     journey.Click({0, 0, 400, 300});
     journey.Dump("second");
     journey.Screenshot("page2");
-    for (int page = 3; page <= 26; ++page) journey.Click({0, 0, 400, 300});
+    for (int page = 3; page <= 28; ++page) journey.Click({0, 0, 400, 300});
     journey.Dump("last");
-    journey.Screenshot("page24");
+    journey.Screenshot("page26");
     journey.Click({0, 0, 400, 300}, 2);
     journey.Dump("back-one");
+    // The keys turn the pages too.
+    journey.Key("Left");
+    journey.Key("Up");
+    journey.Dump("keys-back");
+    journey.Key("Right");
+    journey.Dump("keys-on");
     ASSERT_EQ(journey.Run(game, {"--screen", "instructions"}), 0) << game.Stderr();
     EXPECT_EQ(journey.Read("first")["screen"]["Page"].Int(), 1);
     EXPECT_EQ(journey.Read("second")["screen"]["Page"].Int(), 2);
-    EXPECT_EQ(journey.Read("last")["screen"]["Page"].Int(), 24);
-    EXPECT_EQ(journey.Read("back-one")["screen"]["Page"].Int(), 23);
+    EXPECT_EQ(journey.Read("last")["screen"]["Page"].Int(), 26);
+    EXPECT_EQ(journey.Read("back-one")["screen"]["Page"].Int(), 25);
+    EXPECT_EQ(journey.Read("keys-back")["screen"]["Page"].Int(), 23);
+    EXPECT_EQ(journey.Read("keys-on")["screen"]["Page"].Int(), 24);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The level select and the screens after a level, run through the host's logic steps: the
-// edges of a dot's square, a padlocked dot, Space for the highest open level, Space for OK after
-// a level unless a name is typed, who qualifies for the high-score table and what a name entry
+// edges of a dot's square, a padlocked dot, Space for the highest open level, the arrow keys
+// over the open levels and over the options' sliders, Space for OK after a level unless a name
+// is typed, who qualifies for the high-score table and what a name entry
 // does to a short table, and times as shown.
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 
 #include "ScreenHost.h"
 #include "game/GameResources.h"
+#include "host/TAudioBuses.h"
 #include "presentation/TChannelArray.h"
 #include "presentation/TLabel.h"
 #include "presentation/TMenu.h"
@@ -19,6 +21,7 @@
 #include "screens/THighScoreEntry.h"
 #include "screens/TLevelCompleteScreen.h"
 #include "screens/TLevelSelectScreen.h"
+#include "screens/TOptionsScreen.h"
 #include "screens/TTitleScreen.h"
 #include "screens/TimeText.h"
 #include "store/Progress.h"
@@ -33,6 +36,8 @@ const auto* const kMedia = ::testing::AddGlobalTestEnvironment(new screen_test::
 
 constexpr int KeySpace = 32;
 constexpr int KeyEnter = 13;
+constexpr int KeyTab = 9;
+constexpr int KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40;
 
 TEST(TicksAsTime, ShowsMinutesAndTwoDigitSecondsOfWholeSeconds) {
     EXPECT_EQ(TicksAsTime(13000, 5), "1:05");
@@ -132,6 +137,87 @@ TEST_F(LevelSelectTest, SpaceWithFourLevelsOpenStartsLevelFour) {
     EXPECT_EQ(host.ProfileOnDisk("Ann")->CurrentLevel, 4);
 }
 
+TEST_F(LevelSelectTest, TheArrowKeysPickAnyOpenLevelAndTabTheButtons) {
+    host.Player.Unlocked = 6;
+    ASSERT_TRUE(ProgressLevelChosen(host.Player, host.game->Session.Profile.get(), 6));
+    host.Enter(select);
+    const auto press = [this](int key) {
+        ScreenHost::Press(key);
+        host.Step();
+    };
+    // From the highest open level down, never below the first.
+    press(KeyLeft);
+    press(KeyDown);
+    EXPECT_EQ(select.KeyLevel, 4);
+    EXPECT_EQ(select.MOIndex, 3) << "the highlighted dot glows as under the pointer";
+    for (int i = 0; i < 5; ++i) press(KeyLeft);
+    EXPECT_EQ(select.KeyLevel, 1);
+    // Never onto a padlock: up to the highest open level and no further.
+    for (int i = 0; i < 7; ++i) press(KeyUp);
+    EXPECT_EQ(select.KeyLevel, 6);
+
+    // Tab takes the highlight to the buttons, and the arrows take it back to the levels.
+    press(KeyTab);
+    EXPECT_EQ(select.Menu->MouseOverName, "BACK");
+    EXPECT_EQ(select.KeyLevel, 0);
+    press(KeyLeft);
+    press(KeyLeft);
+    EXPECT_EQ(select.KeyLevel, 4);
+    EXPECT_EQ(select.Menu->KeyFocus, -1);
+    press(KeyRight);
+    press(KeyEnter);
+    host.Step();
+    EXPECT_EQ(host.game->Screens.Current(), &host.Play);
+    EXPECT_EQ(host.Player.Level, 5);
+    EXPECT_EQ(host.ProfileOnDisk("Ann")->CurrentLevel, 5);
+}
+
+TEST_F(LevelSelectTest, TheOptionsSlidersMoveWithTheArrowKeysOnceHighlighted) {
+    TOptionsScreen options{host.game->Parts(), host.Resources};
+    options.Player = &host.Player;
+    options.TitleScreen = &title;
+    host.Enter(options);
+    ASSERT_TRUE(options.MSCSlider && options.SFXSlider);
+    options.MSCSlider->SetValue(50);
+    options.SFXSlider->SetValue(50);
+    const auto press = [this](int key) {
+        ScreenHost::Press(key);
+        host.Step();
+    };
+    // Down reaches the music slider first, then the sound slider, then the buttons.
+    press(KeyDown);
+    EXPECT_EQ(options.MSCSlider->KeyFocus, 1);
+    press(KeyLeft);
+    press(KeyLeft);
+    EXPECT_EQ(options.MSCSlider->Value, 40);
+    EXPECT_EQ(host.game->Audio.Volume(TBus::Music), 40) << "heard at once";
+    press(KeyDown);
+    EXPECT_EQ(options.MSCSlider->KeyFocus, 0);
+    EXPECT_EQ(options.SFXSlider->KeyFocus, 1);
+    press(KeyRight);
+    EXPECT_EQ(options.SFXSlider->Value, 55);
+    EXPECT_EQ(host.game->Presentation.SoundVolume, 55);
+    // A held key repeats, and the knob stops at the end.
+    media::PushKey(KeyRight, true);
+    host.Steps(400);
+    media::PushKey(KeyRight, false);
+    host.Step();
+    EXPECT_EQ(options.SFXSlider->Value, 100);
+
+    // On a button Left and Right move the highlight again, and leave the sliders alone.
+    press(KeyDown);
+    EXPECT_EQ(options.Menu->MouseOverName, "FULLSCREEN");
+    press(KeyRight);
+    EXPECT_EQ(options.Menu->MouseOverName, "COLORBLIND");
+    EXPECT_EQ(options.SFXSlider->KeyFocus, 0);
+    EXPECT_EQ(options.MSCSlider->Value, 40);
+    EXPECT_EQ(options.SFXSlider->Value, 100);
+    // Up from the first button goes back to the sound slider.
+    press(KeyUp);
+    press(KeyUp);
+    EXPECT_EQ(options.SFXSlider->KeyFocus, 1);
+}
+
 TEST_F(LevelSelectTest, SpacePressesOKAfterALevelButNotWhileANameIsTyped) {
     // A key, then steps enough for the screen it leads to to have faded in.
     const auto press = [this](int key) {
@@ -146,8 +232,7 @@ TEST_F(LevelSelectTest, SpacePressesOKAfterALevelButNotWhileANameIsTyped) {
     press(KeySpace);
     EXPECT_EQ(host.game->Screens.Current(), &select) << "the level complete screen";
 
-    host.game->Session.HighScores.emplace(
-        THighScoreList::Create(host.Folder.File("zindles"), 12));
+    host.game->Session.HighScores.emplace(THighScoreList::Create(host.Folder.File("zindles"), 12));
     host.game->Session.HighScores->Load();
     TGameOverScreen over{host.game->Parts(), host.Resources};
     over.Player = &host.Player;

@@ -1,5 +1,6 @@
 // Each screen drawn on the headless canvas and kept as a PNG beside the build for a look by
-// eye; the checks catch an overlay or text that is not drawn at all.
+// eye; the checks catch an overlay or text that is not drawn at all, or a line of the
+// instructions too wide for its box.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include "screens/TCreditsScreen.h"
 #include "screens/TGameFinishedScreen.h"
 #include "screens/TGameOverScreen.h"
+#include "screens/TInstructionsScreen.h"
 #include "screens/TLevelCompleteScreen.h"
 #include "screens/TLevelSelectScreen.h"
 #include "screens/TTitleScreen.h"
@@ -162,6 +164,40 @@ TEST(ScreenPictures, TheCreditsStandOneLineApart) {
     // Headings at 174, 282 and 354, each with its name on the next line.
     for (const int heading : {174, 282, 354}) EXPECT_GT(green(heading), 50) << heading;
     for (const int other : {138, 210, 246, 318, 390, 426, 462}) EXPECT_EQ(green(other), 0) << other;
+}
+
+TEST(ScreenPictures, EveryInstructionLineFitsItsBoxUpToTheKeysAtTheEnd) {
+    ScreenHost host;
+    host.Resources.SetPaths(screen_test::DataFolder + "graphics/",
+                            screen_test::DataFolder + "sound/");
+    LoadGameImages(host.Resources);
+    TInstructionsScreen help{host.game->Parts(), host.Resources};
+    host.Enter(help);
+    ASSERT_TRUE(help.Hdialog && host.Resources.FontMedium);
+    const auto room = static_cast<double>(help.Hdialog->w) - 2 * TInstructionsScreen::TextLeft;
+    for (int page = 1; page <= InstructionPageCount; ++page) {
+        for (const std::string_view line :
+             InstructionPages()[static_cast<size_t>(page - 1)].Lines) {
+            EXPECT_LE(host.Resources.FontMedium->StringWidth(std::string(line)) *
+                          TInstructionsScreen::TextScale,
+                      room)
+                << "page " << page << ": " << line;
+        }
+    }
+    help.Hoff = TInstructionsScreen::LastHoff;
+    const media::Pixmap last = Picture(host, "instructions-keys");
+    // The box's text is drawn: yellow in the band of its first line.
+    int yellow = 0;
+    for (int row = 215; row < 240; ++row) {
+        for (int col = 220; col < 600; ++col) {
+            const std::uint32_t pixel = last.At(col, row);
+            yellow +=
+                ((pixel >> 16) & 0xFF) > 200 && ((pixel >> 8) & 0xFF) > 200 && (pixel & 0xFF) < 140
+                    ? 1
+                    : 0;
+        }
+    }
+    EXPECT_GT(yellow, 100);
 }
 
 TEST(ScreenPictures, TheLoadingScreenShowsItsBarThenItsButton) {
