@@ -1,5 +1,5 @@
-// The fuzz targets read bytes held in memory; an error report from there means a reader went
-// somewhere it should not, so it stops the run as a finding.
+// The fuzz targets read bytes held in memory; an error report or a logged error from there means
+// a reader went somewhere it should not, so it stops the run as a finding.
 
 #include <cstdio>
 #include <cstdlib>
@@ -10,4 +10,8 @@ void ReportError(const std::string& message, bool fatal) {
     std::fprintf(stderr, "error reported (%s): %s\n", fatal ? "fatal" : "not fatal",
                  message.c_str());
     std::abort();
+}
+
+void LogError(const std::string& message) {
+    ReportError(message, false);
 }

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "system/WholeFile.h"
+
 // Appends "/" unless the path already ends with "/" or "\".
 std::string FixPath(const std::string& path);
 // The folder holding the game's "Data" folder, ending with "/": the program's own folder when
@@ -18,8 +20,3 @@ std::string AppFileName();
 // "name.debug.exe" becomes "name.exe", so a debug build finds the same settings file.
 std::string StripDebugTag(const std::string& path);
 bool GrantFullAccess(const std::string& folder);
-// The whole file, or nothing when it cannot be opened or read.
-[[nodiscard]] std::optional<std::string> ReadWholeFile(const std::string& path);
-// The same for a file named by the player, which may be a pipe (a shell's "<(...)") read to its
-// end; a folder or a device still reads as nothing.
-[[nodiscard]] std::optional<std::string> ReadFileOrPipe(const std::string& path);
