@@ -268,10 +268,10 @@ void TButton::DrawLook(const TGameImage& look, int drawFrame, bool glow) {
     const int frames = std::max(1, look.Frames());
     drawFrame = std::clamp(drawFrame, 0, frames - 1);
     const float alpha = UseAlpha ? Alpha : 1.0f;
-    if (Shadow) {
+    if (Shadow.On) {
         media::SetColor(0, 0, 0);
-        media::SetAlpha(ShadowAlpha * alpha);
-        media::DrawImageFrame(look.image, x + ShadowX, y + ShadowY, drawFrame);
+        media::SetAlpha(Shadow.Alpha * alpha);
+        media::DrawImageFrame(look.image, x + Shadow.X, y + Shadow.Y, drawFrame);
         media::SetColor(255, 255, 255);
         media::SetAlpha(alpha);
     }
@@ -316,7 +316,7 @@ void TButton::Draw() {
         DrawLook(*ImageMouseClick, 0, true);
         DrawCaptionPressed();
     } else if (ImageMouseOver && (MouseOver || (FixedGlowOnMOUseMO && glowing))) {
-        DrawLook(*ImageMouseOver, frame, FixedGlowOnMO || AutoGlowOnMO);
+        DrawLook(*ImageMouseOver, Anim.frame, FixedGlowOnMO || AutoGlowOnMO);
         if (Caption) {
             if (Caption->InverseColor) {
                 DrawCaptionIn(*Caption, Caption->InverseColor, offx, offy);
@@ -329,7 +329,7 @@ void TButton::Draw() {
         if (Caption) DrawCaptionIn(*Caption, CaptionDisabledColor, offx, offy);
     } else if (image) {
         // A glow shown only on hover stays off until the pointer is over the button.
-        DrawLook(*image, frame, !AutoGlowOnMO || MouseOver);
+        DrawLook(*image, Anim.frame, !AutoGlowOnMO || MouseOver);
         DrawCaption();
     }
 

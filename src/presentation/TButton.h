@@ -25,7 +25,6 @@ public:
     std::shared_ptr<TGameImage> ImageMouseOver;
     std::shared_ptr<TGameSound> SoundMouseOver, SoundClick, SoundClick2;
     std::shared_ptr<TLabel> Caption;
-    std::optional<TColor> CaptionDisabledColor;
     std::optional<TMouseRepeat> MouseRepeat;
     int Active = 1;
     int AlwaysDraw = 0;
@@ -39,21 +38,11 @@ public:
     std::function<int()> MouseOverUserFunction;
     int Clicked = 0;
     int MouseOver = 0;
-    int AutoGlowOnMO = 0;
-    std::optional<TColor> CaptionDownColor;
-    float CaptionDownScale = 1;
-    float CaptionDownOffsetX = 0, CaptionDownOffsetY = 0;
-    media::Channel ChannelMouseOver, ChannelClick;
     int FixedGlowOnMO = 0;
-    int FixedGlowOnMOUseMO = 0;
     float MouseClickCounter = 0;
     float MouseClickDuration = 0;
     int NoSound = 0;
-    int OldRoundedCoords = 0;
-    float ScaleOnMOMax = 1;
     float ScaleOnMO = 1;
-    float ScaleOnMOUpSpeed = 0.03f;
-    float ScaleOnMODownSpeed = 0.01f;
 
     // Loads the pictures (`frames` cells of cellWidth by cellHeight when above 1) and the
     // sounds named (none for an empty name). Missing pictures or sounds are fatal.
@@ -108,4 +97,19 @@ private:
     void DrawCaptionPressed();
     [[nodiscard]] bool TakesInput() const;
     [[nodiscard]] bool PointerOver() const;
+
+    // The caption's look while the button is held down, and while it is disabled.
+    std::optional<TColor> CaptionDownColor;
+    float CaptionDownScale = 1;
+    float CaptionDownOffsetX = 0, CaptionDownOffsetY = 0;
+    std::optional<TColor> CaptionDisabledColor;
+    // Hover effects; SetFixedGlowOnMO and SetupScaleOnMO set all but the first.
+    int AutoGlowOnMO = 0;
+    int FixedGlowOnMOUseMO = 0;
+    float ScaleOnMOMax = 1;
+    float ScaleOnMOUpSpeed = 0.03f;
+    float ScaleOnMODownSpeed = 0.01f;
+    // Its own channels, used when the host shares none.
+    media::Channel ChannelMouseOver, ChannelClick;
+    int OldRoundedCoords = 0;  // the caption's rounding, put back after each draw
 };

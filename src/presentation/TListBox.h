@@ -19,12 +19,7 @@
 
 class TListBox {
 public:
-    TFont Font;
-    int DrawBox = 1;
     TBox Box;
-    std::shared_ptr<TGameImage> Background;
-    int BackgroundOffsetX = 0, BackgroundOffsetY = 0;
-    int TextBorder = 10;
     int Gap = 5;
     int LineYOffset = 0;
     int LineHeight = 0;
@@ -33,24 +28,9 @@ public:
     int Index = -1;  // selected row
     int TopIndex = 0;
     std::string Value;  // the selected row's text
-    int Clicked = -1;
     TColor HighlightCol;
-    int HighlightUnder = 1;
-    int DoubleClicked = -1;
-    float DoubleClickTime = 100;  // logic steps
-    float DoubleClickCounter = 0;
     int Limit = 0;  // most rows shown at once; 0: as many as the box holds
-    int RoundHeight = 1;
     int DisplayLines = 0;
-    std::shared_ptr<TGameSound> ClickSound;
-    int NoShadowOnHighlighted = 0;
-    int ArrowKeysMoveHighlight = 1;
-    std::vector<int> LockedArray;  // non-zero: the row is drawn in LockedColor
-    TColor LockedColor;
-    std::unique_ptr<TScrollBar> ScrollBar;
-    float Scale = 1;
-    double OldScale = 1;
-    TKeyRepeat UpKeyRepeat, DownKeyRepeat;
 
     // The first argument has no effect; double clicks within doubleClickMs.
     static std::unique_ptr<TListBox> Create(int unused, int gap, int centred, int drawBox,
@@ -90,4 +70,27 @@ private:
     [[nodiscard]] bool ScrollBarShown() const;
     void SyncScrollBar();
     void MoveSelection(int by);
+
+    // How the rows are drawn.
+    TFont Font;
+    int DrawBox = 1;
+    std::shared_ptr<TGameImage> Background;
+    int BackgroundOffsetX = 0, BackgroundOffsetY = 0;
+    int TextBorder = 10;
+    int RoundHeight = 1;
+    int HighlightUnder = 1;
+    int NoShadowOnHighlighted = 0;
+    std::vector<int> LockedArray;  // non-zero: the row is drawn in LockedColor
+    TColor LockedColor;
+    float Scale = 1;
+    double OldScale = 1;  // the bitmap font's scale, put back after drawing
+    // How clicks, keys and the scroll bar move the selection.
+    int Clicked = -1;
+    int DoubleClicked = -1;
+    float DoubleClickTime = 100;  // logic steps
+    float DoubleClickCounter = 0;
+    std::shared_ptr<TGameSound> ClickSound;
+    int ArrowKeysMoveHighlight = 1;
+    TKeyRepeat UpKeyRepeat, DownKeyRepeat;
+    std::unique_ptr<TScrollBar> ScrollBar;
 };

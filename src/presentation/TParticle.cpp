@@ -22,12 +22,12 @@ std::shared_ptr<TParticle> TParticle::CreateSpecial(std::shared_ptr<TGameImage> 
     particle->ygravity = ygravity;
     particle->DoLightBlend = lightBlend;
     particle->DoRotate = rotate;
-    particle->RotationSpeed = rotationSpeed;
+    particle->RotationAnim.Speed = rotationSpeed;
     particle->ScaleX = scale;
     particle->ScaleY = scale;
     if (scaleSpeed != 0) {
-        particle->ScaleXSpeed = scaleSpeed;
-        particle->ScaleYSpeed = scaleSpeed;
+        particle->ScaleAnim.XSpeed = scaleSpeed;
+        particle->ScaleAnim.YSpeed = scaleSpeed;
         particle->DoScale = 1;
     }
     particle->active = 1;
@@ -91,10 +91,10 @@ void TParticle::ApplyPhase(const std::shared_ptr<TParticlePhase>& phase) {
             static_cast<float>(static_cast<int>(phase->FadeSustainMS)),
             static_cast<float>(static_cast<int>(phase->FadeMS)));
     DoRotate = phase->DoRotate;
-    RotationSpeed = phase->RotationSpeed;
+    RotationAnim.Speed = phase->RotationSpeed;
     DoScale = phase->DoScale;
-    ScaleXSpeed = phase->ScaleSpeed;
-    ScaleYSpeed = phase->ScaleSpeed;
+    ScaleAnim.XSpeed = phase->ScaleSpeed;
+    ScaleAnim.YSpeed = phase->ScaleSpeed;
     if (phase->Scale != 0) {
         ScaleX = phase->Scale;
         ScaleY = phase->Scale;
@@ -174,15 +174,15 @@ int TParticle::Advance() {
         }
     }
     if (DoRotate > 0) {
-        Rotation += RotationSpeed * PresentationContext().Delta;
+        Rotation += RotationAnim.Speed * PresentationContext().Delta;
         if (Rotation >= 360) Rotation -= 360;
     } else if (DoRotate < 0) {
-        Rotation -= RotationSpeed * PresentationContext().Delta;
+        Rotation -= RotationAnim.Speed * PresentationContext().Delta;
         if (Rotation < 0) Rotation += 360;
     }
     if (DoScale == 1) {
-        ScaleX += ScaleXSpeed * PresentationContext().Delta;
-        ScaleY += ScaleYSpeed * PresentationContext().Delta;
+        ScaleX += ScaleAnim.XSpeed * PresentationContext().Delta;
+        ScaleY += ScaleAnim.YSpeed * PresentationContext().Delta;
         if (ScaleX <= 0 || ScaleY <= 0) Kill();
     }
     if (LifeCounter > 0) {

@@ -46,105 +46,105 @@ std::shared_ptr<TSprite> TSprite::Create(const media::Image& image, float x, flo
 // ---------------------------------------------------------------- animation
 
 int TSprite::AnimBoundsCheckUpper() {
-    if (AnimCounter < static_cast<float>(AnimLength)) return 0;
-    const float length = static_cast<float>(AnimLength);
-    if (PingPong) {
-        AnimCounter = length - (AnimCounter - length) - FrameLength;
+    if (Anim.Counter < static_cast<float>(Anim.Length)) return 0;
+    const float length = static_cast<float>(Anim.Length);
+    if (Anim.PingPong) {
+        Anim.Counter = length - (Anim.Counter - length) - Anim.FrameLength;
         // From the top the counter must fall, whichever way it counts forwards.
-        AnimReverse = AnimCounterDir == 1 ? 1 : 0;
+        Anim.Reverse = Anim.CounterDir == 1 ? 1 : 0;
         return 1;
     }
-    if (Loop) {
-        if (LoopCount > 0 && --LoopCount == 0) {
-            Loop = 0;
-            AnimCounter = length;
+    if (Anim.Loop) {
+        if (Anim.LoopCount > 0 && --Anim.LoopCount == 0) {
+            Anim.Loop = 0;
+            Anim.Counter = length;
             return 1;
         }
-        AnimCounter -= length;
+        Anim.Counter -= length;
     } else {
-        AnimCounter = length;
+        Anim.Counter = length;
     }
     if (AnimStoppedFunction) AnimStoppedFunction(*this);
     return 1;
 }
 
 int TSprite::AnimBoundsCheckLower() {
-    if (AnimCounter > 0) return 0;
-    if (PingPong) {
-        AnimCounter = 0 - AnimCounter + FrameLength;
-        if (AnimCounter == 0) AnimCounter = 0.01f;
-        AnimReverse = AnimCounterDir == 1 ? 0 : 1;
+    if (Anim.Counter > 0) return 0;
+    if (Anim.PingPong) {
+        Anim.Counter = 0 - Anim.Counter + Anim.FrameLength;
+        if (Anim.Counter == 0) Anim.Counter = 0.01f;
+        Anim.Reverse = Anim.CounterDir == 1 ? 0 : 1;
         return 1;
     }
-    if (Loop) {
-        if (LoopCount > 0 && --LoopCount == 0) {
-            Loop = 0;
-            AnimCounter = 0.01f;
+    if (Anim.Loop) {
+        if (Anim.LoopCount > 0 && --Anim.LoopCount == 0) {
+            Anim.Loop = 0;
+            Anim.Counter = 0.01f;
             return 1;
         }
-        AnimCounter += static_cast<float>(AnimLength);
+        Anim.Counter += static_cast<float>(Anim.Length);
     } else {
-        AnimCounter = 0.01f;
+        Anim.Counter = 0.01f;
     }
     if (AnimStoppedFunction) AnimStoppedFunction(*this);
     return 1;
 }
 
 int TSprite::ManageAnim() {
-    if (FramesTotal < 2) return 0;
-    const bool rising = (AnimCounterDir == 1) != (AnimReverse != 0);
+    if (Anim.FramesTotal < 2) return 0;
+    const bool rising = (Anim.CounterDir == 1) != (Anim.Reverse != 0);
     int bound = 0;
     if (rising) {
-        AnimCounter += PresentationContext().Delta;
+        Anim.Counter += PresentationContext().Delta;
         bound = AnimBoundsCheckUpper();
     } else {
-        AnimCounter -= PresentationContext().Delta;
+        Anim.Counter -= PresentationContext().Delta;
         bound = AnimBoundsCheckLower();
     }
-    frame = GetAnimFrame();
+    Anim.frame = GetAnimFrame();
     return bound;
 }
 
 int TSprite::GetAnimFrame() const {
-    return FrameFromCounter(AnimCounter, static_cast<float>(AnimLength), FramesTotal,
-                            AnimCounterDir);
+    return FrameFromCounter(Anim.Counter, static_cast<float>(Anim.Length), Anim.FramesTotal,
+                            Anim.CounterDir);
 }
 
 void TSprite::SetupAnim(int framesTotal, float ms, int counterDir, int reverse, int randomise,
                         int pingPong, int loop) {
-    frame = 0;
-    FramesTotal = framesTotal;
-    AnimLength = static_cast<int>(StepsFromMs(ms));
-    AnimCounterDir = counterDir;
-    AnimReverse = reverse;
-    PingPong = pingPong;
-    FrameLength =
-        framesTotal > 0 ? static_cast<float>(AnimLength) / static_cast<float>(framesTotal) : 0.0f;
-    Loop = loop;
+    Anim.frame = 0;
+    Anim.FramesTotal = framesTotal;
+    Anim.Length = static_cast<int>(StepsFromMs(ms));
+    Anim.CounterDir = counterDir;
+    Anim.Reverse = reverse;
+    Anim.PingPong = pingPong;
+    Anim.FrameLength =
+        framesTotal > 0 ? static_cast<float>(Anim.Length) / static_cast<float>(framesTotal) : 0.0f;
+    Anim.Loop = loop;
     if (randomise) {
         RandomiseAnimPos();
     } else if (counterDir == 1) {
-        AnimCounter = reverse ? static_cast<float>(AnimLength) : 0.0f;
+        Anim.Counter = reverse ? static_cast<float>(Anim.Length) : 0.0f;
     } else {
-        AnimCounter = reverse ? 0.01f : static_cast<float>(AnimLength);
+        Anim.Counter = reverse ? 0.01f : static_cast<float>(Anim.Length);
     }
 }
 
 void TSprite::RandomiseAnimPos() {
-    const float length = static_cast<float>(AnimLength);
-    AnimCounter = length > 0.01f ? media::RandomFloat(0.01f, length) : 0.01f;
-    if (AnimCounter >= length && length > 0.01f) AnimCounter = 0.01f;
+    const float length = static_cast<float>(Anim.Length);
+    Anim.Counter = length > 0.01f ? media::RandomFloat(0.01f, length) : 0.01f;
+    if (Anim.Counter >= length && length > 0.01f) Anim.Counter = 0.01f;
 }
 
 void TSprite::StopAnim() {
-    AnimCounter = 0;
-    FramesTotal = 1;
+    Anim.Counter = 0;
+    Anim.FramesTotal = 1;
 }
 
 // ---------------------------------------------------------------- drawing
 
 int TSprite::DrawFrame() const {
-    const int chosen = AnimCounter > 0 ? GetAnimFrame() : ImageFrame;
+    const int chosen = Anim.Counter > 0 ? GetAnimFrame() : ImageFrame;
     const TGameImage* picture = DrawImage();
     const int frames = picture ? picture->Frames() : 1;
     return std::clamp(chosen, 0, std::max(0, frames - 1));
@@ -197,13 +197,13 @@ void TSprite::DrawRounded() {
 }
 
 void TSprite::DrawShadow(const TGameImage& picture, int drawFrame, int scrolled) {
-    if (!Shadow || !picture.image) return;
+    if (!Shadow.On || !picture.image) return;
     int r = 255, g = 255, b = 255;
     media::GetColor(r, g, b);
     media::SetColor(0, 0, 0);
-    media::SetAlpha(ShadowAlpha * Alpha);
-    float px = x + ShadowX;
-    float py = y + ShadowY;
+    media::SetAlpha(Shadow.Alpha * Alpha);
+    float px = x + Shadow.X;
+    float py = y + Shadow.Y;
     if (UseOffset) {
         px += offx;
         py += offy;
@@ -284,45 +284,45 @@ void TSprite::SetGlow(int mode, float glow, float glowSpeed, float min, float ma
 }
 
 void TSprite::ManageRotation() {
-    if (RotationLoop) {
-        Rotation += RotationSpeed * PresentationContext().Delta;
+    if (RotationAnim.Loop) {
+        Rotation += RotationAnim.Speed * PresentationContext().Delta;
         if (Rotation >= 360) {
             Rotation -= 360;
         } else if (Rotation < 0) {
             Rotation += 360;
         }
-    } else if (RotationCounter > 0) {
-        RotationCounter -= PresentationContext().Delta;
-        Rotation += RotationSpeed * PresentationContext().Delta;
+    } else if (RotationAnim.Counter > 0) {
+        RotationAnim.Counter -= PresentationContext().Delta;
+        Rotation += RotationAnim.Speed * PresentationContext().Delta;
     }
 }
 
 void TSprite::SetupRotation(float rotationSpeed, float ms, int loop, int randomStart) {
-    RotationSpeed = rotationSpeed;
+    RotationAnim.Speed = rotationSpeed;
     if (loop) {
-        RotationLoop = 1;
+        RotationAnim.Loop = 1;
         if (randomStart) {
             Rotation = media::RandomFloat(0, 360);
             if (Rotation >= 360) Rotation = 0;
         }
     } else {
-        RotationLength = static_cast<int>(StepsFromMs(ms));
-        RotationCounter = static_cast<float>(RotationLength);
+        RotationAnim.Length = static_cast<int>(StepsFromMs(ms));
+        RotationAnim.Counter = static_cast<float>(RotationAnim.Length);
     }
 }
 
 void TSprite::ManageScale() {
-    if (ScaleCounter <= 0) return;
-    ScaleCounter -= PresentationContext().Delta;
-    ScaleX += ScaleXSpeed * PresentationContext().Delta;
-    ScaleY += ScaleYSpeed * PresentationContext().Delta;
+    if (ScaleAnim.Counter <= 0) return;
+    ScaleAnim.Counter -= PresentationContext().Delta;
+    ScaleX += ScaleAnim.XSpeed * PresentationContext().Delta;
+    ScaleY += ScaleAnim.YSpeed * PresentationContext().Delta;
 }
 
 void TSprite::SetupScale(float xSpeed, float ySpeed, float ms) {
-    ScaleXSpeed = xSpeed;
-    ScaleYSpeed = ySpeed;
-    ScaleLength = static_cast<int>(StepsFromMs(ms));
-    ScaleCounter = static_cast<float>(ScaleLength);
+    ScaleAnim.XSpeed = xSpeed;
+    ScaleAnim.YSpeed = ySpeed;
+    ScaleAnim.Length = static_cast<int>(StepsFromMs(ms));
+    ScaleAnim.Counter = static_cast<float>(ScaleAnim.Length);
 }
 
 // ---------------------------------------------------------------- motion
@@ -422,10 +422,10 @@ void TSprite::SetScaleXY(float sx, float sy) {
 }
 
 void TSprite::SetShadow(int on, float sx, float sy, float alpha) {
-    Shadow = on;
-    ShadowX = sx;
-    ShadowY = sy;
-    ShadowAlpha = alpha;
+    Shadow.On = on;
+    Shadow.X = sx;
+    Shadow.Y = sy;
+    Shadow.Alpha = alpha;
 }
 
 float TSprite::Width() const {
@@ -462,11 +462,6 @@ void TSprite::ClearScale() {
 void TSprite::ClearTransformations() {
     ClearRotation();
     ClearScale();
-}
-
-void TSprite::StoreCentreCoords() {
-    cx = x;
-    cy = y;
 }
 
 void TSprite::StoreOriginalCoords() {

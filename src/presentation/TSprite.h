@@ -13,59 +13,57 @@
 
 class TSprite {
 public:
+    // A copy of the picture drawn in black under it, offset and faded.
+    struct DropShadow {
+        int On = 0;
+        float X = 3, Y = 3;
+        float Alpha = 0.5f;
+    };
+    // How the counter runs through the picture's frames, and what happens at its ends.
+    struct FrameAnimation {
+        int frame = 0;
+        int FramesTotal = 1;
+        float Counter = 0;  // in steps; 0: no animation runs and ImageFrame shows
+        int Length = 1000;
+        int CounterDir = 0;
+        int Reverse = 0;
+        int PingPong = 0;
+        float FrameLength = 0;
+        int Loop = 1;
+        int LoopCount = 0;
+    };
+    // A growth for a number of steps.
+    struct ScaleAnimation {
+        float XSpeed = 0.1f, YSpeed = 0.1f;
+        float Counter = 0;
+        int Length = 1000;
+    };
+    // A turn for a number of steps, or for ever.
+    struct RotationAnimation {
+        float Speed = 1;
+        float Counter = 0;
+        int Length = 1000;
+        int Loop = 0;
+    };
+
     std::string name;
     int active = 0;
-    int visible = 1;
     float x = 0, y = 0;
     float offx = 0, offy = 0;
-    int UseOffset = 0;
     float dx = 0, dy = 0;
-    float xspeed = 0, yspeed = 0;
     float speed = 0;
     float ygravity = 0;
     int w = 0, h = 0;
-    float w2 = 0, h2 = 0;
     std::shared_ptr<TGameImage> image;
-    int RoundCoords = 0;
     int ImageFrame = 0;
-    std::optional<TColor> Color;
-    int Shadow = 0;
-    float ShadowX = 3, ShadowY = 3;
-    float ShadowAlpha = 0.5f;
-    int frame = 0;
-    int FramesTotal = 1;
-    float AnimCounter = 0;
-    int AnimLength = 1000;
-    int AnimCounterDir = 0;
-    int AnimReverse = 0;
-    int PingPong = 0;
-    float FrameLength = 0;
-    int Loop = 1;
-    int LoopCount = 0;
+    DropShadow Shadow;
+    FrameAnimation Anim;
     float ScaleX = 1, ScaleY = 1;
-    float BaseScaleX = 1, BaseScaleY = 1;
-    float ScaleXSpeed = 0.1f, ScaleYSpeed = 0.1f;
-    float ScaleCounter = 0;
-    int ScaleLength = 1000;
     float Rotation = 0;
-    float RotationSpeed = 1;
-    float RotationCounter = 0;
-    int RotationLength = 1000;
-    int RotationLoop = 0;
-    int UseAlpha = 1;
     float Alpha = 1;
-    int GlowMode = 0;
     float Glow = 0;
-    float GlowSpeed = 0;
-    float GlowMin = 0, GlowMax = 1;
-    float GlowRange = 1;
-    TSineCounter GlowCounter;
-    std::shared_ptr<TGameImage> AlternativeImage;
-    float cx = 0, cy = 0;
     std::function<void(TSprite&)> AnimStoppedFunction;
-    float ox = 0, oy = 0;
     std::shared_ptr<TSprite> AttachedSprite;
-    int KillAttachedSprite = 1;
 
     virtual ~TSprite() = default;
 
@@ -121,7 +119,6 @@ public:
     virtual void SetupScale(float xSpeed, float ySpeed, float ms);
     virtual void Stop();
     virtual void StopAnim();
-    virtual void StoreCentreCoords();
     virtual void StoreOriginalCoords();
     virtual float Width() const;
 
@@ -129,4 +126,26 @@ protected:
     // The frame drawn now and the picture it comes from.
     int DrawFrame() const;
     const TGameImage* DrawImage() const;
+
+    float w2 = 0, h2 = 0;
+    std::optional<TColor> Color;
+    int UseAlpha = 1;
+    ScaleAnimation ScaleAnim;
+    RotationAnimation RotationAnim;
+    int GlowMode = 0;
+    float GlowSpeed = 0;
+    float GlowMax = 1;
+
+private:
+    int visible = 1;
+    int UseOffset = 0;
+    float xspeed = 0, yspeed = 0;
+    int RoundCoords = 0;
+    float BaseScaleX = 1, BaseScaleY = 1;
+    float GlowMin = 0;
+    float GlowRange = 1;
+    TSineCounter GlowCounter;
+    std::shared_ptr<TGameImage> AlternativeImage;  // drawn in place of image by DrawLight
+    float ox = 0, oy = 0;
+    int KillAttachedSprite = 1;
 };

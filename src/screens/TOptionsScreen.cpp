@@ -166,8 +166,8 @@ int TOptionsScreen::SetEscDestination(TScreen*& destination) {
 
 void TOptionsScreen::Draw() {
     TScreen::Draw();
-    if (MSCSlider) DrawWithShadow(*MSCSlider, MSCSlider->ShadowX, MSCSlider->ShadowAlpha);
-    if (SFXSlider) DrawWithShadow(*SFXSlider, SFXSlider->ShadowX, SFXSlider->ShadowAlpha);
+    if (MSCSlider) DrawWithShadow(*MSCSlider, MSCSlider->Shadow.X, MSCSlider->Shadow.Alpha);
+    if (SFXSlider) DrawWithShadow(*SFXSlider, SFXSlider->Shadow.X, SFXSlider->Shadow.Alpha);
     const auto& font = Resources.FontLarge;
     if (!font) return;
     media::SetBlend(media::ALPHABLEND);

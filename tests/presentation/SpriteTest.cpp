@@ -37,19 +37,19 @@ TEST(SpriteAnimation, LoopCountWrapsThenStopsAndCallsBackEveryStepAfter) {
     int calls = 0;
     sprite.AnimStoppedFunction = [&](TSprite&) { ++calls; };
     sprite.SetupAnim(4, 50, 1, 0, 0, 0, 1);  // 10 steps, counter rising
-    sprite.LoopCount = 3;
-    EXPECT_EQ(sprite.AnimLength, 10);
-    EXPECT_FLOAT_EQ(sprite.AnimCounter, 0);
+    sprite.Anim.LoopCount = 3;
+    EXPECT_EQ(sprite.Anim.Length, 10);
+    EXPECT_FLOAT_EQ(sprite.Anim.Counter, 0);
     std::vector<int> frames;
     for (int step = 0; step < 9; ++step) {
         sprite.ManageAnim();
-        frames.push_back(sprite.frame);
+        frames.push_back(sprite.Anim.frame);
     }
     EXPECT_EQ(frames, (std::vector<int>{0, 0, 1, 1, 2, 2, 2, 3, 3}));
     for (int step = 0; step < 21; ++step) sprite.ManageAnim();
     EXPECT_EQ(calls, 2) << "two wraps with a callback";
-    EXPECT_EQ(sprite.Loop, 0);
-    EXPECT_FLOAT_EQ(sprite.AnimCounter, 10);
+    EXPECT_EQ(sprite.Anim.Loop, 0);
+    EXPECT_FLOAT_EQ(sprite.Anim.Counter, 10);
     sprite.ManageAnim();
     EXPECT_EQ(calls, 3) << "a stopped animation meets its bound again";
 }
@@ -61,27 +61,27 @@ TEST(SpriteAnimation, PingPongBouncesWithoutCallbacks) {
     sprite.AnimStoppedFunction = [&](TSprite&) { ++calls; };
     sprite.SetupAnim(2, 20, 1, 0, 0, 1, 1);  // 4 steps, frame length 2
     for (int step = 0; step < 4; ++step) sprite.ManageAnim();
-    EXPECT_EQ(sprite.AnimReverse, 1) << "falls back from the top";
-    EXPECT_FLOAT_EQ(sprite.AnimCounter, 2);
+    EXPECT_EQ(sprite.Anim.Reverse, 1) << "falls back from the top";
+    EXPECT_FLOAT_EQ(sprite.Anim.Counter, 2);
     for (int step = 0; step < 2; ++step) sprite.ManageAnim();
-    EXPECT_EQ(sprite.AnimReverse, 0) << "rises again from the bottom";
-    EXPECT_FLOAT_EQ(sprite.AnimCounter, 2);
+    EXPECT_EQ(sprite.Anim.Reverse, 0) << "rises again from the bottom";
+    EXPECT_FLOAT_EQ(sprite.Anim.Counter, 2);
     for (int step = 0; step < 2; ++step) sprite.ManageAnim();
-    EXPECT_EQ(sprite.AnimReverse, 1);
+    EXPECT_EQ(sprite.Anim.Reverse, 1);
     EXPECT_EQ(calls, 0);
 
     // Counting down forwards, the bounce turns the other way round.
     TSprite down;
     down.SetupAnim(2, 20, 0, 0, 0, 1, 1);
     for (int step = 0; step < 4; ++step) down.ManageAnim();
-    EXPECT_EQ(down.AnimReverse, 1);
-    EXPECT_FLOAT_EQ(down.AnimCounter, 2);
+    EXPECT_EQ(down.Anim.Reverse, 1);
+    EXPECT_FLOAT_EQ(down.Anim.Counter, 2);
 
     TSprite still;
-    still.frame = 0;
+    still.Anim.frame = 0;
     still.ImageFrame = 2;
     EXPECT_EQ(still.ManageAnim(), 0);
-    EXPECT_EQ(still.frame, 0) << "one frame never animates";
+    EXPECT_EQ(still.Anim.frame, 0) << "one frame never animates";
 }
 
 TEST(SpriteMotion, VelocityGravityRotationAndScaleFollowDelta) {
