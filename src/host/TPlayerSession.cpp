@@ -8,11 +8,12 @@ const std::string& TPlayerSession::Name() const {
     return Settings.ProfileName;
 }
 
-void TPlayerSession::Choose(std::unique_ptr<TProfile> profile, const std::string& name) {
+bool TPlayerSession::Choose(std::unique_ptr<TProfile> profile, const std::string& name) {
     Profile = std::move(profile);
-    if (Settings.ProfileName == name) return;
+    if (Settings.ProfileName == name) return false;
     Settings.ProfileName = name;
     Settings.IniUpdate(1);
+    return true;
 }
 
 void TPlayerSession::SaveProfile() const {

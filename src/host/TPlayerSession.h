@@ -25,8 +25,8 @@ public:
     // The remembered player's name, as the settings file keeps it.
     [[nodiscard]] const std::string& Name() const;
     // Makes `profile` current (none for an empty name) and remembers the name in the settings
-    // when it changed.
-    void Choose(std::unique_ptr<TProfile> profile, const std::string& name);
+    // when it changed; true when the settings were written then.
+    bool Choose(std::unique_ptr<TProfile> profile, const std::string& name);
     // Saves the current profile as it stands.
     void SaveProfile() const;
 

@@ -24,8 +24,7 @@ bool MakePlayerCurrent(const THost& host, const std::string& name, TSaveData& sa
         profile = SelectPlayer(name, host.Paths.ProfilePath, saveData);
         if (!profile) return false;
     }
-    host.Session.Choose(std::move(profile), name);
-    // A settings file lost meanwhile is written again at once.
-    host.Settings.IniUpdate(1);
+    // A settings file lost meanwhile is written again at once, even for the same player.
+    if (!host.Session.Choose(std::move(profile), name)) host.Settings.IniUpdate(1);
     return true;
 }
