@@ -32,7 +32,8 @@ TGame::~TGame() {
 }
 
 THost TGame::Parts() {
-    return {Screens, Loop, Timing, Audio, Display, Settings, Session, Dialogs, Paths, Presentation};
+    return {Screens, Loop,    Timing, Audio,        Display,    Settings,
+            Session, Dialogs, Paths,  Presentation, Preferences};
 }
 
 void TGame::Init(const std::string& subPath, int channelCount) {
@@ -40,6 +41,7 @@ void TGame::Init(const std::string& subPath, int channelCount) {
     Settings.CheckGoodExit();
     Paths.CreateFolders();
     Settings.Load();
+    Preferences.Load();
     Presentation.FlipSyncMode = Settings.VSync ? 1 : 0;
     Audio.Open(channelCount);
 }
@@ -63,6 +65,7 @@ void TGame::AddState(JsonObject& state) const {
     state.Set("Paused", Loop.Paused);
     state.Set("Suspended", Loop.Suspended);
     state.Set("ProfileName", Settings.ProfileName);
+    state.Set("ReducedMotion", Preferences.ReducedMotion);
     if (const TChannelArray* channels = Audio.Channels.get()) {
         JsonObject counts;
         counts.Set("Count", static_cast<int>(channels->Channels.size()));

@@ -12,6 +12,7 @@
 #include "host/THost.h"
 #include "host/TMainLoop.h"
 #include "host/TPlayerSession.h"
+#include "host/TPreferences.h"
 #include "host/TScreenSwitcher.h"
 #include "host/TSettings.h"
 #include "presentation/TDialogStack.h"
@@ -33,6 +34,7 @@ public:
     TFixedRateLogic Timing{Presentation.Delta};
     TDataPaths Paths{Presentation};
     TSettings Settings{Presentation, Paths};
+    TPreferences Preferences{Paths};
     TGameFade Fade;
     TDialogStack Dialogs;
     TDisplay Display{Settings, Timing};
@@ -46,7 +48,7 @@ public:
     [[nodiscard]] THost Parts();
 
     // Start-up: the shared data folder named `subPath` under the data home, the crash check,
-    // the settings and the sound channels.
+    // the settings, the preferences and the sound channels.
     void Init(const std::string& subPath, int channelCount);
     // The host's part of the state dump: the screen, the open dialogs, the display, pause and
     // player, and the channels.

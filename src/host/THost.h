@@ -9,6 +9,7 @@ class TDisplay;
 class TFixedRateLogic;
 class TMainLoop;
 class TPlayerSession;
+class TPreferences;
 class TScreenSwitcher;
 class TSettings;
 struct TPresentationContext;
@@ -24,4 +25,5 @@ struct THost {
     TDialogStack& Dialogs;
     TDataPaths& Paths;
     TPresentationContext& Presentation;
+    TPreferences& Preferences;
 };

@@ -136,4 +136,26 @@ TEST_F(SettingsTest, ACleanExitMarkerMeansNoRepair) {
     EXPECT_FALSE(fs::exists(root / "shared" / "inichanged.dat"));
 }
 
+// The preferences live beside the settings: saving them never touches the settings file, a
+// later version's keys survive, and damage falls back to the defaults line by line.
+TEST_F(SettingsTest, PreferencesRoundTripBesideTheSettings) {
+    Write(IniPath(), "FULL SCREEN=1\r\n");
+    const fs::path prefs = root / "shared" / "preferences.ini";
+    Write(prefs, "language=pt_BR\r\nREDUCED MOTION=1\r\nFUTURE KEY=7\r\n\x01garbage\r\n");
+    game.Preferences.Load();
+    EXPECT_EQ(game.Preferences.Language, "pt_BR");
+    EXPECT_TRUE(game.Preferences.ReducedMotion);
+
+    game.Preferences.ReducedMotion = false;
+    ASSERT_TRUE(game.Preferences.Save());
+    EXPECT_EQ(Slurp(prefs), "Language=pt_BR\r\nReduced Motion=0\r\nFUTURE KEY=7\r\n");
+    EXPECT_EQ(Slurp(IniPath()), "FULL SCREEN=1\r\n");
+
+    Write(prefs, "LANGUAGE=../../etc\r\n");
+    TPreferences fresh(game.Paths);
+    fresh.Load();
+    EXPECT_EQ(fresh.Language, "");
+    EXPECT_FALSE(fresh.ReducedMotion);
+}
+
 }  // namespace
