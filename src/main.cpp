@@ -31,6 +31,7 @@
 #include "screens/GameDialogs.h"
 #include "screens/GameTexts.h"
 #include "screens/PlayerSelect.h"
+#include "screens/TClassicScreen.h"
 #include "screens/TCreditsScreen.h"
 #include "screens/TGameFinishedScreen.h"
 #include "screens/TGameMenu.h"
@@ -72,7 +73,9 @@ struct Screens {
           Options(host, resources),
           Credits(host, resources),
           Instructions(host, resources),
-          Menu(host) {}
+          Classic(host, resources),
+          Menu(host),
+          ClassicMenu(host) {}
 
     TLoadingScreen Loading;
     TSplashScreen Splash;
@@ -87,7 +90,9 @@ struct Screens {
     TOptionsScreen Options;
     TCreditsScreen Credits;
     TInstructionsScreen Instructions;
+    TClassicScreen Classic;
     TGameMenu Menu;
+    TGameMenu ClassicMenu;
 
     // Who leads where; no screen loads anything yet.
     void Wire() {
@@ -130,13 +135,28 @@ struct Screens {
         Options.TitleScreen = title;
         Credits.OptionsScreen = &Options;
         Instructions.TitleScreen = title;
+        WireClassic();
+    }
+
+    // The Classic game has an in-game menu of its own, so that its save and exit leaves it.
+    void WireClassic() {
+        ClassicMenu.PlayScreen = &Classic;
+        ClassicMenu.TitleScreen = &Title;
+        ClassicMenu.OptionsScreen = &Options;
+        ClassicMenu.InstructionsScreen = &Instructions;
+        Classic.Player = &Play.Player;
+        Classic.GameMenu = &ClassicMenu;
+        Classic.GameMenuOpen = [this] { return ClassicMenu.Active != 0; };
+        Classic.ShowGameMenu = [this](int sound) { ClassicMenu.Show(sound); };
+        Classic.HighScoresScreen = &HighScores;
+        LevelSelect.ClassicScreen = &Classic;
     }
 
     // The screen `--screen` names: its state dump's name; none for an unknown one.
     TScreen* Named(const std::string& screenName) {
         for (TScreen* screen : std::initializer_list<TScreen*>{
                  &Title, &Play, &LevelSelect, &LevelComplete, &GameOver, &GameFinished, &HighScores,
-                 &LevelStats, &Options, &Credits, &Instructions}) {
+                 &LevelStats, &Options, &Credits, &Instructions, &Classic}) {
             if (screen->name == screenName) return screen;
         }
         return nullptr;
@@ -282,6 +302,13 @@ void GoStraightOn(Program& program) {
         switcher.First(play);
         return;
     }
+    if (options.Classic) {
+        // As the level select would: the screen sees the player's progress.
+        screens.Play.GameStart();
+        screens.Classic.StartDaily = options.Daily;
+        switcher.First(screens.Classic);
+        return;
+    }
     if (options.Screen.empty() && options.Dialog.empty()) return;
     if (options.Dialog == "name") screens.Title.SetupPrompt();
     TScreen* first = &screens.Title;
@@ -348,7 +375,11 @@ void WireScreens(Program& program) {
     TGame& game = program.Host;
     Screens& screens = program.Screen;
     screens.Wire();
-    if (options.Seed) screens.Play.Seed = *options.Seed;
+    if (options.Seed) {
+        screens.Play.Seed = *options.Seed;
+        screens.Classic.NewSeed = [seed = *options.Seed] { return std::uint64_t{seed}; };
+    }
+    if (!options.Date.empty()) screens.Classic.Today = [date = options.Date] { return date; };
     if (options.Fill > 0) {
         screens.Play.LevelStarted = [fill = static_cast<float>(options.Fill)](TLevel& level) {
             level.Play.Machine.PendingFill = fill;

@@ -35,6 +35,12 @@ constexpr Label kLabels[] = {
     {"levelstats", "Level Stats"},
     {"credits", "Credits"},
     {"clickhere", "Click to Start"},
+    {"classic", "Classic"},
+    {"undo", "Undo"},
+    {"hint", "Hint"},
+    {"daily", "Daily"},
+    {"classicscores", "Classic"},
+    {"levelscores", "Levels"},
 };
 
 void Pill(cairo_t* cr, double w, double h, bool hover) {

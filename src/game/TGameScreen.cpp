@@ -27,19 +27,6 @@ constexpr const char* MenuButton = "menu";
 constexpr float MenuButtonX = 53;
 constexpr float MenuButtonY = 531;
 
-std::string BoardJson(const TCells& board) {
-    std::string text = "[";
-    for (int x = 0; x < BoardSize; ++x) {
-        text += x == 0 ? "[" : ",[";
-        for (int y = 0; y < BoardSize; ++y) {
-            if (y != 0) text += ",";
-            text += std::to_string(board[x][y]);
-        }
-        text += "]";
-    }
-    return text + "]";
-}
-
 std::vector<int> Values(const std::array<int, 3>& values) {
     return {values.begin(), values.end()};
 }
@@ -53,6 +40,19 @@ TGameScreen::TGameScreen(const THost& host, TResources& resources)
       Clock([] { return static_cast<double>(media::MilliSecs()); }),
       Resources(resources) {
     name = "game";
+}
+
+std::string TGameScreen::BoardJson(const TCells& board) {
+    std::string text = "[";
+    for (int x = 0; x < BoardSize; ++x) {
+        text += x == 0 ? "[" : ",[";
+        for (int y = 0; y < BoardSize; ++y) {
+            if (y != 0) text += ",";
+            text += std::to_string(board[x][y]);
+        }
+        text += "]";
+    }
+    return text + "]";
 }
 
 void TGameScreen::Load() {

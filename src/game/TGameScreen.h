@@ -85,6 +85,8 @@ public:
     // The tutorial's speech box; nothing outside the tutorial game.
     void TutorialDraw();
     bool ColourBlind() const { return Player.SaveData.colorblind != 0; }
+    // The board as state dumps give it: nine columns of nine cells, Board[x][y].
+    [[nodiscard]] static std::string BoardJson(const TCells& board);
 
 private:
     void WireHooks();

@@ -115,11 +115,21 @@ void TPlayEffects::LineRemoved(const TLineRemoval& removal, float machineFill) {
     Popup(std::min(removal.PopupImage, LastCountPopup), CellCentreX(removal.OriginX),
           CellCentreY(removal.OriginY));
     if (removal.StreakBonus > 0) Popup(removal.StreakBonus, StreakPopupX, StreakPopupY);
+    Rings(removal);
+    for (int i = 0; i < BurstBubbles; ++i) BurstBubble(machineFill);
+}
+
+void TPlayEffects::LineVanished(const TLineRemoval& removal) {
+    Popup(std::min(removal.PopupImage, LastCountPopup), CellCentreX(removal.OriginX),
+          CellCentreY(removal.OriginY));
+    Rings(removal);
+}
+
+void TPlayEffects::Rings(const TLineRemoval& removal) {
     for (const auto& cell : removal.Cells) {
         Resources.RingParticles.AddNew(CellCentreX(cell[0]), CellCentreY(cell[1]), imgRing, 0, 0, 0,
                                        1000, 1, 0, 0, 0.3f, 0.012f, 0, 0);
     }
-    for (int i = 0; i < BurstBubbles; ++i) BurstBubble(machineFill);
 }
 
 void TPlayEffects::Surface(float delta, float machineFill) {

@@ -40,6 +40,8 @@ public:
 
     void Trail(int cellX, int cellY);
     void LineRemoved(const TLineRemoval& removal, float machineFill);
+    // The popup and rings of a removal on a board without a machine to feed.
+    void LineVanished(const TLineRemoval& removal);
     void Surface(float delta, float machineFill);
     // One bubble on the surface of a globe shaped like the machine's, centred on centreX, whose
     // empty surface lies at surfaceY (the level select's small machine has one too).
@@ -54,6 +56,7 @@ public:
 
 private:
     void Popup(int imageNumber, float x, float y);
+    void Rings(const TLineRemoval& removal);
     void BurstBubble(float machineFill);
     std::shared_ptr<TGameImage> BuildDrainImage(int k);
     // The six lists the play screen uses (the extra one is not among them).

@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr float DealStartScale = 0.017f;
 constexpr float DealGrowth = 0.016f;
 constexpr int DealsPerBlackjack = 12;
 

@@ -9,8 +9,9 @@ class TPreview {
 public:
     explicit TPreview(TPlayState& play) : Play(play) {}
 
-    // Deal animation progress; 1 means no deal is in flight.
+    // Deal animation progress; 1 means no deal is in flight, and a deal starts this small.
     float NextScale = 1;
+    static constexpr float DealStartScale = 0.017f;
     // Pieces in the deal in flight (0 to 3).
     int count = 0;
     // Deals chosen this level (normal game only).

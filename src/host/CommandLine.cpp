@@ -38,6 +38,22 @@ bool KnownDialog(const std::string& dialog, std::string& error) {
     return false;
 }
 
+// A calendar date written YYYY-MM-DD (the daily board's seed is made from this text).
+bool KnownDate(const std::string& date, std::string& error) {
+    long long year = 0, month = 0, day = 0;
+    const bool shaped = date.size() == 10 && date[4] == '-' && date[7] == '-' &&
+                        ParseInt(date.substr(0, 4), 1, 9999, year) &&
+                        ParseInt(date.substr(5, 2), 1, 12, month) &&
+                        ParseInt(date.substr(8, 2), 1, 31, day);
+    if (shaped) {
+        constexpr int days[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+        if (day <= days[month - 1] && (month != 2 || day <= 28 || leap)) return true;
+    }
+    error = "option --date needs a date written YYYY-MM-DD, not '" + PrintableText(date) + "'";
+    return false;
+}
+
 }  // namespace
 
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
@@ -85,6 +101,13 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
         } else if (arg == "--level") {
             if (!number(1, 15, n)) return std::nullopt;
             line.Level = static_cast<int>(n);
+        } else if (arg == "--classic") {
+            line.Classic = true;
+        } else if (arg == "--daily") {
+            line.Classic = true;
+            line.Daily = true;
+        } else if (arg == "--date") {
+            if (!value(line.Date) || !KnownDate(line.Date, error)) return std::nullopt;
         } else if (arg == "--fill") {
             if (!number(0, 147, n)) return std::nullopt;
             line.Fill = static_cast<int>(n);
@@ -129,6 +152,10 @@ std::string CommandLineHelp() {
            "                         up X Y [BUTTON] | key NAME | keydown NAME | keyup NAME |\n"
            "                         text STRING | screenshot FILE | state FILE | quit\n"
            "  --level N              start straight on the play screen at level N (1-15)\n"
+           "  --classic              start straight on the Classic game (the saved one\n"
+           "                         continues)\n"
+           "  --daily                start straight on the Classic game's board of the day\n"
+           "  --date YYYY-MM-DD      the day the daily board is made for (default: today)\n"
            "  --fill N               every level starts with N of the machine's 147 pixels\n"
            "                         on their way in (testing and tools)\n"
            "  --player NAME          play as NAME (the profile is made when it is new)\n"
@@ -149,6 +176,7 @@ std::string CommandLineHelp() {
            "                         there; with a power token armed, use it there\n"
            "  1, 2, 3                arm the vortex, palette or bomb token\n"
            "  Escape                 open or close the in-game menu\n"
+           "  U, H                   on the Classic board: undo a move, show a hint\n"
            "Keys in menus and dialogs:\n"
            "  arrow keys, Tab        move the highlight (Shift+Tab goes back)\n"
            "  Enter                  press the highlighted button\n"
@@ -170,6 +198,7 @@ std::string CommandLineHelp() {
            "  $XDG_DATA_HOME/Bexholt/Quillox/ (by default ~/.local/share/Bexholt/Quillox/,\n"
            "      or DIR/Bexholt/Quillox/ with --data-home DIR): the settings (quillox.ini),\n"
            "      crash markers (GoodExit.dat, inichanged.dat), high scores (zindles.dat),\n"
-           "      best results per level (stats.dat), profiles (profiles/NAME.dat), the last\n"
-           "      error (ErrorLog.txt) and screenshots\n";
+           "      best results per level (stats.dat), the Classic table (ClassicScores.dat),\n"
+           "      profiles (profiles/NAME.dat), Classic games (profiles/NAME.classic), the\n"
+           "      last error (ErrorLog.txt) and screenshots\n";
 }

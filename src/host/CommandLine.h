@@ -13,8 +13,11 @@ struct CommandLine {
     std::optional<unsigned> Seed;
     int TicksPerFrame = 0;  // 0: real time
     std::string ScriptFile;
-    int Level = 0;  // 1..15: start straight on the play screen
-    int Fill = 0;   // machine pixels every level starts with on their way in (testing and tools)
+    int Level = 0;         // 1..15: start straight on the play screen
+    bool Classic = false;  // start straight on the Classic game
+    bool Daily = false;    // ... on the day's board (implies Classic)
+    std::string Date;      // YYYY-MM-DD: the daily board's date instead of the local one
+    int Fill = 0;  // machine pixels every level starts with on their way in (testing and tools)
     std::string Player;          // trimmed; refused unless it is a safe profile name
     std::string Dialog;          // a dialog to open over the title screen (testing and tools)
     std::string Screen;          // a screen to start on after loading (testing and tools)

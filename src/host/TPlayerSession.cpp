@@ -2,6 +2,13 @@
 
 #include "host/TSettings.h"
 
+namespace {
+
+// As many characters as the level table's names.
+constexpr int MaxTableName = 12;
+
+}  // namespace
+
 TPlayerSession::TPlayerSession(TSettings& settings) : Settings(settings) {}
 
 const std::string& TPlayerSession::Name() const {
@@ -14,6 +21,14 @@ bool TPlayerSession::Choose(std::unique_ptr<TProfile> profile, const std::string
     Settings.ProfileName = name;
     Settings.IniUpdate(1);
     return true;
+}
+
+THighScoreList& TPlayerSession::ClassicTable(const std::string& folder) {
+    if (!ClassicScores) {
+        ClassicScores.emplace(THighScoreList::Create(folder + "ClassicScores", MaxTableName));
+        ClassicScores->Load();
+    }
+    return *ClassicScores;
 }
 
 void TPlayerSession::SaveProfile() const {

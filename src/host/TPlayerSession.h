@@ -19,6 +19,8 @@ public:
     // The current player's profile; none until a player is chosen.
     std::unique_ptr<TProfile> Profile;
     std::optional<THighScoreList> HighScores;
+    // The Classic game's table, in its own file "ClassicScores.dat" of the same format.
+    std::optional<THighScoreList> ClassicScores;
     // Read from its file by the screens that show or change it.
     std::optional<TSaveBest> Best;
 
@@ -27,6 +29,9 @@ public:
     // Makes `profile` current (none for an empty name) and remembers the name in the settings
     // when it changed; true when the settings were written then.
     bool Choose(std::unique_ptr<TProfile> profile, const std::string& name);
+    // The Classic table of the shared folder `folder`, read on first use (a missing file is
+    // written then, as the level table's is at start).
+    THighScoreList& ClassicTable(const std::string& folder);
     // Saves the current profile as it stands.
     void SaveProfile() const;
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "host/JsonObject.h"
+#include "host/TDataPaths.h"
 #include "host/TPlayerSession.h"
 #include "host/TScreenSwitcher.h"
 #include "presentation/TDialogStack.h"
@@ -14,6 +15,7 @@
 #include "screens/GameDialogs.h"
 #include "store/THighScoreList.h"
 #include "system/ScreenSize.h"
+#include "system/Translate.h"
 
 namespace {
 
@@ -25,6 +27,7 @@ constexpr int MarkerFrame = 5;
 constexpr float MarkerX = 52;
 constexpr float MarkerFirstY = 154;
 constexpr float MarkerShadowOffset = 4;
+constexpr float SwitchX = 615, SwitchY = 12;
 
 // Leaving the screen by any button or by Escape: the mark was for this visit only.
 void ForgetNewRow(THighScoreList* table) {
@@ -34,12 +37,19 @@ void ForgetNewRow(THighScoreList* table) {
 }  // namespace
 
 THighScoreList* THighScoresScreen::Table() const {
+    if (Classic) return &Host.Session.ClassicTable(Host.Paths.SubPath);
     return Host.Session.HighScores ? &*Host.Session.HighScores : nullptr;
 }
 
 void THighScoresScreen::Load() {
     ImageLoad("background.png", -1);
     NewScore = Resources.ImageBank.Find("next");
+    AddButtons();
+    Host.Presentation.FadeMusic = false;
+}
+
+void THighScoresScreen::AddButtons() {
+    if (Menu) Menu->Kill();
     Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 10);
     Menu->SetShadow(1, 3, 3, 0.4f);
     auto ok = Menu->AddQuick("OK", "");
@@ -47,7 +57,13 @@ void THighScoresScreen::Load() {
     ok->MoveTo(619, 525);
     Menu->AddQuick("clear", "")->MoveTo(60, 525);
     Menu->AddQuick("levelstats", "")->MoveTo(336, 542);
-    Host.Presentation.FadeMusic = false;
+    Menu->AddQuick(Classic ? "levelscores" : "classicscores", "")->MoveTo(SwitchX, SwitchY);
+}
+
+void THighScoresScreen::Leave(TScreen* next) {
+    ForgetNewRow(Table());
+    Classic = false;
+    if (next != nullptr) Host.Screens.FadeTo(next);
 }
 
 void THighScoresScreen::Start() {
@@ -68,24 +84,28 @@ void THighScoresScreen::Logic() {
     TScreen::Logic();
     if (!Menu || Host.Screens.Fading()) return;
     if (Menu->Clicked("OK")) {
-        ForgetNewRow(Table());
-        if (TitleScreen != nullptr) Host.Screens.FadeTo(TitleScreen);
+        Leave(TitleScreen);
     } else if (Menu->Clicked("clear")) {
         ForgetNewRow(Table());
-        Host.Dialogs.Open(CreateQuestionDialog(Host, Resources,
-                                               "Are You Sure You Want To Clear The High Scores?"),
+        const char* question = Classic ? Tr("Are You Sure You Want To Clear The Classic Scores?")
+                                       : "Are You Sure You Want To Clear The High Scores?";
+        Host.Dialogs.Open(CreateQuestionDialog(Host, Resources, question),
                           [this](TDialog&, int result) {
                               if (result == 1) ClearHighScores();
                               if (Menu) Menu->ClearStates();
                           });
     } else if (Menu->Clicked("levelstats")) {
+        Leave(LevelStatsScreen);
+    } else if (Menu->Clicked(Classic ? "levelscores" : "classicscores")) {
         ForgetNewRow(Table());
-        if (LevelStatsScreen != nullptr) Host.Screens.FadeTo(LevelStatsScreen);
+        Classic = !Classic;
+        AddButtons();
+        Menu->ManageNoSound();
     }
 }
 
 int THighScoresScreen::SetEscDestination(TScreen*& destination) {
-    ForgetNewRow(Table());
+    Leave(nullptr);
     if (TitleScreen != nullptr) destination = TitleScreen;
     return 0;
 }
@@ -99,13 +119,14 @@ void THighScoresScreen::Draw() {
     media::SetBlend(media::ALPHABLEND);
     TShadow::Create(3, 3, 0.4f).ApplyToText();
     media::SetColor(255, 255, 255);
-    large->DrawAlignedWithShadow("High Scores", ScreenWidth / 2, 30, 1, 1, 1);
+    large->DrawAlignedWithShadow(Classic ? Tr("Classic Scores") : "High Scores", ScreenWidth / 2,
+                                 30, 1, 1, 1);
 
     const auto headY = static_cast<float>(StartY - HeadsAboveStart);
     media::SetColor(0, 255, 0);
     large->DrawAlignedWithShadow("Name", static_cast<float>(col1), headY, 0, 1, 1);
     large->DrawAlignedWithShadow("Score", static_cast<float>(col2), headY, 0, 1, 1);
-    large->DrawAlignedWithShadow("Level", static_cast<float>(col3), headY, 0, 1, 1);
+    if (!Classic) large->DrawAlignedWithShadow("Level", static_cast<float>(col3), headY, 0, 1, 1);
 
     const int marked = table->NewHighScoreIndex;
     if (marked > 0 && NewScore && NewScore->image) {
@@ -125,8 +146,10 @@ void THighScoresScreen::Draw() {
         medium->DrawAlignedWithShadow(entry.name, NameX, y, 0, 1, 1);
         medium->DrawAlignedWithShadow(std::to_string(entry.score), static_cast<float>(col2), y, 0,
                                       1, 1);
-        medium->DrawAlignedWithShadow(std::to_string(entry.level), static_cast<float>(col3), y, 0,
-                                      1, 1);
+        if (!Classic) {
+            medium->DrawAlignedWithShadow(std::to_string(entry.level), static_cast<float>(col3), y,
+                                          0, 1, 1);
+        }
         y += RowGap;
     }
     media::SetColor(255, 255, 255);
@@ -144,6 +167,7 @@ void THighScoresScreen::AddState(JsonObject& state) const {
         row.Set("level", entry.level);
         rows.push_back(row);
     }
+    state.Set("Table", Classic ? "classic" : "levels");
     state.Set("Rows", rows);
     state.Set("NewHighScoreIndex", table->NewHighScoreIndex);
 }

@@ -59,6 +59,9 @@ constexpr float GlassWidth = 171;
 
 constexpr const char* BackButton = "back";
 constexpr const char* TutorialToggle = "tutorial";
+constexpr const char* ClassicButton = "classic";
+// Below the small machine and its caption, clear of the spiral and the tutorial switch.
+constexpr float ClassicX = 572, ClassicY = 530;
 
 }  // namespace
 
@@ -69,6 +72,7 @@ void TLevelSelectScreen::Load() {
     // The arrows walk the levels; Tab walks the buttons.
     Menu->ArrowKeys = 0;
     Menu->AddQuick(BackButton, "")->MoveTo(30, 520);
+    if (ClassicScreen != nullptr) Menu->AddQuick(ClassicButton, "")->MoveTo(ClassicX, ClassicY);
     // The toggle appears once the player has started a level: the first start is the tutorial.
     if (Player != nullptr && Player->SaveData.FirstTime == 0) {
         LoadToggle(Player->SaveData.Tutorial, TutorialToggle);
@@ -193,6 +197,7 @@ void TLevelSelectScreen::Logic() {
         if (Host.Session.Profile) Host.Session.Profile->Save();
     }
     if (Menu->Clicked(BackButton)) Host.Screens.FadeTo(TitleScreen);
+    if (Menu->Clicked(ClassicButton)) Host.Screens.FadeTo(ClassicScreen);
 }
 
 void TLevelSelectScreen::MoveKeyLevel(int unlocked) {

@@ -4,7 +4,7 @@
 // machine filled as far as the player has come. A click on an open dot starts play, as do Space
 // and Enter for the open level the arrow keys highlighted (the highest open one when they
 // highlighted none); Tab walks the buttons. A player who has started a level before may switch
-// the level-one tutorial here.
+// the level-one tutorial here, or leave for the Classic game.
 
 #include <array>
 #include <memory>
@@ -29,10 +29,12 @@ public:
         name = "levelselect";
     }
 
-    // Set at start-up: the play screen's player record, the play screen and the title screen.
+    // Set at start-up: the play screen's player record, the play screen and the title screen,
+    // and the Classic game (its button shows once it is set).
     TPlayer* Player = nullptr;
     TScreen* PlayScreen = nullptr;
     TScreen* TitleScreen = nullptr;
+    TScreen* ClassicScreen = nullptr;
 
     std::array<TAccuratePoint, LevelCount> Coords{};
     std::shared_ptr<TGameSound> Error;
