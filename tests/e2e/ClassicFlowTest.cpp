@@ -39,17 +39,6 @@ std::vector<std::string> With(std::vector<std::string> args, const std::vector<s
     return args;
 }
 
-// A saved game as the game writes it, from a board drawn as nine rows of nine characters,
-// top row first ('.' empty, '2' to '8' a flavour).
-std::string SavedGame(const std::vector<std::string>& rows, int score) {
-    std::string board;
-    for (int x = 0; x < 9; ++x) {
-        for (int y = 0; y < 9; ++y) board += rows[y][x] == '.' ? '0' : rows[y][x];
-    }
-    return "quillox classic 1\ndaily -\nbest - 0\ngame " + board + " 567 " + std::to_string(score) +
-           " 0 12345\n";
-}
-
 void WriteSavedGame(GameProcess& game, const std::string& bytes) {
     fs::create_directories(game.Shared() / "profiles");
     std::ofstream(game.Shared() / "profiles" / "Tester.classic", std::ios::binary) << bytes;
@@ -92,7 +81,7 @@ const std::vector<std::string> kLineOneMoveAway = {
 
 TEST(ClassicFlowTest, ALineUndoneAndReplayedAndADealUndoneAndDealtAgainAndTheGameWaits) {
     GameProcess game("classic-journey");
-    WriteSavedGame(game, SavedGame(kLineOneMoveAway, 0));
+    WriteSavedGame(game, ClassicGameFile(kLineOneMoveAway, 0));
 
     // The level select's button leads to Classic, which continues the saved game.
     ScriptJourney look(game, "look.txt", kTimeout);
@@ -179,7 +168,8 @@ TEST(ClassicFlowTest, ALineUndoneAndReplayedAndADealUndoneAndDealtAgainAndTheGam
 TEST(ClassicFlowTest, TheHintNeverChoosesAWalledInPieceAndBuildsTheLongestRun) {
     GameProcess game("classic-hint");
     // The only 2 that would finish the row is walled in by 3s, and no 3 can make five.
-    WriteSavedGame(game, SavedGame({"2222.....", ".....333.", ".....323.", ".....333.", ".........",
+    WriteSavedGame(game,
+                   ClassicGameFile({"2222.....", ".....333.", ".....323.", ".....333.", ".........",
                                     ".........", ".........", ".........", "........."},
                                    0));
     ScriptJourney play(game, "hint.txt", kTimeout);
@@ -194,16 +184,7 @@ TEST(ClassicFlowTest, TheHintNeverChoosesAWalledInPieceAndBuildsTheLongestRun) {
 
 TEST(ClassicFlowTest, AFullBoardEndsTheGameAndTheNameReachesTheClassicTableOnDisk) {
     GameProcess game("classic-full");
-    // No five alike anywhere, three cells free: the next dry move's deal fills the board.
-    std::vector<std::string> rows;
-    for (int y = 0; y < 9; ++y) {
-        std::string row;
-        for (int x = 0; x < 9; ++x) row += static_cast<char>('2' + (x + 2 * y) % 7);
-        rows.push_back(row);
-    }
-    rows[8].replace(7, 2, "..");
-    rows[7][8] = '.';
-    WriteSavedGame(game, SavedGame(rows, 500));
+    WriteSavedGame(game, ClassicGameFile(ClassicBoardNearlyFull(), 500));
     const std::string levelTable = [&] {
         ScriptJourney first(game, "first.txt", kTimeout);
         EXPECT_EQ(first.Run(With(kPlayer, {"--screen", "title"})), 0);

@@ -1,9 +1,9 @@
 // The game killed before each of its file-system calls in its data home, one run per call, with
 // strace's fault injection. Whatever the moment, every file in the home must be absent, as it
 // was before or as the uninterrupted run wrote it (never empty or cut short), and the next start
-// must work. Three journeys together write every kind of file the game keeps: a first start, a
-// start that repairs the settings and a damaged profile after a crash, and a level lost on the
-// clock.
+// must work. Five journeys together write every kind of file the game keeps: a first start, a
+// start that repairs the settings and a damaged profile after a crash, a level lost on the
+// clock, and Classic games: one played to the full board and entered in the table, one damaged.
 
 #include <gtest/gtest.h>
 
@@ -317,6 +317,28 @@ TEST(CrashPointTest, AKillBeforeAnyFileCallLeavesEveryFileWholeAndTheNextStartWo
                 "205500 quit\n"},
                figures);
 
+    // A Classic game played to the full board and entered in its table, and a damaged saved
+    // game kept aside for a new one.
+    RunJourney({"crash-classic",
+                [&](const fs::path& home) {
+                    Home files = firstStart;
+                    files[shared + "profiles/Ann.classic"] =
+                        ClassicGameFile(ClassicBoardNearlyFull(), 500);
+                    Restore(files, home);
+                },
+                {"--ticks-per-frame", "1", "--seed", "4", "--player", "Ann", "--classic"},
+                "5 click 744 420\n6 click 744 480\n200 key Enter\n210 quit\n"},
+               figures);
+    RunJourney({"crash-classic-damaged",
+                [&](const fs::path& home) {
+                    Home files = firstStart;
+                    files[shared + "profiles/Ann.classic"] = "quillox classic 1\ngame 0\n";
+                    Restore(files, home);
+                },
+                {"--ticks-per-frame", "1", "--seed", "4", "--player", "Ann", "--classic"},
+                "5 quit\n"},
+               figures);
+
     std::string files;
     for (const auto& file : figures.Files) files += " " + file;
     std::cout << "crash points: " << figures.Points
@@ -325,7 +347,8 @@ TEST(CrashPointTest, AKillBeforeAnyFileCallLeavesEveryFileWholeAndTheNextStartWo
     EXPECT_EQ(figures.Failures, 0);
     for (const char* kind :
          {"quillox.ini", "GoodExit.dat", "inichanged.dat", "zindles.dat", "stats.dat",
-          "ErrorLog.txt", "profiles/Ann.dat", "profiles/Ann.dat.damaged"}) {
+          "ErrorLog.txt", "profiles/Ann.dat", "profiles/Ann.dat.damaged", "ClassicScores.dat",
+          "profiles/Ann.classic", "profiles/Ann.classic.damaged"}) {
         EXPECT_TRUE(figures.Files.count(shared + kind)) << kind << " is never written";
     }
 }

@@ -123,3 +123,25 @@ std::string ProfileFile(int level, int locked, int score, double time) {
     bytes.append(100 * 4, '\0');
     return bytes + std::string(3, '\0');
 }
+
+std::string ClassicGameFile(const std::vector<std::string>& rows, int score) {
+    std::string board;
+    for (int x = 0; x < 9; ++x) {
+        for (int y = 0; y < 9; ++y) board += rows[y][x] == '.' ? '0' : rows[y][x];
+    }
+    return "quillox classic 1\ndaily -\nbest - 0\ngame " + board + " 567 " + std::to_string(score) +
+           " 0 12345\n";
+}
+
+std::vector<std::string> ClassicBoardNearlyFull() {
+    // Flavours by (x + 2y) mod 7: neighbours differ along rows, columns and both diagonals.
+    std::vector<std::string> rows;
+    for (int y = 0; y < 9; ++y) {
+        std::string row;
+        for (int x = 0; x < 9; ++x) row += static_cast<char>('2' + (x + 2 * y) % 7);
+        rows.push_back(row);
+    }
+    rows[8].replace(7, 2, "..");
+    rows[7][8] = '.';
+    return rows;
+}

@@ -41,6 +41,12 @@ std::string ReadFile(const std::filesystem::path& path);
 // A profile file as the game writes it: lives 3, no kills, tips and instructions on, no hints
 // shown, the three flag bytes clear.
 std::string ProfileFile(int level, int locked, int score, double time);
+// A saved Classic game as the game writes it, with no moves made yet, from a board drawn as nine
+// rows of nine characters, top row first ('.' empty, '2' to '8' a flavour); 5, 6 and 7 shown next.
+std::string ClassicGameFile(const std::vector<std::string>& rows, int score);
+// A Classic board with no five alike anywhere and only its three bottom-right cells, (7, 8),
+// (8, 8) and (8, 7), free: moving the piece on (8, 6) down one deals the board full.
+std::vector<std::string> ClassicBoardNearlyFull();
 // A launcher that runs the game under strace with these options added. The leak check cannot
 // work under a tracer and is switched off.
 std::vector<std::string> Traced(std::vector<std::string> options);
