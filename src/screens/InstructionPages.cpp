@@ -1,5 +1,7 @@
 #include "screens/InstructionPages.h"
 
+#include "system/Translate.h"
+
 namespace {
 
 constexpr int CentreX = 412, CentreY = 309;
@@ -161,6 +163,33 @@ constexpr std::array<InstructionPage, InstructionPageCount> Pages = {{
      142,
      {"Each time you use a power token the", "zindle machine will be emptied by",
       "the number of zindles indicated for", "each token."}},
+    // The Classic game, with its scoring exactly as the rules count it.
+    {CentreX,
+     CentreY,
+     NoArrow,
+     0,
+     0,
+     {TrNoop("----------- The Classic Game -----------"),
+      TrNoop("The level select's Classic button starts"),
+      TrNoop("an endless board of 7 flavors with no"),
+      TrNoop("machine or clock. A full board ends it.")}},
+    {CentreX,
+     CentreY,
+     NoArrow,
+     0,
+     0,
+     {TrNoop("A line of 5 scores 10, and each zindle"),
+      TrNoop("beyond 5 adds 5 more (6: 15, 9: 30)."),
+      TrNoop("Lines made at once score their sum times"),
+      TrNoop("their number. Dealt lines score too.")}},
+    {CentreX,
+     CentreY,
+     NoArrow,
+     0,
+     0,
+     {TrNoop("Undo (U) takes back any move, its deal"), TrNoop("too. Hint (H) shows a good move."),
+      TrNoop("The Daily board is the same for all on"),
+      TrNoop("a day. A game left is kept for you.")}},
     {CentreX,
      CentreY,
      1,

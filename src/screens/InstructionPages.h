@@ -1,5 +1,5 @@
 #pragma once
-// The 26 pages of the instructions (the last two list the keys): where each page's text box and
+// The 29 pages of the instructions (three on the Classic game; the last two list the keys): where each page's text box and
 // pointing arrow stand over the board picture, and its four lines of text.
 
 #include <array>
@@ -14,7 +14,7 @@ struct InstructionPage {
     std::array<std::string_view, 4> Lines;
 };
 
-inline constexpr int InstructionPageCount = 26;
+inline constexpr int InstructionPageCount = 29;
 inline constexpr int NoArrow = 5;
 
 [[nodiscard]] const std::array<InstructionPage, InstructionPageCount>& InstructionPages();
