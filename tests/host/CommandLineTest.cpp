@@ -22,6 +22,12 @@ TEST(CommandLineTest, OptionsAndValues) {
     EXPECT_EQ(line->FullScreen, 0);
     EXPECT_EQ(line->DataDir, "/x");
     EXPECT_EQ(line->Dialog, "players");
+    EXPECT_FALSE(line->Classic);
+
+    const auto daily = ParseCommandLine({"--daily", "--date", "2028-02-29"}, error);
+    ASSERT_TRUE(daily) << error;
+    EXPECT_TRUE(daily->Classic && daily->Daily);
+    EXPECT_EQ(daily->Date, "2028-02-29");
 }
 
 TEST(CommandLineTest, BadOptionsAreRefusedWithAMessage) {
@@ -32,7 +38,11 @@ TEST(CommandLineTest, BadOptionsAreRefusedWithAMessage) {
                                                                   {"--level", "0"},
                                                                   {"--ticks-per-frame", "-1"},
                                                                   {"--seed", "12abc"},
-                                                                  {"--dialog", "nothing"}}) {
+                                                                  {"--dialog", "nothing"},
+                                                                  {"--date", "2027-02-29"},
+                                                                  {"--date", "2026-13-01"},
+                                                                  {"--date", "26-01-01"},
+                                                                  {"--date", "2026-1-011"}}) {
         std::string error;
         EXPECT_FALSE(ParseCommandLine(args, error)) << args[0];
         EXPECT_FALSE(error.empty());
