@@ -218,6 +218,8 @@ void TPlayerManager::DeleteSelected() {
     if (position < 0 || !IsSafeProfileName(name)) return;
     std::error_code error;
     std::filesystem::remove(ProfileFolder + name + ".dat", error);
+    // The player's Classic game goes too: a new player of that name must not find it.
+    std::filesystem::remove(ProfileFolder + name + ".classic", error);
     FillList();
     const int count = static_cast<int>(ListBox->Strings.size());
     ListBox->SetIndex(std::min(position, count - 1));

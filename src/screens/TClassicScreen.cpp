@@ -12,11 +12,13 @@
 #include "host/TMainLoop.h"
 #include "host/TPlayerSession.h"
 #include "host/TScreenSwitcher.h"
+#include "presentation/TDialogStack.h"
 #include "presentation/TMenu.h"
 #include "presentation/TMousePointer.h"
 #include "presentation/TPresentationContext.h"
 #include "presentation/TResources.h"
 #include "presentation/TShadow.h"
+#include "screens/GameDialogs.h"
 #include "screens/THighScoreEntry.h"
 #include "screens/THighScoresScreen.h"
 #include "store/TPlayer.h"
@@ -232,7 +234,7 @@ void TClassicScreen::Logic() {
             } else if (Menu->Clicked("hint") || hintKey) {
                 ShowHint();
             } else if (Menu->Clicked("daily")) {
-                NewGame(true);
+                AskDaily();
             } else {
                 BoardInput(input);
             }
@@ -249,6 +251,21 @@ void TClassicScreen::Logic() {
     if (View.Selection.JustSelected) PathGlow.Init();
     PathGlow.Manage(delta);
     Effects.Move();
+}
+
+void TClassicScreen::AskDaily() {
+    const TClassicGame& game = Record.Game;
+    if (game.Now.Moves == 0) {
+        NewGame(true);
+        return;
+    }
+    // A game in play would be lost with its undo history: the player is asked first.
+    Host.Dialogs.Open(CreateQuestionDialog(Host, Resources,
+                                           Tr("Leave the game in progress for the daily board?")),
+                      [this](TDialog&, int result) {
+                          if (result == 1) NewGame(true);
+                          if (Menu) Menu->ClearStates();
+                      });
 }
 
 void TClassicScreen::BoardInput(const TPassInput& input) {

@@ -64,6 +64,7 @@ private:
     void LoadRecord();
     void Save();
     void NewGame(bool daily);
+    void AskDaily();
     void SyncView();
     void BoardInput(const TPassInput& input);
     void Select(int x, int y);

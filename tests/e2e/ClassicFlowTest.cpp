@@ -165,6 +165,58 @@ TEST(ClassicFlowTest, ALineUndoneAndReplayedAndADealUndoneAndDealtAgainAndTheGam
     EXPECT_EQ(again.Screen("continued")["CanUndo"].Int(), 1);
 }
 
+TEST(ClassicFlowTest, KeysPlayAndTheGameInPlayIsAskedForAndKeptBySaveAndExit) {
+    GameProcess game("classic-keys");
+    WriteSavedGame(game, ClassicGameFile(kLineOneMoveAway, 0));
+    // Where the question and the in-game menu put their buttons; the game is the same after.
+    ScriptJourney look(game, "look.txt", kTimeout);
+    for (int up = 0; up < 3; ++up) look.Key("Up");
+    look.Key("Space");
+    look.Key("Escape");
+    look.State("menu");
+    ASSERT_EQ(look.Run(With(kPlayer, {"--classic"})), 0) << game.Stderr();
+    const StateJson menu = look.Screen("menu");
+    const auto saveAndExit = Centre(menu["GameMenu"]["Buttons"]["SAVEANDEXIT"]["rect"]);
+    const auto daily = Centre(menu["Buttons"]["DAILY"]["rect"]);
+    EXPECT_EQ(menu["SelectedX"].Int(), 4) << "Space picked up the piece on the highlighted cell";
+    EXPECT_EQ(menu["SelectedY"].Int(), 1);
+
+    // The arrows from the centre to the fifth 2, Space, Up and Enter: a line.
+    ScriptJourney play(game, "keys.txt", kTimeout);
+    for (int up = 0; up < 3; ++up) play.Key("Up");
+    play.Key("Space");
+    play.Key("Up");
+    play.Key("Enter");
+    play.Wait(kMoveTicks);
+    play.State("line");
+    play.Click(daily);
+    play.State("asked");
+    ASSERT_EQ(play.Run(With(kPlayer, {"--classic"})), 0) << game.Stderr();
+    EXPECT_EQ(play.Screen("line")["Score"].Int(), 10);
+    EXPECT_EQ(play.Screen("line")["KeyCell"].Ints(), (std::vector<int>{4, 0}));
+    const StateJson asked = play.Dump("asked")["dialogs"][size_t{0}];
+    EXPECT_EQ(asked["kind"].Text(), "TDialogYesNo");
+    const auto cancel = Centre(asked["Buttons"]["CANCEL"]["rect"]);
+
+    // Cancel keeps the game in play; the menu's save and exit leaves for the title and the next
+    // start continues.
+    ScriptJourney leave(game, "leave.txt", kTimeout);
+    leave.Click(daily);
+    leave.Click(cancel);
+    leave.State("kept");
+    leave.Key("Escape");
+    leave.Click(saveAndExit);
+    leave.Wait(10);
+    leave.State("left");
+    ASSERT_EQ(leave.Run(With(kPlayer, {"--classic"})), 0) << game.Stderr();
+    EXPECT_EQ(Moment(leave.Screen("kept")), Moment(play.Screen("line")));
+    EXPECT_EQ(leave.Screen("left")["name"].Text(), "title");
+    ScriptJourney back(game, "back.txt", kTimeout);
+    back.State("back");
+    ASSERT_EQ(back.Run(With(kPlayer, {"--classic"})), 0) << game.Stderr();
+    EXPECT_EQ(Moment(back.Screen("back")), Moment(play.Screen("line")));
+}
+
 TEST(ClassicFlowTest, TheHintNeverChoosesAWalledInPieceAndBuildsTheLongestRun) {
     GameProcess game("classic-hint");
     // The only 2 that would finish the row is walled in by 3s, and no 3 can make five.
