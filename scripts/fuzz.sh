@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs one fuzz target for a number of seconds:  scripts/fuzz.sh TARGET SECONDS
-# TARGET is one of: profile stats highscores settings fnt.
+# TARGET is one of: profile stats highscores settings fnt classic.
 # Builds the fuzz targets with clang in build-fuzz/ (installing clang and libFuzzer when they
 # are missing), starts from the seed inputs in fuzz/seeds/TARGET and keeps what it learns in
 # build-fuzz/corpus/TARGET. Inputs that break a reader are written to build-fuzz/findings/.
@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [ $# -ne 2 ]; then
-    echo "usage: $0 TARGET SECONDS   (TARGET: profile stats highscores settings fnt)" >&2
+    echo "usage: $0 TARGET SECONDS   (TARGET: profile stats highscores settings fnt classic)" >&2
     exit 2
 fi
 target=$1

@@ -48,6 +48,14 @@ bool ReadPosition(std::istringstream& in, TClassicPosition& p) {
            Number(random, p.Random);
 }
 
+int Pieces(const TClassicPosition& p) {
+    int n = 0;
+    for (const auto& column : p.Board) {
+        for (int cell : column) n += cell != EMPTY ? 1 : 0;
+    }
+    return n;
+}
+
 bool ValidDate(const std::string& date) {
     return date.size() == 10 && date[4] == '-' && date[7] == '-';
 }
@@ -107,11 +115,18 @@ bool TClassicRecord::ReadBytes(std::string_view bytes) {
         }
     }
     if (!haveGame || !haveDaily || !haveBest) return false;
-    // Each move adds one position to the history and one to the count of moves.
+    // Each move adds one position to the history and one to the count of moves, and was made
+    // from a board with a piece to move and a cell to move it to. No board is ever empty: one
+    // emptied by lines is dealt to at once.
     const auto& history = read.Game.History;
     if (static_cast<int>(history.size()) != read.Game.Now.Moves) return false;
+    if (Pieces(read.Game.Now) == 0) return false;
     for (size_t i = 0; i < history.size(); ++i) {
-        if (history[i].Moves != static_cast<int>(i)) return false;
+        const int pieces = Pieces(history[i]);
+        if (history[i].Moves != static_cast<int>(i) || pieces == 0 ||
+            pieces == BoardSize * BoardSize) {
+            return false;
+        }
     }
     *this = read;
     return true;

@@ -27,6 +27,7 @@ public:
 
     [[nodiscard]] std::string Bytes() const;
     // False, leaving the record as it was, when the bytes are not a record this game wrote:
-    // any unknown line, a cell or piece out of range, or a history that does not add up.
+    // any unknown line, a cell or piece out of range, an empty board, or a history that does not
+    // add up.
     [[nodiscard]] bool ReadBytes(std::string_view bytes);
 };

@@ -4,8 +4,16 @@
 #include "system/AtomicFile.h"
 #include "system/ReportError.h"
 
+namespace {
+
+// The undo history grows by a line of about 110 bytes a move: a limit far above the other
+// save files', so that no game a player can play is cut short and taken for a damaged one.
+constexpr std::size_t ClassicReadLimit = std::size_t{64} << 20;
+
+}  // namespace
+
 TClassicSaveFile::TLoaded TClassicSaveFile::Load(TClassicRecord& record) const {
-    const FileBytes file = ReadFileBytes(Path);
+    const FileBytes file = ReadFileBytes(Path, ClassicReadLimit);
     switch (file.State) {
         case FileState::Missing:
             return TLoaded::Missing;
