@@ -75,8 +75,6 @@ private:
     void ShowHint();
     void GameOver();
     void EndLogic();
-    void DrawPanel() const;
-    void DrawEnd() const;
     void PlaySound(const std::shared_ptr<TGameSound>& sound) const;
     [[nodiscard]] bool ColourBlind() const;
 

@@ -286,7 +286,7 @@ TEST(ClassicFlowTest, AFullBoardEndsTheGameAndTheNameReachesTheClassicTableOnDis
     EXPECT_EQ(Pieces(next.Screen("new")), 5);
 }
 
-TEST(ClassicFlowTest, DailyBoardsFollowTheDateAndADamagedSavedGameIsKeptAside) {
+TEST(ClassicFlowTest, DailyBoardsFollowTheDateKeepTheirBestApartAndADamagedGameIsKeptAside) {
     auto daily = [](const std::string& sandbox, const std::string& date) {
         GameProcess game(sandbox);
         ScriptJourney play(game, "daily.txt", kTimeout);
@@ -299,6 +299,23 @@ TEST(ClassicFlowTest, DailyBoardsFollowTheDateAndADamagedSavedGameIsKeptAside) {
     const std::string first = daily("classic-daily-a", "2026-02-03");
     EXPECT_EQ(daily("classic-daily-b", "2026-02-03"), first);
     EXPECT_NE(daily("classic-daily-c", "2026-02-04"), first);
+
+    // A daily board played to the end: its score is the day's best, kept apart from the table.
+    GameProcess full("classic-daily-full");
+    std::string bytes = ClassicGameFile(ClassicBoardNearlyFull(), 120);
+    bytes.replace(bytes.find("daily -"), 7, "daily 2026-02-03");
+    WriteSavedGame(full, bytes);
+    ScriptJourney end(full, "end.txt", kTimeout);
+    end.Click(Cell(8, 6));
+    end.Click(Cell(8, 7));
+    end.Wait(kMoveTicks + kDealTicks);
+    end.State("over");
+    ASSERT_EQ(end.Run(With(kPlayer, {"--classic"})), 0) << full.Stderr();
+    const StateJson over = end.Screen("over");
+    EXPECT_EQ(over["GameOver"].Int(), 1);
+    EXPECT_EQ(over["DailyBest"]["date"].Text(), "2026-02-03");
+    EXPECT_EQ(over["DailyBest"]["score"].Int(), 120);
+    EXPECT_EQ(over["HighScoreEntry"]["HighScore"].Int(), 0);
 
     GameProcess game("classic-damaged");
     const std::string damaged = "quillox classic 1\ndaily -\nbest - 0\ngame 12\n";
