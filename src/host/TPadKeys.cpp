@@ -13,11 +13,6 @@ bool Direction(media::PadButton button) {
            button == media::PadButton::Left || button == media::PadButton::Right;
 }
 
-// Keys that type a character too, as a real press of them does.
-bool Typed(int key) {
-    return key == KeyTab || key == KeyEnter || key == KeyEscape;
-}
-
 }  // namespace
 
 int TPadKeys::KeyFor(media::PadButton button, bool onBoard) {
@@ -56,7 +51,6 @@ void TPadKeys::Press(media::PadButton button, bool onBoard, HostInput& input) {
     const int key = KeyFor(button, onBoard);
     HeldKeys[index] = key;
     input.RecordKeyDown(key);
-    if (Typed(key)) input.RecordChar(key);
     input.LastSource = HostInput::Source::Pad;
     if (Direction(button)) {
         RepeatButton = static_cast<int>(index);

@@ -2,7 +2,8 @@
 // A pad plays through the keys the game already answers to, so no screen needs to know about
 // pads: each button stands for a key (A for Enter, B for Escape, the D-pad and stick for the
 // arrows, X, Y and the shoulders for the power tokens, Back for Tab), and a held direction
-// repeats the way a held arrow key moves a slider.
+// repeats the way a held arrow key moves a slider. A pad types no characters: a text field
+// takes its letters from the on-screen picker, which reads the keys.
 
 #include <array>
 

@@ -1,0 +1,39 @@
+#pragma once
+// An on-screen keyboard for a text field, for players with a pad in their hands: rows of
+// letters, digits, then Space, Delete and OK, walked with the arrows the pad stands for and
+// picked with Enter. A pick is typed into the host's character queue, so the field takes it
+// exactly as a typed key, with every rule it has.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TBitmapFont;
+
+class TLetterPicker {
+public:
+    static constexpr int DeleteCode = 8;  // the field's Backspace
+    static constexpr int OKCode = 13;     // the field's Enter
+
+    // Offers the letters and digits `accepts` lets through, then Space (when accepted),
+    // Delete and OK; the highlight starts on the first.
+    void Build(const std::function<bool(int code)>& accepts);
+    // One logic step: arrows move the highlight (Up and Down to the nearest cell of the row
+    // above or below), Enter types the highlighted cell.
+    void Manage();
+    // The panel spans `width` pixels centred on the screen, its top at `top` (raised so it
+    // fits the screen).
+    void Draw(float top, const std::shared_ptr<TBitmapFont>& font) const;
+
+    [[nodiscard]] int FocusCode() const;
+    [[nodiscard]] const std::vector<std::vector<int>>& Rows() const { return rows_; }
+
+private:
+    std::vector<std::vector<int>> rows_;
+    int row_ = 0;
+    int column_ = 0;
+
+    void MoveRow(int step);
+    [[nodiscard]] static std::string Label(int code);
+};
