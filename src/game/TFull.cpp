@@ -69,7 +69,8 @@ void TFull::Logic(float delta, TMachine& machine) {
 
 void TFull::Draw() const {
     if (!SunBeams) return;
-    media::SetDrawRotation(SunBeamsRot);
+    // Turning beams sweep light and dark over most of the screen; calmer, they stand still.
+    media::SetDrawRotation(PresentationContext().ReducedMotion ? 0 : SunBeamsRot);
     media::SetDrawScale(BeamsScale, BeamsScale);
     media::SetAlpha(BeamsAlpha);
     media::DrawImageFrame(SunBeams, BeamsX, MachineY, 0);

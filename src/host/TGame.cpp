@@ -43,6 +43,7 @@ void TGame::Init(const std::string& subPath, int channelCount) {
     Paths.CreateFolders();
     Settings.Load();
     Preferences.Load();
+    Presentation.ReducedMotion = Preferences.ReducedMotion;
     Presentation.FlipSyncMode = Settings.VSync ? 1 : 0;
     Audio.Open(channelCount);
 }
