@@ -168,6 +168,8 @@ int TMainLoop::GameTerminated() {
 int TMainLoop::CheckWindow() {
     if (GameTerminated() == -1) return -1;
     if (SuspendedEvent && !Suspended) {
+        // Whatever the pad held is let go: its releases may never reach a window in the back.
+        Pad.ReleaseAll(Input());
         if (!Paused) {
             Host.Audio.Hold();
             // A game in the background gives the machine back to the others.

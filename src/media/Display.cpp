@@ -202,6 +202,9 @@ bool Init(const InitOptions& options) {
         SDL_Quit();
         return false;
     }
+    // A pad's bottom face button confirms and its right one goes back, whatever they are
+    // labelled: buttons are named by where they sit.
+    SDL_SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
     // Pads are a bonus: a system without the joystick subsystem still plays by mouse and keys.
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
         std::fprintf(stderr, "quillox: no pad support: %s\n", SDL_GetError());

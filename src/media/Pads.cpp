@@ -14,8 +14,9 @@ constexpr int kReleased = 10000;
 
 struct OpenPad {
     SDL_GameController* controller = nullptr;
-    unsigned dpad = 0;   // directions held on the D-pad, one bit per PadButton
-    unsigned stick = 0;  // directions the left stick is pushed to
+    unsigned dpad = 0;       // directions held on the D-pad, one bit per PadButton
+    unsigned stick = 0;      // directions the left stick is pushed to
+    bool announced = false;  // its PadAdded was handed out
 };
 
 struct PadState {
@@ -112,15 +113,24 @@ unsigned StickAxis(unsigned bits, int value, PadButton low, PadButton high) {
     return bits;
 }
 
-void Added(int deviceIndex, std::deque<Event>& out) {
+// The pad opened (once, however often SDL tells of it); null when it cannot be.
+OpenPad* Open(int deviceIndex) {
     SDL_GameController* controller = SDL_GameControllerOpen(deviceIndex);
-    if (!controller) return;
+    if (!controller) return nullptr;
     const SDL_JoystickID id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller));
-    if (Pads().open.count(id)) {
-        SDL_GameControllerClose(controller);  // told twice about one pad
-        return;
+    OpenPad& pad = Pads().open[id];
+    if (pad.controller) {
+        SDL_GameControllerClose(controller);
+    } else {
+        pad.controller = controller;
     }
-    Pads().open[id].controller = controller;
+    return &pad;
+}
+
+void Added(int deviceIndex, std::deque<Event>& out) {
+    OpenPad* pad = Open(deviceIndex);
+    if (!pad || pad->announced) return;
+    pad->announced = true;
     out.push_back(PadEvent(EventKind::PadAdded, PadButton::A));
 }
 
@@ -193,7 +203,13 @@ bool ConnectVirtualPad() {
     const int index = SDL_JoystickAttachVirtualEx(&desc);
     if (index < 0) return false;
     pads.virtualPad = SDL_JoystickOpen(index);
-    if (!pads.virtualPad) SDL_JoystickDetachVirtual(index);
+    // Opened as a pad at once: SDL turns a joystick's input into a pad's only for pads already
+    // open, and a press may come before the news of the pad is read from the queue.
+    if (!pads.virtualPad || !Open(index)) {
+        if (pads.virtualPad) SDL_JoystickClose(pads.virtualPad);
+        pads.virtualPad = nullptr;
+        SDL_JoystickDetachVirtual(index);
+    }
     return pads.virtualPad != nullptr;
 }
 

@@ -30,7 +30,8 @@ void TDialogTextInput::Start() {
     TextInput.TextShadow = Text.Shadow;
     // Enter on a text the dialog would refuse leaves the field taking keys.
     TextInput.AllowNull = AllowNull;
-    Picker.Build([this](int code) { return TextInput.Accepts(code); });
+    Picker.Build(TextInput);
+    if (!TextInput.Text.empty()) Picker.FocusOK();
 }
 
 void TDialogTextInput::SetupText(const media::Font& imageFont, const std::optional<TColor>& color,

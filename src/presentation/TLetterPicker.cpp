@@ -5,6 +5,7 @@
 
 #include "media/Media.h"
 #include "presentation/TBitmapFont.h"
+#include "presentation/TTextInput.h"
 #include "presentation/TextDrawing.h"
 #include "system/DrawHelpers.h"
 #include "system/HostInput.h"
@@ -17,7 +18,7 @@ namespace {
 constexpr int KeyEnter = 13;
 constexpr int KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40;
 constexpr int RowLength = 13;
-constexpr float CellWidth = 32, CellHeight = 28, Margin = 8;
+constexpr float CellWidth = 32, Margin = 8;
 
 // Letters beyond ASCII that a widened field may take: Latin-1 and Latin Extended-A.
 constexpr int FirstExtended = 0xC0, LastExtended = 0x17F;
@@ -65,6 +66,18 @@ void TLetterPicker::Build(const std::function<bool(int code)>& accepts) {
     last.push_back(OKCode);
     rows_.push_back(last);
     row_ = column_ = 0;
+}
+
+void TLetterPicker::Build(const TTextInput& field) {
+    TTextInput empty = field;
+    empty.SetText("");
+    Build([&empty](int code) { return empty.Accepts(code); });
+}
+
+void TLetterPicker::FocusOK() {
+    if (rows_.empty()) return;
+    row_ = static_cast<int>(rows_.size()) - 1;
+    column_ = static_cast<int>(rows_.back().size()) - 1;
 }
 
 int TLetterPicker::FocusCode() const {

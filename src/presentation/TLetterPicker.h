@@ -10,15 +10,21 @@
 #include <vector>
 
 class TBitmapFont;
+class TTextInput;
 
 class TLetterPicker {
 public:
     static constexpr int DeleteCode = 8;  // the field's Backspace
     static constexpr int OKCode = 13;     // the field's Enter
+    float CellHeight = 28;
 
     // Offers the letters and digits `accepts` lets through, then Space (when accepted),
     // Delete and OK; the highlight starts on the first.
     void Build(const std::function<bool(int code)>& accepts);
+    // What the field would take were it empty, whatever is typed in it now.
+    void Build(const TTextInput& field);
+    // The highlight on OK, for a field that starts with a text to confirm.
+    void FocusOK();
     // One logic step: arrows move the highlight (Up and Down to the nearest cell of the row
     // above or below), Enter types the highlighted cell.
     void Manage();
