@@ -1,6 +1,7 @@
 // Game controllers: opened as SDL reports them, their buttons and left stick turned into the
 // game's pad events, and the virtual pad that scripts drive.
 #include <map>
+#include <utility>
 
 #include "media/MediaInternal.h"
 
@@ -52,34 +53,23 @@ void UpdateDirections(OpenPad& pad, unsigned dpad, unsigned stick, std::deque<Ev
 }
 
 bool FaceButton(Uint8 sdlButton, PadButton& button) {
-    switch (sdlButton) {
-        case SDL_CONTROLLER_BUTTON_A:
-            button = PadButton::A;
+    static constexpr std::pair<SDL_GameControllerButton, PadButton> kButtons[] = {
+        {SDL_CONTROLLER_BUTTON_A, PadButton::A},
+        {SDL_CONTROLLER_BUTTON_B, PadButton::B},
+        {SDL_CONTROLLER_BUTTON_X, PadButton::X},
+        {SDL_CONTROLLER_BUTTON_Y, PadButton::Y},
+        {SDL_CONTROLLER_BUTTON_BACK, PadButton::Back},
+        {SDL_CONTROLLER_BUTTON_START, PadButton::Start},
+        {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, PadButton::LeftShoulder},
+        {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, PadButton::RightShoulder},
+    };
+    for (const auto& [sdl, ours] : kButtons) {
+        if (sdl == sdlButton) {
+            button = ours;
             return true;
-        case SDL_CONTROLLER_BUTTON_B:
-            button = PadButton::B;
-            return true;
-        case SDL_CONTROLLER_BUTTON_X:
-            button = PadButton::X;
-            return true;
-        case SDL_CONTROLLER_BUTTON_Y:
-            button = PadButton::Y;
-            return true;
-        case SDL_CONTROLLER_BUTTON_BACK:
-            button = PadButton::Back;
-            return true;
-        case SDL_CONTROLLER_BUTTON_START:
-            button = PadButton::Start;
-            return true;
-        case SDL_CONTROLLER_BUTTON_LEFTSHOULDER:
-            button = PadButton::LeftShoulder;
-            return true;
-        case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER:
-            button = PadButton::RightShoulder;
-            return true;
-        default:
-            return false;
+        }
     }
+    return false;
 }
 
 unsigned DpadBit(Uint8 sdlButton) {

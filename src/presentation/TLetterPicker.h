@@ -18,10 +18,9 @@ public:
     static constexpr int OKCode = 13;     // the field's Enter
     float CellHeight = 28;
 
-    // Offers the letters and digits `accepts` lets through, then Space (when accepted),
-    // Delete and OK; the highlight starts on the first.
-    void Build(const std::function<bool(int code)>& accepts);
-    // What the field would take were it empty, whatever is typed in it now.
+    // Offers the letters and digits the field takes, then Space (when it takes it), Delete and
+    // OK; the highlight starts on the first. What the field would take were it empty counts,
+    // whatever is typed in it now.
     void Build(const TTextInput& field);
     // The highlight on OK, for a field that starts with a text to confirm.
     void FocusOK();
@@ -40,6 +39,7 @@ private:
     int row_ = 0;
     int column_ = 0;
 
+    void Build(const std::function<bool(int code)>& accepts);
     void MoveRow(int step);
     [[nodiscard]] static std::string Label(int code);
 };
