@@ -174,6 +174,11 @@ TEST(PadPlayTest, AFirstRunIsPlayedByPadFromTheNameToTheOptions) {
     p.Pick('\n');
     p.Wait(50);
     p.State("title");
+    // Start pauses away from the board, and again carries on.
+    p.Pad("start");
+    p.State("paused");
+    p.Pad("start");
+    p.State("unpaused");
     p.Pad("dpdown");
     p.Pad("dpdown");
     p.State("play-lit");
@@ -214,6 +219,8 @@ TEST(PadPlayTest, AFirstRunIsPlayedByPadFromTheNameToTheOptions) {
     EXPECT_EQ(title["ProfileName"].Text(), "Pam");
     EXPECT_EQ(title["screen"]["name"].Text(), "title");
 
+    EXPECT_EQ(p.Dump("paused")["Paused"].Int(), 1);
+    EXPECT_EQ(p.Dump("unpaused")["Paused"].Int(), 0);
     EXPECT_EQ(p.Screen("play-lit")["Buttons"]["PLAYGAME"]["hover"].Int(), 1);
     EXPECT_EQ(p.Screen("levels")["name"].Text(), "levelselect");
     EXPECT_EQ(p.Screen("level-lit")["KeyLevel"].Int(), 1);
