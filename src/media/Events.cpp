@@ -212,7 +212,7 @@ void DrainInputEvents() {
     for (Event event = NextEvent(); event.kind != EventKind::None; event = NextEvent()) {
         if (event.kind == EventKind::AppTerminate || event.kind == EventKind::AppSuspend ||
             event.kind == EventKind::AppResume || event.kind == EventKind::PadAdded ||
-            event.kind == EventKind::PadRemoved)
+            event.kind == EventKind::PadRemoved || event.kind == EventKind::PadUp)
             kept.push_back(event);
     }
     Queue().pending.insert(Queue().pending.begin(), kept.begin(), kept.end());

@@ -254,8 +254,8 @@ void SetVirtualPadButton(PadButton button, bool down);
 // value from -32768 to 32767
 void SetVirtualPadAxis(PadAxis axis, int value);
 // Takes in every queued event (feeding polled input when that is on) and drops the input
-// ones; a close request, a change of focus or a pad coming or going stays queued, so it is
-// never lost.
+// ones; a close request, a change of focus, a pad coming or going and a pad button let go stay
+// queued, so none is lost (a held direction would otherwise repeat on and on).
 void DrainInputEvents();
 
 // Polled input, used until the host takes over the events.

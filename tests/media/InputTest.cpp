@@ -175,6 +175,13 @@ TEST_F(EventQueueTest, APadComesAndGoesAndItsStickAndDpadHoldTheDirectionsTogeth
     media::SetVirtualPadButton(PadButton::Left, false);
     EXPECT_EQ(PadEvents(), (Events{{EventKind::PadUp, PadButton::Left}}));
 
+    // Input dropped after a modal box still lets go of what was held.
+    media::SetVirtualPadButton(PadButton::B, true);
+    media::SetVirtualPadButton(PadButton::B, false);
+    media::Delay(3);
+    media::DrainInputEvents();
+    EXPECT_EQ(PadEvents(), (Events{{EventKind::PadUp, PadButton::B}}));
+
     media::SetVirtualPadAxis(PadAxis::LeftY, 30000);
     EXPECT_EQ(PadEvents(), (Events{{EventKind::PadDown, PadButton::Down}}));
     media::DisconnectVirtualPad();
