@@ -2,7 +2,7 @@
 # Installs every Debian package the build, the game, the tests and the tools use (the
 # packaging tests validate the launcher and metadata, read the .deb with dpkg-dev, judge it
 # with lintian and parse the Flatpak manifest with python3-yaml; scripts/perf.sh runs the game
-# under openbox on Xvfb).
+# under openbox on Xvfb; the Wayland test runs it under weston on Xvfb).
 # Only what is missing is installed, so a second run costs nothing.
 set -euo pipefail
 
@@ -12,7 +12,7 @@ PACKAGES=(
     libogg-dev libvorbis-dev libfreetype-dev
     libcairo2-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth xdotool strace openbox
+    xvfb xauth xdotool strace openbox weston
     desktop-file-utils appstream dpkg-dev file groff-base lintian python3-yaml gzip
 )
 if [ "${QUILLOX_FUZZ:-0}" = 1 ]; then

@@ -11,6 +11,10 @@ namespace {
 
 constexpr float WellDoneSpeed = 3;
 constexpr float BeamsTurn = 0.8f;
+// The 16 beams are drawn turning at a third of the celebration's clock: at its full speed each
+// point behind them went light and dark seven times a second, a flashing over most of the
+// screen; at a third it is under three.
+constexpr float BeamsDrawnTurn = 1.0f / 3.0f;
 constexpr float BeamsScale = 6;
 constexpr float BeamsAlpha = 0.5f;
 constexpr float MachineX = 113;
@@ -69,7 +73,8 @@ void TFull::Logic(float delta, TMachine& machine) {
 
 void TFull::Draw() const {
     if (!SunBeams) return;
-    media::SetDrawRotation(SunBeamsRot);
+    // Calmer, the beams stand still.
+    media::SetDrawRotation(PresentationContext().ReducedMotion ? 0 : SunBeamsRot * BeamsDrawnTurn);
     media::SetDrawScale(BeamsScale, BeamsScale);
     media::SetAlpha(BeamsAlpha);
     media::DrawImageFrame(SunBeams, BeamsX, MachineY, 0);

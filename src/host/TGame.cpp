@@ -8,6 +8,7 @@
 #include "presentation/TChannelArray.h"
 #include "presentation/TMousePointer.h"
 #include "store/TIniFile.h"
+#include "system/HostInput.h"
 
 TGame::TGame() {
     // The game's own default; a context without a host keeps every particle.
@@ -42,6 +43,7 @@ void TGame::Init(const std::string& subPath, int channelCount) {
     Paths.CreateFolders();
     Settings.Load();
     Preferences.Load();
+    Presentation.ReducedMotion = Preferences.ReducedMotion;
     Presentation.FlipSyncMode = Settings.VSync ? 1 : 0;
     Audio.Open(channelCount);
 }
@@ -66,6 +68,8 @@ void TGame::AddState(JsonObject& state) const {
     state.Set("Suspended", Loop.Suspended);
     state.Set("ProfileName", Settings.ProfileName);
     state.Set("ReducedMotion", Preferences.ReducedMotion);
+    static constexpr const char* kSources[] = {"mouse", "keys", "pad"};
+    state.Set("Input", std::string(kSources[static_cast<int>(Input().LastSource)]));
     if (const TChannelArray* channels = Audio.Channels.get()) {
         JsonObject counts;
         counts.Set("Count", static_cast<int>(channels->Channels.size()));

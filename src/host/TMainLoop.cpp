@@ -61,6 +61,7 @@ int TMainLoop::LogicWrapper() {
     mouse.ClearMouseHit();
     mouse.Manage();
     DoPeekEvent();
+    Pad.Step(Input());
     if (ReadKeys() == -1) return -1;
     if (InstantExit || Host.Screens.Exiting()) return -1;
     if (Paused || Suspended) return 0;
@@ -99,6 +100,7 @@ void TMainLoop::DoPeekEvent() {
                 break;
             case media::EventKind::KeyDown:
                 input.RecordKeyDown(event.data);
+                input.LastSource = HostInput::Source::Keys;
                 mouse.Hidden = 1;
                 break;
             case media::EventKind::KeyUp:
@@ -110,6 +112,7 @@ void TMainLoop::DoPeekEvent() {
             case media::EventKind::MouseDown:
                 if (event.data >= 1 && event.data <= 3) {
                     input.RecordMouseDown(event.data);
+                    input.LastSource = HostInput::Source::Mouse;
                     mouse.Hidden = 0;
                     mouse.ButtonDown(event.data);
                 }
@@ -121,6 +124,7 @@ void TMainLoop::DoPeekEvent() {
                 }
                 break;
             case media::EventKind::MouseMove:
+                input.LastSource = HostInput::Source::Mouse;
                 mouse.Hidden = 0;
                 mouse.x = input.MouseX = event.x;
                 mouse.y = input.MouseY = event.y;
@@ -128,12 +132,28 @@ void TMainLoop::DoPeekEvent() {
             case media::EventKind::MouseWheel:
                 input.MouseWheel += event.data;
                 break;
+            case media::EventKind::PadDown:
+                Pad.Press(static_cast<media::PadButton>(event.data), OnBoard(), input);
+                mouse.Hidden = 1;
+                break;
+            case media::EventKind::PadUp:
+                Pad.Release(static_cast<media::PadButton>(event.data), input);
+                break;
+            case media::EventKind::PadRemoved:
+                Pad.ReleaseAll(input);
+                break;
+            case media::EventKind::PadAdded:
             case media::EventKind::None:
                 break;
         }
     }
     // A resumption whose event was lost.
     if (Suspended == 1 && SuspendedEvent == 1 && media::WindowHasFocus()) SuspendedEvent = 0;
+}
+
+bool TMainLoop::OnBoard() const {
+    const TScreen* screen = Host.Screens.Current();
+    return screen && screen->name == "game";
 }
 
 int TMainLoop::GameTerminated() {
@@ -148,6 +168,8 @@ int TMainLoop::GameTerminated() {
 int TMainLoop::CheckWindow() {
     if (GameTerminated() == -1) return -1;
     if (SuspendedEvent && !Suspended) {
+        // Whatever the pad held is let go: its releases may never reach a window in the back.
+        Pad.ReleaseAll(Input());
         if (!Paused) {
             Host.Audio.Hold();
             // A game in the background gives the machine back to the others.

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "host/TPadKeys.h"
 #include "media/Media.h"
 
 class TAudioBuses;
@@ -81,8 +82,10 @@ private:
     std::shared_ptr<TSprite> SpritePaused;
     bool EscapeHit = false;
     int InstantExit = 0;
+    TPadKeys Pad;
 
     void DoPeekEvent();
+    [[nodiscard]] bool OnBoard() const;
     int ReadKeys();
     void PauseKey();
     void EscapeKey();

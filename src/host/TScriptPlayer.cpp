@@ -43,6 +43,14 @@ std::string CheckAction(const TScriptAction& action) {
         if (a.empty()) return "text needs a STRING";
     } else if (action.Action == "screenshot" || action.Action == "state") {
         if (a.size() != 1) return action.Action + " needs one FILE";
+    } else if (action.Action == "pad") {
+        if (a.size() != 1) return "pad needs connect, disconnect or a BUTTON";
+        if (a[0] != "connect" && a[0] != "disconnect" && TScriptPlayer::PadButtonCode(a[0]) < 0)
+            return "unknown pad button '" + a[0] + "'";
+    } else if (action.Action == "padaxis") {
+        if (a.size() != 2 || TScriptPlayer::PadAxisCode(a[0]) < 0 || !ToInt(a[1], n) ||
+            n < -32768 || n > 32767)
+            return "padaxis needs an AXIS and a VALUE from -32768 to 32767";
     } else if (action.Action == "quit") {
         if (!a.empty()) return "quit takes no arguments";
     } else {
@@ -76,6 +84,27 @@ int TScriptPlayer::KeyCode(const std::string& name) {
     if (key.size() >= 2 && key[0] == 'f') {
         int number = 0;
         if (ToInt(key.substr(1), number) && number >= 1 && number <= 12) return 111 + number;
+    }
+    return -1;
+}
+
+int TScriptPlayer::PadButtonCode(const std::string& name) {
+    static const char* const kNames[media::PadButtonCount] = {
+        "a",    "b",      "x",      "y",      "back", "start", "leftshoulder", "rightshoulder",
+        "dpup", "dpdown", "dpleft", "dpright"};
+    const std::string lower = Lower(name);
+    for (int i = 0; i < media::PadButtonCount; ++i) {
+        if (lower == kNames[i]) return i;
+    }
+    return -1;
+}
+
+int TScriptPlayer::PadAxisCode(const std::string& name) {
+    static const char* const kNames[] = {"leftx",  "lefty",       "rightx",
+                                         "righty", "lefttrigger", "righttrigger"};
+    const std::string lower = Lower(name);
+    for (int i = 0; i < 6; ++i) {
+        if (lower == kNames[i]) return i;
     }
     return -1;
 }
@@ -135,8 +164,31 @@ std::optional<TScriptPlayer> TScriptPlayer::Parse(const std::string& text, std::
     return player;
 }
 
+void TScriptPlayer::PadAction(const TScriptAction& action) {
+    const std::string& what = action.Args[0];
+    if (action.Action == "padaxis") {
+        int value = 0;
+        ToInt(action.Args[1], value);
+        media::SetVirtualPadAxis(static_cast<media::PadAxis>(PadAxisCode(what)), value);
+    } else if (what == "connect") {
+        if (!media::ConnectVirtualPad()) {
+            std::fprintf(stderr, "quillox: script line %d: no virtual pad could be made\n",
+                         action.Line);
+        }
+    } else if (what == "disconnect") {
+        media::DisconnectVirtualPad();
+    } else {
+        const int button = PadButtonCode(what);
+        media::SetVirtualPadButton(static_cast<media::PadButton>(button), true);
+        padReleases_.push_back(button);
+    }
+}
+
 void TScriptPlayer::BeforeStep() {
     ++tick_;
+    for (const int button : padReleases_)
+        media::SetVirtualPadButton(static_cast<media::PadButton>(button), false);
+    padReleases_.clear();
     while (next_ < actions_.size() && actions_[next_].Tick <= tick_) {
         const TScriptAction& action = actions_[next_++];
         const auto& a = action.Args;
@@ -159,6 +211,8 @@ void TScriptPlayer::BeforeStep() {
             if (action.Action != "keydown") media::PushKey(code, false);
         } else if (action.Action == "text") {
             media::PushText(a[0]);
+        } else if (action.Action == "pad" || action.Action == "padaxis") {
+            PadAction(action);
         } else if (action.Action == "quit") {
             media::PushQuit();
         } else {

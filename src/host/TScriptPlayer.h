@@ -28,6 +28,11 @@ public:
                                                             std::string& error);
     // Windows virtual-key code of a key name, -1 when unknown.
     static int KeyCode(const std::string& name);
+    // The pad button (a, b, x, y, back, start, leftshoulder, rightshoulder, dpup, dpdown,
+    // dpleft, dpright) or axis (leftx, lefty, rightx, righty, lefttrigger, righttrigger) of a
+    // name, -1 when unknown.
+    static int PadButtonCode(const std::string& name);
+    static int PadAxisCode(const std::string& name);
 
     // Called at the start of every logic step: pushes the input due by now.
     void BeforeStep();
@@ -46,6 +51,10 @@ private:
     size_t next_ = 0;
     int tick_ = 0;
     std::vector<TScriptAction> pendingOutput_;
+    // Pad buttons pressed last step, let go at the start of this one: the pad is read between.
+    std::vector<int> padReleases_;
+
+    void PadAction(const TScriptAction& action);
 
     void WriteState(const std::string& file) const;
 };

@@ -182,6 +182,8 @@ bool Init(const InitOptions& options) {
     if (d.headless) {
         SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
         SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+        // A window nobody sees never has the focus, and SDL drops pad input without it.
+        SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
         ::setenv("ALSOFT_DRIVERS", "null", 1);
     }
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
@@ -200,6 +202,12 @@ bool Init(const InitOptions& options) {
         SDL_Quit();
         return false;
     }
+    // A pad's bottom face button confirms and its right one goes back, whatever they are
+    // labelled: buttons are named by where they sit.
+    SDL_SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
+    // Pads are a bonus: a system without the joystick subsystem still plays by mouse and keys.
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
+        std::fprintf(stderr, "quillox: no pad support: %s\n", SDL_GetError());
     d.initialised = true;
     MilliSecs();  // the clock counts from here
     return true;
@@ -210,6 +218,7 @@ void Shutdown() {
     DisplayState& d = Display();
     if (!d.initialised) return;
     CloseDisplay();
+    detail::ShutdownPads();
     detail::ShutdownText();
     detail::ResetEvents();
     SDL_Quit();

@@ -135,6 +135,13 @@ void Translate(const SDL_Event& e, std::deque<Event>& out) {
             if (amount != 0) out.push_back(At(EventKind::MouseWheel, amount));
             break;
         }
+        case SDL_CONTROLLERDEVICEADDED:
+        case SDL_CONTROLLERDEVICEREMOVED:
+        case SDL_CONTROLLERBUTTONDOWN:
+        case SDL_CONTROLLERBUTTONUP:
+        case SDL_CONTROLLERAXISMOTION:
+            detail::TranslatePad(e, out);
+            break;
         default:
             break;
     }
@@ -204,7 +211,8 @@ void DrainInputEvents() {
     std::vector<Event> kept;
     for (Event event = NextEvent(); event.kind != EventKind::None; event = NextEvent()) {
         if (event.kind == EventKind::AppTerminate || event.kind == EventKind::AppSuspend ||
-            event.kind == EventKind::AppResume)
+            event.kind == EventKind::AppResume || event.kind == EventKind::PadAdded ||
+            event.kind == EventKind::PadRemoved || event.kind == EventKind::PadUp)
             kept.push_back(event);
     }
     Queue().pending.insert(Queue().pending.begin(), kept.begin(), kept.end());

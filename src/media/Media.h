@@ -202,8 +202,32 @@ enum class EventKind {
     MouseDown,
     MouseUp,
     MouseMove,
-    MouseWheel
+    MouseWheel,
+    PadDown,  // data: the PadButton
+    PadUp,
+    PadAdded,  // a pad was plugged in (or was there at start)
+    PadRemoved
 };
+
+// A pad's buttons by where they sit, as SDL's game-controller layer names them: A is the bottom
+// face button and B the right one, whatever the pad prints on them. The directions come from
+// the D-pad and from the left stick alike.
+enum class PadButton {
+    A,
+    B,
+    X,
+    Y,
+    Back,
+    Start,
+    LeftShoulder,
+    RightShoulder,
+    Up,
+    Down,
+    Left,
+    Right
+};
+constexpr int PadButtonCount = 12;
+enum class PadAxis { LeftX, LeftY, RightX, RightY, LeftTrigger, RightTrigger };
 
 struct Event {
     EventKind kind = EventKind::None;
@@ -212,7 +236,8 @@ struct Event {
     int y = 0;
 };
 
-// Pumps the system queue and returns the next event; kind None when there is none.
+// Pumps the system queue and returns the next event; kind None when there is none. Pads the
+// game-controller database knows are opened as they are plugged in and closed as they go.
 Event NextEvent();
 // Scripted input enters the same queue as real input; coordinates are canvas pixels.
 void PushMouseMove(int x, int y);
@@ -221,8 +246,16 @@ void PushMouseButton(int button, bool down, int x, int y);
 void PushKey(int virtualKey, bool down);
 void PushText(const std::string& utf8);
 void PushQuit();
+// Scripted pads: a virtual pad that SDL's game-controller layer sees as it sees a plugged-in
+// one, so its input takes the path real pads take. False when SDL cannot make one.
+[[nodiscard]] bool ConnectVirtualPad();
+void DisconnectVirtualPad();
+void SetVirtualPadButton(PadButton button, bool down);
+// value from -32768 to 32767
+void SetVirtualPadAxis(PadAxis axis, int value);
 // Takes in every queued event (feeding polled input when that is on) and drops the input
-// ones; a close request or a change of focus stays queued, so it is never lost.
+// ones; a close request, a change of focus, a pad coming or going and a pad button let go stay
+// queued, so none is lost (a held direction would otherwise repeat on and on).
 void DrainInputEvents();
 
 // Polled input, used until the host takes over the events.

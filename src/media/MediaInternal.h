@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -88,6 +89,10 @@ void MousePosition(int& x, int& y);
 
 // The code point starting at text[i] (U+FFFD for a malformed byte); moves i past it.
 char32_t DecodeUtf8(const std::string& text, size_t& i);
+
+// SDL's game-controller events as the game's pad events (opening and closing the pads).
+void TranslatePad(const SDL_Event& e, std::deque<Event>& out);
+void ShutdownPads();
 
 // Drops queued events (SDL's own queue goes with SDL_Quit).
 void ResetEvents();

@@ -4,6 +4,7 @@
 
 #include "presentation/DialogMenus.h"
 #include "system/DrawHelpers.h"
+#include "system/HostInput.h"
 
 std::unique_ptr<TDialogTextInput> TDialogTextInput::Create(const std::string& caption,
                                                            const std::string& text, int maxLength,
@@ -29,6 +30,8 @@ void TDialogTextInput::Start() {
     TextInput.TextShadow = Text.Shadow;
     // Enter on a text the dialog would refuse leaves the field taking keys.
     TextInput.AllowNull = AllowNull;
+    Picker.Build(TextInput);
+    if (!TextInput.Text.empty()) Picker.FocusOK();
 }
 
 void TDialogTextInput::SetupText(const media::Font& imageFont, const std::optional<TColor>& color,
@@ -75,6 +78,10 @@ void TDialogTextInput::MenuCreate(int withCancel, int gap) {
     Menu->FindButton("OK")->OKButton = 0;
 }
 
+bool TDialogTextInput::PickerShown() const {
+    return Input().LastSource == HostInput::Source::Pad && !DialogOK && TextInput.Active;
+}
+
 bool TDialogTextInput::HasCancel() const {
     return Menu && Menu->FindButton("Cancel") != nullptr;
 }
@@ -91,6 +98,7 @@ int TDialogTextInput::Manage() {
         return 0;
     }
 
+    if (PickerShown()) Picker.Manage();
     const int typed = TextInput.Manage();
     if (typed == 1) {
         if (OKClick(1)) {
@@ -183,6 +191,7 @@ void TDialogTextInput::Draw() {
         TColor::Restore();
     }
     TextInput.Draw();
+    if (PickerShown()) Picker.Draw(static_cast<float>(y + h + 8), Text.BitmapFont);
     if (DialogOK) DialogOK->Draw();
 }
 

@@ -10,6 +10,7 @@
 
 #include "presentation/TDialog.h"
 #include "presentation/TDialogOK.h"
+#include "presentation/TLetterPicker.h"
 #include "presentation/TTextInput.h"
 
 class TDialogTextInput : public TDialog {
@@ -36,6 +37,8 @@ public:
     std::function<int(TDialogTextInput&)> OKClickedFunc;
     int DrawDisabled = 0;
     int UppercaseFirstChar = 1;
+    // Shown under the dialog while the player uses a pad.
+    TLetterPicker Picker;
 
     // Made but not started; the field holds `text` and takes at most maxLength characters.
     static std::unique_ptr<TDialogTextInput> Create(const std::string& caption,
@@ -63,4 +66,5 @@ public:
 private:
     [[nodiscard]] float TextHeight();
     [[nodiscard]] bool HasCancel() const;
+    [[nodiscard]] bool PickerShown() const;
 };

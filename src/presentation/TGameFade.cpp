@@ -26,7 +26,7 @@ int TGameFade::Init(float ms, int out, const media::Channel& channel, int allowA
     if (Out) context.FadeMusic = true;
     Ratio = Out ? 1.0f : 0.0f;
     if (startCounter > 0) CalcRatio();
-    if (!context.Fade || context.NoFade) Finish();
+    if (!context.Fade || context.NoFade || context.ReducedMotion) Finish();
     return 1;
 }
 

@@ -20,7 +20,10 @@ std::shared_ptr<TParticle> TParticleList::AddNew(float x, float y,
     auto particle =
         TParticle::CreateSpecial(std::move(image), x, y, dx, dy, ygravity, fadeMs, lightBlend,
                                  rotate, rotationSpeed, scale, scaleSpeed, lifeMs);
-    const int percent = Thinned ? std::clamp(PresentationContext().Particles, 0, 100) : 100;
+    const TPresentationContext& context = PresentationContext();
+    int percent = Thinned ? std::clamp(context.Particles, 0, 100) : 100;
+    if (Thinned && context.ReducedMotion)
+        percent = std::min(percent, TPresentationContext::ReducedMotionParticles);
     allowance_ += static_cast<float>(percent) / 100.0f;
     if (allowance_ < 1.0f - 1e-4f) {
         particle->active = 0;

@@ -53,6 +53,10 @@ struct TPresentationContext {
     bool FadeMusic = true;
     // True while a text field takes the keys: the host ignores its global keys meanwhile.
     bool BlockKeys = false;
+    // The player asked for calmer screens: decoration stands still, screen fades are cuts and
+    // thinned particle lists make only a few; play itself still moves.
+    bool ReducedMotion = false;
+    static constexpr int ReducedMotionParticles = 10;
 
     // The shadow of all text drawing, and the alpha of the text itself (restored after a shadow
     // pass and multiplied into the shadow).

@@ -60,8 +60,10 @@ public:
     // 1 when the entry was confirmed with Enter, -1 when aborted with Escape, else 0.
     int Manage();
     void Draw() const;
+    // Whether typing this character now would add it: the one rule for what the field takes,
+    // which an on-screen keyboard asks too.
+    [[nodiscard]] bool Accepts(int code) const;
 
 private:
-    [[nodiscard]] bool Accepts(int code) const;
     void DrawPiece(const std::string& piece, float px) const;
 };

@@ -4,6 +4,7 @@
 #include "presentation/TResources.h"
 #include "presentation/TShadow.h"
 #include "store/THighScoreList.h"
+#include "system/HostInput.h"
 #include "system/ScreenSize.h"
 
 namespace {
@@ -11,6 +12,10 @@ namespace {
 constexpr int NameX = 250;
 constexpr int NameBelowTop = 100;
 constexpr int PromptGap = 40;
+// With the picker shown the prompt and the name move up to make room for it above OK.
+constexpr int PickerRaise = 90;
+constexpr int PickerBelowTop = 148;
+constexpr float PickerCellHeight = 20;
 
 }  // namespace
 
@@ -43,10 +48,28 @@ std::unique_ptr<THighScoreEntry> THighScoreEntry::Create(std::shared_ptr<TMenu> 
         ok->OKButtonUseSpace = 0;
     }
     input.SetText(name);
+    entry->Picker.Build(input);
+    entry->Picker.FocusOK();
+    entry->Picker.CellHeight = PickerCellHeight;
     return entry;
 }
 
+int THighScoreEntry::Top() const {
+    return PickerShown() ? TopY - PickerRaise : TopY;
+}
+
+bool THighScoreEntry::PickerShown() const {
+    return HighScore == 1 && InputName.Active && Input().LastSource == HostInput::Source::Pad;
+}
+
 int THighScoreEntry::Manage() {
+    const bool picker = PickerShown();
+    // The picker's Enter picks its highlighted cell: from the next step on, the menu's OK button
+    // leaves Enter to it (the picker starts on OK, so a first press confirms either way).
+    if (const auto ok = Menu && HighScore == 1 ? Menu->FindButton("OK") : nullptr)
+        ok->OKButton = picker ? 0 : 1;
+    if (picker) Picker.Manage();
+    InputName.Y = Top() + NameBelowTop;
     if (InputName.Manage() != 1) return 0;
     FinishAndAdd();
     return 1;
@@ -75,7 +98,7 @@ void THighScoreEntry::Draw() const {
         TBitmapFont& font = *Resources.FontLarge;
         TShadow::Create(2, 2, 0.5f).ApplyToText();
         media::SetColor(255, 255, 100);
-        const auto top = static_cast<float>(TopY);
+        const auto top = static_cast<float>(Top());
         font.DrawAlignedWithShadow("You got a High Score!", ScreenWidth / 2, top, 1, 1, 1);
         font.DrawAlignedWithShadow("Please enter your name:", ScreenWidth / 2, top + PromptGap, 1,
                                    1, 1);
@@ -83,4 +106,6 @@ void THighScoreEntry::Draw() const {
         InputName.Draw();
     }
     if (Menu) Menu->Draw(0, 0);
+    if (PickerShown())
+        Picker.Draw(static_cast<float>(Top() + PickerBelowTop), Resources.FontMedium);
 }

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "presentation/TLetterPicker.h"
 #include "presentation/TTextInput.h"
 
 class THighScoreList;
@@ -16,6 +17,8 @@ public:
     explicit THighScoreEntry(const TResources& resources) : Resources(resources) {}
 
     TTextInput InputName;
+    // Shown while the player uses a pad; it starts on OK, the name being typed already.
+    TLetterPicker Picker;
     // 1 when the score earns a row.
     int HighScore = 0;
     // The owning screen's menu, drawn with the entry.
@@ -41,6 +44,9 @@ public:
     void AddToHighScores();
     void Draw() const;
     [[nodiscard]] int Active() const { return InputName.Active; }
+    [[nodiscard]] bool PickerShown() const;
+    // Where the prompt starts: higher while the picker needs the room below.
+    [[nodiscard]] int Top() const;
 
 private:
     const TResources& Resources;

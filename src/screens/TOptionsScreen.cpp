@@ -8,6 +8,7 @@
 #include "host/TDisplay.h"
 #include "host/TFixedRateLogic.h"
 #include "host/TPlayerSession.h"
+#include "host/TPreferences.h"
 #include "host/TScreenSwitcher.h"
 #include "host/TSettings.h"
 #include "presentation/TMenu.h"
@@ -17,10 +18,15 @@
 #include "store/TPlayer.h"
 #include "store/TProfile.h"
 #include "system/ScreenSize.h"
+#include "system/Translate.h"
 
 namespace {
 
-constexpr float LabelX = 138;
+constexpr float LabelX = 139;
+// The rows, top to bottom: a slider sits 8 pixels below its label.
+constexpr float MusicY = 150, SoundY = 210, SliderDrop = 8;
+constexpr float FullScreenY = 275, ColourBlindY = 335, ReducedMotionY = 395;
+constexpr float ToggleX = 521;
 constexpr int SliderBorder = 20;
 constexpr int SliderBorderY = 5;
 
@@ -71,20 +77,22 @@ void TOptionsScreen::Load() {
     Menu->SetShadow(1, 3, 3, 0.4f);
     LoadToggle(Host.Settings.FullScreen, "fullscreen");
     LoadToggle(ColourBlind(), "colorblind");
+    LoadToggle(Host.Preferences.ReducedMotion ? 1 : 0, "reducedmotion");
     auto ok = Menu->AddQuick("OK", "");
     ok->OKButton = 1;
     ok->MoveTo(438, 525);
     Menu->AddQuick("credits", "")->MoveTo(239, 525);
     Menu->OwnerStops = 2;
-    Menu->FindButton("fullscreen")->MoveTo(521, 331);
-    Menu->FindButton("colorblind")->MoveTo(521, 404);
+    Menu->FindButton("fullscreen")->MoveTo(ToggleX, FullScreenY);
+    Menu->FindButton("colorblind")->MoveTo(ToggleX, ColourBlindY);
+    Menu->FindButton("reducedmotion")->MoveTo(ToggleX, ReducedMotionY);
 
-    MSCSlider = TSlider::CreateSpecial("slider", "sliderdot", 419, 157, SliderBorder, "music",
-                                       SliderBorderY);
+    MSCSlider = TSlider::CreateSpecial("slider", "sliderdot", 419, MusicY + SliderDrop,
+                                       SliderBorder, "music", SliderBorderY);
     MSCSlider->SetShadow(1, 6, 6, 0.8f);
     MSCSlider->SetValue(Host.Audio.Volume(TBus::Music));
-    SFXSlider = TSlider::CreateSpecial("slider", "sliderdot", 419, 230, SliderBorder, "sound",
-                                       SliderBorderY);
+    SFXSlider = TSlider::CreateSpecial("slider", "sliderdot", 419, SoundY + SliderDrop,
+                                       SliderBorder, "sound", SliderBorderY);
     SFXSlider->SetShadow(1, 3, 3, 0.4f);
     SFXSlider->SetValue(Host.Presentation.SoundVolume);
     SFXChannelClick = media::AllocChannel();
@@ -150,12 +158,23 @@ void TOptionsScreen::Logic() {
             Player->SaveData.colorblind = Player->SaveData.colorblind != 0 ? 0 : 1;
         }
         ReloadToggleButton(ColourBlind(), "colorblind");
+    } else if (Menu->Clicked("reducedmotion")) {
+        ToggleReducedMotion();
     } else if (Menu->Clicked("credits")) {
         if (CreditsScreen != nullptr) Host.Screens.FadeTo(CreditsScreen);
     } else if (Menu->Clicked("OK")) {
         SaveOptions();
         Host.Screens.FadeTo(TakeDestination());
     }
+}
+
+void TOptionsScreen::ToggleReducedMotion() {
+    TPreferences& preferences = Host.Preferences;
+    preferences.ReducedMotion = !preferences.ReducedMotion;
+    Host.Presentation.ReducedMotion = preferences.ReducedMotion;
+    // A save that fails is logged by the preferences; the choice holds for this run.
+    (void)preferences.Save();
+    ReloadToggleButton(preferences.ReducedMotion ? 1 : 0, "reducedmotion");
 }
 
 int TOptionsScreen::SetEscDestination(TScreen*& destination) {
@@ -174,10 +193,11 @@ void TOptionsScreen::Draw() {
     TShadow::Create(3, 3, 0.4f).ApplyToText();
     media::SetColor(255, 255, 100);
     font->DrawAlignedWithShadow("Game Options", ScreenWidth / 2, 30, 1, 1, 1);
-    font->DrawAlignedWithShadow("Music Volume", LabelX, 149, 0, 1, 1);
-    font->DrawAlignedWithShadow("Sound Volume", LabelX, 222, 0, 1, 1);
-    font->DrawAlignedWithShadow("Full Screen Mode", LabelX, 328, 0, 1, 1);
-    font->DrawAlignedWithShadow("Color Blind Mode", LabelX, 402, 0, 1, 1);
+    font->DrawAlignedWithShadow("Music Volume", LabelX, MusicY, 0, 1, 1);
+    font->DrawAlignedWithShadow("Sound Volume", LabelX, SoundY, 0, 1, 1);
+    font->DrawAlignedWithShadow("Full Screen Mode", LabelX, FullScreenY, 0, 1, 1);
+    font->DrawAlignedWithShadow("Color Blind Mode", LabelX, ColourBlindY, 0, 1, 1);
+    font->DrawAlignedWithShadow(Tr("Reduced Motion"), LabelX, ReducedMotionY, 0, 1, 1);
     media::SetColor(255, 255, 255);
 }
 
@@ -186,6 +206,7 @@ void TOptionsScreen::AddState(JsonObject& state) const {
     JsonObject options;
     options.Set("FullScreen", Host.Settings.FullScreen);
     options.Set("ColorBlind", ColourBlind());
+    options.Set("ReducedMotion", Host.Preferences.ReducedMotion ? 1 : 0);
     options.Set("MusicVolume", Host.Audio.Volume(TBus::Music));
     options.Set("SoundVolume", Host.Presentation.SoundVolume);
     state.Set("Options", options);

@@ -1,5 +1,6 @@
 #pragma once
-// The game's options: full screen, the colour-blind piece set, and the music and sound volumes
+// The game's options: full screen, the colour-blind piece set, calmer motion (kept in the
+// preferences file at once), and the music and sound volumes
 // on two sliders, which the arrow keys move as well as the mouse. Volumes are heard at once
 // while a slider moves; OK and Escape save them to the settings file and the colour-blind flag
 // to the player's profile, and return to the screen that opened the options: the title, or the
@@ -51,6 +52,7 @@ private:
     [[nodiscard]] int ColourBlind() const;
     void LoadToggle(int value, const std::string& buttonName);
     void ReloadToggleButton(int value, const std::string& buttonName);
+    void ToggleReducedMotion();
     // The screen to return to; the excursion ends with it.
     TScreen* TakeDestination();
 };

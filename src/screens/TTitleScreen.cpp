@@ -143,6 +143,7 @@ void TTitleScreen::SetupWelcome() {
 }
 
 void TTitleScreen::TurnRing() {
+    if (Host.Presentation.ReducedMotion) return;
     const float delta = Host.Presentation.Delta;
     GBRingRot += RotDirect == 1 ? -RingSpeed * delta : RingSpeed * delta;
     if (GBRingRot > 360) GBRingRot = 0;

@@ -20,6 +20,10 @@ struct HostInput {
     int MouseY = 0;
     // The media layer polls input until the host's event pump takes over.
     bool Polled = true;
+    // What the player used last, so a screen can offer what suits it (a letter picker for a
+    // pad, the highlight for keys).
+    enum class Source { Mouse, Keys, Pad };
+    Source LastSource = Source::Mouse;
 
     void RecordKeyDown(int code);
     void RecordKeyUp(int code);

@@ -105,6 +105,7 @@ TEST(KeyboardPlayTest, TheTutorialLevelIsPlayedByKeysAloneWithEveryPowerToken) {
 
     StateJson s = k.Screen("picked");
     EXPECT_EQ(s["KeySteering"].Int(), 1) << "the keys steer while the pointer is hidden";
+    EXPECT_EQ(k.Dump("picked")["Input"].Text(), "keys");
     EXPECT_EQ(s["KeyCell"].Ints(), (std::vector<int>{5, 7}));
     EXPECT_EQ(s["TutStep"].Int(), 2);
     EXPECT_EQ(s["SelectedX"].Int(), 5);
@@ -150,6 +151,7 @@ TEST(KeyboardPlayTest, TheTutorialLevelIsPlayedByKeysAloneWithEveryPowerToken) {
     EXPECT_TRUE(s["GameMenu"].IsNull()) << "Enter pressed Resume";
     EXPECT_EQ(s["name"].Text(), "game");
     EXPECT_EQ(k.Screen("mouse")["KeySteering"].Int(), 0) << "the mouse takes over when it moves";
+    EXPECT_EQ(k.Dump("mouse")["Input"].Text(), "mouse");
 }
 
 TEST(KeyboardPlayTest, TabWalksTheDialogsButtonsAndEnterPressesTheHighlightedOne) {

@@ -44,12 +44,13 @@ public:
     }
     StateJson Screen(const std::string& name) const { return Dump(name)["screen"]; }
 
-private:
+protected:
     void Line(const std::string& action) {
         text_ += std::to_string(tick_) + " " + action + "\n";
         tick_ += 10;
     }
 
+private:
     GameProcess& game_;
     std::string fileName_;
     double timeout_;

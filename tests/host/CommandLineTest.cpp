@@ -61,14 +61,17 @@ TEST(ScriptTest, KeyNames) {
 
 TEST(ScriptTest, ValidScriptsParseAndBadLinesNameTheirLine) {
     std::string error;
-    EXPECT_TRUE(
-        TScriptPlayer::Parse("# a comment\n\n0 move 1 2\n5 click 3 4 2  # right\n"
-                             "6 key Escape\n7 text Hello there\n8 screenshot a.png\n"
-                             "9 state s.json\n10 quit\n",
-                             error))
+    EXPECT_TRUE(TScriptPlayer::Parse(
+        "# a comment\n\n0 move 1 2\n5 click 3 4 2  # right\n"
+        "6 key Escape\n7 text Hello there\n8 screenshot a.png\n"
+        "9 state s.json\n10 pad connect\n11 pad DPLeft\n12 padaxis lefty -32768\n"
+        "13 pad disconnect\n14 quit\n",
+        error))
         << error;
-    for (const char* bad : {"x move 1 2", "1 jump", "1 click 1", "1 click 1 2 4", "1 key Foo",
-                            "1 quit now", "-3 quit", "1 screenshot", "1 text"}) {
+    for (const char* bad :
+         {"x move 1 2", "1 jump", "1 click 1", "1 click 1 2 4", "1 key Foo", "1 quit now",
+          "-3 quit", "1 screenshot", "1 text", "1 pad", "1 pad z", "1 pad a b", "1 padaxis leftx",
+          "1 padaxis stick 3", "1 padaxis leftx 40000"}) {
         error.clear();
         EXPECT_FALSE(TScriptPlayer::Parse(std::string("0 move 0 0\n") + bad + "\n", error)) << bad;
         EXPECT_NE(error.find("line 2"), std::string::npos) << error;

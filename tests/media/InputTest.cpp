@@ -1,6 +1,9 @@
 // Key codes, the event queue and polled input.
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "media/KeyMap.h"
 #include "media/Media.h"
 
@@ -129,6 +132,62 @@ TEST_F(EventQueueTest, WithoutPollingTheTablesStayEmpty) {
     media::SetPolledInput(true);
     EXPECT_EQ(media::KeyHit('B'), 0);
     EXPECT_FALSE(media::KeyDown('B'));
+}
+
+// The pad events taken in now, as kind and button.
+std::vector<std::pair<EventKind, media::PadButton>> PadEvents() {
+    media::Delay(3);  // the system's queue is read at most every couple of milliseconds
+    std::vector<std::pair<EventKind, media::PadButton>> events;
+    for (media::Event e = media::NextEvent(); e.kind != EventKind::None; e = media::NextEvent()) {
+        if (e.kind >= EventKind::PadDown)
+            events.emplace_back(e.kind, static_cast<media::PadButton>(e.data));
+    }
+    return events;
+}
+
+TEST_F(EventQueueTest, APadComesAndGoesAndItsStickAndDpadHoldTheDirectionsTogether) {
+    using media::PadAxis;
+    using media::PadButton;
+    using Events = std::vector<std::pair<EventKind, PadButton>>;
+    ASSERT_TRUE(media::ConnectVirtualPad());
+    EXPECT_EQ(PadEvents(), (Events{{EventKind::PadAdded, PadButton::A}}));
+    media::SetVirtualPadButton(PadButton::A, true);
+    media::SetVirtualPadButton(PadButton::A, false);
+    media::SetVirtualPadButton(PadButton::RightShoulder, true);
+    EXPECT_EQ(PadEvents(), (Events{{EventKind::PadDown, PadButton::A},
+                                   {EventKind::PadUp, PadButton::A},
+                                   {EventKind::PadDown, PadButton::RightShoulder}}))
+        << "a press and release in one step both arrive";
+    media::SetVirtualPadButton(PadButton::RightShoulder, false);
+    PadEvents();
+
+    media::SetVirtualPadAxis(PadAxis::LeftX, 20000);
+    EXPECT_EQ(PadEvents(), (Events{{EventKind::PadDown, PadButton::Right}}));
+    media::SetVirtualPadAxis(PadAxis::LeftX, 12000);
+    EXPECT_EQ(PadEvents(), Events{}) << "a stick easing back a little still holds";
+    media::SetVirtualPadAxis(PadAxis::LeftX, 5000);
+    EXPECT_EQ(PadEvents(), (Events{{EventKind::PadUp, PadButton::Right}}));
+    media::SetVirtualPadAxis(PadAxis::LeftX, -30000);
+    media::SetVirtualPadButton(PadButton::Left, true);
+    media::SetVirtualPadAxis(PadAxis::LeftX, 0);
+    EXPECT_EQ(PadEvents(), (Events{{EventKind::PadDown, PadButton::Left}}))
+        << "the D-pad keeps holding what the stick let go";
+    media::SetVirtualPadButton(PadButton::Left, false);
+    EXPECT_EQ(PadEvents(), (Events{{EventKind::PadUp, PadButton::Left}}));
+
+    // Input dropped after a modal box still lets go of what was held.
+    media::SetVirtualPadButton(PadButton::B, true);
+    media::SetVirtualPadButton(PadButton::B, false);
+    media::Delay(3);
+    media::DrainInputEvents();
+    EXPECT_EQ(PadEvents(), (Events{{EventKind::PadUp, PadButton::B}}));
+
+    media::SetVirtualPadAxis(PadAxis::LeftY, 30000);
+    EXPECT_EQ(PadEvents(), (Events{{EventKind::PadDown, PadButton::Down}}));
+    media::DisconnectVirtualPad();
+    EXPECT_EQ(PadEvents(),
+              (Events{{EventKind::PadUp, PadButton::Down}, {EventKind::PadRemoved, PadButton::A}}))
+        << "a pad pulled out lets go of what it held";
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 #include <limits>
 #include <memory>
 
@@ -36,8 +37,18 @@ const auto* const kMedia = ::testing::AddGlobalTestEnvironment(new screen_test::
 
 constexpr int KeySpace = 32;
 constexpr int KeyEnter = 13;
+constexpr int KeyBackspace = 8;
 constexpr int KeyTab = 9;
 constexpr int KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40;
+
+// The screen drawn into a PNG beside the tests, for a look.
+void SaveCanvas(TScreen& screen, const std::string& name) {
+    media::Cls();
+    screen.Draw();
+    const auto png = media::EncodePNG(media::GrabPixmap(0, 0, 800, 600));
+    std::ofstream(std::string(QUILLOX_BUILD_DIR) + "/" + name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+}
 
 TEST(TicksAsTime, ShowsMinutesAndTwoDigitSecondsOfWholeSeconds) {
     EXPECT_EQ(TicksAsTime(13000, 5), "1:05");
@@ -249,8 +260,33 @@ TEST_F(LevelSelectTest, SpacePressesOKAfterALevelButNotWhileANameIsTyped) {
     ASSERT_EQ(over.High->HighScore, 1);
     press(KeySpace);
     EXPECT_EQ(host.game->Screens.Current(), &over) << "Space belongs to the name";
-    press(KeyEnter);
+    press(KeyBackspace);
+
+    // With a pad the letter picker types the name: it starts on OK, under the digits' row.
+    ASSERT_TRUE(media::ConnectVirtualPad());
+    const auto pad = [this](media::PadButton button) {
+        media::SetVirtualPadButton(button, true);
+        host.Step();
+        media::SetVirtualPadButton(button, false);
+        host.Steps(3);
+    };
+    using media::PadButton;
+    for (const PadButton button : {PadButton::Up, PadButton::A, PadButton::Left, PadButton::A})
+        pad(button);
+    EXPECT_TRUE(over.High->PickerShown());
+    EXPECT_EQ(over.High->InputName.Text, "87");
+    EXPECT_EQ(host.game->Screens.Current(), &over) << "A picked a digit, it did not confirm";
+    SaveCanvas(over, "gameover-picker.png");
+    for (const PadButton button : {PadButton::Down, PadButton::Left, PadButton::A}) pad(button);
+    EXPECT_EQ(over.High->InputName.Text, "8") << "Delete, beside OK";
+    pad(PadButton::Right);
+    pad(PadButton::A);
     EXPECT_EQ(host.game->Screens.Current(), &host.Blank);
+    const auto& rows = host.game->Session.HighScores->Entries();
+    EXPECT_EQ(rows[static_cast<size_t>(host.game->Session.HighScores->NewHighScoreIndex - 1)].name,
+              "8");
+    media::DisconnectVirtualPad();
+    host.Steps(2);
     host.game->Session.HighScores.reset();
 }
 

@@ -1,0 +1,154 @@
+#include "presentation/TLetterPicker.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "media/Media.h"
+#include "presentation/TBitmapFont.h"
+#include "presentation/TTextInput.h"
+#include "presentation/TextDrawing.h"
+#include "system/DrawHelpers.h"
+#include "system/HostInput.h"
+#include "system/InputHelpers.h"
+#include "system/ScreenSize.h"
+#include "system/Translate.h"
+
+namespace {
+
+constexpr int KeyEnter = 13;
+constexpr int KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40;
+constexpr int RowLength = 13;
+constexpr float CellWidth = 32, Margin = 8;
+
+// Letters beyond ASCII that a widened field may take: Latin-1 and Latin Extended-A.
+constexpr int FirstExtended = 0xC0, LastExtended = 0x17F;
+
+void AddWrapped(std::vector<std::vector<int>>& rows, const std::vector<int>& codes) {
+    for (size_t i = 0; i < codes.size(); i += RowLength) {
+        rows.emplace_back(codes.begin() + static_cast<long>(i),
+                          codes.begin() + static_cast<long>(std::min(codes.size(), i + RowLength)));
+    }
+}
+
+std::string Utf8(int code) {
+    const auto c = static_cast<unsigned>(code);
+    if (c < 0x80) return std::string(1, static_cast<char>(c));
+    return {static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F))};
+}
+
+bool ExtendedLetter(int code) {
+    // The multiplication and division signs sit among the Latin-1 letters.
+    return code != 0xD7 && code != 0xF7;
+}
+
+}  // namespace
+
+void TLetterPicker::Build(const std::function<bool(int code)>& accepts) {
+    rows_.clear();
+    std::vector<int> upper, lower, extended, digits;
+    for (int c = 'A'; c <= 'Z'; ++c) {
+        if (accepts(c)) upper.push_back(c);
+        if (accepts(c - 'A' + 'a')) lower.push_back(c - 'A' + 'a');
+    }
+    for (int c = FirstExtended; c <= LastExtended; ++c) {
+        if (ExtendedLetter(c) && accepts(c)) extended.push_back(c);
+    }
+    for (int c = '0'; c <= '9'; ++c) {
+        if (accepts(c)) digits.push_back(c);
+    }
+    AddWrapped(rows_, upper);
+    AddWrapped(rows_, lower);
+    AddWrapped(rows_, extended);
+    AddWrapped(rows_, digits);
+    std::vector<int> last;
+    if (accepts(' ')) last.push_back(' ');
+    last.push_back(DeleteCode);
+    last.push_back(OKCode);
+    rows_.push_back(last);
+    row_ = column_ = 0;
+}
+
+void TLetterPicker::Build(const TTextInput& field) {
+    TTextInput empty = field;
+    empty.SetText("");
+    Build([&empty](int code) { return empty.Accepts(code); });
+}
+
+void TLetterPicker::FocusOK() {
+    if (rows_.empty()) return;
+    row_ = static_cast<int>(rows_.size()) - 1;
+    column_ = static_cast<int>(rows_.back().size()) - 1;
+}
+
+int TLetterPicker::FocusCode() const {
+    if (rows_.empty()) return 0;
+    return rows_[static_cast<size_t>(row_)][static_cast<size_t>(column_)];
+}
+
+void TLetterPicker::MoveRow(int step) {
+    const int count = static_cast<int>(rows_.size());
+    const auto& from = rows_[static_cast<size_t>(row_)];
+    // Cells of a row share the panel's width: the nearest cell is the one under the centre.
+    const float centre = (static_cast<float>(column_) + 0.5f) / static_cast<float>(from.size());
+    row_ = (row_ + step + count) % count;
+    const auto size = static_cast<float>(rows_[static_cast<size_t>(row_)].size());
+    column_ = std::min(static_cast<int>(centre * size), static_cast<int>(size) - 1);
+}
+
+void TLetterPicker::Manage() {
+    if (rows_.empty()) return;
+    const int width = static_cast<int>(rows_[static_cast<size_t>(row_)].size());
+    if (KeyHitChecked(KeyLeft)) column_ = (column_ + width - 1) % width;
+    if (KeyHitChecked(KeyRight)) column_ = (column_ + 1) % width;
+    if (KeyHitChecked(KeyUp)) MoveRow(-1);
+    if (KeyHitChecked(KeyDown)) MoveRow(1);
+    if (KeyHitChecked(KeyEnter)) Input().RecordChar(FocusCode());
+}
+
+std::string TLetterPicker::Label(int code) {
+    if (code == ' ') return Tr("Space");
+    if (code == DeleteCode) return Tr("Delete");
+    if (code == OKCode) return Tr("OK");
+    return Utf8(code);
+}
+
+void TLetterPicker::Draw(float top, const std::shared_ptr<TBitmapFont>& font) const {
+    if (rows_.empty()) return;
+    const float width = RowLength * CellWidth + 2 * Margin;
+    const float height = static_cast<float>(rows_.size()) * CellHeight + 2 * Margin;
+    const float left = std::floor((ScreenWidth - width) / 2);
+    top = std::min(top, static_cast<float>(ScreenHeight) - height - 4);
+    media::SetBlend(media::ALPHABLEND);
+    media::SetColor(16, 10, 40);
+    media::SetAlpha(0.95f);
+    media::DrawRect(left, top, width, height);
+    media::SetColor(255, 224, 128);
+    media::SetAlpha(0.45f);
+    DrawRectOutline(left, top, width, height);
+    const float inner = width - 2 * Margin;
+    for (size_t r = 0; r < rows_.size(); ++r) {
+        const auto& row = rows_[r];
+        const float cell = inner / static_cast<float>(row.size());
+        const float y = top + Margin + static_cast<float>(r) * CellHeight;
+        for (size_t c = 0; c < row.size(); ++c) {
+            const float x = left + Margin + static_cast<float>(c) * cell;
+            const bool focus = static_cast<int>(r) == row_ && static_cast<int>(c) == column_;
+            if (focus) {
+                media::SetColor(255, 224, 128);
+                media::SetAlpha(0.9f);
+                DrawRectOutline(x + 1, y + 1, cell - 2, CellHeight - 2);
+                media::SetColor(255, 255, 100);
+            } else {
+                media::SetColor(255, 255, 255);
+            }
+            media::SetAlpha(1.0f);
+            if (font) {
+                font->DrawAligned(Label(row[c]), std::round(x + cell / 2), y + 2, 1, 1, 1, 0);
+            } else {
+                DrawTextAligned(Label(row[c]), x + cell / 2, y + 2, 0, 1, 1);
+            }
+        }
+    }
+    media::SetColor(255, 255, 255);
+    media::SetAlpha(1.0f);
+}
