@@ -133,7 +133,8 @@ void TMainLoop::DoPeekEvent() {
                 input.MouseWheel += event.data;
                 break;
             case media::EventKind::PadDown:
-                Pad.Press(static_cast<media::PadButton>(event.data), OnBoard(), input);
+                Pad.Press(static_cast<media::PadButton>(event.data),
+                          PadKey(static_cast<media::PadButton>(event.data)), input);
                 mouse.Hidden = 1;
                 break;
             case media::EventKind::PadUp:
@@ -151,9 +152,12 @@ void TMainLoop::DoPeekEvent() {
     if (Suspended == 1 && SuspendedEvent == 1 && media::WindowHasFocus()) SuspendedEvent = 0;
 }
 
-bool TMainLoop::OnBoard() const {
+int TMainLoop::PadKey(media::PadButton button) const {
     const TScreen* screen = Host.Screens.Current();
-    return screen && screen->name == "game";
+    if (screen) {
+        if (const int key = screen->PadKey(button)) return key;
+    }
+    return TPadKeys::KeyFor(button, screen && screen->name == "game");
 }
 
 int TMainLoop::GameTerminated() {

@@ -85,7 +85,8 @@ private:
     TPadKeys Pad;
 
     void DoPeekEvent();
-    [[nodiscard]] bool OnBoard() const;
+    // The key a pad button stands for on the current screen.
+    [[nodiscard]] int PadKey(media::PadButton button) const;
     int ReadKeys();
     void PauseKey();
     void EscapeKey();

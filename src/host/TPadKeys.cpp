@@ -45,10 +45,9 @@ int TPadKeys::KeyFor(media::PadButton button, bool onBoard) {
     return 0;
 }
 
-void TPadKeys::Press(media::PadButton button, bool onBoard, HostInput& input) {
+void TPadKeys::Press(media::PadButton button, int key, HostInput& input) {
     const auto index = static_cast<size_t>(button);
-    if (index >= HeldKeys.size()) return;
-    const int key = KeyFor(button, onBoard);
+    if (index >= HeldKeys.size() || key == 0) return;
     HeldKeys[index] = key;
     input.RecordKeyDown(key);
     input.LastSource = HostInput::Source::Pad;

@@ -20,7 +20,8 @@ public:
     // elsewhere.
     static int KeyFor(media::PadButton button, bool onBoard);
 
-    void Press(media::PadButton button, bool onBoard, HostInput& input);
+    // `key`: what the button stands for here (KeyFor's answer unless the screen has its own).
+    void Press(media::PadButton button, int key, HostInput& input);
     void Release(media::PadButton button, HostInput& input);
     // A pad that goes lets go of everything it held.
     void ReleaseAll(HostInput& input);

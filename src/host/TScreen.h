@@ -48,6 +48,9 @@ public:
     // and returns the fade length in milliseconds, 0 for the host's default.
     virtual int SetEscDestination(TScreen*& destination);
     virtual void SpecificKeys() {}
+    // The key a pad button stands for on this screen, where it differs from the game's usual
+    // one (a screen with undo and hint in place of power tokens); 0 keeps the usual key.
+    [[nodiscard]] virtual int PadKey(media::PadButton) const { return 0; }
 
     // Adds this screen's fields to the state dump of scripted runs.
     virtual void AddState(JsonObject& state) const;

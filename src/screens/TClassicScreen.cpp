@@ -30,7 +30,7 @@
 
 namespace {
 
-constexpr int KeyUndo = 'U', KeyHint = 'H';
+constexpr int KeyUndo = 'U', KeyHint = 'H', KeyEscape = 27;
 constexpr int MaxNameLength = 12;
 constexpr float HudShadow = 3, HudShadowAlpha = 0.4f;
 
@@ -401,6 +401,21 @@ void TClassicScreen::Draw() {
         Menu->Draw(0, 0);
     }
     if (GameMenu != nullptr) GameMenu->Draw();
+}
+
+int TClassicScreen::PadKey(media::PadButton button) const {
+    switch (button) {
+        case media::PadButton::X:
+        case media::PadButton::LeftShoulder:
+            return KeyUndo;
+        case media::PadButton::Y:
+        case media::PadButton::RightShoulder:
+            return KeyHint;
+        case media::PadButton::Start:
+            return KeyEscape;
+        default:
+            return 0;
+    }
 }
 
 void TClassicScreen::AddState(JsonObject& state) const {

@@ -57,6 +57,9 @@ public:
     void Logic() override;
     void Draw() override;
     void AddState(JsonObject& state) const override;
+    // The face buttons and shoulders that arm power tokens on the level board undo and hint
+    // here, and Start opens the in-game menu as on the level board.
+    [[nodiscard]] int PadKey(media::PadButton button) const override;
 
 private:
     enum class TPhase { Idle, Moving, Dealing };

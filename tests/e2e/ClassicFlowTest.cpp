@@ -215,6 +215,23 @@ TEST(ClassicFlowTest, KeysPlayAndTheGameInPlayIsAskedForAndKeptBySaveAndExit) {
     back.State("back");
     ASSERT_EQ(back.Run(With(kPlayer, {"--classic"})), 0) << game.Stderr();
     EXPECT_EQ(Moment(back.Screen("back")), Moment(play.Screen("line")));
+
+    // A pad's spare buttons hint and undo here, where the level board arms its tokens, and
+    // Start opens the in-game menu.
+    ScriptJourney pad(game, "pad.txt", kTimeout);
+    pad.Pad("connect");
+    pad.Pad("y");
+    pad.State("hinted");
+    pad.Pad("x");
+    pad.State("undone");
+    pad.Pad("start");
+    pad.State("menu");
+    ASSERT_EQ(pad.Run(With(kPlayer, {"--classic"})), 0) << game.Stderr();
+    EXPECT_EQ(pad.Screen("hinted")["Hint"]["to"].Ints().size(), 2u);
+    EXPECT_EQ(pad.Screen("undone")["Score"].Int(), 0);
+    EXPECT_EQ(pad.Screen("undone")["CanUndo"].Int(), 0);
+    EXPECT_EQ(pad.Dump("undone")["Input"].Text(), "pad");
+    EXPECT_FALSE(pad.Screen("menu")["GameMenu"]["Buttons"]["SAVEANDEXIT"]["rect"].IsNull());
 }
 
 TEST(ClassicFlowTest, TheHintNeverChoosesAWalledInPieceAndBuildsTheLongestRun) {

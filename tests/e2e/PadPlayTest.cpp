@@ -23,7 +23,6 @@ public:
     explicit PadScript(GameProcess& game, const std::string& file = "pad.txt")
         : ScriptJourney(game, file, kTimeout) {}
 
-    void Pad(const std::string& button) { Line("pad " + button); }
     void Axis(const std::string& axis, int value) {
         Line("padaxis " + axis + " " + std::to_string(value));
     }

@@ -21,6 +21,7 @@ public:
     }
     void Move(int x, int y) { Line("move " + std::to_string(x) + " " + std::to_string(y)); }
     void Key(const std::string& name) { Line("key " + name); }
+    void Pad(const std::string& button) { Line("pad " + button); }
     void Wait(int ticks) { tick_ += ticks; }
     void State(const std::string& name) {
         const std::filesystem::path path = game_.Sandbox() / (name + ".json");
