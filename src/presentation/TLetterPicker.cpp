@@ -120,7 +120,7 @@ void TLetterPicker::Draw(float top, const std::shared_ptr<TBitmapFont>& font) co
     top = std::min(top, static_cast<float>(ScreenHeight) - height - 4);
     media::SetBlend(media::ALPHABLEND);
     media::SetColor(16, 10, 40);
-    media::SetAlpha(0.95f);
+    media::SetAlpha(1.0f);
     media::DrawRect(left, top, width, height);
     media::SetColor(255, 224, 128);
     media::SetAlpha(0.45f);
