@@ -1,6 +1,7 @@
 // The machine pictures the play screen and the level select draw over their backgrounds.
 #include <cmath>
 
+#include "Catalogues.h"
 #include "DrawKit.h"
 #include "Generators.h"
 #include "MachineArt.h"
@@ -62,7 +63,7 @@ void WellDone(AssetWriter& out) {
     kit::TextStyle style{out.Bold().CairoFace(), 72, {1.0, 0.98, 0.7}, {1.0, 0.6, 0.1}};
     style.outlineWidth = 4;
     style.shadow = 4;
-    kit::DrawTextCentred(c.Cr(), style, "Well Done!", a.Width() / 2.0, a.Height() / 2.0);
+    kit::DrawTextCentred(c.Cr(), style, TrNoop("Well Done!"), a.Width() / 2.0, a.Height() / 2.0);
     out.Save(c, kGraphics, "welldone");
 }
 

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <string>
 
+#include "Catalogues.h"
 #include "DrawKit.h"
 #include "Generators.h"
 #include "PieceArt.h"
@@ -167,11 +168,11 @@ void Paused(AssetWriter& out) {
     kit::Panel(cr, 4, 4, a.Width() - 10, a.Height() - 10, 22, 1.0);
     kit::TextStyle big{out.Bold().CairoFace(), 50, {1, 0.97, 0.75}, {1.0, 0.65, 0.15}};
     big.outlineWidth = 3;
-    kit::DrawTextCentred(cr, big, "Paused", a.Width() / 2.0, 52);
+    kit::DrawTextCentred(cr, big, TrNoop("Paused"), a.Width() / 2.0, 52);
     kit::TextStyle small{out.Bold().CairoFace(), 17, {1, 1, 1}, {0.85, 0.85, 0.95}};
     small.outlineWidth = 0;
     small.shadow = 1.5;
-    kit::DrawTextCentred(cr, small, "Click or press P to carry on", a.Width() / 2.0, 98);
+    kit::DrawTextCentred(cr, small, TrNoop("Click or press P to carry on"), a.Width() / 2.0, 98);
     out.Save(c, kGraphics, "paused");
 }
 
@@ -244,10 +245,10 @@ void GeneratePanels(AssetWriter& out) {
     Paused(out);
     Bar(out, "loadingbar", true);
     Bar(out, "loadingbar.empty", false);
-    Caption(out, "loading", "Loading...", 28, {1, 1, 1}, {0.85, 0.85, 1.0});
-    Caption(out, "levelcomplete", "Level Complete!", 60, {1, 0.98, 0.7}, {1.0, 0.6, 0.1});
-    Caption(out, "gameover", "Game Over", 64, {1.0, 0.85, 0.8}, {0.95, 0.2, 0.15});
-    Caption(out, "gamefinished", "You Did It!", 64, {0.85, 1.0, 0.8}, {0.2, 0.8, 0.3});
+    Caption(out, "loading", TrNoop("Loading..."), 28, {1, 1, 1}, {0.85, 0.85, 1.0});
+    Caption(out, "levelcomplete", TrNoop("Level Complete!"), 60, {1, 0.98, 0.7}, {1.0, 0.6, 0.1});
+    Caption(out, "gameover", TrNoop("Game Over"), 64, {1.0, 0.85, 0.8}, {0.95, 0.2, 0.15});
+    Caption(out, "gamefinished", TrNoop("You Did It!"), 64, {0.85, 1.0, 0.8}, {0.2, 0.8, 0.3});
     MakerLogo(out);
 }
 

@@ -32,8 +32,8 @@ TGame::~TGame() {
 }
 
 THost TGame::Parts() {
-    return {Screens, Loop,    Timing, Audio,        Display,    Settings,
-            Session, Dialogs, Paths,  Presentation, Preferences};
+    return {Screens, Loop,    Timing, Audio,        Display,     Settings,
+            Session, Dialogs, Paths,  Presentation, Preferences, Language};
 }
 
 void TGame::Init(const std::string& subPath, int channelCount) {
@@ -66,6 +66,7 @@ void TGame::AddState(JsonObject& state) const {
     state.Set("Suspended", Loop.Suspended);
     state.Set("ProfileName", Settings.ProfileName);
     state.Set("ReducedMotion", Preferences.ReducedMotion);
+    state.Set("Language", Language.Current);
     if (const TChannelArray* channels = Audio.Channels.get()) {
         JsonObject counts;
         counts.Set("Count", static_cast<int>(channels->Channels.size()));

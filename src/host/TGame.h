@@ -10,6 +10,7 @@
 #include "host/TDisplay.h"
 #include "host/TFixedRateLogic.h"
 #include "host/THost.h"
+#include "host/TLanguageChoice.h"
 #include "host/TMainLoop.h"
 #include "host/TPlayerSession.h"
 #include "host/TPreferences.h"
@@ -35,6 +36,7 @@ public:
     TDataPaths Paths{Presentation};
     TSettings Settings{Presentation, Paths};
     TPreferences Preferences{Paths};
+    TLanguageChoice Language{Presentation, Preferences};
     TGameFade Fade;
     TDialogStack Dialogs;
     TDisplay Display{Settings, Timing};

@@ -129,6 +129,7 @@ int TBitmapFontMetrics::ReadFnt(const std::string& text, double textureW, double
                 continue;
             } else {
                 slot = BaseSlots + NumExtraChars++;
+                ExtraSlots[static_cast<std::uint32_t>(id)] = slot;
             }
         }
         const auto s = static_cast<size_t>(slot);
@@ -146,10 +147,8 @@ int TBitmapFontMetrics::ReadFnt(const std::string& text, double textureW, double
 }
 
 int TBitmapFontMetrics::FindChar(std::uint32_t code) const {
-    for (int slot = BaseSlots; slot < BaseSlots + NumExtraChars; ++slot) {
-        if (ID[static_cast<size_t>(slot)] == static_cast<int>(code)) return slot;
-    }
-    return 0;
+    const auto found = ExtraSlots.find(code);
+    return found == ExtraSlots.end() ? 0 : found->second;
 }
 
 int TBitmapFontMetrics::SlotOf(std::uint32_t code) const {

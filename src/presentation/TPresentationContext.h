@@ -32,6 +32,9 @@ struct TPresentationContext {
     int Particles = 100;
     // Data folders, each ending in "/" (empty: the working folder).
     std::string ImagePath, SoundPath, MenuPath, TextPath;
+    // The sub-folder ("de/", empty for English) of the image and menu folders that holds the
+    // pictures drawn with texts in the player's language; a picture it lacks comes from above.
+    std::string LanguageFolder;
     // Option volumes, 0 to 100.
     int SoundVolume = 100, MusicVolume = 50, SpeechVolume = 100;
     // The host's speech channel, faded with the screen.

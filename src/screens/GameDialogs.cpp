@@ -14,6 +14,7 @@
 #include "store/ProfileNames.h"
 #include "store/TProfile.h"
 #include "system/StringHelpers.h"
+#include "system/Translate.h"
 
 namespace {
 
@@ -77,7 +78,7 @@ std::unique_ptr<TDialogYesNo> CreateQuestionDialog(const THost& host, const TRes
 
 std::unique_ptr<TDialogTextInput> CreateNameDialog(const THost& host, const TResources& resources,
                                                    int withCancel) {
-    auto dialog = TDialogTextInput::Create("Please enter your name", "", NameLength,
+    auto dialog = TDialogTextInput::Create(Tr("Please enter your name"), "", NameLength,
                                            Picture("dialog"), 0, 0, 0, 0);
     CommonLook(*dialog, resources, Rgb(255, 255, 100), 0.3f);
     dialog->SetupText(nullptr, Rgb(255, 255, 255), TShadow::Create(1, 1, 0.6f), 0,
@@ -116,8 +117,8 @@ std::unique_ptr<TDialogYesNo> CreateWebQuestionDialog(const THost& host,
 
 std::unique_ptr<TPlayerManager> CreatePlayerManager(const THost& host, const TResources& resources,
                                                     TSaveData& saveData) {
-    auto manager = TPlayerManager::Create("Choose Player", Picture("players"), 0, 0, PlayerLimit,
-                                          host.Paths.ProfilePath);
+    auto manager = TPlayerManager::Create(Tr("Choose Player"), Picture("players"), 0, 0,
+                                          PlayerLimit, host.Paths.ProfilePath);
     manager->Shadow = TShadow::Create(6, 6, 0.3f);
     manager->SetupCaption(nullptr, Rgb(255, 255, 100), TShadow::Create(3, 3, 0.4f),
                           resources.FontLarge);
@@ -159,7 +160,7 @@ int ProfileNameCheck(const std::string& folder, const std::string& name, std::st
     message.clear();
     if (name.empty()) return 1;
     if (!IsSafeProfileName(name)) {
-        message = "Error: this name cannot be used!";
+        message = Tr("Error: this name cannot be used!");
         return -1;
     }
     std::error_code error;
@@ -169,7 +170,7 @@ int ProfileNameCheck(const std::string& folder, const std::string& name, std::st
                            return UpperCase(listed) == UpperCase(name);
                        });
     if (taken) {
-        message = "Error: a profile with this name already exists!";
+        message = Tr("Error: a profile with this name already exists!");
         return -1;
     }
     return 1;

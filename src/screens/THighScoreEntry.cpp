@@ -5,6 +5,7 @@
 #include "presentation/TShadow.h"
 #include "store/THighScoreList.h"
 #include "system/ScreenSize.h"
+#include "system/Translate.h"
 
 namespace {
 
@@ -76,9 +77,9 @@ void THighScoreEntry::Draw() const {
         TShadow::Create(2, 2, 0.5f).ApplyToText();
         media::SetColor(255, 255, 100);
         const auto top = static_cast<float>(TopY);
-        font.DrawAlignedWithShadow("You got a High Score!", ScreenWidth / 2, top, 1, 1, 1);
-        font.DrawAlignedWithShadow("Please enter your name:", ScreenWidth / 2, top + PromptGap, 1,
-                                   1, 1);
+        font.DrawAlignedWithShadow(Tr("You got a High Score!"), ScreenWidth / 2, top, 1, 1, 1);
+        font.DrawAlignedWithShadow(Tr("Please enter your name:"), ScreenWidth / 2, top + PromptGap,
+                                   1, 1, 1);
         media::SetColor(255, 255, 255);
         InputName.Draw();
     }

@@ -14,6 +14,7 @@
 #include "screens/GameDialogs.h"
 #include "store/THighScoreList.h"
 #include "system/ScreenSize.h"
+#include "system/Translate.h"
 
 namespace {
 
@@ -72,12 +73,13 @@ void THighScoresScreen::Logic() {
         if (TitleScreen != nullptr) Host.Screens.FadeTo(TitleScreen);
     } else if (Menu->Clicked("clear")) {
         ForgetNewRow(Table());
-        Host.Dialogs.Open(CreateQuestionDialog(Host, Resources,
-                                               "Are You Sure You Want To Clear The High Scores?"),
-                          [this](TDialog&, int result) {
-                              if (result == 1) ClearHighScores();
-                              if (Menu) Menu->ClearStates();
-                          });
+        Host.Dialogs.Open(
+            CreateQuestionDialog(Host, Resources,
+                                 Tr("Are You Sure You Want To Clear The High Scores?")),
+            [this](TDialog&, int result) {
+                if (result == 1) ClearHighScores();
+                if (Menu) Menu->ClearStates();
+            });
     } else if (Menu->Clicked("levelstats")) {
         ForgetNewRow(Table());
         if (LevelStatsScreen != nullptr) Host.Screens.FadeTo(LevelStatsScreen);
@@ -99,13 +101,13 @@ void THighScoresScreen::Draw() {
     media::SetBlend(media::ALPHABLEND);
     TShadow::Create(3, 3, 0.4f).ApplyToText();
     media::SetColor(255, 255, 255);
-    large->DrawAlignedWithShadow("High Scores", ScreenWidth / 2, 30, 1, 1, 1);
+    large->DrawAlignedWithShadow(Tr("High Scores"), ScreenWidth / 2, 30, 1, 1, 1);
 
     const auto headY = static_cast<float>(StartY - HeadsAboveStart);
     media::SetColor(0, 255, 0);
-    large->DrawAlignedWithShadow("Name", static_cast<float>(col1), headY, 0, 1, 1);
-    large->DrawAlignedWithShadow("Score", static_cast<float>(col2), headY, 0, 1, 1);
-    large->DrawAlignedWithShadow("Level", static_cast<float>(col3), headY, 0, 1, 1);
+    large->DrawAlignedWithShadow(Tr("Name"), static_cast<float>(col1), headY, 0, 1, 1);
+    large->DrawAlignedWithShadow(Tr("Score"), static_cast<float>(col2), headY, 0, 1, 1);
+    large->DrawAlignedWithShadow(Tr("Level"), static_cast<float>(col3), headY, 0, 1, 1);
 
     const int marked = table->NewHighScoreIndex;
     if (marked > 0 && NewScore && NewScore->image) {

@@ -14,6 +14,7 @@
 #include "presentation/TShadow.h"
 #include "screens/InstructionPages.h"
 #include "system/InputHelpers.h"
+#include "system/Translate.h"
 
 namespace {
 
@@ -177,11 +178,11 @@ void TInstructionsScreen::DrawTextBox(int page) const {
     media::SetColor(255, 255, 100);
     media::SetDrawScale(TextScale, TextScale);
     for (std::string_view line : shown.Lines) {
-        font->DrawAlignedWithShadow(std::string(line), left, y, 0, 0, 0);
+        font->DrawAlignedWithShadow(Tr(std::string(line).c_str()), left, y, 0, 0, 0);
         y += LineGap;
     }
-    const char* footer = page == InstructionPageCount ? "- Click The BACK Button to exit Help -"
-                                                      : "- Click Anywhere for Next -";
+    const char* footer = page == InstructionPageCount ? Tr("- Click The BACK Button to exit Help -")
+                                                      : Tr("- Click Anywhere for Next -");
     font->DrawAlignedWithShadow(footer, boxX, y + FooterBelowLines, 1, 0, 0);
     media::SetDrawScale(1, 1);
     media::SetColor(255, 255, 255);

@@ -7,6 +7,7 @@
 #include "host/TAudioBuses.h"
 #include "host/TDisplay.h"
 #include "host/TFixedRateLogic.h"
+#include "host/TLanguageChoice.h"
 #include "host/TPlayerSession.h"
 #include "host/TScreenSwitcher.h"
 #include "host/TSettings.h"
@@ -17,10 +18,12 @@
 #include "store/TPlayer.h"
 #include "store/TProfile.h"
 #include "system/ScreenSize.h"
+#include "system/Translate.h"
 
 namespace {
 
 constexpr float LabelX = 138;
+constexpr float LanguageY = 455;
 constexpr int SliderBorder = 20;
 constexpr int SliderBorderY = 5;
 
@@ -65,6 +68,27 @@ void TOptionsScreen::ReloadToggleButton(int value, const std::string& buttonName
     }
 }
 
+void TOptionsScreen::LoadLanguageButton() {
+    auto button = Menu->AddNew("language", "languageMO", "language", 0, 0, 1);
+    button->MoveTo(521, LanguageY + 3);
+    button->SetupCaption(Host.Language.Languages.NameOf(Host.Language.Current), nullptr,
+                         std::nullopt, std::nullopt, Resources.FontMedium, std::nullopt);
+}
+
+void TOptionsScreen::ShowLanguage() {
+    if (auto button = Menu->FindButton("language"); button && button->Caption) {
+        button->Caption->Text = Host.Language.Languages.NameOf(Host.Language.Current);
+    }
+    // The pictures with captions, drawn in the new language.
+    ReloadToggleButton(Host.Settings.FullScreen, "fullscreen");
+    ReloadToggleButton(ColourBlind(), "colorblind");
+    for (const char* name : {"OK", "credits"}) {
+        if (auto button = Menu->FindButton(name)) {
+            button->LoadImages(name, std::string(name) + "MO", 0, 0, 1);
+        }
+    }
+}
+
 void TOptionsScreen::Load() {
     ImageLoad("background.png", -1);
     Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 10);
@@ -78,6 +102,7 @@ void TOptionsScreen::Load() {
     Menu->OwnerStops = 2;
     Menu->FindButton("fullscreen")->MoveTo(521, 331);
     Menu->FindButton("colorblind")->MoveTo(521, 404);
+    LoadLanguageButton();
 
     MSCSlider = TSlider::CreateSpecial("slider", "sliderdot", 419, 157, SliderBorder, "music",
                                        SliderBorderY);
@@ -150,6 +175,9 @@ void TOptionsScreen::Logic() {
             Player->SaveData.colorblind = Player->SaveData.colorblind != 0 ? 0 : 1;
         }
         ReloadToggleButton(ColourBlind(), "colorblind");
+    } else if (Menu->Clicked("language")) {
+        Host.Language.ChooseNext();
+        ShowLanguage();
     } else if (Menu->Clicked("credits")) {
         if (CreditsScreen != nullptr) Host.Screens.FadeTo(CreditsScreen);
     } else if (Menu->Clicked("OK")) {
@@ -173,11 +201,12 @@ void TOptionsScreen::Draw() {
     media::SetBlend(media::ALPHABLEND);
     TShadow::Create(3, 3, 0.4f).ApplyToText();
     media::SetColor(255, 255, 100);
-    font->DrawAlignedWithShadow("Game Options", ScreenWidth / 2, 30, 1, 1, 1);
-    font->DrawAlignedWithShadow("Music Volume", LabelX, 149, 0, 1, 1);
-    font->DrawAlignedWithShadow("Sound Volume", LabelX, 222, 0, 1, 1);
-    font->DrawAlignedWithShadow("Full Screen Mode", LabelX, 328, 0, 1, 1);
-    font->DrawAlignedWithShadow("Color Blind Mode", LabelX, 402, 0, 1, 1);
+    font->DrawAlignedWithShadow(Tr("Game Options"), ScreenWidth / 2, 30, 1, 1, 1);
+    font->DrawAlignedWithShadow(Tr("Music Volume"), LabelX, 149, 0, 1, 1);
+    font->DrawAlignedWithShadow(Tr("Sound Volume"), LabelX, 222, 0, 1, 1);
+    font->DrawAlignedWithShadow(Tr("Full Screen Mode"), LabelX, 328, 0, 1, 1);
+    font->DrawAlignedWithShadow(Tr("Color Blind Mode"), LabelX, 402, 0, 1, 1);
+    font->DrawAlignedWithShadow(Tr("Language"), LabelX, LanguageY, 0, 1, 1);
     media::SetColor(255, 255, 255);
 }
 
@@ -188,6 +217,7 @@ void TOptionsScreen::AddState(JsonObject& state) const {
     options.Set("ColorBlind", ColourBlind());
     options.Set("MusicVolume", Host.Audio.Volume(TBus::Music));
     options.Set("SoundVolume", Host.Presentation.SoundVolume);
+    options.Set("Language", Host.Language.Current);
     state.Set("Options", options);
     JsonObject sliders;
     // The slider the keys move, "" for none.

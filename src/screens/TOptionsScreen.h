@@ -1,8 +1,8 @@
 #pragma once
-// The game's options: full screen, the colour-blind piece set, and the music and sound volumes
-// on two sliders, which the arrow keys move as well as the mouse. Volumes are heard at once
-// while a slider moves; OK and Escape save them to the settings file and the colour-blind flag
-// to the player's profile, and return to the screen that opened the options: the title, or the
+// The game's options: full screen, the colour-blind piece set, the language, and the music and
+// sound volumes on two sliders, which the arrow keys move as well as the mouse. Volumes are heard
+// at once while a slider moves; OK and Escape save them to the settings file and the colour-blind
+// flag to the player's profile, and return to the screen that opened the options: the title, or the
 // play screen as it was left.
 
 #include <memory>
@@ -51,6 +51,9 @@ private:
     [[nodiscard]] int ColourBlind() const;
     void LoadToggle(int value, const std::string& buttonName);
     void ReloadToggleButton(int value, const std::string& buttonName);
+    // The language row: a button showing the language's own name; a click moves to the next.
+    void LoadLanguageButton();
+    void ShowLanguage();
     // The screen to return to; the excursion ends with it.
     TScreen* TakeDestination();
 };
