@@ -21,6 +21,7 @@
 #include "host/TScriptPlayer.h"
 #include "media/Media.h"
 #include "media/Platform.h"
+#include "presentation/ButtonCaptions.h"
 #include "presentation/TChannelArray.h"
 #include "presentation/TDialogStack.h"
 #include "presentation/TImageBank.h"
@@ -346,6 +347,7 @@ bool StartHost(Program& program) {
     game.Audio.Channels->MaxVol = 16.0f;
     game.Audio.SetEscapeSound("buttonclick");
     program.Resources.SetPaths(game.Presentation.ImagePath, game.Presentation.SoundPath);
+    game.Presentation.ButtonCaptions = ReadButtonCaptions(game.Presentation.MenuPath);
     const std::string fontFolder = game.Paths.DataPrefix + "Data/fonts/";
     program.Resources.LoadFonts(fontFolder);
     game.Language.Changed = [&program, &game, fontFolder] {
@@ -377,6 +379,7 @@ void WireScreens(Program& program) {
     screens.Loading.Loaded = [&program] { GoStraightOn(program); };
     if (!program.Script) return;
     game.Loop.BeforeStepFunction = [&program] { program.Script->BeforeStep(); };
+    game.Presentation.TextLog = &game.DrawnTexts;
     game.Loop.BeforeFlipFunction = [&program] { program.Script->BeforeFlip(); };
     game.Loop.EndFrameFunction = [&program] { return program.Script->OutputDue(); };
     program.Script->StateProviders.push_back([&game](JsonObject& state) { game.AddState(state); });

@@ -256,6 +256,13 @@ void LanguagePill(AssetWriter& out) {
 }  // namespace
 
 void GenerateButtons(AssetWriter& out) {
+    // What each picture reads in English; the game looks up the player's language.
+    std::string captions;
+    for (const Label& label : kLabels) {
+        captions += std::string(label.name) + "\t" + std::string(label.text) + "\n";
+    }
+    captions += "on\tON\noff\tOFF\n";
+    out.SaveBytes(std::string(kMenus) + "/captions.txt", captions);
     LanguageButtons(out, {nullptr, out.Bold().CairoFace()});
     for (const Catalogue& catalogue : out.Languages()) {
         LanguageButtons(out, {&catalogue, CaptionFace(out, catalogue)});

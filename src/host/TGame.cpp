@@ -55,12 +55,17 @@ void TGame::Kill() {
 void TGame::AddState(JsonObject& state) const {
     JsonObject screen;
     if (const TScreen* current = Screens.Current()) current->AddState(screen);
+    screen.Set("Texts", TextsOfLayer(DrawnTexts, 0));
     state.Set("screen", screen);
     if (!Dialogs.Empty()) {
         std::vector<JsonObject> dialogs;
-        for (const TDialogState& dialog : Dialogs.Describe()) dialogs.push_back(DialogJson(dialog));
+        for (const TDialogState& dialog : Dialogs.Describe()) {
+            dialogs.push_back(DialogJson(dialog));
+            dialogs.back().Set("Texts", TextsOfLayer(DrawnTexts, static_cast<int>(dialogs.size())));
+        }
         state.Set("dialogs", dialogs);
     }
+    state.Set("TextLayout", TextLayoutJson(DrawnTexts));
     state.Set("FullScreen", Settings.FullScreen);
     state.Set("Paused", Loop.Paused);
     state.Set("Suspended", Loop.Suspended);

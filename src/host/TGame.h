@@ -4,6 +4,7 @@
 // through THost, when it is made.
 
 #include <memory>
+#include <vector>
 
 #include "host/TAudioBuses.h"
 #include "host/TDataPaths.h"
@@ -45,6 +46,8 @@ public:
     TPlayerSession Session{Settings};
     TMainLoop Loop{{Timing, Presentation, Settings, Audio, Display, Screens, Dialogs, Fade}};
     TExitScreen ExitScreen{Parts()};
+    // The texts of the frame being drawn, kept while a script may ask for the state.
+    std::vector<TDrawnText> DrawnTexts;
 
     // The parts, for the screens and the objects that need the host.
     [[nodiscard]] THost Parts();

@@ -155,6 +155,10 @@ int TBitmapFontMetrics::SlotOf(std::uint32_t code) const {
     return code < BaseSlots ? static_cast<int>(code) : FindChar(code);
 }
 
+bool TBitmapFontMetrics::HasGlyph(std::uint32_t code) const {
+    return code != 0 && ID[static_cast<size_t>(SlotOf(code))] == static_cast<int>(code);
+}
+
 double TBitmapFontMetrics::StringWidth(const std::string& text) const {
     double sum = 0;
     for (size_t pos = 0; pos < text.size();) {

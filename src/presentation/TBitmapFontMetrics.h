@@ -40,6 +40,8 @@ public:
     int FindChar(std::uint32_t code) const;
     // The slot drawn for `code`.
     int SlotOf(std::uint32_t code) const;
+    // Whether the font holds a glyph for `code`.
+    bool HasGlyph(std::uint32_t code) const;
     long long CalcVRAM() const;
 
 private:

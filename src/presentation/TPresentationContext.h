@@ -10,9 +10,12 @@
 // no channels, and sounds that play nowhere.
 
 #include <functional>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "media/Media.h"
+#include "presentation/TextLog.h"
 
 class TChannelArray;
 class TGameFade;
@@ -35,6 +38,9 @@ struct TPresentationContext {
     // The sub-folder ("de/", empty for English) of the image and menu folders that holds the
     // pictures drawn with texts in the player's language; a picture it lacks comes from above.
     std::string LanguageFolder;
+    // The English caption drawn on each button picture, by the picture's upper-cased name, as
+    // the generator lists them in the menu folder's "captions.txt".
+    std::map<std::string, std::string> ButtonCaptions;
     // Option volumes, 0 to 100.
     int SoundVolume = 100, MusicVolume = 50, SpeechVolume = 100;
     // The host's speech channel, faded with the screen.
@@ -61,6 +67,12 @@ struct TPresentationContext {
     // pass and multiplied into the shadow).
     float TextShadowX = 1.0f, TextShadowY = 1.0f, TextShadowAlpha = 0.5f;
     float TextAlpha = 1.0f;
+    // The texts of the frame, noted while the host keeps this log (null: not kept); the layer
+    // and box the texts drawn now belong to (see TextLog.h).
+    std::vector<TDrawnText>* TextLog = nullptr;
+    int TextLayer = 0;
+    bool TextBounded = false;
+    TTextRect TextBounds;
 
     // Plays a sample through the host's sound switch and volume; the channel receives the
     // channel used.

@@ -85,6 +85,8 @@ std::unique_ptr<TDialogTextInput> CreateNameDialog(const THost& host, const TRes
                       resources.FontMedium);
     dialog->MenuCreate(withCancel, NameButtonGap);
     dialog->TextInput.MakeCharsFileNameSafe();
+    // Letters beyond ASCII as far as the font draws them.
+    dialog->TextInput.AllowExtendedChars = 1;
     dialog->TextInput.NoLeadingDot = 1;
     dialog->TrimBlanks = 1;
     dialog->BoxColor = Rgb(0, 0, 0, 0.8f);

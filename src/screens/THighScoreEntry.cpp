@@ -39,6 +39,7 @@ std::unique_ptr<THighScoreEntry> THighScoreEntry::Create(std::shared_ptr<TMenu> 
     input.Init(nullptr, "", NameX, entry->TopY + NameBelowTop, resources.FontLarge);
     input.DrawDots = 0;
     input.AllowEscToAbort = 0;
+    input.AllowExtendedChars = 1;
     // Space is a character of the name, so only Enter may press OK while it is typed.
     if (const auto ok = entry->Menu ? entry->Menu->FindButton("OK") : nullptr) {
         ok->OKButtonUseSpace = 0;

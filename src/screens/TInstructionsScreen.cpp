@@ -12,6 +12,7 @@
 #include "presentation/TPresentationContext.h"
 #include "presentation/TResources.h"
 #include "presentation/TShadow.h"
+#include "presentation/TextLog.h"
 #include "screens/InstructionPages.h"
 #include "system/InputHelpers.h"
 #include "system/Translate.h"
@@ -174,6 +175,8 @@ void TInstructionsScreen::DrawTextBox(int page) const {
     if (!font || !Hdialog) return;
     const float left = boxX - Hdialog->w2 + TextLeft;
     float y = boxY - Hdialog->h2 + TextTop;
+    const TTextBoundsScope inBox({boxX - Hdialog->w2, boxY - Hdialog->h2,
+                                  static_cast<float>(Hdialog->w), static_cast<float>(Hdialog->h)});
     TShadow::Create(2, 2, 0.5f).ApplyToText();
     media::SetColor(255, 255, 100);
     media::SetDrawScale(TextScale, TextScale);

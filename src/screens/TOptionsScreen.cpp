@@ -15,6 +15,7 @@
 #include "presentation/TPresentationContext.h"
 #include "presentation/TResources.h"
 #include "presentation/TShadow.h"
+#include "presentation/TextLog.h"
 #include "store/TPlayer.h"
 #include "store/TProfile.h"
 #include "system/ScreenSize.h"
@@ -24,6 +25,8 @@ namespace {
 
 constexpr float LabelX = 138;
 constexpr float LanguageY = 455;
+// Where the sliders' grooves and the switches start.
+constexpr float ControlX = 430;
 constexpr int SliderBorder = 20;
 constexpr int SliderBorderY = 5;
 
@@ -202,6 +205,8 @@ void TOptionsScreen::Draw() {
     TShadow::Create(3, 3, 0.4f).ApplyToText();
     media::SetColor(255, 255, 100);
     font->DrawAlignedWithShadow(Tr("Game Options"), ScreenWidth / 2, 30, 1, 1, 1);
+    // The labels end before the sliders and switches begin.
+    const TTextBoundsScope labels({0, 0, ControlX - 6, ScreenHeight});
     font->DrawAlignedWithShadow(Tr("Music Volume"), LabelX, 149, 0, 1, 1);
     font->DrawAlignedWithShadow(Tr("Sound Volume"), LabelX, 222, 0, 1, 1);
     font->DrawAlignedWithShadow(Tr("Full Screen Mode"), LabelX, 328, 0, 1, 1);
