@@ -26,7 +26,8 @@ namespace {
 constexpr float LabelX = 138;
 constexpr float LanguageY = 455;
 // Where the sliders' grooves and the switches start.
-constexpr float ControlX = 430;
+constexpr float SliderX = 430;
+constexpr float SwitchX = 521;
 constexpr int SliderBorder = 20;
 constexpr int SliderBorderY = 5;
 
@@ -73,7 +74,7 @@ void TOptionsScreen::ReloadToggleButton(int value, const std::string& buttonName
 
 void TOptionsScreen::LoadLanguageButton() {
     auto button = Menu->AddNew("language", "languageMO", "language", 0, 0, 1);
-    button->MoveTo(521, LanguageY + 3);
+    button->MoveTo(SwitchX, LanguageY + 3);
     button->SetupCaption(Host.Language.Languages.NameOf(Host.Language.Current), nullptr,
                          std::nullopt, std::nullopt, Resources.FontMedium, std::nullopt);
 }
@@ -205,10 +206,13 @@ void TOptionsScreen::Draw() {
     TShadow::Create(3, 3, 0.4f).ApplyToText();
     media::SetColor(255, 255, 100);
     font->DrawAlignedWithShadow(Tr("Game Options"), ScreenWidth / 2, 30, 1, 1, 1);
-    // The labels end before the sliders and switches begin.
-    const TTextBoundsScope labels({0, 0, ControlX - 6, ScreenHeight});
-    font->DrawAlignedWithShadow(Tr("Music Volume"), LabelX, 149, 0, 1, 1);
-    font->DrawAlignedWithShadow(Tr("Sound Volume"), LabelX, 222, 0, 1, 1);
+    // The labels end before the sliders, and before the switches further right.
+    {
+        const TTextBoundsScope beforeSliders({0, 0, SliderX - 6, ScreenHeight});
+        font->DrawAlignedWithShadow(Tr("Music Volume"), LabelX, 149, 0, 1, 1);
+        font->DrawAlignedWithShadow(Tr("Sound Volume"), LabelX, 222, 0, 1, 1);
+    }
+    const TTextBoundsScope beforeSwitches({0, 0, SwitchX - 6, ScreenHeight});
     font->DrawAlignedWithShadow(Tr("Full Screen Mode"), LabelX, 328, 0, 1, 1);
     font->DrawAlignedWithShadow(Tr("Color Blind Mode"), LabelX, 402, 0, 1, 1);
     font->DrawAlignedWithShadow(Tr("Language"), LabelX, LanguageY, 0, 1, 1);
