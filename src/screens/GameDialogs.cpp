@@ -64,6 +64,8 @@ std::unique_ptr<TDialogOK> CreateMessageDialog(const THost& host, const TResourc
                                                const std::string& text) {
     auto dialog = TDialogOK::Create(text, Picture("dialog"), DialogWidth, 0, 0);
     CommonLook(*dialog, resources, Rgb(255, 0, 0), 0.4f);
+    // A text short enough for one line sits in the middle too, not on the box's top edge.
+    dialog->CaptionCentreVert = 1;
     dialog->CaptionOffsetY = -CaptionRaise;
     return Started(host, std::move(dialog));
 }
@@ -72,6 +74,7 @@ std::unique_ptr<TDialogYesNo> CreateQuestionDialog(const THost& host, const TRes
                                                    const std::string& text) {
     auto dialog = TDialogYesNo::Create(text, Picture("dialog"), DialogWidth, 0, 0, 0);
     CommonLook(*dialog, resources, Rgb(255, 255, 100), 0.4f);
+    dialog->CaptionCentreVert = 1;
     dialog->CaptionOffsetY = -CaptionRaise;
     return Started(host, std::move(dialog));
 }

@@ -64,6 +64,15 @@ void ExpectTextsFit(const StateJson& dump, const std::string& where) {
         EXPECT_LE(r[0] + r[2], box[0] + box[2] + 1) << what << " runs past its box's right";
         EXPECT_LE(r[1] + r[3], box[1] + box[3] + 1) << what << " runs below its box";
         EXPECT_EQ(text["missing"].Int(), 0) << what << " lacks glyphs";
+        // Nor may it run into another text of its layer (a label into its value).
+        for (size_t j = i + 1; j < texts.Size(); ++j) {
+            const std::vector<int> o = texts[j]["rect"].Ints();
+            if (o.size() != 4 || texts[j]["layer"].Int() != text["layer"].Int()) continue;
+            const int across = std::min(r[0] + r[2], o[0] + o[2]) - std::max(r[0], o[0]);
+            const int down = std::min(r[1] + r[3], o[1] + o[3]) - std::max(r[1], o[1]);
+            EXPECT_FALSE(across > 2 && down > 2 && r != o)
+                << what << " runs into \"" << texts[j]["text"].Text() << "\"";
+        }
     }
 }
 
@@ -143,5 +152,45 @@ TEST(LanguageTest, EachLanguageLeadsFromTheTitleThroughALevelToTheOptions) {
         }
     }
 }
+
+class LanguageFitTest : public testing::TestWithParam<std::string> {};
+
+TEST_P(LanguageFitTest, EveryScreenAndDialogKeepsItsTextsInTheirBoxes) {
+    const std::string code = GetParam();
+    const auto run = [&code](const std::string& name, const std::vector<std::string>& where,
+                             int pages) {
+        GameProcess game("language-fit-" + code + "-" + name);
+        ScriptJourney journey(game, "fit.txt", kTimeout);
+        journey.Wait(50);
+        journey.State("page1");
+        // The instructions turn a page a click.
+        for (int page = 2; page <= pages; ++page) {
+            journey.Click({400, 300});
+            journey.Wait(20);
+            journey.State("page" + std::to_string(page));
+        }
+        std::vector<std::string> args = {
+            "--ticks-per-frame", "10", "--player", "Ann", "--lang", code};
+        args.insert(args.end(), where.begin(), where.end());
+        ASSERT_EQ(journey.Run(args), 0) << game.Stderr();
+        for (int page = 1; page <= pages; ++page) {
+            const std::string dump = "page" + std::to_string(page);
+            ExpectTextsFit(journey.Dump(dump), code + " " + name + " " + dump);
+        }
+    };
+    for (const char* screen : {"title", "levelselect", "levelcomplete", "gameover", "gamefinished",
+                               "highscores", "levelstats", "options", "credits"}) {
+        run(screen, {"--screen", screen}, 1);
+    }
+    run("instructions", {"--screen", "instructions"}, 26);
+    for (const char* dialog : {"message", "question", "name", "players", "web"}) {
+        run(dialog, {"--dialog", dialog}, 1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, LanguageFitTest, testing::ValuesIn(ShippedCodes()),
+                         [](const testing::TestParamInfo<std::string>& info) {
+                             return info.param;
+                         });
 
 }  // namespace
