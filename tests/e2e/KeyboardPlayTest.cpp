@@ -13,7 +13,6 @@
 #include "ScriptJourney.h"
 #include "StateJson.h"
 
-
 namespace {
 
 constexpr double kTimeout = 300;

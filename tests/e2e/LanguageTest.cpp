@@ -153,6 +153,84 @@ TEST(LanguageTest, EachLanguageLeadsFromTheTitleThroughALevelToTheOptions) {
     }
 }
 
+TEST(LanguageTest, NamesInEveryScriptAreSavedReadBackAndDrawnWhole) {
+    // Latin-1, Latin Extended, Cyrillic and Chinese letters; the Greek omega has no glyph in the
+    // fonts, so the field refuses it as it refuses a slash.
+    for (const std::string name : {"Zoë", "Łukasz", "Юлия", "晶豆"}) {
+        SCOPED_TRACE(name);
+        GameProcess game("language-name-" + std::to_string(name.size()));
+        ScriptJourney typing(game, "name.txt", kTimeout);
+        typing.Wait(30);
+        typing.Line("text Ω/" + name);
+        typing.State("typed");
+        typing.Key("Enter");
+        typing.Wait(30);
+        typing.State("greeted");
+        ASSERT_EQ(typing.Run({"--ticks-per-frame", "10", "--dialog", "name"}), 0) << game.Stderr();
+        EXPECT_EQ(typing.Dump("typed")["dialogs"][size_t{0}]["text"].Text(), name);
+        EXPECT_TRUE(fs::exists(game.Shared() / "profiles" / (name + ".dat")));
+        const StateJson greeted = typing.Dump("greeted");
+        EXPECT_EQ(greeted["ProfileName"].Text(), name);
+        EXPECT_TRUE(Contains(greeted["screen"]["Texts"].Texts(), "Welcome, " + name));
+        ExpectTextsFit(greeted, name + " greeted");
+
+        // The next start reads the name back from the settings and its profile.
+        ScriptJourney again(game, "again.txt", kTimeout);
+        again.Wait(30);
+        again.State("title");
+        ASSERT_EQ(again.Run({"--ticks-per-frame", "10", "--screen", "title"}), 0) << game.Stderr();
+        const StateJson title = again.Dump("title");
+        EXPECT_EQ(title["ProfileName"].Text(), name);
+        EXPECT_TRUE(Contains(title["screen"]["Texts"].Texts(), "Welcome, " + name));
+        ExpectTextsFit(title, name + " read back");
+    }
+}
+
+TEST(LanguageTest, TheOptionsLanguageRowSwitchesAtOnceAndKeepsTheChoice) {
+    GameProcess game("language-row");
+    ScriptJourney probe(game, "probe.txt", kTimeout);
+    probe.Wait(40);
+    probe.State("options");
+    ASSERT_EQ(probe.Run({"--ticks-per-frame", "10", "--player", "Ann", "--screen", "options"}), 0)
+        << game.Stderr();
+    const auto row = Centre(probe.Screen("options")["Buttons"], "LANGUAGE");
+    ASSERT_GT(row[0], 0);
+
+    ScriptJourney choosing(game, "choose.txt", kTimeout);
+    choosing.Wait(40);
+    choosing.Click(row);
+    choosing.Wait(10);
+    choosing.State("chosen");
+    ASSERT_EQ(choosing.Run({"--ticks-per-frame", "10", "--player", "Ann", "--screen", "options"}),
+              0)
+        << game.Stderr();
+    const std::string next = ShippedCodes()[1];
+    const StateJson chosen = choosing.Dump("chosen");
+    EXPECT_EQ(chosen["Language"].Text(), next);
+    EXPECT_TRUE(Contains(chosen["screen"]["Texts"].Texts(), InLanguage(next, "Game Options")));
+    EXPECT_EQ(chosen["screen"]["Buttons"]["OK"]["caption"].Text(), InLanguage(next, "OK"));
+    EXPECT_NE(ReadFile(game.Shared() / "preferences.ini").find("Language=" + next + "\r\n"),
+              std::string::npos);
+    // The settings file keeps its keys: no language among them.
+    EXPECT_EQ(ReadFile(game.Shared() / "quillox.ini").find("LANG"), std::string::npos);
+
+    // The choice outlives the run, and --lang overrides it for one run without saving.
+    ScriptJourney later(game, "later.txt", kTimeout);
+    later.Wait(30);
+    later.State("title");
+    ASSERT_EQ(later.Run({"--ticks-per-frame", "10", "--screen", "title"}), 0) << game.Stderr();
+    EXPECT_EQ(later.Dump("title")["Language"].Text(), next);
+    ScriptJourney once(game, "once.txt", kTimeout);
+    once.Wait(30);
+    once.State("title");
+    ASSERT_EQ(once.Run({"--ticks-per-frame", "10", "--screen", "title", "--lang", "en"}), 0)
+        << game.Stderr();
+    EXPECT_EQ(once.Dump("title")["Language"].Text(), "en");
+    EXPECT_NE(ReadFile(game.Shared() / "preferences.ini").find("Language=" + next),
+              std::string::npos);
+    EXPECT_EQ(game.Run({"--lang", "xx"}, kTimeout), 2) << "no such language";
+}
+
 class LanguageFitTest : public testing::TestWithParam<std::string> {};
 
 TEST_P(LanguageFitTest, EveryScreenAndDialogKeepsItsTextsInTheirBoxes) {

@@ -22,6 +22,11 @@ public:
     void Move(int x, int y) { Line("move " + std::to_string(x) + " " + std::to_string(y)); }
     void Key(const std::string& name) { Line("key " + name); }
     void Wait(int ticks) { tick_ += ticks; }
+    // Any other action, such as "text NAME".
+    void Line(const std::string& action) {
+        text_ += std::to_string(tick_) + " " + action + "\n";
+        tick_ += 10;
+    }
     void State(const std::string& name) {
         const std::filesystem::path path = game_.Sandbox() / (name + ".json");
         Line("state " + path.string());
@@ -45,11 +50,6 @@ public:
     StateJson Screen(const std::string& name) const { return Dump(name)["screen"]; }
 
 private:
-    void Line(const std::string& action) {
-        text_ += std::to_string(tick_) + " " + action + "\n";
-        tick_ += 10;
-    }
-
     GameProcess& game_;
     std::string fileName_;
     double timeout_;
