@@ -51,6 +51,22 @@ void AssetWriter::SaveBytes(const std::string& relativePath, const std::string& 
     ++written_;
 }
 
+std::vector<const Catalogue*> AssetWriter::Wordings() const {
+    std::vector<const Catalogue*> all = {nullptr};
+    for (const Catalogue& c : languages_) all.push_back(&c);
+    return all;
+}
+
+cairo_font_face_t* AssetWriter::FaceFor(const std::string& text) const {
+    for (int code : CodePoints(text)) {
+        if (FT_Get_Char_Index(bold_.Face(), static_cast<FT_ULong>(code)) == 0 &&
+            scriptFallback_ != nullptr) {
+            return scriptFallback_->CairoFace();
+        }
+    }
+    return bold_.CairoFace();
+}
+
 void AssetWriter::Fail(const std::string& message) {
     errors_.push_back(message);
 }

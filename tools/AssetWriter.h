@@ -26,6 +26,10 @@ public:
     }
     const std::vector<Catalogue>& Languages() const { return languages_; }
     const Typeface* ScriptFallback() const { return scriptFallback_; }
+    // English (null) and then each language, for pictures drawn once per language.
+    std::vector<const Catalogue*> Wordings() const;
+    // The bold face, or the script face where the bold one lacks a character of `text`.
+    cairo_font_face_t* FaceFor(const std::string& text) const;
 
     // The manifest entry of a picture; records an error when the name is not listed.
     const ImageAsset& Image(std::string_view folder, std::string_view name);

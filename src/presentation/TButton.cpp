@@ -1,9 +1,7 @@
 #include "presentation/TButton.h"
 
 #include <algorithm>
-#include <filesystem>
 
-#include "media/Platform.h"
 #include "presentation/TChannelArray.h"
 #include "presentation/TMousePointer.h"
 #include "presentation/TPresentationContext.h"
@@ -29,15 +27,6 @@ std::shared_ptr<TGameSound> LoadButtonSound(const std::string& name) {
 std::shared_ptr<TGameImage> LoadTopLeft(const std::string& path, int cellWidth, int cellHeight,
                                         int frames) {
     return TGameImage::CreateAuto(path, cellWidth, cellHeight, 0, frames, -1, 0);
-}
-
-// The picture in the player's language where the language has its own, else the common one.
-std::string InLanguage(const std::string& folder, const std::string& file) {
-    const std::string& language = PresentationContext().LanguageFolder;
-    if (language.empty()) return folder + file;
-    std::error_code error;
-    const std::string own = folder + language + file;
-    return std::filesystem::exists(media::ResolvePath(own), error) ? own : folder + file;
 }
 
 void DrawCaptionIn(TLabel& caption, const std::optional<TColor>& color, float px, float py) {
@@ -70,10 +59,10 @@ void TButton::Load(const std::string& buttonName, const std::string& mouseOverNa
 void TButton::LoadImages(const std::string& buttonName, const std::string& mouseOverName,
                          int cellWidth, int cellHeight, int frames) {
     const std::string folder = GetPath();
-    SetImage(LoadTopLeft(InLanguage(folder, buttonName + ".png"), cellWidth, cellHeight, frames));
+    SetImage(LoadTopLeft(folder + buttonName + ".png", cellWidth, cellHeight, frames));
     if (!mouseOverName.empty()) {
         ImageMouseOver =
-            LoadTopLeft(InLanguage(folder, mouseOverName + ".png"), cellWidth, cellHeight, frames);
+            LoadTopLeft(folder + mouseOverName + ".png", cellWidth, cellHeight, frames);
     }
 }
 

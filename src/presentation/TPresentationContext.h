@@ -88,3 +88,7 @@ TPresentationContext& PresentationContext();
 // Makes `context` the one presentation code reads; null goes back to the defaults. The caller
 // keeps it alive while installed.
 void InstallPresentationContext(TPresentationContext* context);
+
+// The picture at `path` as drawn in the player's language ("graphics/de/paused.png" for
+// "graphics/paused.png") where the language has its own, else `path`.
+[[nodiscard]] std::string InPlayersLanguage(const std::string& path);
