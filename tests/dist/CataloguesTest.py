@@ -70,6 +70,9 @@ with tempfile.TemporaryDirectory() as tmp:
     subprocess.run(["xgettext", "--language=C++", "--from-code=UTF-8", "--keyword=Tr",
                     "--keyword=TrNoop", "--keyword=TrFill:1", "-o", str(fresh)] + sources,
                    cwd=SOURCE, check=True, stderr=subprocess.DEVNULL)
+    subprocess.run(["xgettext", "--join-existing", "--from-code=UTF-8", "-o", str(fresh),
+                    "dist/com.bexholt.Quillox.desktop", "dist/com.bexholt.Quillox.metainfo.xml.in"],
+                   cwd=SOURCE, check=True, stderr=subprocess.DEVNULL)
     marked = set(po_entries(fresh))
 
 template = set(po_entries(SOURCE / "po" / "quillox.pot"))
