@@ -42,6 +42,15 @@ print(f"{len(keep)} characters")
 PY
 /usr/bin/python3 -m fontTools.subset "$SOURCE" --font-number=0 --text-file="$chars" \
     --output-file="$OUT" --name-IDs='*' --name-languages='*' --notdef-outline --no-hinting
+# The face ships inside the game, whose pictures are drawn with it: its licence (Apache 2.0)
+# allows that, so the embedding flag says "installable" as the other bundled faces do.
+/usr/bin/python3 - "$OUT" <<'PY'
+import sys
+from fontTools.ttLib import TTFont
+font = TTFont(sys.argv[1])
+font["OS/2"].fsType = 0
+font.save(sys.argv[1])
+PY
 {
     echo "WenQuanYi Micro Hei, cut down to the characters Quillox uses by"
     echo "scripts/subset-cjk-font.sh from Debian's fonts-wqy-microhei. Its copyright file follows,"
