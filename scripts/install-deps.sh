@@ -11,6 +11,7 @@ PACKAGES=(
     libsdl2-dev libopenal-dev libpng-dev zlib1g-dev libjpeg-dev
     libogg-dev libvorbis-dev libfreetype-dev
     libcairo2-dev
+    gettext
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool strace openbox weston
     desktop-file-utils appstream dpkg-dev file groff-base lintian python3-yaml gzip

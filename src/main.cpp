@@ -21,6 +21,7 @@
 #include "host/TScriptPlayer.h"
 #include "media/Media.h"
 #include "media/Platform.h"
+#include "presentation/ButtonCaptions.h"
 #include "presentation/TChannelArray.h"
 #include "presentation/TDialogStack.h"
 #include "presentation/TImageBank.h"
@@ -51,6 +52,7 @@
 #include "system/InputHelpers.h"
 #include "system/Paths.h"
 #include "system/ScreenSize.h"
+#include "system/Translate.h"
 
 namespace {
 
@@ -221,13 +223,13 @@ void OpenDialog(Program& program, const std::string& name) {
     const THost host = program.Host.Parts();
     TDialogStack& dialogs = program.Host.Dialogs;
     if (name == "message") {
-        dialogs.Open(
-            CreateMessageDialog(host, program.Resources, "You cannot create any more players!"));
+        dialogs.Open(CreateMessageDialog(host, program.Resources,
+                                         Tr("You cannot create any more players!")));
     } else if (name == "question") {
         dialogs.Open(CreateQuestionDialog(host, program.Resources,
-                                          "Are you sure you want to delete this player?"));
+                                          Tr("Are you sure you want to delete this player?")));
     } else if (name == "web") {
-        dialogs.Open(program.Screen.Title.CreateDialogLaunchWeb(game_texts::WebQuestion));
+        dialogs.Open(program.Screen.Title.CreateDialogLaunchWeb(Tr(game_texts::WebQuestion)));
     } else if (name == "players") {
         program.Screen.Title.ShowPlayerManager();
     }
@@ -339,8 +341,9 @@ bool StartMedia(const CommandLine& options) {
     return true;
 }
 
-// The host's folders, settings and channels, and the game's fonts.
-void StartHost(Program& program) {
+// The host's folders, settings, language and channels, and the game's fonts; false when the
+// command line asks for a language the game does not ship.
+bool StartHost(Program& program) {
     const CommandLine& options = program.Options;
     TGame& game = program.Host;
     media::SetAppTitle(game_texts::AppTitle);
@@ -362,11 +365,23 @@ void StartHost(Program& program) {
             : FixPath(options.DataDir);
     media::SetBuiltInFontFile(game.Paths.DataPrefix + "Data/fonts/text.ttf");
     game.Init("Bexholt/Quillox", 16);
+    if (!game.Language.Start(game.Paths.DataPrefix + "Data/locale/", options.Language)) {
+        std::fprintf(stderr, "quillox: no language '%s' comes with the game\n",
+                     options.Language.c_str());
+        return false;
+    }
     // As many voices as channels: effects playing together keep their own volumes.
     game.Audio.Channels->MaxVol = 16.0f;
     game.Audio.SetEscapeSound("buttonclick");
     program.Resources.SetPaths(game.Presentation.ImagePath, game.Presentation.SoundPath);
-    program.Resources.LoadFonts(game.Paths.DataPrefix + "Data/fonts/");
+    game.Presentation.ButtonCaptions = ReadButtonCaptions(game.Presentation.MenuPath);
+    const std::string fontFolder = game.Paths.DataPrefix + "Data/fonts/";
+    program.Resources.LoadFonts(fontFolder);
+    game.Language.Changed = [&program, &game, fontFolder] {
+        program.Resources.LoadTutorialFont(fontFolder, game.Language.Current);
+    };
+    game.Language.Changed();
+    return true;
 }
 
 // Who leads where, what the command line changes in play, and the script's hooks.
@@ -395,6 +410,7 @@ void WireScreens(Program& program) {
     screens.Loading.Loaded = [&program] { GoStraightOn(program); };
     if (!program.Script) return;
     game.Loop.BeforeStepFunction = [&program] { program.Script->BeforeStep(); };
+    game.Presentation.TextLog = &game.DrawnTexts;
     game.Loop.BeforeFlipFunction = [&program] { program.Script->BeforeFlip(); };
     game.Loop.EndFrameFunction = [&program] { return program.Script->OutputDue(); };
     program.Script->StateProviders.push_back([&game](JsonObject& state) { game.AddState(state); });
@@ -422,7 +438,7 @@ int Run(Program& program) {
     if (!StartMedia(program.Options)) return 1;
     // One copy at a time; a second one ends silently.
     if (!media::EnsureSingleInstance("Quillox")) return 0;
-    StartHost(program);
+    if (!StartHost(program)) return 2;
     WireScreens(program);
 
     TGame& game = program.Host;

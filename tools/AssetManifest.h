@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string_view>
+#include <utility>
 
 namespace quillox::assets {
 
@@ -168,6 +169,8 @@ inline constexpr std::array kImages = {
     ImageAsset{kMenus, "on2MO", 56, 36, 1},
     ImageAsset{kMenus, "off2", 56, 36, 1},
     ImageAsset{kMenus, "off2MO", 56, 36, 1},
+    ImageAsset{kMenus, "language", 240, 44, 1},
+    ImageAsset{kMenus, "languageMO", 240, 44, 1},
     ImageAsset{kMenus, "clickhere", 300, 56, 1},
     ImageAsset{kMenus, "clickhereMO", 300, 56, 1},
     ImageAsset{kMenus, "classic", 150, 50, 1},
@@ -203,6 +206,12 @@ inline constexpr std::array kBitmapFonts = {std::string_view{"font_lg"},
                                             std::string_view{"font_md"}};
 inline constexpr int kFirstFontChar = 32;
 inline constexpr int kLastFontChar = 126;
+// Letters the fonts hold beyond Latin-1 and the translations, so that players can type their
+// names in them: Latin Extended-A (Polish, Czech, Turkish, ...) and Cyrillic.
+inline constexpr std::array<std::pair<int, int>, 2> kNameLetterRanges = {{
+    {0x100, 0x17F},
+    {0x400, 0x45F},
+}};
 
 inline constexpr std::string_view kTitleMusic = "music/title.ogg";
 inline constexpr double kTitleMusicMinSeconds = 60.0;
@@ -211,6 +220,8 @@ inline constexpr std::string_view kTutorialFontLicence = "fonts/tut-LICENSE.txt"
 // The face of plain text: message boxes and the debug display (the media layer's own font).
 inline constexpr std::string_view kTextFont = "fonts/text.ttf";
 inline constexpr std::string_view kTextFontLicence = "fonts/text-LICENSE.txt";
+// The licence of the script face that languages beyond the faces above draw with.
+inline constexpr std::string_view kScriptFontLicence = "fonts/script-LICENSE.txt";
 inline constexpr std::string_view kDefaultIni = "Default.ini";
 
 // Folders the game reads from, made even when a folder has nothing in it yet.

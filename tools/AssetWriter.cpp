@@ -1,5 +1,6 @@
 #include "AssetWriter.h"
 
+#include <filesystem>
 #include <fstream>
 
 namespace quillox::assets {
@@ -17,10 +18,16 @@ const ImageAsset& AssetWriter::Image(std::string_view folder, std::string_view n
     return *a;
 }
 
-void AssetWriter::Save(const Canvas& canvas, std::string_view folder, std::string_view name) {
+void AssetWriter::Save(const Canvas& canvas, std::string_view folder, std::string_view name,
+                       std::string_view language) {
     const ImageAsset& a = Image(folder, name);
-    const std::string rel =
-        (folder.empty() ? std::string() : std::string(folder) + "/") + std::string(name) + ".png";
+    std::string dir = folder.empty() ? std::string() : std::string(folder) + "/";
+    if (!language.empty()) {
+        dir += std::string(language) + "/";
+        std::error_code ec;
+        std::filesystem::create_directories(dataDir_ + "/" + dir, ec);
+    }
+    const std::string rel = dir + std::string(name) + ".png";
     if (canvas.Width() != a.Width() || canvas.Height() != a.Height()) {
         Fail(rel + " drawn at " + std::to_string(canvas.Width()) + "x" +
              std::to_string(canvas.Height()) + ", manifest says " + std::to_string(a.Width()) +
@@ -42,6 +49,22 @@ void AssetWriter::SaveBytes(const std::string& relativePath, const std::string& 
         return;
     }
     ++written_;
+}
+
+std::vector<const Catalogue*> AssetWriter::Wordings() const {
+    std::vector<const Catalogue*> all = {nullptr};
+    for (const Catalogue& c : languages_) all.push_back(&c);
+    return all;
+}
+
+cairo_font_face_t* AssetWriter::FaceFor(const std::string& text) const {
+    for (int code : CodePoints(text)) {
+        if (FT_Get_Char_Index(bold_.Face(), static_cast<FT_ULong>(code)) == 0 &&
+            scriptFallback_ != nullptr) {
+            return scriptFallback_->CairoFace();
+        }
+    }
+    return bold_.CairoFace();
 }
 
 void AssetWriter::Fail(const std::string& message) {

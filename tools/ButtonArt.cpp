@@ -15,32 +15,32 @@ struct Label {
 };
 
 constexpr Label kLabels[] = {
-    {"changeplayer", "Change Player"},
-    {"playgame", "Play Game"},
-    {"options", "Options"},
-    {"instructions", "How To Play"},
-    {"highscores", "High Scores"},
-    {"exitgame", "Exit Game"},
-    {"moregames", "More Games"},
-    {"resume", "Resume"},
-    {"saveandexit", "Save & Exit"},
-    {"OK", "OK"},
-    {"Yes", "Yes"},
-    {"Cancel", "Cancel"},
-    {"Add", "Add"},
-    {"Delete", "Delete"},
-    {"back", "Back"},
-    {"menu", "Menu"},
-    {"clear", "Clear"},
-    {"levelstats", "Level Stats"},
-    {"credits", "Credits"},
-    {"clickhere", "Click to Start"},
-    {"classic", "Classic"},
-    {"undo", "Undo"},
-    {"hint", "Hint"},
-    {"daily", "Daily"},
-    {"classicscores", "Classic"},
-    {"levelscores", "Levels"},
+    {"changeplayer", TrNoop("Change Player")},
+    {"playgame", TrNoop("Play Game")},
+    {"options", TrNoop("Options")},
+    {"instructions", TrNoop("How To Play")},
+    {"highscores", TrNoop("High Scores")},
+    {"exitgame", TrNoop("Exit Game")},
+    {"moregames", TrNoop("More Games")},
+    {"resume", TrNoop("Resume")},
+    {"saveandexit", TrNoop("Save & Exit")},
+    {"OK", TrNoop("OK")},
+    {"Yes", TrNoop("Yes")},
+    {"Cancel", TrNoop("Cancel")},
+    {"Add", TrNoop("Add")},
+    {"Delete", TrNoop("Delete")},
+    {"back", TrNoop("Back")},
+    {"menu", TrNoop("Menu")},
+    {"clear", TrNoop("Clear")},
+    {"levelstats", TrNoop("Level Stats")},
+    {"credits", TrNoop("Credits")},
+    {"clickhere", TrNoop("Click to Start")},
+    {"classic", TrNoop("Classic")},
+    {"undo", TrNoop("Undo")},
+    {"hint", TrNoop("Hint")},
+    {"daily", TrNoop("Daily")},
+    {"classicscores", TrNoop("Classic")},
+    {"levelscores", TrNoop("Levels")},
 };
 
 void Pill(cairo_t* cr, double w, double h, bool hover) {
@@ -76,24 +76,57 @@ void Pill(cairo_t* cr, double w, double h, bool hover) {
     cairo_pattern_destroy(p);
 }
 
-void TextButton(AssetWriter& out, std::string_view folder, const Label& label, bool hover) {
+// English draws with the bold face, a language with the script face where its captions need
+// characters the bold face lacks.
+struct Language {
+    const Catalogue* catalogue = nullptr;  // null: English
+    cairo_font_face_t* face = nullptr;
+
+    std::string Tr(std::string_view english) const {
+        return catalogue != nullptr ? catalogue->Tr(std::string(english)) : std::string(english);
+    }
+    std::string_view Code() const {
+        return catalogue != nullptr ? std::string_view(catalogue->code) : std::string_view();
+    }
+};
+
+// The largest size up to `size` at which the caption keeps a margin inside the button: a
+// translator's wording should fit, and a caption that cannot fit at three quarters of the
+// size fails the run.
+double FittingSize(AssetWriter& out, cairo_t* cr, kit::TextStyle style, const std::string& text,
+                   double width, const std::string& what) {
+    const double full = style.size;
+    while (kit::TextWidth(cr, style, text) > width && style.size > full * 0.75) style.size -= 0.5;
+    if (kit::TextWidth(cr, style, text) > width) out.Fail("caption too wide: " + what);
+    return style.size;
+}
+
+void TextButton(AssetWriter& out, std::string_view folder, const Label& label, bool hover,
+                const Language& language) {
     const std::string name = std::string(label.name) + (hover ? "MO" : "");
     const ImageAsset& a = out.Image(folder, name);
     Canvas c(a.Width(), a.Height());
     cairo_t* cr = c.Cr();
     Pill(cr, a.Width(), a.Height(), hover);
-    const double size = std::min(a.Height() * 0.5, 24.0);
-    kit::TextStyle style{out.Bold().CairoFace(), size, {1, 1, 1}, {0.92, 0.9, 1.0}};
+    const std::string text = language.Tr(label.text);
+    kit::TextStyle style{
+        language.face, std::min(a.Height() * 0.5, 24.0), {1, 1, 1}, {0.92, 0.9, 1.0}};
+    // English keeps the pictures it always had.
+    if (language.catalogue != nullptr) {
+        style.size = FittingSize(out, cr, style, text, a.Width() - 2.0 * a.Height() / 3,
+                                 std::string(language.Code()) + "/" + name);
+    }
     if (hover) style.bottom = {1.0, 1.0, 0.85};
     style.outline = hover ? Rgba{0.45, 0.18, 0.0} : Rgba{0.16, 0.04, 0.30};
     style.outlineWidth = 2.2;
     style.shadow = 1.5;
-    kit::DrawTextCentred(cr, style, std::string(label.text), a.Width() / 2.0, a.Height() / 2.0);
-    out.Save(c, folder, name);
+    kit::DrawTextCentred(cr, style, text, a.Width() / 2.0, a.Height() / 2.0);
+    out.Save(c, folder, name, language.Code());
 }
 
 // A switch: a lit green "ON" or a dark "OFF" with its knob at that end.
-void Toggle(AssetWriter& out, const std::string& name, bool on, bool hover, bool small) {
+void Toggle(AssetWriter& out, const std::string& name, bool on, bool hover, bool small,
+            const Language& language) {
     const ImageAsset& a = out.Image(kMenus, name);
     Canvas c(a.Width(), a.Height());
     cairo_t* cr = c.Cr();
@@ -128,14 +161,19 @@ void Toggle(AssetWriter& out, const std::string& name, bool on, bool hover, bool
     cairo_fill(cr);
     cairo_pattern_destroy(p);
     if (!small) {
-        kit::TextStyle style{out.Bold().CairoFace(), 18, {1, 1, 1}, {0.9, 0.9, 0.95}};
+        kit::TextStyle style{language.face, 18, {1, 1, 1}, {0.9, 0.9, 0.95}};
         style.outlineWidth = 1.8;
         style.outline = {0.05, 0.1, 0.05};
         style.shadow = 1;
         const double tx = on ? (4 + (w - 2 * r - 8) / 2) : (w - (w - 2 * r - 8) / 2 - 4);
-        kit::DrawTextCentred(cr, style, on ? "ON" : "OFF", tx, h / 2);
+        const std::string text = language.Tr(on ? TrNoop("ON") : TrNoop("OFF"));
+        if (language.catalogue != nullptr) {
+            style.size = FittingSize(out, cr, style, text, w - 2 * r - 8,
+                                     std::string(language.Code()) + "/" + name);
+        }
+        kit::DrawTextCentred(cr, style, text, tx, h / 2);
     }
-    out.Save(c, kMenus, name);
+    out.Save(c, kMenus, name, language.Code());
 }
 
 void Slider(AssetWriter& out) {
@@ -181,22 +219,66 @@ void Slider(AssetWriter& out) {
     out.Save(k, kGraphics, "sliderdot");
 }
 
-}  // namespace
+// The face a language's captions draw with: the bold face when it holds all their characters.
+cairo_font_face_t* CaptionFace(const AssetWriter& out, const Catalogue& catalogue) {
+    FT_Face bold = out.Bold().Face();
+    bool complete = true;
+    for (const Label& label : kLabels) {
+        for (int code : CodePoints(catalogue.Tr(std::string(label.text)))) {
+            complete = complete && FT_Get_Char_Index(bold, static_cast<FT_ULong>(code)) != 0;
+        }
+    }
+    if (complete || out.ScriptFallback() == nullptr) return out.Bold().CairoFace();
+    return out.ScriptFallback()->CairoFace();
+}
 
-void GenerateButtons(AssetWriter& out) {
+// One language's buttons; English's in the menu folder itself, another's in a folder named
+// by its code, which the game reads first.
+void LanguageButtons(AssetWriter& out, const Language& language) {
     for (const Label& label : kLabels) {
         for (bool hover : {false, true}) {
-            TextButton(out, kMenus, label, hover);
-            if (label.name == "clickhere") TextButton(out, kGraphics, label, hover);
+            TextButton(out, kMenus, label, hover, language);
+            if (label.name == "clickhere") TextButton(out, kGraphics, label, hover, language);
         }
     }
     for (bool hover : {false, true}) {
         const std::string mo = hover ? "MO" : "";
-        Toggle(out, "on" + mo, true, hover, false);
-        Toggle(out, "off" + mo, false, hover, false);
-        Toggle(out, "on2" + mo, true, hover, true);
-        Toggle(out, "off2" + mo, false, hover, true);
+        Toggle(out, "on" + mo, true, hover, false, language);
+        Toggle(out, "off" + mo, false, hover, false, language);
     }
+}
+
+// The options' language row: a pill the game writes the language's name on.
+void LanguagePill(AssetWriter& out) {
+    for (bool hover : {false, true}) {
+        const std::string name = hover ? "languageMO" : "language";
+        const ImageAsset& a = out.Image(kMenus, name);
+        Canvas c(a.Width(), a.Height());
+        Pill(c.Cr(), a.Width(), a.Height(), hover);
+        out.Save(c, kMenus, name);
+    }
+}
+
+}  // namespace
+
+void GenerateButtons(AssetWriter& out) {
+    // What each picture reads in English; the game looks up the player's language.
+    std::string captions;
+    for (const Label& label : kLabels) {
+        captions += std::string(label.name) + "\t" + std::string(label.text) + "\n";
+    }
+    captions += "on\tON\noff\tOFF\n";
+    out.SaveBytes(std::string(kMenus) + "/captions.txt", captions);
+    LanguageButtons(out, {nullptr, out.Bold().CairoFace()});
+    for (const Catalogue& catalogue : out.Languages()) {
+        LanguageButtons(out, {&catalogue, CaptionFace(out, catalogue)});
+    }
+    for (bool hover : {false, true}) {
+        const std::string mo = hover ? "MO" : "";
+        Toggle(out, "on2" + mo, true, hover, true, {nullptr, out.Bold().CairoFace()});
+        Toggle(out, "off2" + mo, false, hover, true, {nullptr, out.Bold().CairoFace()});
+    }
+    LanguagePill(out);
     Slider(out);
 }
 

@@ -6,12 +6,11 @@
 
 namespace quillox::assets {
 
-FontBaker::FontBaker(const Typeface& face, int pixelSize, double outline)
-    : face_(face), pixelSize_(pixelSize), outline_(outline) {}
+FontBaker::FontBaker(const Typeface& face, int pixelSize, double outline, const Typeface* fallback)
+    : face_(face), fallback_(fallback), pixelSize_(pixelSize), outline_(outline) {}
 
-FontBaker::Bitmap FontBaker::Render(int code) const {
+FontBaker::Bitmap FontBaker::Render(FT_Face f, int code) const {
     Bitmap b;
-    FT_Face f = face_.Face();
     if (FT_Load_Char(f, static_cast<FT_ULong>(code), FT_LOAD_RENDER) != 0) return b;
     const FT_Bitmap& src = f->glyph->bitmap;
     const int pad = static_cast<int>(std::ceil(outline_)) + 1;
@@ -53,6 +52,10 @@ bool FontBaker::Bake(const std::vector<int>& codes, int textureWidth) {
     if (f == nullptr || FT_Set_Pixel_Sizes(f, 0, static_cast<FT_UInt>(pixelSize_)) != 0) {
         return false;
     }
+    FT_Face other = fallback_ != nullptr ? fallback_->Face() : nullptr;
+    if (other != nullptr && FT_Set_Pixel_Sizes(other, 0, static_cast<FT_UInt>(pixelSize_)) != 0) {
+        return false;
+    }
     const int pad = static_cast<int>(std::ceil(outline_)) + 1;
     base_ = static_cast<int>(std::lround(f->size->metrics.ascender / 64.0)) + pad;
     lineHeight_ = static_cast<int>(std::lround(f->size->metrics.height / 64.0)) + pad;
@@ -61,8 +64,15 @@ bool FontBaker::Bake(const std::vector<int>& codes, int textureWidth) {
     // Shelf packing, left to right, two pixels apart.
     int x = 1, y = 1, shelf = 0;
     for (int code : codes) {
-        if (FT_Get_Char_Index(f, static_cast<FT_ULong>(code)) == 0 && code != 32) return false;
-        Bitmap b = Render(code);
+        FT_Face from = f;
+        if (FT_Get_Char_Index(f, static_cast<FT_ULong>(code)) == 0 && code != 32) {
+            from = other;
+            if (from == nullptr || FT_Get_Char_Index(from, static_cast<FT_ULong>(code)) == 0) {
+                missing_ = code;
+                return false;
+            }
+        }
+        Bitmap b = Render(from, code);
         if (x + b.width + 1 > textureWidth) {
             x = 1;
             y += shelf + 2;

@@ -19,16 +19,20 @@ struct BakedGlyph {
 
 class FontBaker {
 public:
-    FontBaker(const Typeface& face, int pixelSize, double outline);
+    // Characters `face` lacks are drawn from `fallback` when given (a face of another script).
+    FontBaker(const Typeface& face, int pixelSize, double outline,
+              const Typeface* fallback = nullptr);
 
-    // Renders the codes (Latin-1) into a texture of the given width; the height is the
-    // smallest power of two that holds them. False when the face cannot render a glyph.
+    // Renders the codes (Unicode) into a texture of the given width; the height is the
+    // smallest power of two that holds them. False when neither face can render a glyph, whose
+    // code is then MissingCode().
     [[nodiscard]] bool Bake(const std::vector<int>& codes, int textureWidth);
 
     const Canvas* Texture() const { return texture_.get(); }
     const std::vector<BakedGlyph>& Glyphs() const { return glyphs_; }
     int LineHeight() const { return lineHeight_; }
     int Base() const { return base_; }
+    int MissingCode() const { return missing_; }
     // The description in the text layout the game's font reader expects.
     std::string FntText(const std::string& faceName, const std::string& textureFile) const;
 
@@ -37,9 +41,11 @@ private:
         int width = 0, height = 0, left = 0, top = 0, advance = 0;
         std::vector<float> fill, rim;
     };
-    Bitmap Render(int code) const;
+    Bitmap Render(FT_Face f, int code) const;
 
     const Typeface& face_;
+    const Typeface* fallback_;
+    int missing_ = 0;
     int pixelSize_;
     double outline_;
     int lineHeight_ = 0;

@@ -15,4 +15,12 @@ inline constexpr const char* kTutorialFontSource =
 inline constexpr const char* kTutorialLicenceSource =
     QUILLOX_FONT_SOURCE_DIR "Liberation-LICENSE.txt";
 
+// Chinese characters: WenQuanYi Micro Hei cut down to the characters the translations use
+// (scripts/subset-cjk-font.sh makes it from Debian's fonts-wqy-microhei), for the bitmap
+// fonts, the captions and the tutorial of the languages whose script the faces above lack.
+inline constexpr const char* kScriptFontSource =
+    QUILLOX_FONT_SOURCE_DIR "WenQuanYiMicroHei-Subset.ttf";
+inline constexpr const char* kScriptLicenceSource =
+    QUILLOX_FONT_SOURCE_DIR "WenQuanYiMicroHei-LICENSE.txt";
+
 }  // namespace quillox::assets

@@ -1,6 +1,8 @@
 // The machine pictures the play screen and the level select draw over their backgrounds.
+#include <algorithm>
 #include <cmath>
 
+#include "Catalogues.h"
 #include "DrawKit.h"
 #include "Generators.h"
 #include "MachineArt.h"
@@ -58,12 +60,22 @@ void SunBeams(AssetWriter& out) {
 
 void WellDone(AssetWriter& out) {
     const ImageAsset& a = out.Image(kGraphics, "welldone");
-    Canvas c(a.Width(), a.Height());
-    kit::TextStyle style{out.Bold().CairoFace(), 72, {1.0, 0.98, 0.7}, {1.0, 0.6, 0.1}};
-    style.outlineWidth = 4;
-    style.shadow = 4;
-    kit::DrawTextCentred(c.Cr(), style, "Well Done!", a.Width() / 2.0, a.Height() / 2.0);
-    out.Save(c, kGraphics, "welldone");
+    for (const Catalogue* language : out.Wordings()) {
+        const char* english = TrNoop("Well Done!");
+        const std::string text = language != nullptr ? language->Tr(english) : english;
+        if (language != nullptr && text == english) continue;
+        Canvas c(a.Width(), a.Height());
+        kit::TextStyle style{out.FaceFor(text), 72, {1.0, 0.98, 0.7}, {1.0, 0.6, 0.1}};
+        style.outlineWidth = 4;
+        style.shadow = 4;
+        // As wide as the English at most, which was drawn to fit.
+        if (kit::TextWidth(c.Cr(), style, text) >
+            std::max<double>(a.Width(), kit::TextWidth(c.Cr(), style, english))) {
+            out.Fail("too wide: welldone " + text);
+        }
+        kit::DrawTextCentred(c.Cr(), style, text, a.Width() / 2.0, a.Height() / 2.0);
+        out.Save(c, kGraphics, "welldone", language != nullptr ? language->code : "");
+    }
 }
 
 }  // namespace

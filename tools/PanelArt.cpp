@@ -1,7 +1,9 @@
 // Boxes, pointers, headers and the loading screen's parts.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
+#include "Catalogues.h"
 #include "DrawKit.h"
 #include "Generators.h"
 #include "PieceArt.h"
@@ -162,17 +164,25 @@ void Pointer(AssetWriter& out) {
 
 void Paused(AssetWriter& out) {
     const ImageAsset& a = out.Image(kGraphics, "paused");
-    Canvas c(a.Width(), a.Height());
-    cairo_t* cr = c.Cr();
-    kit::Panel(cr, 4, 4, a.Width() - 10, a.Height() - 10, 22, 1.0);
-    kit::TextStyle big{out.Bold().CairoFace(), 50, {1, 0.97, 0.75}, {1.0, 0.65, 0.15}};
-    big.outlineWidth = 3;
-    kit::DrawTextCentred(cr, big, "Paused", a.Width() / 2.0, 52);
-    kit::TextStyle small{out.Bold().CairoFace(), 17, {1, 1, 1}, {0.85, 0.85, 0.95}};
-    small.outlineWidth = 0;
-    small.shadow = 1.5;
-    kit::DrawTextCentred(cr, small, "Click or press P to carry on", a.Width() / 2.0, 98);
-    out.Save(c, kGraphics, "paused");
+    for (const Catalogue* language : out.Wordings()) {
+        const auto tr = [language](const char* english) {
+            return language != nullptr ? language->Tr(english) : std::string(english);
+        };
+        const std::string title = tr(TrNoop("Paused"));
+        const std::string hint = tr(TrNoop("Click or press P to carry on"));
+        Canvas c(a.Width(), a.Height());
+        cairo_t* cr = c.Cr();
+        kit::Panel(cr, 4, 4, a.Width() - 10, a.Height() - 10, 22, 1.0);
+        kit::TextStyle big{out.FaceFor(title), 50, {1, 0.97, 0.75}, {1.0, 0.65, 0.15}};
+        big.outlineWidth = 3;
+        kit::DrawTextCentred(cr, big, title, a.Width() / 2.0, 52);
+        kit::TextStyle small{out.FaceFor(hint), 17, {1, 1, 1}, {0.85, 0.85, 0.95}};
+        small.outlineWidth = 0;
+        small.shadow = 1.5;
+        if (kit::TextWidth(cr, small, hint) > a.Width() - 24) out.Fail("too wide: paused " + hint);
+        kit::DrawTextCentred(cr, small, hint, a.Width() / 2.0, 98);
+        out.Save(c, kGraphics, "paused", language != nullptr ? language->code : "");
+    }
 }
 
 void Bar(AssetWriter& out, std::string_view name, bool full) {
@@ -204,15 +214,25 @@ void Bar(AssetWriter& out, std::string_view name, bool full) {
     out.Save(c, kGraphics, name);
 }
 
-void Caption(AssetWriter& out, std::string_view name, const std::string& text, double size,
+// A caption picture in English and in each language that words it otherwise.
+void Caption(AssetWriter& out, std::string_view name, const char* english, double size,
              const Rgba& top, const Rgba& bottom) {
     const ImageAsset& a = out.Image(kGraphics, name);
-    Canvas c(a.Width(), a.Height());
-    kit::TextStyle style{out.Bold().CairoFace(), size, top, bottom};
-    style.outlineWidth = size / 14;
-    style.shadow = size / 18;
-    kit::DrawTextCentred(c.Cr(), style, text, a.Width() / 2.0, a.Height() / 2.0);
-    out.Save(c, kGraphics, name);
+    for (const Catalogue* language : out.Wordings()) {
+        const std::string text = language != nullptr ? language->Tr(english) : english;
+        if (language != nullptr && text == english) continue;
+        Canvas c(a.Width(), a.Height());
+        kit::TextStyle style{out.FaceFor(text), size, top, bottom};
+        style.outlineWidth = size / 14;
+        style.shadow = size / 18;
+        // As wide as the English at most, which was drawn to fit.
+        if (kit::TextWidth(c.Cr(), style, text) >
+            std::max<double>(a.Width(), kit::TextWidth(c.Cr(), style, english))) {
+            out.Fail("caption too wide: " + std::string(name) + " " + text);
+        }
+        kit::DrawTextCentred(c.Cr(), style, text, a.Width() / 2.0, a.Height() / 2.0);
+        out.Save(c, kGraphics, name, language != nullptr ? language->code : "");
+    }
 }
 
 // The maker's logo for the optional splash screen.
@@ -244,10 +264,10 @@ void GeneratePanels(AssetWriter& out) {
     Paused(out);
     Bar(out, "loadingbar", true);
     Bar(out, "loadingbar.empty", false);
-    Caption(out, "loading", "Loading...", 28, {1, 1, 1}, {0.85, 0.85, 1.0});
-    Caption(out, "levelcomplete", "Level Complete!", 60, {1, 0.98, 0.7}, {1.0, 0.6, 0.1});
-    Caption(out, "gameover", "Game Over", 64, {1.0, 0.85, 0.8}, {0.95, 0.2, 0.15});
-    Caption(out, "gamefinished", "You Did It!", 64, {0.85, 1.0, 0.8}, {0.2, 0.8, 0.3});
+    Caption(out, "loading", TrNoop("Loading..."), 28, {1, 1, 1}, {0.85, 0.85, 1.0});
+    Caption(out, "levelcomplete", TrNoop("Level Complete!"), 60, {1, 0.98, 0.7}, {1.0, 0.6, 0.1});
+    Caption(out, "gameover", TrNoop("Game Over"), 64, {1.0, 0.85, 0.8}, {0.95, 0.2, 0.15});
+    Caption(out, "gamefinished", TrNoop("You Did It!"), 64, {0.85, 1.0, 0.8}, {0.2, 0.8, 0.3});
     MakerLogo(out);
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "ContactSheet.h"
 #include "FontSources.h"
@@ -48,6 +49,10 @@ int main(int argc, char** argv) {
     }
     const auto start = std::chrono::steady_clock::now();
     AssetWriter out(dataDir, bold, regular);
+    const Typeface script(kScriptFontSource);
+    std::vector<std::string> poErrors;
+    out.SetLanguages(LoadCatalogues(QUILLOX_PO_DIR, poErrors), script.Ok() ? &script : nullptr);
+    for (const std::string& e : poErrors) out.Fail(e);
     GeneratePieces(out);
     GenerateEffects(out);
     GenerateMachine(out);

@@ -18,6 +18,7 @@
 #include "presentation/TResources.h"
 #include "store/Progress.h"
 #include "store/TProfile.h"
+#include "system/Translate.h"
 
 namespace {
 
@@ -235,10 +236,11 @@ void TGameScreen::HudDraw() const {
     context.TextShadowX = HudShadowOffset;
     context.TextShadowY = HudShadowOffset;
     context.TextShadowAlpha = HudShadowAlpha;
-    const std::string label =
-        Level->Play.TutorialGame ? "Tutorial" : NumberedName("Level : ", Level->Play.Level);
+    const std::string label = Level->Play.TutorialGame
+                                  ? Tr("Tutorial")
+                                  : TrFill("Level : %1", {std::to_string(Level->Play.Level)});
     font->DrawAlignedWithShadow(label, 114, 477, 1, 1, 1);
-    font->DrawAlignedWithShadow("Score :", 37, 440, 0, 1, 1);
+    font->DrawAlignedWithShadow(Tr("Score :"), 37, 440, 0, 1, 1);
     font->DrawAlignedWithShadow(std::to_string(Level->Play.Machine.LevelScore), 132, 440, 0, 1, 1);
 }
 

@@ -4,6 +4,7 @@
 
 #include "game/LevelTables.h"
 #include "game/TLevel.h"
+#include "system/Translate.h"
 
 namespace {
 
@@ -50,47 +51,47 @@ constexpr StepRow NoBox = {When::Never, 0, 0, false, 0, 0, 1, 1, {"", "", ""}, f
 // clang-format off
 constexpr std::array<StepRow, TTutorial::LastStep + 1> Steps = {{
     {When::Always, 236, 235, true, 189, 240, 1, 1,
-     {"Fill the zindle machine by", "building lines of 5 or more", "zindles of like flavor."},
+     {TrNoop("Fill the zindle machine by"), TrNoop("building lines of 5 or more"), TrNoop("zindles of like flavor.")},
      true},
     {When::Always, 335, 394, true, 562, 479, -1, -1,
-     {"", "    Click on this zindle.", ""}, false},
+     {"", TrNoop("    Click on this zindle."), ""}, false},
     {When::Always, 335, 94, true, 562, 179, -1, -1,
-     {"", "  Now click on this space.", ""}, false},
+     {"", TrNoop("  Now click on this space."), ""}, false},
     {When::NoDealInFlight, 320, 118, true, 273, 123, 1, 1,
-     {"Blackjacks are immovable.", "Repaint them or blow them", "up."}, true},
+     {TrNoop("Blackjacks are immovable."), TrNoop("Repaint them or blow them"), TrNoop("up.")}, true},
     {When::NoDealInFlight, 256, 378, true, 483, 383, -1, 1,
-     {"You can substitute rainbow", "zindles for any flavor of", "zindle in a line."}, true},
+     {TrNoop("You can substitute rainbow"), TrNoop("zindles for any flavor of"), TrNoop("zindle in a line.")}, true},
     {When::Always, 276, 358, true, 503, 363, -1, 1,
-     {"", "    Click on this zindle.", ""}, false},
+     {"", TrNoop("    Click on this zindle."), ""}, false},
     {When::Always, 215, 94, true, 442, 179, -1, -1,
-     {"", "  Now click on this space.", ""}, false},
+     {"", TrNoop("  Now click on this space."), ""}, false},
     {When::VortexOffered, 126, 108, true, 79, 113, 1, 1,
-     {"  Vortex Power activated!", "", "Click on the green button."}, false},
+     {TrNoop("  Vortex Power activated!"), "", TrNoop("Click on the green button.")}, false},
     {When::VortexUnused, 275, 214, true, 502, 299, -1, -1,
-     {"Now click anywhere on the", "game board.", ""}, false},
+     {TrNoop("Now click anywhere on the"), TrNoop("game board."), ""}, false},
     {When::Always, 116, 50, true, 69, 55, 1, 1,
-     {"It costs 4 zindles to use", "the Vortex Power.", ""}, true},
+     {TrNoop("It costs 4 zindles to use"), TrNoop("the Vortex Power."), ""}, true},
     NoBox,
     {When::NoFillPending, 178, 82, true, 131, 87, 1, 1,
-     {"  Palette Power activated!", "", "Click on the green button."}, false},
+     {TrNoop("  Palette Power activated!"), "", TrNoop("Click on the green button.")}, false},
     {When::PaletteUnused, 275, 154, true, 502, 239, -1, -1,
-     {"", "Now click on this zindle.", ""}, false},
+     {"", TrNoop("Now click on this zindle."), ""}, false},
     {When::Always, 170, 100, true, 123, 105, 1, 1,
-     {"It costs 8 zindles to use", "the Palette Power.", ""}, true},
+     {TrNoop("It costs 8 zindles to use"), TrNoop("the Palette Power."), ""}, true},
     NoBox,
     {When::NoFillPending, 240, 98, true, 193, 103, 1, 1,
-     {"  Bomb Power activated!", "", "Click on the green button."}, false},
+     {TrNoop("  Bomb Power activated!"), "", TrNoop("Click on the green button.")}, false},
     {When::BombUnused, 335, 274, true, 562, 359, -1, -1,
-     {"", "  Now click on this space.", ""}, false},
+     {"", TrNoop("  Now click on this space."), ""}, false},
     {When::Always, 224, 48, true, 177, 53, 1, 1,
-     {"It costs 12 zindles to use", "the Bomb Power.", ""}, true},
+     {TrNoop("It costs 12 zindles to use"), TrNoop("the Bomb Power."), ""}, true},
     {When::Always, 216, 370, true, 169, 455, 1, -1,
-     {"Keep building lines and try", "to fill the zindle machine", "before your score runs out."},
+     {TrNoop("Keep building lines and try"), TrNoop("to fill the zindle machine"), TrNoop("before your score runs out.")},
      true},
     {When::Always, 211, 460, true, 164, 545, 1, -1,
-     {"Read the Menu/Help if you", "want more detailed info on", "how to play the game."}, true},
+     {TrNoop("Read the Menu/Help if you"), TrNoop("want more detailed info on"), TrNoop("how to play the game.")}, true},
     {When::Always, 326, 235, false, 0, 0, 1, 1,
-     {"Click to end this tutorial", "and start playing the game.", ""}, true},
+     {TrNoop("Click to end this tutorial"), TrNoop("and start playing the game."), ""}, true},
     NoBox,
 }};
 // clang-format on
@@ -200,7 +201,7 @@ TTutorialBox TTutorial::StepBox(int step) {
     box.PointerY = row.PointerY;
     box.PointerScaleX = row.ScaleX;
     box.PointerScaleY = row.ScaleY;
-    for (size_t i = 0; i < box.Lines.size(); ++i) box.Lines[i] = row.Lines[i];
+    for (size_t i = 0; i < box.Lines.size(); ++i) box.Lines[i] = Tr(row.Lines[i]);
     box.NextHint = row.NextHint;
     return box;
 }

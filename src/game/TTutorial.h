@@ -7,6 +7,7 @@
 
 #include "game/TPassInput.h"
 #include "game/TTutorialBox.h"
+#include "system/Translate.h"
 
 class TLevel;
 
@@ -18,7 +19,7 @@ public:
 
     // Steps 0 to 21; reaching the last one ends the tutorial.
     static constexpr int LastStep = 21;
-    static constexpr const char* NextHintText = "- click for next -";
+    static constexpr const char* NextHintText = TrNoop("- click for next -");
 
     // One pass of the script, run instead of the selection rules while no power animates.
     void Logic(const TPassInput& input);

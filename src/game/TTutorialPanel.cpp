@@ -6,6 +6,8 @@
 #include "game/TLevel.h"
 #include "game/TTutorial.h"
 #include "host/JsonObject.h"
+#include "presentation/TextLog.h"
+#include "system/Translate.h"
 
 namespace {
 
@@ -55,13 +57,21 @@ void TTutorialPanel::Draw(const TTutorialBox& box, const media::Font& font,
     const media::Font previous = media::GetDrawFont();
     media::SetColor(0, 0, 0);
     media::SetDrawFont(font);
+    const TTextBoundsScope inBox(
+        {x, y, static_cast<float>(imgHint->w), static_cast<float>(imgHint->h)});
+    const auto line = [](const std::string& text, float left, float top) {
+        media::DrawTextAt(text, left, top);
+        LogDrawnText(text,
+                     {left, top, static_cast<float>(media::TextWidthOf(text)),
+                      static_cast<float>(media::TextHeightOf(text))},
+                     0);
+    };
     for (size_t i = 0; i < box.Lines.size(); ++i) {
-        media::DrawTextAt(box.Lines[i], x + TextLeft,
-                          y + FirstLineTop + LineSpacing * static_cast<float>(i));
+        line(box.Lines[i], x + TextLeft, y + FirstLineTop + LineSpacing * static_cast<float>(i));
     }
     if (box.NextHint) {
         media::SetDrawFont(smallFont);
-        media::DrawTextAt(TTutorial::NextHintText, x + HintLeft, y + HintTop);
+        line(Tr(TTutorial::NextHintText), x + HintLeft, y + HintTop);
     }
     media::SetDrawFont(previous);
     media::SetColor(255, 255, 255);
@@ -83,7 +93,7 @@ void TTutorialPanel::AddState(JsonObject& state, const TLevel& level) const {
                                               Drawn.PointerScaleY}
                            : std::vector<int>{});
     box.SetRaw("Lines", LinesJson(Drawn));
-    box.Set("NextHint", Drawn.Shown && Drawn.NextHint ? TTutorial::NextHintText : "");
+    box.Set("NextHint", Drawn.Shown && Drawn.NextHint ? Tr(TTutorial::NextHintText) : "");
     state.Set("TutBox", box);
 
     JsonObject cells;

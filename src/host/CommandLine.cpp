@@ -118,6 +118,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             if (!value(line.Dialog) || !KnownDialog(line.Dialog, error)) return std::nullopt;
         } else if (arg == "--screen") {
             if (!value(line.Screen)) return std::nullopt;
+        } else if (arg == "--lang") {
+            if (!value(line.Language)) return std::nullopt;
         } else if (arg == "--report-startup") {
             line.ReportStartup = true;
         } else if (arg == "--help" || arg == "-h") {
@@ -165,6 +167,8 @@ std::string CommandLineHelp() {
            "  --screen NAME          start on the named screen without waiting for the click\n"
            "                         that ends loading (the names a state dump gives as the\n"
            "                         screen's name: title, game, ...)\n"
+           "  --lang CODE            play in the language CODE this time (de, fr, pt_BR, ...;\n"
+           "                         en for English); nothing is saved\n"
            "  --report-startup       print the system clock in milliseconds when the loading\n"
            "                         screen is first shown and when loading ends\n"
            "  --version              print the version\n"

@@ -21,6 +21,7 @@ struct CommandLine {
     std::string Player;          // trimmed; refused unless it is a safe profile name
     std::string Dialog;          // a dialog to open over the title screen (testing and tools)
     std::string Screen;          // a screen to start on after loading (testing and tools)
+    std::string Language;        // a language code for this run; empty: as chosen or the system's
     bool ReportStartup = false;  // print when loading shows and ends (start-up measurements)
     bool ShowHelp = false;
     bool ShowVersion = false;

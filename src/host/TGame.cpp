@@ -33,8 +33,8 @@ TGame::~TGame() {
 }
 
 THost TGame::Parts() {
-    return {Screens, Loop,    Timing, Audio,        Display,    Settings,
-            Session, Dialogs, Paths,  Presentation, Preferences};
+    return {Screens, Loop,    Timing, Audio,        Display,     Settings,
+            Session, Dialogs, Paths,  Presentation, Preferences, Language};
 }
 
 void TGame::Init(const std::string& subPath, int channelCount) {
@@ -57,12 +57,17 @@ void TGame::Kill() {
 void TGame::AddState(JsonObject& state) const {
     JsonObject screen;
     if (const TScreen* current = Screens.Current()) current->AddState(screen);
+    screen.Set("Texts", TextsOfLayer(DrawnTexts, 0));
     state.Set("screen", screen);
     if (!Dialogs.Empty()) {
         std::vector<JsonObject> dialogs;
-        for (const TDialogState& dialog : Dialogs.Describe()) dialogs.push_back(DialogJson(dialog));
+        for (const TDialogState& dialog : Dialogs.Describe()) {
+            dialogs.push_back(DialogJson(dialog));
+            dialogs.back().Set("Texts", TextsOfLayer(DrawnTexts, static_cast<int>(dialogs.size())));
+        }
         state.Set("dialogs", dialogs);
     }
+    state.Set("TextLayout", TextLayoutJson(DrawnTexts));
     state.Set("FullScreen", Settings.FullScreen);
     state.Set("Paused", Loop.Paused);
     state.Set("Suspended", Loop.Suspended);
@@ -70,6 +75,7 @@ void TGame::AddState(JsonObject& state) const {
     state.Set("ReducedMotion", Preferences.ReducedMotion);
     static constexpr const char* kSources[] = {"mouse", "keys", "pad"};
     state.Set("Input", std::string(kSources[static_cast<int>(Input().LastSource)]));
+    state.Set("Language", Language.Current);
     if (const TChannelArray* channels = Audio.Channels.get()) {
         JsonObject counts;
         counts.Set("Count", static_cast<int>(channels->Channels.size()));

@@ -4,12 +4,14 @@
 // through THost, when it is made.
 
 #include <memory>
+#include <vector>
 
 #include "host/TAudioBuses.h"
 #include "host/TDataPaths.h"
 #include "host/TDisplay.h"
 #include "host/TFixedRateLogic.h"
 #include "host/THost.h"
+#include "host/TLanguageChoice.h"
 #include "host/TMainLoop.h"
 #include "host/TPlayerSession.h"
 #include "host/TPreferences.h"
@@ -35,6 +37,7 @@ public:
     TDataPaths Paths{Presentation};
     TSettings Settings{Presentation, Paths};
     TPreferences Preferences{Paths};
+    TLanguageChoice Language{Presentation, Preferences};
     TGameFade Fade;
     TDialogStack Dialogs;
     TDisplay Display{Settings, Timing};
@@ -43,6 +46,8 @@ public:
     TPlayerSession Session{Settings};
     TMainLoop Loop{{Timing, Presentation, Settings, Audio, Display, Screens, Dialogs, Fade}};
     TExitScreen ExitScreen{Parts()};
+    // The texts of the frame being drawn, kept while a script may ask for the state.
+    std::vector<TDrawnText> DrawnTexts;
 
     // The parts, for the screens and the objects that need the host.
     [[nodiscard]] THost Parts();

@@ -7,6 +7,7 @@ class TDataPaths;
 class TDialogStack;
 class TDisplay;
 class TFixedRateLogic;
+class TLanguageChoice;
 class TMainLoop;
 class TPlayerSession;
 class TPreferences;
@@ -26,4 +27,5 @@ struct THost {
     TDataPaths& Paths;
     TPresentationContext& Presentation;
     TPreferences& Preferences;
+    TLanguageChoice& Language;
 };

@@ -42,7 +42,7 @@ void TLoadingScreen::SpecialLoad(const std::string& background, const std::strin
                         LoadIfPresent(folder + VariantName(barImage, "empty")),
                         LoadIfPresent(folder + VariantName(barImage, "final")));
     }
-    LoadingTextImage = LoadImageChecked(folder + loadingText, -1);
+    LoadingTextImage = LoadImageChecked(InPlayersLanguage(folder + loadingText), -1);
     if (LoadingTextImage) media::MidHandleImage(LoadingTextImage);
     LoadingX = ScreenWidth / 2;
     LoadingY = ScreenHeight / 2;

@@ -284,6 +284,8 @@ void TMainLoop::ShowPaused() const {
 }
 
 void TMainLoop::ScreenDraw() {
+    // The frame's text log holds this frame's texts alone.
+    if (Host.Presentation.TextLog) Host.Presentation.TextLog->clear();
     const TGameFade& fade = Host.Fade;
     TMousePointer& mouse = Host.Display.Mouse();
     if (TScreen* screen = Host.Screens.Current()) screen->Draw();

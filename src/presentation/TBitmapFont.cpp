@@ -1,5 +1,6 @@
 #include "presentation/TBitmapFont.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "presentation/TPresentationContext.h"
@@ -58,9 +59,14 @@ void TBitmapFont::Draw(const std::string& text, float x, float y, int centre, in
     }
     sx *= static_cast<float>(ScaleFactor);
     sy *= static_cast<float>(ScaleFactor);
-
+    // The ink the glyphs cover and the characters the font lacks, for the text log.
+    TTextRect ink{x, y, 0, 0};
+    bool inked = false;
+    int missing = 0;
     for (size_t pos = 0; pos < text.size();) {
-        const auto s = static_cast<size_t>(SlotOf(NextCharCode(text, pos)));
+        const std::uint32_t code = NextCharCode(text, pos);
+        const auto s = static_cast<size_t>(SlotOf(code));
+        if (code != ' ' && ID[s] != static_cast<int>(code)) ++missing;
         media::SetFrameTexCoords(Image, 0, static_cast<float>(xPos[s]), static_cast<float>(yPos[s]),
                                  static_cast<float>(xPos[s] + width[s]),
                                  static_cast<float>(yPos[s] + height[s]));
@@ -88,6 +94,16 @@ void TBitmapFont::Draw(const std::string& text, float x, float y, int centre, in
         if (gw > 0 && gh > 0) {
             media::DrawImageRectFrame(Image, static_cast<float>(gx), static_cast<float>(gy),
                                       static_cast<float>(gw), static_cast<float>(gh), 0);
+            const auto right = static_cast<float>(gx + gw * sx / ScaleFactor);
+            const auto bottom = static_cast<float>(gy + gh * sy / ScaleFactor);
+            if (!inked) ink = {static_cast<float>(gx), static_cast<float>(gy), 0, 0};
+            const float left = std::min(ink.X, static_cast<float>(gx));
+            const float top = std::min(ink.Y, static_cast<float>(gy));
+            ink.W = std::max(ink.X + ink.W, right) - left;
+            ink.H = std::max(ink.Y + ink.H, bottom) - top;
+            ink.X = left;
+            ink.Y = top;
+            inked = true;
         }
         x += static_cast<float>(advance * sx);
     }
@@ -99,6 +115,8 @@ void TBitmapFont::Draw(const std::string& text, float x, float y, int centre, in
     if (shadow) {
         media::SetColor(savedR, savedG, savedB);
         media::SetAlpha(PresentationContext().TextAlpha);
+    } else if (!ChangeHandle) {
+        LogDrawnText(text, ink, missing);
     }
 }
 

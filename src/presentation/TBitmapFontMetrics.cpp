@@ -129,6 +129,7 @@ int TBitmapFontMetrics::ReadFnt(const std::string& text, double textureW, double
                 continue;
             } else {
                 slot = BaseSlots + NumExtraChars++;
+                ExtraSlots[static_cast<std::uint32_t>(id)] = slot;
             }
         }
         const auto s = static_cast<size_t>(slot);
@@ -146,14 +147,16 @@ int TBitmapFontMetrics::ReadFnt(const std::string& text, double textureW, double
 }
 
 int TBitmapFontMetrics::FindChar(std::uint32_t code) const {
-    for (int slot = BaseSlots; slot < BaseSlots + NumExtraChars; ++slot) {
-        if (ID[static_cast<size_t>(slot)] == static_cast<int>(code)) return slot;
-    }
-    return 0;
+    const auto found = ExtraSlots.find(code);
+    return found == ExtraSlots.end() ? 0 : found->second;
 }
 
 int TBitmapFontMetrics::SlotOf(std::uint32_t code) const {
     return code < BaseSlots ? static_cast<int>(code) : FindChar(code);
+}
+
+bool TBitmapFontMetrics::HasGlyph(std::uint32_t code) const {
+    return code != 0 && ID[static_cast<size_t>(SlotOf(code))] == static_cast<int>(code);
 }
 
 double TBitmapFontMetrics::StringWidth(const std::string& text) const {

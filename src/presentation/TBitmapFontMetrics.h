@@ -9,11 +9,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 
 class TBitmapFontMetrics {
 public:
     static constexpr int BaseSlots = 256;
-    static constexpr int MaxExtraChars = 150;
+    // Room for the Latin, Cyrillic and Chinese characters the translations and names need.
+    static constexpr int MaxExtraChars = 2048;
     static constexpr int Slots = BaseSlots + MaxExtraChars;
 
     double CharGap = 0;
@@ -38,7 +40,14 @@ public:
     int FindChar(std::uint32_t code) const;
     // The slot drawn for `code`.
     int SlotOf(std::uint32_t code) const;
+    // Whether the font holds a glyph for `code`.
+    bool HasGlyph(std::uint32_t code) const;
     long long CalcVRAM() const;
+
+private:
+    // The extra slot of each code above the base slots, so that a lookup stays quick however
+    // many characters a font holds.
+    std::unordered_map<std::uint32_t, int> ExtraSlots;
 };
 
 // The next character of UTF-8 text at `pos` (advanced past it). A byte that does not start a

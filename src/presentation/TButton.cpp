@@ -5,6 +5,7 @@
 #include "presentation/TChannelArray.h"
 #include "presentation/TMousePointer.h"
 #include "presentation/TPresentationContext.h"
+#include "presentation/TextLog.h"
 #include "system/InputHelpers.h"
 #include "system/ScreenSize.h"
 
@@ -290,6 +291,10 @@ void TButton::DrawLook(const TGameImage& look, int drawFrame, bool glow) {
 
 void TButton::Draw() {
     if (!Active && !AlwaysDraw) return;
+    // A caption stays on its button, grown as the button grows under the pointer.
+    const float grow = std::max(1.0f, ScaleOnMO);
+    const TTextBoundsScope onButton(
+        {x - w * (grow - 1) / 2, y - h * (grow - 1) / 2, w * grow, h * grow});
     media::SetBlend(media::ALPHABLEND);
     const float savedX = x, savedY = y;
     const float savedScaleX = ScaleX, savedScaleY = ScaleY;

@@ -1,5 +1,8 @@
 #include "presentation/TDialogStack.h"
 
+#include "presentation/TPresentationContext.h"
+#include "presentation/TextLog.h"
+
 TDialogStack::~TDialogStack() {
     Clear();
 }
@@ -29,7 +32,17 @@ bool TDialogStack::Manage() {
 }
 
 void TDialogStack::Draw() const {
-    for (const Entry& entry : Entries) entry.Dialog->Draw();
+    // Each dialog's texts belong to it and stay in its box.
+    TPresentationContext& context = PresentationContext();
+    int layer = 0;
+    for (const Entry& entry : Entries) {
+        const TDialog& dialog = *entry.Dialog;
+        context.TextLayer = ++layer;
+        const TTextBoundsScope inBox({static_cast<float>(dialog.x), static_cast<float>(dialog.y),
+                                      static_cast<float>(dialog.w), static_cast<float>(dialog.h)});
+        entry.Dialog->Draw();
+    }
+    context.TextLayer = 0;
 }
 
 void TDialogStack::Clear() {

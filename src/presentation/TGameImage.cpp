@@ -1,5 +1,7 @@
 #include "presentation/TGameImage.h"
 
+#include "presentation/TPresentationContext.h"
+
 #include "presentation/Names.h"
 #include "system/CheckedLoaders.h"
 #include "system/StringHelpers.h"
@@ -34,7 +36,7 @@ std::shared_ptr<TGameImage> TGameImage::CreateFromImage(const media::Image& imag
 
 void TGameImage::Load(const std::string& path, int flags, int midHandle) {
     name = BaseNameUpper(path);
-    image = LoadImageChecked(path, flags);
+    image = LoadImageChecked(InPlayersLanguage(path), flags);
     GetSize();
     MidHandle(midHandle);
 }
@@ -42,7 +44,8 @@ void TGameImage::Load(const std::string& path, int flags, int midHandle) {
 void TGameImage::LoadAnim(const std::string& path, int cellWidth, int cellHeight, int firstCell,
                           int cellCount, int flags, int midHandle) {
     name = BaseNameUpper(path);
-    image = LoadAnimImageChecked(path, cellWidth, cellHeight, firstCell, cellCount, flags);
+    image = LoadAnimImageChecked(InPlayersLanguage(path), cellWidth, cellHeight, firstCell,
+                                 cellCount, flags);
     GetSize();
     MidHandle(midHandle);
 }

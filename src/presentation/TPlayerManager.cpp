@@ -8,6 +8,7 @@
 #include "store/ProfileNames.h"
 #include "system/DrawHelpers.h"
 #include "system/MessageBox.h"
+#include "system/Translate.h"
 
 namespace {
 
@@ -161,7 +162,7 @@ int TPlayerManager::Manage() {
 
 void TPlayerManager::AddClick() {
     if (Limit > 0 && static_cast<int>(ListBox->Strings.size()) >= Limit) {
-        ShowMessage(MessageCannotCreate);
+        ShowMessage(Tr(MessageCannotCreate.c_str()));
         return;
     }
     OpenNamePrompt();
@@ -203,11 +204,11 @@ int TPlayerManager::CancelClick() {
 void TPlayerManager::DeleteProfileCheck() {
     if (ListBox->Index < 0) return;
     if (ListBox->Strings.size() == 1) {
-        ShowMessage(MessageCannotDelete);
+        ShowMessage(Tr(MessageCannotDelete.c_str()));
         return;
     }
     if (!DialogYesNoFunc) return;
-    MessageConfirmDelete = "Are you sure you want to delete - " + ListBox->Value + "?";
+    MessageConfirmDelete = TrFill("Are you sure you want to delete - %1?", {ListBox->Value});
     DialogYesNo = DialogYesNoFunc(MessageConfirmDelete);
     StartOnTop(DialogYesNo, *Menu);
 }

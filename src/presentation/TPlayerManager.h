@@ -15,6 +15,7 @@
 #include "presentation/TDialogTextInput.h"
 #include "presentation/TDialogYesNo.h"
 #include "presentation/TListBox.h"
+#include "system/Translate.h"
 
 class TPlayerManager : public TDialog {
 public:
@@ -41,10 +42,10 @@ public:
     std::string ProfileFolder;  // ends in "/"
     int DrawDisabled = 0;
     int AutoAcceptAfterCreate = 1;
-    std::string MessageCannotCreate = "You cannot create any more players!";
-    std::string MessageCannotDelete = "The list must contain at least one player!";
+    std::string MessageCannotCreate = TrNoop("You cannot create any more players!");
+    std::string MessageCannotDelete = TrNoop("The list must contain at least one player!");
     // Names the selected player when the question is asked.
-    std::string MessageConfirmDelete = "Are you sure you want to delete this player?";
+    std::string MessageConfirmDelete = TrNoop("Are you sure you want to delete this player?");
 
     // Made but not started. The list is read from the profile folder when it starts.
     static std::unique_ptr<TPlayerManager> Create(const std::string& caption,

@@ -10,9 +10,12 @@
 // no channels, and sounds that play nowhere.
 
 #include <functional>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "media/Media.h"
+#include "presentation/TextLog.h"
 
 class TChannelArray;
 class TGameFade;
@@ -32,6 +35,12 @@ struct TPresentationContext {
     int Particles = 100;
     // Data folders, each ending in "/" (empty: the working folder).
     std::string ImagePath, SoundPath, MenuPath, TextPath;
+    // The sub-folder ("de/", empty for English) of the image and menu folders that holds the
+    // pictures drawn with texts in the player's language; a picture it lacks comes from above.
+    std::string LanguageFolder;
+    // The English caption drawn on each button picture, by the picture's upper-cased name, as
+    // the generator lists them in the menu folder's "captions.txt".
+    std::map<std::string, std::string> ButtonCaptions;
     // Option volumes, 0 to 100.
     int SoundVolume = 100, MusicVolume = 50, SpeechVolume = 100;
     // The host's speech channel, faded with the screen.
@@ -62,6 +71,12 @@ struct TPresentationContext {
     // pass and multiplied into the shadow).
     float TextShadowX = 1.0f, TextShadowY = 1.0f, TextShadowAlpha = 0.5f;
     float TextAlpha = 1.0f;
+    // The texts of the frame, noted while the host keeps this log (null: not kept); the layer
+    // and box the texts drawn now belong to (see TextLog.h).
+    std::vector<TDrawnText>* TextLog = nullptr;
+    int TextLayer = 0;
+    bool TextBounded = false;
+    TTextRect TextBounds;
 
     // Plays a sample through the host's sound switch and volume; the channel receives the
     // channel used.
@@ -77,3 +92,7 @@ TPresentationContext& PresentationContext();
 // Makes `context` the one presentation code reads; null goes back to the defaults. The caller
 // keeps it alive while installed.
 void InstallPresentationContext(TPresentationContext* context);
+
+// The picture at `path` as drawn in the player's language ("graphics/de/paused.png" for
+// "graphics/paused.png") where the language has its own, else `path`.
+[[nodiscard]] std::string InPlayersLanguage(const std::string& path);

@@ -1,5 +1,9 @@
 #include "presentation/TResources.h"
 
+#include <filesystem>
+
+#include "media/Platform.h"
+
 #include "system/CheckedLoaders.h"
 
 TResources::~TResources() {
@@ -14,8 +18,18 @@ void TResources::SetPaths(const std::string& imagePath, const std::string& sound
 void TResources::LoadFonts(const std::string& fontFolder) {
     FontLarge = TBitmapFont::Create(fontFolder + "font_lg", -1);
     FontMedium = TBitmapFont::Create(fontFolder + "font_md", -1);
-    FontTutorial = LoadFontChecked(fontFolder + "tut.ttf", 16, media::SMOOTHFONT);
-    FontTutorialSmall = LoadFontChecked(fontFolder + "tut.ttf", 12, media::SMOOTHFONT);
+    LoadTutorialFont(fontFolder, "");
+}
+
+void TResources::LoadTutorialFont(const std::string& fontFolder, const std::string& language) {
+    std::string face = fontFolder + "tut.ttf";
+    std::error_code error;
+    if (const std::string own = fontFolder + "tut-" + language + ".ttf";
+        !language.empty() && std::filesystem::exists(media::ResolvePath(own), error)) {
+        face = own;
+    }
+    FontTutorial = LoadFontChecked(face, 16, media::SMOOTHFONT);
+    FontTutorialSmall = LoadFontChecked(face, 12, media::SMOOTHFONT);
 }
 
 void TResources::Unload() {

@@ -37,6 +37,9 @@ public:
     // The bitmap fonts and the tutorial's font of `fontFolder` (ending in "/"); a missing font
     // is fatal.
     void LoadFonts(const std::string& fontFolder);
+    // The tutorial's face for `language` (a code): "tut-CODE.ttf" where the language has a face
+    // of its own (one with its script), else "tut.ttf".
+    void LoadTutorialFont(const std::string& fontFolder, const std::string& language);
     // Drops every particle, then the fonts, the sounds and the images.
     void Unload();
 };

@@ -116,6 +116,10 @@ void TTextInput::SetText(const std::string& text) {
 bool TTextInput::Accepts(int code) const {
     if (code < 32 || code == 127) return false;
     if (code > 126 && !AllowExtendedChars) return false;
+    // A character the bitmap font cannot draw would show as a hole: the field refuses it.
+    if (BitmapFont && code != ' ' && !BitmapFont->HasGlyph(static_cast<std::uint32_t>(code))) {
+        return false;
+    }
     if (code < 128 && BannedChars.find(static_cast<char>(code)) != std::string::npos) {
         return false;
     }

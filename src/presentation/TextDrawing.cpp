@@ -5,6 +5,7 @@
 #include "media/Media.h"
 #include "presentation/TBitmapFont.h"
 #include "presentation/TPresentationContext.h"
+#include "presentation/TextLog.h"
 #include "system/ScreenSize.h"
 #include "system/TextLines.h"
 
@@ -15,6 +16,17 @@ float Rounded(float value) {
 }
 
 }  // namespace
+
+// Draws in the current TrueType font and notes the text in the frame's log.
+void DrawTextLogged(const std::string& text, float x, float y) {
+    media::DrawTextAt(text, x, y);
+    float sx = 1, sy = 1;
+    media::GetDrawScale(sx, sy);
+    LogDrawnText(text,
+                 {x, y, static_cast<float>(media::TextWidthOf(text)) * sx,
+                  static_cast<float>(media::TextHeightOf(text)) * sy},
+                 0);
+}
 
 void DrawTextShadowed(float x, float y, const std::string& text, int centre) {
     if (centre) x -= static_cast<float>(media::TextWidthOf(text)) / 2;
@@ -28,7 +40,7 @@ void DrawTextShadowed(float x, float y, const std::string& text, int centre) {
     media::DrawTextAt(text, x + context.TextShadowX, y + context.TextShadowY);
     media::SetColor(r, g, b);
     media::SetAlpha(context.TextAlpha);
-    media::DrawTextAt(text, x, y);
+    DrawTextLogged(text, x, y);
     media::SetBlend(blend);
 }
 
@@ -54,7 +66,7 @@ void DrawTextAligned(const std::string& text, float x, float y, int shadow, int 
     if (shadow) {
         DrawTextShadowed(x, y, text, 0);
     } else {
-        media::DrawTextAt(text, x, y);
+        DrawTextLogged(text, x, y);
     }
 }
 

@@ -13,6 +13,7 @@ struct TButtonState {
     int X = 0, Y = 0, W = 0, H = 0;  // on the 800 x 600 screen
     int Enabled = 1;
     int Hover = 0;
+    std::string Caption;  // the text it shows, in the player's language ("" for none)
 };
 
 struct TDialogState {

@@ -14,6 +14,7 @@
 #include "store/ProfileNames.h"
 #include "store/TProfile.h"
 #include "system/StringHelpers.h"
+#include "system/Translate.h"
 
 namespace {
 
@@ -63,6 +64,8 @@ std::unique_ptr<TDialogOK> CreateMessageDialog(const THost& host, const TResourc
                                                const std::string& text) {
     auto dialog = TDialogOK::Create(text, Picture("dialog"), DialogWidth, 0, 0);
     CommonLook(*dialog, resources, Rgb(255, 0, 0), 0.4f);
+    // A text short enough for one line sits in the middle too, not on the box's top edge.
+    dialog->CaptionCentreVert = 1;
     dialog->CaptionOffsetY = -CaptionRaise;
     return Started(host, std::move(dialog));
 }
@@ -71,19 +74,22 @@ std::unique_ptr<TDialogYesNo> CreateQuestionDialog(const THost& host, const TRes
                                                    const std::string& text) {
     auto dialog = TDialogYesNo::Create(text, Picture("dialog"), DialogWidth, 0, 0, 0);
     CommonLook(*dialog, resources, Rgb(255, 255, 100), 0.4f);
+    dialog->CaptionCentreVert = 1;
     dialog->CaptionOffsetY = -CaptionRaise;
     return Started(host, std::move(dialog));
 }
 
 std::unique_ptr<TDialogTextInput> CreateNameDialog(const THost& host, const TResources& resources,
                                                    int withCancel) {
-    auto dialog = TDialogTextInput::Create("Please enter your name", "", NameLength,
+    auto dialog = TDialogTextInput::Create(Tr("Please enter your name"), "", NameLength,
                                            Picture("dialog"), 0, 0, 0, 0);
     CommonLook(*dialog, resources, Rgb(255, 255, 100), 0.3f);
     dialog->SetupText(nullptr, Rgb(255, 255, 255), TShadow::Create(1, 1, 0.6f), 0,
                       resources.FontMedium);
     dialog->MenuCreate(withCancel, NameButtonGap);
     dialog->TextInput.MakeCharsFileNameSafe();
+    // Letters beyond ASCII as far as the font draws them.
+    dialog->TextInput.AllowExtendedChars = 1;
     dialog->TextInput.NoLeadingDot = 1;
     dialog->TrimBlanks = 1;
     dialog->BoxColor = Rgb(0, 0, 0, 0.8f);
@@ -116,8 +122,8 @@ std::unique_ptr<TDialogYesNo> CreateWebQuestionDialog(const THost& host,
 
 std::unique_ptr<TPlayerManager> CreatePlayerManager(const THost& host, const TResources& resources,
                                                     TSaveData& saveData) {
-    auto manager = TPlayerManager::Create("Choose Player", Picture("players"), 0, 0, PlayerLimit,
-                                          host.Paths.ProfilePath);
+    auto manager = TPlayerManager::Create(Tr("Choose Player"), Picture("players"), 0, 0,
+                                          PlayerLimit, host.Paths.ProfilePath);
     manager->Shadow = TShadow::Create(6, 6, 0.3f);
     manager->SetupCaption(nullptr, Rgb(255, 255, 100), TShadow::Create(3, 3, 0.4f),
                           resources.FontLarge);
@@ -159,7 +165,7 @@ int ProfileNameCheck(const std::string& folder, const std::string& name, std::st
     message.clear();
     if (name.empty()) return 1;
     if (!IsSafeProfileName(name)) {
-        message = "Error: this name cannot be used!";
+        message = Tr("Error: this name cannot be used!");
         return -1;
     }
     std::error_code error;
@@ -169,7 +175,7 @@ int ProfileNameCheck(const std::string& folder, const std::string& name, std::st
                            return UpperCase(listed) == UpperCase(name);
                        });
     if (taken) {
-        message = "Error: a profile with this name already exists!";
+        message = Tr("Error: a profile with this name already exists!");
         return -1;
     }
     return 1;

@@ -7,6 +7,7 @@
 #include "presentation/TShadow.h"
 #include "screens/GameDialogs.h"
 #include "system/ScreenSize.h"
+#include "system/Translate.h"
 
 namespace {
 
@@ -14,17 +15,17 @@ constexpr float CentreX = ScreenWidth / 2;
 constexpr float LineGap = 36;
 constexpr float SmallScale = 0.8f;
 
-void Heading(TBitmapFont& font, const char* text, float y) {
+void Heading(TBitmapFont& font, const std::string& text, float y) {
     media::SetColor(0, 255, 0);
     font.DrawAlignedWithShadow(text, CentreX, y, 1, 1, 1);
 }
 
-void Name(TBitmapFont& font, const char* text, float y) {
+void Name(TBitmapFont& font, const std::string& text, float y) {
     media::SetColor(255, 255, 100);
     font.DrawAlignedWithShadow(text, CentreX, y, 1, 1, 1);
 }
 
-void Small(TBitmapFont& font, const char* text, float y) {
+void Small(TBitmapFont& font, const std::string& text, float y) {
     media::SetDrawScale(SmallScale, SmallScale);
     font.DrawAlignedWithShadow(text, CentreX, y, 1, 0, 0);
     media::SetDrawScale(1, 1);
@@ -68,25 +69,25 @@ void TCreditsScreen::Draw() {
     large->DrawAlignedWithShadow("Quillox", CentreX, y, 1, 1, 1);
     y += LineGap + 6;
     media::SetColor(255, 255, 255);
-    Small(*medium, "Copyright (c) 2026 Bexholt Games. All rights reserved.", y);
+    Small(*medium, Tr("Copyright (c) 2026 Bexholt Games. All rights reserved."), y);
     y += LineGap - 6;
     Small(*medium, "www.bexholt.example", y);
     y += 2 * LineGap;
 
-    Heading(*medium, "Design, Art and Programming", y);
+    Heading(*medium, Tr("Design, Art and Programming"), y);
     y += LineGap;
     Name(*medium, "Marten Quist", y);
     y += LineGap;
     media::SetColor(255, 255, 100);
-    Small(*medium, "Bitmap font by Ilse Varga", y);
+    Small(*medium, TrFill("Bitmap font by %1", {"Ilse Varga"}), y);
     y += LineGap;
 
-    Heading(*medium, "Music", y);
+    Heading(*medium, Tr("Music"), y);
     y += LineGap;
     Name(*medium, "Oda Lindqvist", y);
     y += LineGap;
 
-    Heading(*medium, "Additional Programming", y);
+    Heading(*medium, Tr("Additional Programming"), y);
     y += LineGap;
     Name(*medium, "Piet Haverkamp", y);
     media::SetColor(255, 255, 255);

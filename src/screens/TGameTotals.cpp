@@ -4,6 +4,7 @@
 
 #include "screens/TimeText.h"
 #include "system/ScreenSize.h"
+#include "system/Translate.h"
 
 namespace {
 
@@ -25,7 +26,9 @@ std::unique_ptr<TGameTotals> TGameTotals::Create(const TResources& resources, in
 
 void TGameTotals::SetSlideLines() {
     const std::string score = std::to_string(Score);
-    SetRows({{"Final Score", score}, {"Total Time", TicksAsTime(TotalTicks, MsPerTick)}, {"", ""}},
+    SetRows({{Tr("Final Score"), score},
+             {Tr("Total Time"), TicksAsTime(TotalTicks, MsPerTick)},
+             {"", ""}},
             score, StartY);
 }
 

@@ -6,6 +6,7 @@
 #include "store/THighScoreList.h"
 #include "system/HostInput.h"
 #include "system/ScreenSize.h"
+#include "system/Translate.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ std::unique_ptr<THighScoreEntry> THighScoreEntry::Create(std::shared_ptr<TMenu> 
     input.Init(nullptr, "", NameX, entry->TopY + NameBelowTop, resources.FontLarge);
     input.DrawDots = 0;
     input.AllowEscToAbort = 0;
+    input.AllowExtendedChars = 1;
     // Space is a character of the name, so only Enter may press OK while it is typed.
     if (const auto ok = entry->Menu ? entry->Menu->FindButton("OK") : nullptr) {
         ok->OKButtonUseSpace = 0;
@@ -99,9 +101,9 @@ void THighScoreEntry::Draw() const {
         TShadow::Create(2, 2, 0.5f).ApplyToText();
         media::SetColor(255, 255, 100);
         const auto top = static_cast<float>(Top());
-        font.DrawAlignedWithShadow("You got a High Score!", ScreenWidth / 2, top, 1, 1, 1);
-        font.DrawAlignedWithShadow("Please enter your name:", ScreenWidth / 2, top + PromptGap, 1,
-                                   1, 1);
+        font.DrawAlignedWithShadow(Tr("You got a High Score!"), ScreenWidth / 2, top, 1, 1, 1);
+        font.DrawAlignedWithShadow(Tr("Please enter your name:"), ScreenWidth / 2, top + PromptGap,
+                                   1, 1, 1);
         media::SetColor(255, 255, 255);
         InputName.Draw();
     }

@@ -88,7 +88,7 @@ void THighScoresScreen::Logic() {
     } else if (Menu->Clicked("clear")) {
         ForgetNewRow(Table());
         const char* question = Classic ? Tr("Are You Sure You Want To Clear The Classic Scores?")
-                                       : "Are You Sure You Want To Clear The High Scores?";
+                                       : Tr("Are You Sure You Want To Clear The High Scores?");
         Host.Dialogs.Open(CreateQuestionDialog(Host, Resources, question),
                           [this](TDialog&, int result) {
                               if (result == 1) ClearHighScores();
@@ -119,14 +119,14 @@ void THighScoresScreen::Draw() {
     media::SetBlend(media::ALPHABLEND);
     TShadow::Create(3, 3, 0.4f).ApplyToText();
     media::SetColor(255, 255, 255);
-    large->DrawAlignedWithShadow(Classic ? Tr("Classic Scores") : "High Scores", ScreenWidth / 2,
+    large->DrawAlignedWithShadow(Classic ? Tr("Classic Scores") : Tr("High Scores"), ScreenWidth / 2,
                                  30, 1, 1, 1);
 
     const auto headY = static_cast<float>(StartY - HeadsAboveStart);
     media::SetColor(0, 255, 0);
-    large->DrawAlignedWithShadow("Name", static_cast<float>(col1), headY, 0, 1, 1);
-    large->DrawAlignedWithShadow("Score", static_cast<float>(col2), headY, 0, 1, 1);
-    if (!Classic) large->DrawAlignedWithShadow("Level", static_cast<float>(col3), headY, 0, 1, 1);
+    large->DrawAlignedWithShadow(Tr("Name"), static_cast<float>(col1), headY, 0, 1, 1);
+    large->DrawAlignedWithShadow(Tr("Score"), static_cast<float>(col2), headY, 0, 1, 1);
+    if (!Classic) large->DrawAlignedWithShadow(Tr("Level"), static_cast<float>(col3), headY, 0, 1, 1);
 
     const int marked = table->NewHighScoreIndex;
     if (marked > 0 && NewScore && NewScore->image) {

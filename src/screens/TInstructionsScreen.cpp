@@ -12,8 +12,10 @@
 #include "presentation/TPresentationContext.h"
 #include "presentation/TResources.h"
 #include "presentation/TShadow.h"
+#include "presentation/TextLog.h"
 #include "screens/InstructionPages.h"
 #include "system/InputHelpers.h"
+#include "system/Translate.h"
 
 namespace {
 
@@ -173,15 +175,17 @@ void TInstructionsScreen::DrawTextBox(int page) const {
     if (!font || !Hdialog) return;
     const float left = boxX - Hdialog->w2 + TextLeft;
     float y = boxY - Hdialog->h2 + TextTop;
+    const TTextBoundsScope inBox({boxX - Hdialog->w2, boxY - Hdialog->h2,
+                                  static_cast<float>(Hdialog->w), static_cast<float>(Hdialog->h)});
     TShadow::Create(2, 2, 0.5f).ApplyToText();
     media::SetColor(255, 255, 100);
     media::SetDrawScale(TextScale, TextScale);
     for (std::string_view line : shown.Lines) {
-        font->DrawAlignedWithShadow(std::string(line), left, y, 0, 0, 0);
+        font->DrawAlignedWithShadow(Tr(std::string(line).c_str()), left, y, 0, 0, 0);
         y += LineGap;
     }
-    const char* footer = page == InstructionPageCount ? "- Click The BACK Button to exit Help -"
-                                                      : "- Click Anywhere for Next -";
+    const char* footer = page == InstructionPageCount ? Tr("- Click The BACK Button to exit Help -")
+                                                      : Tr("- Click Anywhere for Next -");
     font->DrawAlignedWithShadow(footer, boxX, y + FooterBelowLines, 1, 0, 0);
     media::SetDrawScale(1, 1);
     media::SetColor(255, 255, 255);

@@ -17,6 +17,7 @@
 #include "store/TProfile.h"
 #include "store/TSaveBest.h"
 #include "system/ScreenSize.h"
+#include "system/Translate.h"
 
 namespace {
 
@@ -46,9 +47,9 @@ void TLevelCompleteScreen::SetSlideLines() {
     const int startY = (ScreenHeight - SlideLines->lines * SlideLines->gap) / 2 - 50;
     // The value column is as wide as the level's score, not the total.
     SlideLines->SetRows(
-        {{"Total Score", std::to_string(Player->Score)},
-         {"Level " + level + " Score", levelScore},
-         {"Level " + level + " Time", TicksAsTime(Player->TimeTaken, Host.Timing.MS)}},
+        {{Tr("Total Score"), std::to_string(Player->Score)},
+         {TrFill("Level %1 Score", {level}), levelScore},
+         {TrFill("Level %1 Time", {level}), TicksAsTime(Player->TimeTaken, Host.Timing.MS)}},
         levelScore, startY);
 }
 
@@ -95,12 +96,13 @@ void TLevelCompleteScreen::DrawBestResults() const {
         font.DrawAlignedWithShadow(mark + text, ScreenWidth / 2, y, 1, 1, 1);
     };
     line(best.NewScoreMark,
-         "Best level " + level + " score:   " + best.BestLevelScoreNames[index] + "   " +
-             std::to_string(best.BestLevelScores[index]),
+         TrFill("Best level %1 score:   %2   %3", {level, best.BestLevelScoreNames[index],
+                                                   std::to_string(best.BestLevelScores[index])}),
          BestScoreY);
     line(best.NewTimeMark,
-         "Best level " + level + " time:     " + best.BestLevelTimeNames[index] + "   " +
-             TicksAsTime(best.BestLevelTimes[index], Host.Timing.MS),
+         TrFill("Best level %1 time:     %2   %3",
+                {level, best.BestLevelTimeNames[index],
+                 TicksAsTime(best.BestLevelTimes[index], Host.Timing.MS)}),
          BestTimeY);
     media::SetColor(255, 255, 255);
 }

@@ -20,6 +20,7 @@
 #include "store/TProfile.h"
 #include "system/InputHelpers.h"
 #include "system/StringHelpers.h"
+#include "system/Translate.h"
 
 namespace {
 
@@ -234,7 +235,7 @@ void TLevelSelectScreen::Draw() {
     if (Player != nullptr && Player->SaveData.FirstTime == 0 && Resources.FontLarge) {
         TShadow::Create(2, 2, 0.5f).ApplyToText();
         media::SetDrawScale(0.65f, 0.65f);
-        Resources.FontLarge->DrawAlignedWithShadow("Level One Tutorial", 535, 535, 0, 1, 1);
+        Resources.FontLarge->DrawAlignedWithShadow(Tr("Level One Tutorial"), 535, 535, 0, 1, 1);
         media::SetDrawScale(1, 1);
     }
     if (Menu) Menu->Draw(0, 0);
@@ -272,8 +273,8 @@ void TLevelSelectScreen::DrawDot(int index) const {
                                   Player->SaveData.Tutorial == 1 && Player->Level == 1;
             TShadow::Create(2, 2, 0.5f).ApplyToText();
             Resources.FontMedium->DrawAlignedWithShadow(
-                tutorial ? "Tutorial" : "Level " + std::to_string(level), dot.x, dot.y - 60, 1, 1,
-                1);
+                tutorial ? Tr("Tutorial") : TrFill("Level %1", {std::to_string(level)}), dot.x,
+                dot.y - 60, 1, 1, 1);
         }
     }
     media::SetColor(0, 0, 0);

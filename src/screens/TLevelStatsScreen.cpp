@@ -17,6 +17,7 @@
 #include "screens/TimeText.h"
 #include "store/TSaveBest.h"
 #include "system/ScreenSize.h"
+#include "system/Translate.h"
 
 namespace {
 
@@ -64,12 +65,13 @@ void TLevelStatsScreen::Logic() {
     if (Menu->Clicked("OK")) {
         if (HighScoresScreen != nullptr) Host.Screens.FadeTo(HighScoresScreen);
     } else if (Menu->Clicked("clear")) {
-        Host.Dialogs.Open(CreateQuestionDialog(Host, Resources,
-                                               "Are You Sure You Want To Clear The Level Stats?"),
-                          [this](TDialog&, int result) {
-                              if (result == 1) ClearLevelStats();
-                              if (Menu) Menu->ClearStates();
-                          });
+        Host.Dialogs.Open(
+            CreateQuestionDialog(Host, Resources,
+                                 Tr("Are You Sure You Want To Clear The Level Stats?")),
+            [this](TDialog&, int result) {
+                if (result == 1) ClearLevelStats();
+                if (Menu) Menu->ClearStates();
+            });
     }
 }
 
@@ -84,13 +86,13 @@ void TLevelStatsScreen::Draw() {
     if (!font) return;
     TShadow::Create(3, 3, 0.4f).ApplyToText();
     media::SetColor(255, 255, 255);
-    font->DrawAlignedWithShadow("Level Statistics", ScreenWidth / 2, 30, 1, 1, 1);
+    font->DrawAlignedWithShadow(Tr("Level Statistics"), ScreenWidth / 2, 30, 1, 1, 1);
 
     const auto headY = static_cast<float>(StartY - HeadsAboveStart);
     media::SetColor(0, 255, 0);
-    font->DrawAlignedWithShadow("Level", LevelHeadX, headY, 0, 1, 1);
-    font->DrawAlignedWithShadow("----- Best Score -----", ScoreHeadX, headY, 1, 1, 1);
-    font->DrawAlignedWithShadow("----- Best Time -----", TimeHeadX, headY, 1, 1, 1);
+    font->DrawAlignedWithShadow(Tr("Level"), LevelHeadX, headY, 0, 1, 1);
+    font->DrawAlignedWithShadow(Tr("----- Best Score -----"), ScoreHeadX, headY, 1, 1, 1);
+    font->DrawAlignedWithShadow(Tr("----- Best Time -----"), TimeHeadX, headY, 1, 1, 1);
 
     if (Host.Session.Best) DrawRows(*font, Host.Session.Best->Results);
     media::SetColor(255, 255, 255);

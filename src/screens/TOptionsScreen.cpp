@@ -7,6 +7,7 @@
 #include "host/TAudioBuses.h"
 #include "host/TDisplay.h"
 #include "host/TFixedRateLogic.h"
+#include "host/TLanguageChoice.h"
 #include "host/TPlayerSession.h"
 #include "host/TPreferences.h"
 #include "host/TScreenSwitcher.h"
@@ -15,6 +16,7 @@
 #include "presentation/TPresentationContext.h"
 #include "presentation/TResources.h"
 #include "presentation/TShadow.h"
+#include "presentation/TextLog.h"
 #include "store/TPlayer.h"
 #include "store/TProfile.h"
 #include "system/ScreenSize.h"
@@ -25,8 +27,10 @@ namespace {
 constexpr float LabelX = 139;
 // The rows, top to bottom: a slider sits 8 pixels below its label.
 constexpr float MusicY = 150, SoundY = 210, SliderDrop = 8;
-constexpr float FullScreenY = 275, ColourBlindY = 335, ReducedMotionY = 395;
-constexpr float ToggleX = 521;
+constexpr float FullScreenY = 275, ColourBlindY = 335, ReducedMotionY = 395, LanguageY = 455;
+// Where the sliders' grooves and the switches start.
+constexpr float SliderX = 430;
+constexpr float SwitchX = 521;
 constexpr int SliderBorder = 20;
 constexpr int SliderBorderY = 5;
 
@@ -71,6 +75,27 @@ void TOptionsScreen::ReloadToggleButton(int value, const std::string& buttonName
     }
 }
 
+void TOptionsScreen::LoadLanguageButton() {
+    auto button = Menu->AddNew("language", "languageMO", "language", 0, 0, 1);
+    button->MoveTo(SwitchX, LanguageY + 3);
+    button->SetupCaption(Host.Language.Languages.NameOf(Host.Language.Current), nullptr,
+                         std::nullopt, std::nullopt, Resources.FontMedium, std::nullopt);
+}
+
+void TOptionsScreen::ShowLanguage() {
+    if (auto button = Menu->FindButton("language"); button && button->Caption) {
+        button->Caption->Text = Host.Language.Languages.NameOf(Host.Language.Current);
+    }
+    // The pictures with captions, drawn in the new language.
+    ReloadToggleButton(Host.Settings.FullScreen, "fullscreen");
+    ReloadToggleButton(ColourBlind(), "colorblind");
+    for (const char* name : {"OK", "credits"}) {
+        if (auto button = Menu->FindButton(name)) {
+            button->LoadImages(name, std::string(name) + "MO", 0, 0, 1);
+        }
+    }
+}
+
 void TOptionsScreen::Load() {
     ImageLoad("background.png", -1);
     Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 10);
@@ -83,9 +108,10 @@ void TOptionsScreen::Load() {
     ok->MoveTo(438, 525);
     Menu->AddQuick("credits", "")->MoveTo(239, 525);
     Menu->OwnerStops = 2;
-    Menu->FindButton("fullscreen")->MoveTo(ToggleX, FullScreenY);
-    Menu->FindButton("colorblind")->MoveTo(ToggleX, ColourBlindY);
-    Menu->FindButton("reducedmotion")->MoveTo(ToggleX, ReducedMotionY);
+    Menu->FindButton("fullscreen")->MoveTo(SwitchX, FullScreenY);
+    Menu->FindButton("colorblind")->MoveTo(SwitchX, ColourBlindY);
+    Menu->FindButton("reducedmotion")->MoveTo(SwitchX, ReducedMotionY);
+    LoadLanguageButton();
 
     MSCSlider = TSlider::CreateSpecial("slider", "sliderdot", 419, MusicY + SliderDrop,
                                        SliderBorder, "music", SliderBorderY);
@@ -160,6 +186,9 @@ void TOptionsScreen::Logic() {
         ReloadToggleButton(ColourBlind(), "colorblind");
     } else if (Menu->Clicked("reducedmotion")) {
         ToggleReducedMotion();
+    } else if (Menu->Clicked("language")) {
+        Host.Language.ChooseNext();
+        ShowLanguage();
     } else if (Menu->Clicked("credits")) {
         if (CreditsScreen != nullptr) Host.Screens.FadeTo(CreditsScreen);
     } else if (Menu->Clicked("OK")) {
@@ -192,12 +221,18 @@ void TOptionsScreen::Draw() {
     media::SetBlend(media::ALPHABLEND);
     TShadow::Create(3, 3, 0.4f).ApplyToText();
     media::SetColor(255, 255, 100);
-    font->DrawAlignedWithShadow("Game Options", ScreenWidth / 2, 30, 1, 1, 1);
-    font->DrawAlignedWithShadow("Music Volume", LabelX, MusicY, 0, 1, 1);
-    font->DrawAlignedWithShadow("Sound Volume", LabelX, SoundY, 0, 1, 1);
-    font->DrawAlignedWithShadow("Full Screen Mode", LabelX, FullScreenY, 0, 1, 1);
-    font->DrawAlignedWithShadow("Color Blind Mode", LabelX, ColourBlindY, 0, 1, 1);
+    font->DrawAlignedWithShadow(Tr("Game Options"), ScreenWidth / 2, 30, 1, 1, 1);
+    // The labels end before the sliders, and before the switches further right.
+    {
+        const TTextBoundsScope beforeSliders({0, 0, SliderX - 6, ScreenHeight});
+        font->DrawAlignedWithShadow(Tr("Music Volume"), LabelX, MusicY, 0, 1, 1);
+        font->DrawAlignedWithShadow(Tr("Sound Volume"), LabelX, SoundY, 0, 1, 1);
+    }
+    const TTextBoundsScope beforeSwitches({0, 0, SwitchX - 6, ScreenHeight});
+    font->DrawAlignedWithShadow(Tr("Full Screen Mode"), LabelX, FullScreenY, 0, 1, 1);
+    font->DrawAlignedWithShadow(Tr("Color Blind Mode"), LabelX, ColourBlindY, 0, 1, 1);
     font->DrawAlignedWithShadow(Tr("Reduced Motion"), LabelX, ReducedMotionY, 0, 1, 1);
+    font->DrawAlignedWithShadow(Tr("Language"), LabelX, LanguageY, 0, 1, 1);
     media::SetColor(255, 255, 255);
 }
 
@@ -209,6 +244,7 @@ void TOptionsScreen::AddState(JsonObject& state) const {
     options.Set("ReducedMotion", Host.Preferences.ReducedMotion ? 1 : 0);
     options.Set("MusicVolume", Host.Audio.Volume(TBus::Music));
     options.Set("SoundVolume", Host.Presentation.SoundVolume);
+    options.Set("Language", Host.Language.Current);
     state.Set("Options", options);
     JsonObject sliders;
     // The slider the keys move, "" for none.

@@ -1,9 +1,9 @@
 #pragma once
 // The game's options: full screen, the colour-blind piece set, calmer motion (kept in the
-// preferences file at once), and the music and sound volumes
-// on two sliders, which the arrow keys move as well as the mouse. Volumes are heard at once
-// while a slider moves; OK and Escape save them to the settings file and the colour-blind flag
-// to the player's profile, and return to the screen that opened the options: the title, or the
+// preferences file at once), the language, and the music and sound volumes on two sliders, which
+// the arrow keys move as well as the mouse. Volumes are heard at once while a slider moves; OK and
+// Escape save them to the settings file and the colour-blind flag to the player's profile, and
+// return to the screen that opened the options: the title, or the
 // play screen as it was left.
 
 #include <memory>
@@ -53,6 +53,9 @@ private:
     void LoadToggle(int value, const std::string& buttonName);
     void ReloadToggleButton(int value, const std::string& buttonName);
     void ToggleReducedMotion();
+    // The language row: a button showing the language's own name; a click moves to the next.
+    void LoadLanguageButton();
+    void ShowLanguage();
     // The screen to return to; the excursion ends with it.
     TScreen* TakeDestination();
 };

@@ -28,6 +28,7 @@
 #include "store/TProfile.h"
 #include "system/CheckedLoaders.h"
 #include "system/ReportError.h"
+#include "system/Translate.h"
 
 namespace {
 
@@ -137,7 +138,8 @@ void TTitleScreen::SetupWelcome() {
         Welcome.reset();
         return;
     }
-    Welcome = TLabel::CreateSpecial("Welcome, " + Host.Session.Profile->Name, 400, 21, 1, 0);
+    Welcome =
+        TLabel::CreateSpecial(TrFill("Welcome, %1", {Host.Session.Profile->Name}), 400, 21, 1, 0);
     Welcome->Init({}, Welcome->Color, TShadow::Create(1, 1, 0.6f), 0, Resources.FontLarge,
                   std::nullopt, "");
 }
@@ -177,7 +179,7 @@ void TTitleScreen::Logic() {
     } else if (Menu->Clicked("exitgame")) {
         Host.Screens.FadeTo(Host.Screens.ExitScreen());
     } else if (Menu->Clicked("moregames")) {
-        Host.Dialogs.Open(CreateDialogLaunchWeb(game_texts::WebQuestion),
+        Host.Dialogs.Open(CreateDialogLaunchWeb(Tr(game_texts::WebQuestion)),
                           [this](TDialog&, int result) {
                               if (result == 1) LaunchWeb();
                           });
@@ -193,7 +195,7 @@ void TTitleScreen::LaunchWeb() {
     // A browser cannot come up over a full-screen game.
     if (Host.Settings.FullScreen) Host.Display.ToggleFullScreen();
     if (!media::OpenURL(game_texts::WebAddress)) {
-        Host.Dialogs.Open(CreateMessageDialog(Host, Resources, game_texts::NoWebBrowser));
+        Host.Dialogs.Open(CreateMessageDialog(Host, Resources, Tr(game_texts::NoWebBrowser)));
     }
     Host.Timing.Init();
 }

@@ -1,6 +1,7 @@
 #include "store/ProfileNames.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <system_error>
 
@@ -12,6 +13,28 @@ namespace {
 
 constexpr std::string_view ForbiddenCharacters = "/\\:*?\"<>|";
 constexpr std::string_view ProfileExtension = ".dat";
+
+constexpr std::uint32_t Invalid = 0xFFFFFFFF;
+
+// The character of UTF-8 text at `i` (advanced past it); Invalid for a malformed sequence, an
+// overlong one or a surrogate, none of which a typed name holds.
+std::uint32_t NextNameCharacter(std::string_view text, std::size_t& i) {
+    const auto lead = static_cast<unsigned char>(text[i++]);
+    if (lead < 0x80) return lead;
+    const int extra = lead >= 0xF0 && lead <= 0xF4 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 ? 1 : -1;
+    if (extra < 0 || lead > 0xF4) return Invalid;
+    std::uint32_t code = lead & (0x3Fu >> extra);
+    for (int k = 0; k < extra; ++k, ++i) {
+        if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            return Invalid;
+        code = (code << 6) | (static_cast<unsigned char>(text[i]) & 0x3Fu);
+    }
+    const std::uint32_t smallest[] = {0, 0x80, 0x800, 0x10000};
+    if (code < smallest[extra] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        return Invalid;
+    }
+    return code;
+}
 
 // The name a profile file's name stands for, "" when it is no profile file.
 std::string ProfileNameOf(const std::string& file) {
@@ -57,12 +80,18 @@ std::string TrimmedName(std::string_view name) {
 }
 
 bool IsSafeProfileName(std::string_view name) {
-    if (name.empty() || name.size() > MaxProfileNameLength || name.front() == '.') return false;
+    if (name.empty() || name.front() == '.') return false;
     if (name.front() == ' ' || name.back() == ' ') return false;
-    return std::all_of(name.begin(), name.end(), [](char c) {
-        const auto code = static_cast<unsigned char>(c);
-        return code >= 32 && code <= 126 && ForbiddenCharacters.find(c) == std::string_view::npos;
-    });
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < name.size(); ++characters) {
+        const std::uint32_t code = NextNameCharacter(name, i);
+        if (code == Invalid || code < 32 || (code >= 127 && code < 0xA0)) return false;
+        if (code < 128 &&
+            ForbiddenCharacters.find(static_cast<char>(code)) != std::string_view::npos) {
+            return false;
+        }
+    }
+    return characters <= MaxProfileNameLength;
 }
 
 std::vector<std::string> ListProfileNames(const std::string& folder) {

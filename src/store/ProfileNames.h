@@ -14,8 +14,10 @@ inline constexpr std::size_t MaxProfileNameLength = 12;
 // The name without blanks at either end: "Ann " and "Ann" must not become two players.
 [[nodiscard]] std::string TrimmedName(std::string_view name);
 
-// Not empty, at most MaxProfileNameLength characters, each 32..126, none that separates or
-// wildcards paths on any common system, no leading dot and no blank at either end.
+// Not empty, well-formed UTF-8 of at most MaxProfileNameLength characters, none a control
+// character or one that separates or wildcards paths on any common system, no leading dot and
+// no blank at either end. Which letters beyond ASCII the name field offers is the fonts' to
+// say; a file name takes them all.
 [[nodiscard]] bool IsSafeProfileName(std::string_view name);
 
 // The base names of the profile files ("<name>.dat") in the folder, sorted so the list reads

@@ -47,6 +47,8 @@ void GameProcess::Start(const std::vector<std::string>& args) {
         setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
         setenv("SDL_VIDEODRIVER", "dummy", 1);
         setenv("ALSOFT_DRIVERS", "null", 1);
+        // The game speaks English unless a test asks for a language, whatever the machine's.
+        for (const char* locale : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) unsetenv(locale);
         std::vector<char*> raw;
         for (auto& arg : argv) raw.push_back(arg.data());
         raw.push_back(nullptr);

@@ -1,6 +1,7 @@
 #pragma once
 // Starts the built game as a child process in a sandbox of its own: its own data home and
-// runtime folder, so tests never touch the user's files or each other's instance locks.
+// runtime folder, so tests never touch the user's files or each other's instance locks, and no
+// locale variables, so it speaks English unless told otherwise.
 
 #include <sys/types.h>
 

@@ -23,6 +23,11 @@ public:
     void Key(const std::string& name) { Line("key " + name); }
     void Pad(const std::string& button) { Line("pad " + button); }
     void Wait(int ticks) { tick_ += ticks; }
+    // Any other action, such as "text NAME".
+    void Line(const std::string& action) {
+        text_ += std::to_string(tick_) + " " + action + "\n";
+        tick_ += 10;
+    }
     void State(const std::string& name) {
         const std::filesystem::path path = game_.Sandbox() / (name + ".json");
         Line("state " + path.string());
@@ -44,12 +49,6 @@ public:
         return StateJson::Parse(ReadFile(found->second));
     }
     StateJson Screen(const std::string& name) const { return Dump(name)["screen"]; }
-
-protected:
-    void Line(const std::string& action) {
-        text_ += std::to_string(tick_) + " " + action + "\n";
-        tick_ += 10;
-    }
 
 private:
     GameProcess& game_;

@@ -93,7 +93,7 @@ TEST(BitmapFontReading, DamagedFilesStayInsideTheGlyphTables) {
     std::string text = "info face=x\ncommon scaleW=0 scaleH=0\nchars count=999\n";
     text += "char id=-5 x=1 y=1 width=1 height=1 xoffset=0 yoffset=0 xadvance=99\n";
     text += "char id=nan x=1 y=1 width=1 height=1 xadvance=99\n";
-    for (int code = 300; code < 300 + 200; ++code) {
+    for (int code = 300; code < 300 + TBitmapFont::MaxExtraChars + 50; ++code) {
         text += "char id=" + std::to_string(code) + " x=1 y=1 width=1 height=1 xadvance=2\n";
     }
     text += "char " + std::string(300, ' ') + "id=70 x=1 y=1 width=4 height=4 xadvance=6\n";

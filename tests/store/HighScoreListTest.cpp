@@ -26,11 +26,7 @@ protected:
             EXPECT_GE(entry.score, 0);
             EXPECT_GE(entry.level, 0);
             EXPECT_LE(entry.level, 15);
-            EXPECT_LE(entry.name.size(), 12u);
-            for (const char c : entry.name) {
-                EXPECT_GE(c, 32);
-                EXPECT_LE(c, 126);
-            }
+            ExpectStoredName(entry.name);
             previous = entry.score;
         }
     }
@@ -107,6 +103,17 @@ TEST_F(HighScoreListTest, NamesKeepOnlyCharactersTheFileCanHold) {
     EXPECT_EQ(Folder.Read("zindles.dat").substr(0, 5), std::string("\x2A\x2B\x67\x09\0", 5));
     list.Load();
     EXPECT_EQ(list.Entries().back().name, "AB~ ");
+}
+
+TEST_F(HighScoreListTest, NamesInOtherScriptsKeepTheirLettersAndLength) {
+    THighScoreList list = Table();
+    // Twelve letters of two bytes each: the length counts letters, not bytes.
+    list.Add("Łukasz Юлия!", 5, 1);
+    list.Save();
+    // Each byte shifted as ASCII is, clear of the terminator: "Ł" is C5 81.
+    EXPECT_EQ(Folder.Read("zindles.dat").substr(0, 2), std::string("\xAE\x6A"));
+    list.Load();
+    EXPECT_EQ(list.Entries().back().name, "Łukasz Юлия!");
 }
 
 TEST_F(HighScoreListTest, DamagedRowsAreDroppedOrBroughtIntoRange) {

@@ -6,8 +6,10 @@
 namespace {
 
 TEST(ProfileNamesTest, OnlyHarmlessFileNamesAreSafe) {
-    for (const std::string name : {"Ann", "A", "Mary Jane", "O'Neil-2", "Twelve chars", "x.y",
-                                   "trailing.", "{}[]()!@#$%&"}) {
+    // Letters of any script make harmless file names too; the fonts decide which can be typed.
+    for (const std::string name :
+         {"Ann", "A", "Mary Jane", "O'Neil-2", "Twelve chars", "x.y", "trailing.", "{}[]()!@#$%&",
+          "caf\xC3\xA9", "Łukasz", "Александрина", "晶豆"}) {
         EXPECT_TRUE(IsSafeProfileName(name)) << name;
     }
     for (const std::string& name : std::vector<std::string>{"",
@@ -27,7 +29,11 @@ TEST(ProfileNamesTest, OnlyHarmlessFileNamesAreSafe) {
                                                             std::string("tab\there"),
                                                             std::string("nul\0x", 5),
                                                             std::string("\x7F"),
-                                                            std::string("caf\xC3\xA9"),
+                                                            "Александринаа",
+                                                            std::string("caf\xC3"),
+                                                            std::string("\xC0\xAF"),
+                                                            std::string("\xED\xA0\x80"),
+                                                            std::string("\xC2\x85"),
                                                             " Ann",
                                                             "Ann ",
                                                             " "}) {

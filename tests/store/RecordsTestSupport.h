@@ -55,3 +55,19 @@ inline std::string RandomBytes(std::mt19937& random, std::size_t size) {
 }
 
 }  // namespace records_test
+
+// A name read back from a records file, however damaged: at most 12 printable characters, plain
+// ones or the whole UTF-8 sequences of letters.
+inline void ExpectStoredName(const std::string& name) {
+    size_t characters = 0;
+    for (size_t i = 0; i < name.size(); ++characters) {
+        const auto lead = static_cast<unsigned char>(name[i++]);
+        EXPECT_TRUE((lead >= 32 && lead <= 126) || (lead >= 0xC2 && lead <= 0xF4)) << name;
+        const int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 ? 1 : 0;
+        for (int k = 0; k < more; ++k, ++i) {
+            ASSERT_LT(i, name.size()) << name;
+            EXPECT_EQ(static_cast<unsigned char>(name[i]) & 0xC0, 0x80) << name;
+        }
+    }
+    EXPECT_LE(characters, 12u) << name;
+}

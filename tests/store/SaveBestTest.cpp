@@ -36,11 +36,7 @@ protected:
             EXPECT_GE(Best.Results.BestLevelTimes[i], 0);
             for (const std::string& name :
                  {Best.Results.BestLevelScoreNames[i], Best.Results.BestLevelTimeNames[i]}) {
-                EXPECT_LE(name.size(), 12u);
-                for (const char c : name) {
-                    EXPECT_GE(c, 32);
-                    EXPECT_LE(c, 126);
-                }
+                ExpectStoredName(name);
             }
         }
     }
