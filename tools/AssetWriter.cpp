@@ -17,17 +17,27 @@ const ImageAsset& AssetWriter::Image(std::string_view folder, std::string_view n
     return *a;
 }
 
+std::string AssetWriter::PathOf(std::string_view folder, std::string_view name) const {
+    return dataDir_ + "/" + (folder.empty() ? std::string() : std::string(folder) + "/") +
+           std::string(name) + (scale_ == 1 ? "" : "@" + std::to_string(scale_) + "x") + ".png";
+}
+
 void AssetWriter::Save(const Canvas& canvas, std::string_view folder, std::string_view name) {
     const ImageAsset& a = Image(folder, name);
-    const std::string rel =
-        (folder.empty() ? std::string() : std::string(folder) + "/") + std::string(name) + ".png";
+    const std::string path = PathOf(folder, name);
+    const std::string rel = path.substr(dataDir_.size() + 1);
+    if (canvas.Scale() != scale_) {
+        Fail(rel + " drawn at scale " + std::to_string(canvas.Scale()) + ", not " +
+             std::to_string(scale_));
+        return;
+    }
     if (canvas.Width() != a.Width() || canvas.Height() != a.Height()) {
         Fail(rel + " drawn at " + std::to_string(canvas.Width()) + "x" +
              std::to_string(canvas.Height()) + ", manifest says " + std::to_string(a.Width()) +
              "x" + std::to_string(a.Height()));
         return;
     }
-    if (!canvas.SavePng(dataDir_ + "/" + rel)) {
+    if (!canvas.SavePng(path)) {
         Fail("cannot write " + rel);
         return;
     }

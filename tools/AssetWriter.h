@@ -18,10 +18,18 @@ public:
     const std::string& DataDir() const { return dataDir_; }
     const Typeface& Bold() const { return bold_; }
     const Typeface& Regular() const { return regular_; }
+    // Device pixels per picture pixel of the pictures drawn now: 1 for the ones the game draws
+    // on an 800x600 canvas, 2 for their twins with "@2x" before ".png", which it draws on a
+    // canvas of twice the resolution. Every canvas is made at this scale; Save refuses others.
+    int Scale() const { return scale_; }
+    void SetScale(int scale) { scale_ = scale; }
+    // Data/<folder>/<name>.png, or <name>@2x.png at scale 2: where a picture of this scale goes.
+    std::string PathOf(std::string_view folder, std::string_view name) const;
 
     // The manifest entry of a picture; records an error when the name is not listed.
     const ImageAsset& Image(std::string_view folder, std::string_view name);
-    // Writes Data/<folder>/<name>.png after checking its size against the manifest.
+    // Writes the picture to PathOf(folder, name) after checking its size against the manifest
+    // and its scale against this run's.
     void Save(const Canvas& canvas, std::string_view folder, std::string_view name);
     // Writes raw bytes to a path below the data folder.
     void SaveBytes(const std::string& relativePath, const std::string& bytes);
@@ -36,6 +44,7 @@ private:
     const Typeface& regular_;
     std::vector<std::string> errors_;
     int written_ = 0;
+    int scale_ = 1;
 };
 
 }  // namespace quillox::assets

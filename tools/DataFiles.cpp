@@ -11,7 +11,6 @@
 namespace quillox::assets {
 namespace {
 
-
 bool ReadFile(const std::string& path, std::string& bytes) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
@@ -26,17 +25,20 @@ void BitmapFont(AssetWriter& out, std::string_view name, int pixelSize, double o
     std::vector<int> codes;
     for (int c = kFirstFontChar; c <= kLastFontChar; ++c) codes.push_back(c);
     for (int c = 160; c <= 255; ++c) codes.push_back(c);
-    FontBaker baker(face, pixelSize, outline);
+    FontBaker baker(face, pixelSize, outline, out.Scale());
     if (!baker.Bake(codes, 512)) {
         out.Fail("cannot render " + std::string(name));
         return;
     }
     const std::string base = "fonts/" + std::string(name);
-    if (!baker.Texture()->SavePng(out.DataDir() + "/" + base + ".png")) {
-        out.Fail("cannot write " + base + ".png");
+    const std::string picture = out.PathOf("fonts", name);
+    if (!baker.Texture()->SavePng(picture)) {
+        out.Fail("cannot write " + picture);
         return;
     }
-    out.SaveBytes(base + ".fnt", baker.FntText("DejaVu Sans Bold", std::string(name) + ".png"));
+    // One description serves the texture at every scale.
+    if (out.Scale() == 1)
+        out.SaveBytes(base + ".fnt", baker.FntText("DejaVu Sans Bold", std::string(name) + ".png"));
 }
 
 void CopyFile(AssetWriter& out, const char* from, std::string_view to) {
@@ -53,6 +55,8 @@ void CopyFile(AssetWriter& out, const char* from, std::string_view to) {
 void GenerateFonts(AssetWriter& out) {
     BitmapFont(out, "font_lg", 30, 2.0);
     BitmapFont(out, "font_md", 20, 1.4);
+    // The typefaces ship once, whatever the scale of the pictures.
+    if (out.Scale() != 1) return;
     CopyFile(out, kTutorialFontSource, kTutorialFont);
     CopyFile(out, kTutorialLicenceSource, kTutorialFontLicence);
     CopyFile(out, kRegularFontSource, kTextFont);

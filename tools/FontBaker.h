@@ -19,10 +19,13 @@ struct BakedGlyph {
 
 class FontBaker {
 public:
-    FontBaker(const Typeface& face, int pixelSize, double outline);
+    // At a scale above 1 the texture is drawn with `scale` texels a pixel: every glyph rendered
+    // at that many times the size, in a cell `scale` times the size of its place at scale 1,
+    // so one description (the layout of scale 1) serves every scale.
+    FontBaker(const Typeface& face, int pixelSize, double outline, int scale);
 
-    // Renders the codes (Latin-1) into a texture of the given width; the height is the
-    // smallest power of two that holds them. False when the face cannot render a glyph.
+    // Renders the codes into a texture of the given width (in pixels of scale 1); the height
+    // is the smallest power of two that holds them. False when the face cannot render a glyph.
     [[nodiscard]] bool Bake(const std::vector<int>& codes, int textureWidth);
 
     const Canvas* Texture() const { return texture_.get(); }
@@ -37,11 +40,16 @@ private:
         int width = 0, height = 0, left = 0, top = 0, advance = 0;
         std::vector<float> fill, rim;
     };
-    Bitmap Render(int code) const;
+    Bitmap Render(int code, double outline) const;
+    void Kernings(const std::vector<int>& codes);
+    // Draws the glyphs laid out at scale 1, each rendered at the texture's scale.
+    void Paint(const std::vector<Bitmap>& layout);
+    void PaintGlyph(const BakedGlyph& g, const Bitmap& b, int left, int top, int scale);
 
     const Typeface& face_;
     int pixelSize_;
     double outline_;
+    int scale_;
     int lineHeight_ = 0;
     int base_ = 0;
     std::vector<BakedGlyph> glyphs_;

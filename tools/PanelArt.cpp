@@ -21,7 +21,7 @@ void DialogPanel(cairo_t* cr, double w, double h, double radius) {
 
 void Box(AssetWriter& out, std::string_view name) {
     const ImageAsset& a = out.Image(kGraphics, name);
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     DialogPanel(c.Cr(), a.Width(), a.Height(), 18);
     out.Save(c, kGraphics, name);
 }
@@ -30,7 +30,7 @@ void Box(AssetWriter& out, std::string_view name) {
 // puts the list's top 78 pixels into the picture and the buttons 366 pixels down.
 void PlayersBox(AssetWriter& out) {
     const ImageAsset& a = out.Image(kGraphics, "players");
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     DialogPanel(cr, a.Width(), a.Height(), 20);
     kit::RoundedRect(cr, 40, 70, a.Width() - 80, 280, 12);
@@ -45,7 +45,7 @@ void PlayersBox(AssetWriter& out) {
 // The tutorial's speech box: flat cream so that the pointer laid over it blends in.
 void Hint(AssetWriter& out) {
     const ImageAsset& a = out.Image(kGraphics, "hint");
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     kit::RoundedRect(cr, 4, 5, a.Width() - 6, a.Height() - 6, 14);
     cairo_set_source_rgba(cr, 0, 0, 0, 0.3);
@@ -62,7 +62,7 @@ void Hint(AssetWriter& out) {
 // A chunky arrow whose tip is the top-left corner; the game mirrors it as needed.
 void HintPointer(AssetWriter& out) {
     const ImageAsset& a = out.Image(kGraphics, "hintp");
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     cairo_save(cr);
     cairo_translate(cr, 2, 2);
@@ -92,7 +92,7 @@ void HintPointer(AssetWriter& out) {
 // Four diagonal arrows: up-left, down-left, up-right, down-right; the tip in that corner.
 void Arrows(AssetWriter& out) {
     const ImageAsset& a = out.Image(kGraphics, "arrows");
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     const int dirs[][2] = {{-1, -1}, {-1, 1}, {1, -1}, {1, 1}};
     for (int f = 0; f < a.frames; ++f) {
@@ -130,7 +130,7 @@ void Arrows(AssetWriter& out) {
 // The drawn mouse pointer; its hot spot is the top-left pixel.
 void Pointer(AssetWriter& out) {
     const ImageAsset& a = out.Image(kGraphics, "pointer");
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     auto shape = [&](double dx, double dy) {
         cairo_new_path(cr);
@@ -162,7 +162,7 @@ void Pointer(AssetWriter& out) {
 
 void Paused(AssetWriter& out) {
     const ImageAsset& a = out.Image(kGraphics, "paused");
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     kit::Panel(cr, 4, 4, a.Width() - 10, a.Height() - 10, 22, 1.0);
     kit::TextStyle big{out.Bold().CairoFace(), 50, {1, 0.97, 0.75}, {1.0, 0.65, 0.15}};
@@ -177,7 +177,7 @@ void Paused(AssetWriter& out) {
 
 void Bar(AssetWriter& out, std::string_view name, bool full) {
     const ImageAsset& a = out.Image(kGraphics, name);
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     const double w = a.Width(), h = a.Height();
     kit::RoundedRect(cr, 1, 1, w - 2, h - 2, h / 2 - 1);
@@ -207,7 +207,7 @@ void Bar(AssetWriter& out, std::string_view name, bool full) {
 void Caption(AssetWriter& out, std::string_view name, const std::string& text, double size,
              const Rgba& top, const Rgba& bottom) {
     const ImageAsset& a = out.Image(kGraphics, name);
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     kit::TextStyle style{out.Bold().CairoFace(), size, top, bottom};
     style.outlineWidth = size / 14;
     style.shadow = size / 18;
@@ -218,7 +218,7 @@ void Caption(AssetWriter& out, std::string_view name, const std::string& text, d
 // The maker's logo for the optional splash screen.
 void MakerLogo(AssetWriter& out) {
     const ImageAsset& a = out.Image("", "bexholt");
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     cairo_set_source_rgb(cr, 0, 0, 0);
     cairo_paint(cr);
