@@ -128,8 +128,10 @@ TEST(TwiceTheSize, DrawsTheSameDesignAtTheFinerScale) {
                 ink += two.Texture()->Texel(g.x * 2 + x, g.y * 2 + y).a;
         for (int y = 0; y < g.height; ++y)
             for (int x = 0; x < g.width; ++x) inkOne += one.Texture()->Texel(g.x + x, g.y + y).a;
-        // Four times the texels for the same shape: about four times the coverage.
-        EXPECT_NEAR(ink / 4, inkOne, inkOne * 0.2 + 2) << "glyph " << g.code;
+        // Four times the texels for the same shape: about four times the coverage (hinting
+        // thins the small glyphs a little); a glyph misplaced in its cell loses a good part.
+        EXPECT_GT(ink / 4, inkOne * 0.8) << "glyph " << g.code;
+        EXPECT_LT(ink / 4, inkOne * 1.5) << "glyph " << g.code;
     }
 }
 
