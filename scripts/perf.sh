@@ -13,7 +13,7 @@
 #
 #   scripts/perf.sh [--peer] [BINARY]        (default: build-test/quillox)
 #   PERF_SECONDS=10 PERF_SETTLE=4 PERF_SHOTS=DIR PERF_SIZES="800x600 1600x1200" scripts/perf.sh
-#   (DIR: a screenshot of each)
+#   (DIR: a screenshot of each; PERF_ONLY=REGEX measures only the screens whose names match)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 peer=0
@@ -126,6 +126,7 @@ frame_cost() {
 measure() {
     local name=$1 lines=$2
     shift 2
+    [[ -z "${PERF_ONLY:-}" || "$name" =~ ${PERF_ONLY:-} ]] || return 0
     local home=$work/${name// /-}-$size
     mkdir -p "$home"
     printf '%b600 screenshot %s/shot.png\n' "$lines" "$home" >"$home/script"

@@ -141,11 +141,19 @@ void Title(AssetWriter& out) {
     out.Save(c, kGraphics, "titleb");
 }
 
+// The band of the title's ring with its shadow. The band looks the same however far it has
+// turned, so the screen never turns it; the pieces riding it are pictures of their own.
 void TitleRing(AssetWriter& out) {
     const ImageAsset& a = out.Image(kGraphics, "Ring");
     Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     const double cx = 200, cy = 200;
+    // The shadow, as the screen drew it under the whole ring: black at half strength, 4 pixels
+    // down and right.
+    cairo_arc(cr, cx + 4, cy + 4, 172, 0, 2 * M_PI);
+    cairo_set_line_width(cr, 16);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.5);
+    cairo_stroke(cr);
     cairo_arc(cr, cx, cy, 172, 0, 2 * M_PI);
     cairo_set_line_width(cr, 16);
     cairo_pattern_t* p = cairo_pattern_create_linear(0, 20, 0, 380);
@@ -161,13 +169,22 @@ void TitleRing(AssetWriter& out) {
         cairo_set_source_rgba(cr, 0.3, 0.15, 0.0, 0.8);
         cairo_stroke(cr);
     }
-    const int count = 18;
-    for (int i = 0; i < count; ++i) {
-        const double ang = i * 2 * M_PI / count - M_PI / 2;
-        const int value = (i % 9 == 8) ? pieces::kRainbow : 2 + (i * 4) % 9;
-        pieces::DrawPiece(c, cx + 172 * std::cos(ang), cy + 172 * std::sin(ang), 21, value, false);
-    }
     out.Save(c, kGraphics, "Ring");
+}
+
+// The ring's pieces, centred at (24, 24) of their cells, over their shadows.
+void RingPieces(AssetWriter& out) {
+    const ImageAsset& a = out.Image(kGraphics, "ringpieces");
+    Canvas c(a.Width(), a.Height(), out.Scale());
+    for (int v = 0; v < a.frames; ++v) {
+        Canvas piece(a.cellWidth, a.cellHeight, out.Scale());
+        pieces::DrawPiece(piece, 24, 24, 21, v, false);
+        cairo_t* cr = c.Cr();
+        cairo_set_source_rgba(cr, 0, 0, 0, 0.5);
+        cairo_mask_surface(cr, piece.Surface(), v * a.cellWidth + 4, 4);
+        c.Paste(piece, v * a.cellWidth, 0);
+    }
+    out.Save(c, kGraphics, "ringpieces");
 }
 
 // Smooth track through the level dots, so the map reads as a path.
@@ -255,6 +272,7 @@ void GenerateScreens(AssetWriter& out) {
     InstructionsBoard(out);
     Title(out);
     TitleRing(out);
+    RingPieces(out);
     LevelSelect(out);
     Plain(out, "background", 55, 0);
     Plain(out, "background3", 66, 1);

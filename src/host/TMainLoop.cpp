@@ -21,6 +21,7 @@ constexpr int KeyEscape = 27;
 constexpr int KeyEnter = 13;
 constexpr int KeyPause = 'P';
 constexpr int KeyLAlt = 164, KeyRAlt = 165;
+constexpr int StillFramesBeforeWaiting = 30;
 
 }  // namespace
 
@@ -270,5 +271,13 @@ void TMainLoop::ScreenDraw() {
     if (BeforeFlipFunction) BeforeFlipFunction();
     media::Flip(Host.Presentation.FlipSyncMode);
     // Headless runs are scripted and go as fast as the machine allows.
-    if (!media::Headless()) media::Delay(1);
+    if (media::Headless()) return;
+    StillFrames = media::FlipRedrawnPixels() == 0 ? StillFrames + 1 : 0;
+    // A screen that has shown the same picture for half a second waits for input, or at most
+    // the longest frame the logic clock counts in full (so no game time is lost), before it
+    // looks again: a still menu or board costs next to nothing.
+    if (StillFrames >= StillFramesBeforeWaiting)
+        media::WaitForEvent(Host.Timing.Threshold);
+    else
+        media::Delay(1);
 }

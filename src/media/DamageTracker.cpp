@@ -20,8 +20,9 @@ namespace {
 SDL_Rect Whole() {
     return DeviceCanvas();
 }
-// More rectangles than this cost more in walking the list than they save in pixels.
-constexpr size_t kMaxRects = 8;
+// More rectangles than this cost more in walking the list than they save in pixels (a
+// screen's list is a few dozen commands; the title's ring moves eighteen pieces at once).
+constexpr size_t kMaxRects = 24;
 
 SDL_Rect Intersection(const SDL_Rect& a, const SDL_Rect& b) {
     SDL_Rect out{0, 0, 0, 0};
@@ -176,14 +177,17 @@ bool Contains(const SDL_Rect& outer, const SDL_Rect& inner) {
            inner.y + inner.h <= outer.y + outer.h;
 }
 
-// Adds a rectangle to a short list, joining it to any it overlaps and, past the limit, joining
-// the pair whose union wastes the least.
+// Adds a rectangle to a short list, joining it to one it overlaps when their union is no larger
+// than the two apart and, past the limit, joining the pair whose union wastes the least. Rects
+// left overlapping draw their common part twice, to the same pixels: each area is drawn again
+// from the frame's first command.
 void AddDamage(std::vector<SDL_Rect>& rects, SDL_Rect rect) {
     if (rect.w <= 0 || rect.h <= 0) return;
     for (bool joined = true; joined;) {
         joined = false;
         for (auto it = rects.begin(); it != rects.end(); ++it) {
-            if (SDL_HasIntersection(&*it, &rect)) {
+            if (SDL_HasIntersection(&*it, &rect) &&
+                Area(Union(*it, rect)) <= Area(*it) + Area(rect)) {
                 rect = Union(*it, rect);
                 rects.erase(it);
                 joined = true;

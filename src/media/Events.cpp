@@ -202,4 +202,10 @@ void DrainInputEvents() {
     Queue().pending.insert(Queue().pending.begin(), kept.begin(), kept.end());
 }
 
+void WaitForEvent(int ms) {
+    if (!Queue().pending.empty() || !detail::Display().initialised || ms <= 0) return;
+    // SDL waits on the window system's connection: the first event wakes it at once.
+    SDL_WaitEventTimeout(nullptr, ms);
+}
+
 }  // namespace media

@@ -370,6 +370,16 @@ Image ImageFromPixmap(const Pixmap& pixmap, int flags) {
     return image ? Finish(image) : image;
 }
 
+Image ImageFromFrame(const Image& image, int frame) {
+    const FrameData* data = FrameOf(image, frame);
+    if (!data) return {};
+    if (!image->path.empty() && !image->keepPixels)
+        return LoadAnimImageFile(image->path, image->cellWidth, image->cellHeight,
+                                 image->firstCell + frame, 1, image->linear ? FILTEREDIMAGE : 0);
+    Pixmap* pixels = LockImage(image, frame);
+    return pixels ? ImageFromPixmap(*pixels, image->linear ? FILTEREDIMAGE : 0) : Image{};
+}
+
 void SetImageHandle(const Image& image, float x, float y) {
     if (!image) return;
     image->handleX = x;

@@ -124,6 +124,8 @@ struct Pixmap {
                                       int firstCell, int cellCount, int flags);
 // An image made from pixels already in memory (one frame).
 [[nodiscard]] Image ImageFromPixmap(const Pixmap& pixmap, int flags);
+// A picture of its own holding one frame of another (drawn from the same file at either scale).
+[[nodiscard]] Image ImageFromFrame(const Image& image, int frame);
 void SetImageHandle(const Image& image, float x, float y);
 void GetImageHandle(const Image& image, float& x, float& y);
 void MidHandleImage(const Image& image);
@@ -223,6 +225,8 @@ struct Event {
 
 // Pumps the system queue and returns the next event; kind None when there is none.
 Event NextEvent();
+// Sleeps until an event is waiting or `ms` milliseconds have passed.
+void WaitForEvent(int ms);
 // Scripted input enters the same queue as real input; coordinates are canvas pixels.
 void PushMouseMove(int x, int y);
 void PushMouseButton(int button, bool down, int x, int y);
