@@ -1,8 +1,5 @@
 // The window, the renderer and the canvas they show.
 #include <unistd.h>
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 #include <algorithm>
 #include <cmath>
@@ -173,12 +170,6 @@ bool SetWindowIconFile(const std::string& path) {
 bool Init(const InitOptions& options) {
     DisplayState& d = Display();
     if (d.initialised) return true;
-#ifdef __GLIBC__
-    // Pictures, canvases and decoded files are large blocks that come and go with the screens.
-    // Left to itself the allocator raises its threshold for mapping them separately and then
-    // keeps them in the heap once freed; fixed, each goes back to the system when let go.
-    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
-#endif
     d.headless = options.headless;
     if (d.headless) {
         SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
