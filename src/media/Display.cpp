@@ -1,10 +1,14 @@
 // The window, the renderer and the canvas they show.
 #include <unistd.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -100,9 +104,20 @@ bool MakeSoftwareCanvas() {
     return true;
 }
 
+// Without a render device OpenGL can only be drawn on the CPU: trying it would load Mesa and
+// its compiler (some 30 MB the process keeps) just to find that out and let it go.
+bool NoRenderDevice() {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/dev/dri", error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("render") || name.starts_with("card")) return false;
+    }
+    return true;
+}
+
 bool MakeRenderer() {
     DisplayState& d = Display();
-    bool glOnCpu = false;
+    bool glOnCpu = !UserChoseRenderer() && NoRenderDevice();
     for (const std::string& name : RendererCandidates()) {
         const int index = RenderDriverIndex(name);
         if (index < 0 || (glOnCpu && name.substr(0, 6) == "opengl")) continue;
@@ -170,6 +185,12 @@ bool SetWindowIconFile(const std::string& path) {
 bool Init(const InitOptions& options) {
     DisplayState& d = Display();
     if (d.initialised) return true;
+#ifdef __GLIBC__
+    // Pictures, canvases and decoded files are large blocks that come and go with the screens.
+    // Left to itself the allocator raises its threshold for mapping them on their own and then
+    // keeps such blocks in the heap once freed; fixed, each goes back to the system when freed.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
     d.headless = options.headless;
     if (d.headless) {
         SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
