@@ -56,8 +56,10 @@ void WindowToCanvas(int wx, int wy, int& x, int& y) {
     const SDL_FRect place = CanvasPlacement();
     x = y = 0;
     if (place.w < 1.0f || place.h < 1.0f) return;
-    x = static_cast<int>(std::floor((wx - place.x) * kCanvasWidth / place.w));
-    y = static_cast<int>(std::floor((wy - place.y) * kCanvasHeight / place.h));
+    // From the middle of the window's pixel: with the canvas enlarged by a fraction, its corner
+    // may sit just across a canvas pixel's edge.
+    x = static_cast<int>(std::floor((wx + 0.5f - place.x) * kCanvasWidth / place.w));
+    y = static_cast<int>(std::floor((wy + 0.5f - place.y) * kCanvasHeight / place.h));
 }
 
 void CanvasToWindow(int x, int y, int& wx, int& wy) {

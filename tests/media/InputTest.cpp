@@ -135,15 +135,16 @@ TEST_F(EventQueueTest, WithoutPollingTheTablesStayEmpty) {
     EXPECT_FALSE(media::KeyDown('B'));
 }
 
-// The pointer at every window size: a point of the window lands on the canvas pixel under it,
-// through the letterbox, whatever resolution the canvas is drawn at; and the canvas is drawn at
-// twice the resolution only from one and a half times its size.
+// The pointer at every window size the canvas fits: the window's pixel at the middle of a
+// canvas pixel lands on that pixel, through the letterbox, whatever resolution the canvas is
+// drawn at; and the canvas is drawn at twice the resolution only from one and a half times its
+// size.
 TEST(PointerMapping, EveryWindowSizeLandsOnTheCanvasPixelUnderThePointer) {
     ASSERT_TRUE(media::Init({.headless = true}));
     const struct {
         int width, height, scale;
     } windows[] = {{800, 600, 1},   {1024, 768, 1},  {1280, 800, 1}, {1200, 900, 2},
-                   {1600, 1200, 2}, {1920, 1080, 2}, {700, 900, 1}};
+                   {1600, 1200, 2}, {1920, 1080, 2}, {900, 1000, 1}};
     for (const auto& w : windows) {
         media::SetWindowSize(w.width, w.height);
         ASSERT_TRUE(media::OpenDisplay(800, 600, 0, 60));
