@@ -1,5 +1,6 @@
 // The play screen under load: one logic pass with the particle lists full, and one whole frame
-// of a full board with a burst of bubbles in the machine, on the headless software renderer.
+// of a full board with a burst of bubbles in the machine (at 800x600 and at 1600x1200), on the
+// headless software renderer.
 
 #include <benchmark/benchmark.h>
 
@@ -115,9 +116,12 @@ void BM_LogicPassBusyScreen(benchmark::State& state) {
 }
 BENCHMARK(BM_LogicPassBusyScreen)->Repetitions(9)->ReportAggregatesOnly(true);
 
-// Drawn whole every time: what a frame costs when everything on it has changed.
+// Drawn whole every time: what a frame costs when everything on it has changed, in an 800x600
+// window and in a 1600x1200 one (the canvas drawn at twice the resolution).
 void BM_FrameFullBoardWithBurst(benchmark::State& state) {
     PlayBench& bench = Bench();
+    const int width = static_cast<int>(state.range(0));
+    if (!media::OpenDisplay(width, width * 3 / 4, 0, 60)) std::abort();
     bench.Busy(true);
     media::SetDamageTracking(false);
     for (auto _ : state) {
@@ -126,8 +130,12 @@ void BM_FrameFullBoardWithBurst(benchmark::State& state) {
     }
     media::SetDamageTracking(true);
     state.counters["particles"] = static_cast<double>(ParticleCount());
+    state.counters["scale"] = media::CanvasScale();
+    if (!media::OpenDisplay(800, 600, 0, 60)) std::abort();
 }
 BENCHMARK(BM_FrameFullBoardWithBurst)
+    ->Arg(800)
+    ->Arg(1600)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);

@@ -6,12 +6,28 @@
 # game run for 1000 frames more, one logic step a frame, on the software renderer). Runs the
 # game in a window on a private Xvfb display with openbox, so nothing on the
 # desktop is disturbed; CPU time (not wall time) is measured, so a busy machine skews it little.
+# Every screen is measured in an 800x600 window and again in a 1600x1200 one (drawn at twice the
+# resolution). With --peer the same run measures another small desktop puzzle game, Debian's
+# five-or-more, installing it first when it is missing: its process only (CPU share, Pss, time to
+# its window), as a yardstick on this machine.
 #
-#   scripts/perf.sh [BINARY]        (default: build-test/quillox)
-#   PERF_SECONDS=10 PERF_SETTLE=4 PERF_SHOTS=DIR scripts/perf.sh   (DIR: a screenshot of each)
+#   scripts/perf.sh [--peer] [BINARY]        (default: build-test/quillox)
+#   PERF_SECONDS=10 PERF_SETTLE=4 PERF_SHOTS=DIR PERF_SIZES="800x600 1600x1200" scripts/perf.sh
+#   (DIR: a screenshot of each; PERF_ONLY=REGEX measures only the screens whose names match)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+peer=0
+if [ "${1:-}" = "--peer" ]; then
+    peer=1
+    shift
+fi
 binary=$(realpath "${1:-build-test/quillox}")
+sizes=${PERF_SIZES:-800x600 1600x1200}
+peer_binary=/usr/games/five-or-more
+if [ "$peer" = 1 ] && [ ! -x "$peer_binary" ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get install -y -qq --no-install-recommends five-or-more >/dev/null
+fi
 seconds=${PERF_SECONDS:-10}
 settle=${PERF_SETTLE:-4}
 work=$(mktemp -d /tmp/quillox-perf.XXXXXX)
@@ -24,7 +40,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1920x1440x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
 DISPLAY=$display openbox >/dev/null 2>&1 &
@@ -46,7 +62,8 @@ memory() {
             else if (path == "" || path ~ /^\[(heap|stack|anon)/) own += $2
             else other += $2
         }
-        END { printf "%.1f %.1f %.1f", libs / 1024, own / 1024, other / 1024 }' "/proc/$1/smaps"
+        END { printf "%.1f %.1f %.1f %.1f", (libs + own + other) / 1024, libs / 1024, own / 1024,
+                     other / 1024 }' "/proc/$1/smaps"
 }
 
 # Where to click to select a piece: the first filled cell of the board the seed deals.
@@ -109,12 +126,18 @@ frame_cost() {
 measure() {
     local name=$1 lines=$2
     shift 2
-    local home=$work/${name// /-}
+    [[ -z "${PERF_ONLY:-}" || "$name" =~ ${PERF_ONLY:-} ]] || return 0
+    local home=$work/${name// /-}-$size
     mkdir -p "$home"
-    printf '%b600 screenshot %s/shot.png\n' "$lines" "$home" >"$home/script"
+    # The screenshot (encoding a PNG costs CPU and leaves memory behind) only when asked for.
+    if [ -n "${PERF_SHOTS:-}" ]; then
+        printf '%b600 screenshot %s/shot.png\n' "$lines" "$home" >"$home/script"
+    else
+        printf '%b' "$lines" >"$home/script"
+    fi
     local start
     start=$(date +%s%N)
-    XDG_RUNTIME_DIR=$home "$binary" --windowed --data-home "$home" --seed 7 \
+    XDG_RUNTIME_DIR=$home "$binary" --windowed "${window[@]}" --data-home "$home" --seed 7 \
         --script "$home/script" "$@" >"$home/log" 2>&1 &
     local pid=$!
     local shown=""
@@ -141,28 +164,73 @@ measure() {
     wait "$pid" 2>/dev/null || true
     if [ -n "${PERF_SHOTS:-}" ] && [ -f "$home/shot.png" ]; then
         mkdir -p "$PERF_SHOTS"
-        cp "$home/shot.png" "$PERF_SHOTS/${name// /-}.png"
+        cp "$home/shot.png" "$PERF_SHOTS/${name// /-}-$size.png"
     fi
     local cpu
     cpu=$(awk -v a="$before" -v b="$after" -v s="$seconds" -v t="$ticks_per_second" \
         'BEGIN { printf "%.1f", 100 * (b - a) / t / s }')
-    read -r libs own other <<<"$mem"
+    read -r pss libs own other <<<"$mem"
     local frame
-    frame=$(frame_cost "$lines" "$@")
-    printf '| %-22s | %6s %% | %8s | %8s | %8s | %8s | %8s |\n' "$name" "$cpu" "$libs" "$own" \
-        "$other" "${shown:-?}" "$frame"
+    frame=$(frame_cost "$lines" "${window[@]}" "$@")
+    printf '| %-20s | %-9s | %6s %% | %7s | %7s | %7s | %7s | %7s | %7s |\n' "$name" "$size" \
+        "$cpu" "$pss" "$libs" "$own" "$other" "${shown:-?}" "$frame"
+}
+
+# The yardstick: the peer game's own process, left alone on its first screen.
+measure_peer() {
+    local home=$work/peer
+    mkdir -p "$home/config" "$home/data" "$home/cache"
+    local start
+    start=$(date +%s%N)
+    HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_CACHE_HOME=$home/cache \
+        XDG_RUNTIME_DIR=$home GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1 \
+        "$peer_binary" >"$home/log" 2>&1 &
+    local pid=$!
+    local shown=""
+    for _ in $(seq 1 500); do
+        kill -0 "$pid" 2>/dev/null || break
+        if xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; then
+            shown=$((($(date +%s%N) - start) / 1000000))
+            break
+        fi
+        sleep 0.01
+    done
+    if ! kill -0 "$pid" 2>/dev/null; then
+        printf '| %-20s | the game ended: %s\n' "five-or-more" "$(tail -1 "$home/log")"
+        return
+    fi
+    sleep "$settle"
+    local before after
+    before=$(cpu_ticks "$pid")
+    sleep "$seconds"
+    after=$(cpu_ticks "$pid")
+    local pss libs own other
+    read -r pss libs own other <<<"$(memory "$pid")"
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    local cpu
+    cpu=$(awk -v a="$before" -v b="$after" -v s="$seconds" -v t="$ticks_per_second" \
+        'BEGIN { printf "%.1f", 100 * (b - a) / t / s }')
+    printf '| %-20s | %-9s | %6s %% | %7s | %7s | %7s | %7s | %7s | %7s |\n' "five-or-more" \
+        "its own" "$cpu" "$pss" "$libs" "$own" "$other" "${shown:-?}" "-"
 }
 
 read -r piece_x piece_y <<<"$(piece_click)"
 read -r menu_x menu_y <<<"$(menu_click)"
 echo "binary: $binary"
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
-echo "| screen                 | CPU/core | libs MiB | own MiB  | other MiB| window ms| ms/frame |"
-echo "|------------------------|----------|----------|----------|----------|----------|----------|"
-measure "title screen" '' --screen title
-measure "level select" '' --screen levelselect
-measure "play level 1 idle" '' --level 1
-measure "play piece selected" "200 click $piece_x $piece_y\n" --level 1
-measure "in-game menu" "200 click $menu_x $menu_y\n" --level 1
-measure "dialog message" '' --dialog message
+echo "| screen               | window    | CPU/core | Pss MiB | libs    | own     | other   | window ms | ms/frame |"
+echo "|----------------------|-----------|----------|---------|---------|---------|---------|-----------|----------|"
+for size in $sizes; do
+    # The canvas's own size needs no option (so older builds can be measured too).
+    window=()
+    [ "$size" = 800x600 ] || window=(--window "$size")
+    measure "title screen" '' --screen title
+    measure "level select" '' --screen levelselect
+    measure "play level 1 idle" '' --level 1
+    measure "play piece selected" "200 click $piece_x $piece_y\n" --level 1
+    measure "in-game menu" "200 click $menu_x $menu_y\n" --level 1
+    measure "dialog message" '' --dialog message
+done
+if [ "$peer" = 1 ]; then measure_peer; fi
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -337,6 +337,7 @@ bool StartMedia(const CommandLine& options) {
         std::fprintf(stderr, "quillox: cannot start the video system\n");
         return false;
     }
+    media::SetWindowSize(options.WindowWidth, options.WindowHeight);
     Errors().BeforeExitFunction = CloseMediaBeforeExit;
     return true;
 }

@@ -101,6 +101,8 @@ inline constexpr std::array kImages = {
     ImageAsset{kGraphics, "iboard", 800, 600, 1},
     ImageAsset{kGraphics, "loadingscreen", 800, 600, 1},
     ImageAsset{kGraphics, "Ring", 400, 400, 1},
+    // The pieces riding the title's ring, each with its shadow, one cell per piece value.
+    ImageAsset{kGraphics, "ringpieces", 52, 52, 12},
     ImageAsset{kGraphics, "levelcomplete", 560, 96, 1},
     ImageAsset{kGraphics, "gameover", 560, 96, 1},
     ImageAsset{kGraphics, "gamefinished", 560, 96, 1},

@@ -18,23 +18,35 @@ const ImageAsset& AssetWriter::Image(std::string_view folder, std::string_view n
     return *a;
 }
 
+std::string AssetWriter::PathOf(std::string_view folder, std::string_view name,
+                                std::string_view language) const {
+    std::string dir = folder.empty() ? std::string() : std::string(folder) + "/";
+    if (!language.empty()) dir += std::string(language) + "/";
+    return dataDir_ + "/" + dir + std::string(name) +
+           (scale_ == 1 ? "" : "@" + std::to_string(scale_) + "x") + ".png";
+}
+
 void AssetWriter::Save(const Canvas& canvas, std::string_view folder, std::string_view name,
                        std::string_view language) {
     const ImageAsset& a = Image(folder, name);
-    std::string dir = folder.empty() ? std::string() : std::string(folder) + "/";
+    const std::string path = PathOf(folder, name, language);
+    const std::string rel = path.substr(dataDir_.size() + 1);
     if (!language.empty()) {
-        dir += std::string(language) + "/";
         std::error_code ec;
-        std::filesystem::create_directories(dataDir_ + "/" + dir, ec);
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
     }
-    const std::string rel = dir + std::string(name) + ".png";
+    if (canvas.Scale() != scale_) {
+        Fail(rel + " drawn at scale " + std::to_string(canvas.Scale()) + ", not " +
+             std::to_string(scale_));
+        return;
+    }
     if (canvas.Width() != a.Width() || canvas.Height() != a.Height()) {
         Fail(rel + " drawn at " + std::to_string(canvas.Width()) + "x" +
              std::to_string(canvas.Height()) + ", manifest says " + std::to_string(a.Width()) +
              "x" + std::to_string(a.Height()));
         return;
     }
-    if (!canvas.SavePng(dataDir_ + "/" + rel)) {
+    if (!canvas.SavePng(path)) {
         Fail("cannot write " + rel);
         return;
     }

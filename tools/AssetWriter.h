@@ -31,10 +31,20 @@ public:
     // The bold face, or the script face where the bold one lacks a character of `text`.
     cairo_font_face_t* FaceFor(const std::string& text) const;
 
+    // Device pixels per picture pixel of the pictures drawn now: 1 for the ones the game draws
+    // on an 800x600 canvas, 2 for their twins with "@2x" before ".png", which it draws on a
+    // canvas of twice the resolution. Every canvas is made at this scale; Save refuses others.
+    int Scale() const { return scale_; }
+    void SetScale(int scale) { scale_ = scale; }
+    // Data/<folder>/<name>.png (Data/<folder>/<language>/<name>.png with a language code), or
+    // <name>@2x.png at scale 2: where a picture of this scale goes.
+    std::string PathOf(std::string_view folder, std::string_view name,
+                       std::string_view language = {}) const;
+
     // The manifest entry of a picture; records an error when the name is not listed.
     const ImageAsset& Image(std::string_view folder, std::string_view name);
-    // Writes Data/<folder>/<name>.png after checking its size against the manifest; with a
-    // language code, the picture drawn in that language, Data/<folder>/<language>/<name>.png.
+    // Writes the picture to PathOf(folder, name, language) after checking its size against the
+    // manifest and its scale against this run's.
     void Save(const Canvas& canvas, std::string_view folder, std::string_view name,
               std::string_view language = {});
     // Writes raw bytes to a path below the data folder.
@@ -52,6 +62,7 @@ private:
     const Typeface* scriptFallback_ = nullptr;
     std::vector<std::string> errors_;
     int written_ = 0;
+    int scale_ = 1;
 };
 
 }  // namespace quillox::assets

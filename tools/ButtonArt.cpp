@@ -105,7 +105,7 @@ void TextButton(AssetWriter& out, std::string_view folder, const Label& label, b
                 const Language& language) {
     const std::string name = std::string(label.name) + (hover ? "MO" : "");
     const ImageAsset& a = out.Image(folder, name);
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     Pill(cr, a.Width(), a.Height(), hover);
     const std::string text = language.Tr(label.text);
@@ -128,7 +128,7 @@ void TextButton(AssetWriter& out, std::string_view folder, const Label& label, b
 void Toggle(AssetWriter& out, const std::string& name, bool on, bool hover, bool small,
             const Language& language) {
     const ImageAsset& a = out.Image(kMenus, name);
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     const double w = a.Width(), h = a.Height(), r = h / 2 - 2;
     kit::RoundedRect(cr, 2, 2, w - 4, h - 4, r);
@@ -178,7 +178,7 @@ void Toggle(AssetWriter& out, const std::string& name, bool on, bool hover, bool
 
 void Slider(AssetWriter& out) {
     const ImageAsset& a = out.Image(kGraphics, "slider");
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     const double w = a.Width(), h = a.Height();
     // The groove runs between the slider's side margins; a ramp of ticks shows loudness.
@@ -198,7 +198,7 @@ void Slider(AssetWriter& out) {
     }
     out.Save(c, kGraphics, "slider");
     const ImageAsset& d = out.Image(kGraphics, "sliderdot");
-    Canvas k(d.Width(), d.Height());
+    Canvas k(d.Width(), d.Height(), out.Scale());
     cairo_t* kc = k.Cr();
     const double r = d.Width() / 2.0 - 3;
     cairo_arc(kc, d.Width() / 2.0 + 1, d.Height() / 2.0 + 2, r, 0, 2 * M_PI);
@@ -253,7 +253,7 @@ void LanguagePill(AssetWriter& out) {
     for (bool hover : {false, true}) {
         const std::string name = hover ? "languageMO" : "language";
         const ImageAsset& a = out.Image(kMenus, name);
-        Canvas c(a.Width(), a.Height());
+        Canvas c(a.Width(), a.Height(), out.Scale());
         Pill(c.Cr(), a.Width(), a.Height(), hover);
         out.Save(c, kMenus, name);
     }

@@ -5,11 +5,16 @@
 
 namespace quillox::assets {
 
-Canvas::Canvas(int width, int height)
+Canvas::Canvas(int width, int height, int scale)
     : width_(width),
       height_(height),
-      surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)),
-      cr_(cairo_create(surface_)) {
+      scale_(scale),
+      surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width * scale, height * scale)),
+      cr_(nullptr) {
+    // Set before the context is made, so its user space is in picture pixels; a canvas pasted
+    // into another keeps its size in picture pixels too.
+    cairo_surface_set_device_scale(surface_, scale, scale);
+    cr_ = cairo_create(surface_);
     cairo_set_antialias(cr_, CAIRO_ANTIALIAS_BEST);
 }
 
@@ -23,8 +28,8 @@ std::uint32_t* Canvas::Row(int y) const {
     return reinterpret_cast<std::uint32_t*>(data + y * cairo_image_surface_get_stride(surface_));
 }
 
-Rgba Canvas::Pixel(int x, int y) const {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) return {0, 0, 0, 0};
+Rgba Canvas::Texel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= TexelWidth() || y >= TexelHeight()) return {0, 0, 0, 0};
     cairo_surface_flush(surface_);
     const std::uint32_t p = Row(y)[x];
     const double a = (p >> 24) / 255.0;
@@ -32,8 +37,8 @@ Rgba Canvas::Pixel(int x, int y) const {
     return {((p >> 16) & 255) / 255.0 / a, ((p >> 8) & 255) / 255.0 / a, (p & 255) / 255.0 / a, a};
 }
 
-void Canvas::SetPixel(int x, int y, const Rgba& c) {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+void Canvas::SetTexel(int x, int y, const Rgba& c) {
+    if (x < 0 || y < 0 || x >= TexelWidth() || y >= TexelHeight()) return;
     cairo_surface_flush(surface_);
     auto channel = [](double v) {
         return static_cast<std::uint32_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255.0));

@@ -16,7 +16,7 @@ bool ContactSheet::Write(const std::string& path) const {
     bool ok = true;
     int height = 0;
     for (int pass = 0; pass < 2; ++pass) {
-        Canvas sheet(kWidth, std::max(height, 1));
+        Canvas sheet(kWidth, std::max(height, 1), 1);
         cairo_t* cr = sheet.Cr();
         if (pass == 1) {
             // A mid-grey checker shows transparency.

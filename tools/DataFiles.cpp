@@ -40,7 +40,7 @@ std::vector<int> FontCodes(const AssetWriter& out) {
 void BitmapFont(AssetWriter& out, std::string_view name, int pixelSize, double outline) {
     const Typeface& face = out.Bold();
     const std::vector<int> codes = FontCodes(out);
-    FontBaker baker(face, pixelSize, outline, out.ScriptFallback());
+    FontBaker baker(face, pixelSize, outline, out.Scale(), out.ScriptFallback());
     // Latin-1 alone fits the narrow texture of old; more scripts spread wider.
     if (!baker.Bake(codes, codes.size() <= 192 ? 512 : 1024)) {
         out.Fail("cannot render " + std::string(name) + ": no glyph for U+" +
@@ -48,11 +48,14 @@ void BitmapFont(AssetWriter& out, std::string_view name, int pixelSize, double o
         return;
     }
     const std::string base = "fonts/" + std::string(name);
-    if (!baker.Texture()->SavePng(out.DataDir() + "/" + base + ".png")) {
-        out.Fail("cannot write " + base + ".png");
+    const std::string picture = out.PathOf("fonts", name);
+    if (!baker.Texture()->SavePng(picture)) {
+        out.Fail("cannot write " + picture);
         return;
     }
-    out.SaveBytes(base + ".fnt", baker.FntText("DejaVu Sans Bold", std::string(name) + ".png"));
+    // One description serves the texture at every scale.
+    if (out.Scale() == 1)
+        out.SaveBytes(base + ".fnt", baker.FntText("DejaVu Sans Bold", std::string(name) + ".png"));
 }
 
 void CopyFile(AssetWriter& out, const char* from, std::string_view to) {
@@ -90,6 +93,8 @@ void TutorialFaces(AssetWriter& out) {
 void GenerateFonts(AssetWriter& out) {
     BitmapFont(out, "font_lg", 30, 2.0);
     BitmapFont(out, "font_md", 20, 1.4);
+    // The typefaces ship once, whatever the scale of the pictures.
+    if (out.Scale() != 1) return;
     CopyFile(out, kTutorialFontSource, kTutorialFont);
     CopyFile(out, kTutorialLicenceSource, kTutorialFontLicence);
     CopyFile(out, kRegularFontSource, kTextFont);

@@ -12,12 +12,12 @@ namespace {
 
 Canvas Make(AssetWriter& out, std::string_view name) {
     const ImageAsset& a = out.Image(kGraphics, name);
-    return Canvas(a.Width(), a.Height());
+    return Canvas(a.Width(), a.Height(), out.Scale());
 }
 
 void Explosion(AssetWriter& out) {
     const ImageAsset& a = out.Image(kGraphics, "explode");
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     for (int f = 0; f < a.frames; ++f) {
         const double t = (f + 1.0) / a.frames;  // 0..1 through the blast

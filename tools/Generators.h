@@ -11,7 +11,7 @@ void GenerateMachine(AssetWriter& out);    // the empty globes and the celebrati
 void GenerateScreens(AssetWriter& out);    // the 800x600 backgrounds and the title ring
 void GeneratePanels(AssetWriter& out);     // boxes, pointers, headers, loading screen parts
 void GenerateButtons(AssetWriter& out);    // every button with its hover look, the slider
-void GenerateFonts(AssetWriter& out);      // the bitmap fonts and the tutorial font
+void GenerateFonts(AssetWriter& out);      // the bitmap fonts (at every scale), the typefaces
 void GenerateSounds(AssetWriter& out);     // the sound effects
 void GenerateMusic(AssetWriter& out);      // the title tune
 void GenerateIcons(AssetWriter& out);      // the program's icon at each desktop size

@@ -10,7 +10,7 @@ namespace {
 void Icon(AssetWriter& out, std::string_view name) {
     const ImageAsset& a = out.Image(kIcons, name);
     const double s = a.cellWidth;
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     const double inset = s / 32.0;
     kit::RoundedRect(cr, inset, inset, s - 2 * inset, s - 2 * inset, s * 0.18);

@@ -80,7 +80,7 @@ void Contents(Canvas& canvas, double dx, double dy, double fill, unsigned seed) 
     // Pieces packed in staggered rows from the floor up; only those inside the glass.
     Rng rng(seed);
     const double r = 8.6, stepX = 2 * r - 0.6, stepY = r * 1.7;
-    Canvas layer(canvas.Width(), canvas.Height());
+    Canvas layer(canvas.Width(), canvas.Height(), canvas.Scale());
     int row = 0;
     for (double y = dy + kBottomY - r + 1; y > surface - r * 0.4; y -= stepY, ++row) {
         const double half = HalfWidthAt(y - dy);

@@ -13,7 +13,7 @@ namespace {
 // The empty globe, cut to the rectangle the game draws it into.
 void EmptyCover(AssetWriter& out, std::string_view name) {
     const ImageAsset& a = out.Image(kGraphics, name);
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     machine::DrawGlobe(c, -machine::kCoverX, -machine::kCoverY, 0, 1);
     out.Save(c, kGraphics, name);
 }
@@ -21,7 +21,7 @@ void EmptyCover(AssetWriter& out, std::string_view name) {
 // The full machine in celebration, centred on the globe's middle.
 void FullMachine(AssetWriter& out) {
     const ImageAsset& a = out.Image(kGraphics, "winm");
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     const double dx = a.Width() / 2.0 - 113, dy = a.Height() / 2.0 - 228;
     kit::Glow(c.Cr(), a.Width() / 2.0, a.Height() / 2.0, a.Width() / 2.0, {1.0, 0.9, 0.5}, 0.7);
     machine::DrawGlobe(c, dx, dy, machine::kFullFill, 7);
@@ -31,7 +31,7 @@ void FullMachine(AssetWriter& out) {
 // Sun beams: turned and scaled up six times behind the full machine.
 void SunBeams(AssetWriter& out) {
     const ImageAsset& a = out.Image(kGraphics, "win");
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     const double cx = a.Width() / 2.0, cy = a.Height() / 2.0, r = a.Width() / 2.0;
     // Each beam is a stack of wedges of falling width added together, so its sides fade over
@@ -64,7 +64,7 @@ void WellDone(AssetWriter& out) {
         const char* english = TrNoop("Well Done!");
         const std::string text = language != nullptr ? language->Tr(english) : english;
         if (language != nullptr && text == english) continue;
-        Canvas c(a.Width(), a.Height());
+        Canvas c(a.Width(), a.Height(), out.Scale());
         kit::TextStyle style{out.FaceFor(text), 72, {1.0, 0.98, 0.7}, {1.0, 0.6, 0.1}};
         style.outlineWidth = 4;
         style.shadow = 4;

@@ -23,7 +23,7 @@ void DialogPanel(cairo_t* cr, double w, double h, double radius) {
 
 void Box(AssetWriter& out, std::string_view name) {
     const ImageAsset& a = out.Image(kGraphics, name);
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     DialogPanel(c.Cr(), a.Width(), a.Height(), 18);
     out.Save(c, kGraphics, name);
 }
@@ -32,7 +32,7 @@ void Box(AssetWriter& out, std::string_view name) {
 // puts the list's top 78 pixels into the picture and the buttons 366 pixels down.
 void PlayersBox(AssetWriter& out) {
     const ImageAsset& a = out.Image(kGraphics, "players");
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     DialogPanel(cr, a.Width(), a.Height(), 20);
     kit::RoundedRect(cr, 40, 70, a.Width() - 80, 280, 12);
@@ -47,7 +47,7 @@ void PlayersBox(AssetWriter& out) {
 // The tutorial's speech box: flat cream so that the pointer laid over it blends in.
 void Hint(AssetWriter& out) {
     const ImageAsset& a = out.Image(kGraphics, "hint");
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     kit::RoundedRect(cr, 4, 5, a.Width() - 6, a.Height() - 6, 14);
     cairo_set_source_rgba(cr, 0, 0, 0, 0.3);
@@ -64,7 +64,7 @@ void Hint(AssetWriter& out) {
 // A chunky arrow whose tip is the top-left corner; the game mirrors it as needed.
 void HintPointer(AssetWriter& out) {
     const ImageAsset& a = out.Image(kGraphics, "hintp");
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     cairo_save(cr);
     cairo_translate(cr, 2, 2);
@@ -94,7 +94,7 @@ void HintPointer(AssetWriter& out) {
 // Four diagonal arrows: up-left, down-left, up-right, down-right; the tip in that corner.
 void Arrows(AssetWriter& out) {
     const ImageAsset& a = out.Image(kGraphics, "arrows");
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     const int dirs[][2] = {{-1, -1}, {-1, 1}, {1, -1}, {1, 1}};
     for (int f = 0; f < a.frames; ++f) {
@@ -132,7 +132,7 @@ void Arrows(AssetWriter& out) {
 // The drawn mouse pointer; its hot spot is the top-left pixel.
 void Pointer(AssetWriter& out) {
     const ImageAsset& a = out.Image(kGraphics, "pointer");
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     auto shape = [&](double dx, double dy) {
         cairo_new_path(cr);
@@ -170,7 +170,7 @@ void Paused(AssetWriter& out) {
         };
         const std::string title = tr(TrNoop("Paused"));
         const std::string hint = tr(TrNoop("Click or press P to carry on"));
-        Canvas c(a.Width(), a.Height());
+        Canvas c(a.Width(), a.Height(), out.Scale());
         cairo_t* cr = c.Cr();
         kit::Panel(cr, 4, 4, a.Width() - 10, a.Height() - 10, 22, 1.0);
         kit::TextStyle big{out.FaceFor(title), 50, {1, 0.97, 0.75}, {1.0, 0.65, 0.15}};
@@ -187,7 +187,7 @@ void Paused(AssetWriter& out) {
 
 void Bar(AssetWriter& out, std::string_view name, bool full) {
     const ImageAsset& a = out.Image(kGraphics, name);
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     const double w = a.Width(), h = a.Height();
     kit::RoundedRect(cr, 1, 1, w - 2, h - 2, h / 2 - 1);
@@ -221,7 +221,7 @@ void Caption(AssetWriter& out, std::string_view name, const char* english, doubl
     for (const Catalogue* language : out.Wordings()) {
         const std::string text = language != nullptr ? language->Tr(english) : english;
         if (language != nullptr && text == english) continue;
-        Canvas c(a.Width(), a.Height());
+        Canvas c(a.Width(), a.Height(), out.Scale());
         kit::TextStyle style{out.FaceFor(text), size, top, bottom};
         style.outlineWidth = size / 14;
         style.shadow = size / 18;
@@ -238,7 +238,7 @@ void Caption(AssetWriter& out, std::string_view name, const char* english, doubl
 // The maker's logo for the optional splash screen.
 void MakerLogo(AssetWriter& out) {
     const ImageAsset& a = out.Image("", "bexholt");
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     cairo_set_source_rgb(cr, 0, 0, 0);
     cairo_paint(cr);

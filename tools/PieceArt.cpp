@@ -16,10 +16,12 @@ using ColourAt = std::function<Rgba(double nx, double ny)>;
 void ShadeSphere(Canvas& canvas, double cx, double cy, double radius, const ColourAt& colourAt,
                  double specular) {
     const double lx = -0.45, ly = -0.60, lz = 0.66;
-    const int x0 = static_cast<int>(std::floor(cx - radius - 1));
-    const int x1 = static_cast<int>(std::ceil(cx + radius + 1));
-    const int y0 = static_cast<int>(std::floor(cy - radius - 1));
-    const int y1 = static_cast<int>(std::ceil(cy + radius + 1));
+    // Walked texel by texel, so a canvas of a finer scale gets a finer sphere.
+    const double scale = canvas.Scale();
+    const int x0 = static_cast<int>(std::floor((cx - radius - 1) * scale));
+    const int x1 = static_cast<int>(std::ceil((cx + radius + 1) * scale));
+    const int y0 = static_cast<int>(std::floor((cy - radius - 1) * scale));
+    const int y1 = static_cast<int>(std::ceil((cy + radius + 1) * scale));
     constexpr int kSub = 4;
     for (int py = y0; py <= y1; ++py) {
         for (int px = x0; px <= x1; ++px) {
@@ -27,8 +29,8 @@ void ShadeSphere(Canvas& canvas, double cx, double cy, double radius, const Colo
             int inside = 0;
             for (int sy = 0; sy < kSub; ++sy) {
                 for (int sx = 0; sx < kSub; ++sx) {
-                    const double nx = (px + (sx + 0.5) / kSub - cx) / radius;
-                    const double ny = (py + (sy + 0.5) / kSub - cy) / radius;
+                    const double nx = ((px + (sx + 0.5) / kSub) / scale - cx) / radius;
+                    const double ny = ((py + (sy + 0.5) / kSub) / scale - cy) / radius;
                     const double d2 = nx * nx + ny * ny;
                     if (d2 > 1.0) continue;
                     ++inside;
@@ -50,10 +52,10 @@ void ShadeSphere(Canvas& canvas, double cx, double cy, double radius, const Colo
             if (inside == 0) continue;
             const Rgba c{r / inside, g / inside, b / inside, inside / double(kSub * kSub)};
             // Blend over whatever is already there.
-            const Rgba under = canvas.Pixel(px, py);
+            const Rgba under = canvas.Texel(px, py);
             const double a = c.a + under.a * (1 - c.a);
             if (a <= 0) continue;
-            canvas.SetPixel(px, py,
+            canvas.SetTexel(px, py,
                             {(c.r * c.a + under.r * under.a * (1 - c.a)) / a,
                              (c.g * c.a + under.g * under.a * (1 - c.a)) / a,
                              (c.b * c.a + under.b * under.a * (1 - c.a)) / a, a});

@@ -10,7 +10,7 @@ namespace {
 
 void PieceStrip(AssetWriter& out, std::string_view name, bool symbols) {
     const ImageAsset& a = out.Image(kGraphics, name);
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     const double radius = a.cellWidth * 0.45;
     for (int v = 0; v < a.frames; ++v) {
         pieces::DrawPiece(c, v * a.cellWidth + a.cellWidth / 2.0, a.cellHeight / 2.0, radius, v,
@@ -22,7 +22,7 @@ void PieceStrip(AssetWriter& out, std::string_view name, bool symbols) {
 // A blob of wet paint on the brush tip, one frame per flavour 2..11.
 void PaintStrip(AssetWriter& out) {
     const ImageAsset& a = out.Image(kGraphics, "paint");
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     for (int f = 0; f < a.frames; ++f) {
         const int value = f + 2;
@@ -68,7 +68,7 @@ void PaintStrip(AssetWriter& out) {
 
 void Brush(AssetWriter& out) {
     const ImageAsset& a = out.Image(kGraphics, "brush");
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     // Lacquered handle.
     cairo_pattern_t* p = cairo_pattern_create_linear(14, 0, 26, 0);
@@ -174,7 +174,7 @@ void BombIcon(cairo_t* cr, double cx, double cy, double r) {
 void TokenStrip(AssetWriter& out, std::string_view name,
                 void (*icon)(cairo_t*, double, double, double)) {
     const ImageAsset& a = out.Image(kGraphics, name);
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     const Rgba coins[] = {{0.42, 0.40, 0.48}, {0.16, 0.72, 0.26}, {1.0, 0.78, 0.18}};
     for (int s = 0; s < a.frames; ++s) {

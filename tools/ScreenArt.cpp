@@ -17,13 +17,15 @@ constexpr double kBoardX = 234, kBoardY = 30, kCell = 60;
 void PasteFrame(AssetWriter& out, Canvas& target, std::string_view name, int frame, double cx,
                 double cy) {
     const ImageAsset& a = out.Image(kGraphics, name);
-    const std::string path = out.DataDir() + "/graphics/" + std::string(name) + ".png";
+    // The picture written at this canvas's scale: pasted at its size in picture pixels.
+    const std::string path = out.PathOf(kGraphics, name);
     cairo_surface_t* s = cairo_image_surface_create_from_png(path.c_str());
     if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
         out.Fail("cannot read back " + path);
         cairo_surface_destroy(s);
         return;
     }
+    cairo_surface_set_device_scale(s, target.Scale(), target.Scale());
     cairo_t* cr = target.Cr();
     cairo_save(cr);
     const double x = cx - a.cellWidth / 2.0, y = cy - a.cellHeight / 2.0;
@@ -90,7 +92,7 @@ void LeftColumn(Canvas& c, double fill, unsigned seed) {
 }
 
 void GameBoard(AssetWriter& out) {
-    Canvas c(800, 600);
+    Canvas c(800, 600, out.Scale());
     kit::Backdrop(c, 3, 0);
     LeftColumn(c, machine::kFullFill, 5);
     Board(c);
@@ -100,7 +102,7 @@ void GameBoard(AssetWriter& out) {
 // The board as the instructions explain it: a piece at (8, 4) walled in so that exactly the
 // cells the help text lights up are reachable, a rainbow at (7, 7), a blackjack at (1, 6).
 void InstructionsBoard(AssetWriter& out) {
-    Canvas c(800, 600);
+    Canvas c(800, 600, out.Scale());
     kit::Backdrop(c, 3, 0);
     LeftColumn(c, 62, 9);
     Board(c);
@@ -130,7 +132,7 @@ void InstructionsBoard(AssetWriter& out) {
 }
 
 void Title(AssetWriter& out) {
-    Canvas c(800, 600);
+    Canvas c(800, 600, out.Scale());
     kit::Backdrop(c, 21, 0);
     cairo_t* cr = c.Cr();
     kit::Glow(cr, 239, 300, 230, {0.7, 0.4, 1.0}, 0.35);
@@ -139,11 +141,19 @@ void Title(AssetWriter& out) {
     out.Save(c, kGraphics, "titleb");
 }
 
+// The band of the title's ring with its shadow. The band looks the same however far it has
+// turned, so the screen never turns it; the pieces riding it are pictures of their own.
 void TitleRing(AssetWriter& out) {
     const ImageAsset& a = out.Image(kGraphics, "Ring");
-    Canvas c(a.Width(), a.Height());
+    Canvas c(a.Width(), a.Height(), out.Scale());
     cairo_t* cr = c.Cr();
     const double cx = 200, cy = 200;
+    // The shadow, as the screen drew it under the whole ring: black at half strength, 4 pixels
+    // down and right.
+    cairo_arc(cr, cx + 4, cy + 4, 172, 0, 2 * M_PI);
+    cairo_set_line_width(cr, 16);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.5);
+    cairo_stroke(cr);
     cairo_arc(cr, cx, cy, 172, 0, 2 * M_PI);
     cairo_set_line_width(cr, 16);
     cairo_pattern_t* p = cairo_pattern_create_linear(0, 20, 0, 380);
@@ -159,18 +169,27 @@ void TitleRing(AssetWriter& out) {
         cairo_set_source_rgba(cr, 0.3, 0.15, 0.0, 0.8);
         cairo_stroke(cr);
     }
-    const int count = 18;
-    for (int i = 0; i < count; ++i) {
-        const double ang = i * 2 * M_PI / count - M_PI / 2;
-        const int value = (i % 9 == 8) ? pieces::kRainbow : 2 + (i * 4) % 9;
-        pieces::DrawPiece(c, cx + 172 * std::cos(ang), cy + 172 * std::sin(ang), 21, value, false);
-    }
     out.Save(c, kGraphics, "Ring");
+}
+
+// The ring's pieces, centred at (24, 24) of their cells, over their shadows.
+void RingPieces(AssetWriter& out) {
+    const ImageAsset& a = out.Image(kGraphics, "ringpieces");
+    Canvas c(a.Width(), a.Height(), out.Scale());
+    for (int v = 0; v < a.frames; ++v) {
+        Canvas piece(a.cellWidth, a.cellHeight, out.Scale());
+        pieces::DrawPiece(piece, 24, 24, 21, v, false);
+        cairo_t* cr = c.Cr();
+        cairo_set_source_rgba(cr, 0, 0, 0, 0.5);
+        cairo_mask_surface(cr, piece.Surface(), v * a.cellWidth + 4, 4);
+        c.Paste(piece, v * a.cellWidth, 0);
+    }
+    out.Save(c, kGraphics, "ringpieces");
 }
 
 // Smooth track through the level dots, so the map reads as a path.
 void LevelSelect(AssetWriter& out) {
-    Canvas c(800, 600);
+    Canvas c(800, 600, out.Scale());
     kit::Backdrop(c, 33, 0);
     cairo_t* cr = c.Cr();
     const double dots[][2] = {{332, 294}, {422, 240}, {280, 186}, {194, 299}, {290, 424},
@@ -222,7 +241,7 @@ void LevelSelect(AssetWriter& out) {
 }
 
 void Plain(AssetWriter& out, std::string_view name, unsigned seed, double tint) {
-    Canvas c(800, 600);
+    Canvas c(800, 600, out.Scale());
     kit::Backdrop(c, seed, tint);
     cairo_t* cr = c.Cr();
     kit::Panel(cr, 26, 14, 748, 494, 22, 0.7);
@@ -236,7 +255,7 @@ void Plain(AssetWriter& out, std::string_view name, unsigned seed, double tint) 
 }
 
 void Loading(AssetWriter& out) {
-    Canvas c(800, 600);
+    Canvas c(800, 600, out.Scale());
     kit::Backdrop(c, 44, 0);
     cairo_t* cr = c.Cr();
     Logo(out, cr, 400, 170, 96);
@@ -253,6 +272,7 @@ void GenerateScreens(AssetWriter& out) {
     InstructionsBoard(out);
     Title(out);
     TitleRing(out);
+    RingPieces(out);
     LevelSelect(out);
     Plain(out, "background", 55, 0);
     Plain(out, "background3", 66, 1);

@@ -53,14 +53,20 @@ int main(int argc, char** argv) {
     std::vector<std::string> poErrors;
     out.SetLanguages(LoadCatalogues(QUILLOX_PO_DIR, poErrors), script.Ok() ? &script : nullptr);
     for (const std::string& e : poErrors) out.Fail(e);
-    GeneratePieces(out);
-    GenerateEffects(out);
-    GenerateMachine(out);
-    GenerateScreens(out);
-    GeneratePanels(out);
-    GenerateButtons(out);
+    // Every picture the game draws, drawn again at twice the resolution for large screens.
+    for (const int scale : {1, 2}) {
+        out.SetScale(scale);
+        GeneratePieces(out);
+        GenerateEffects(out);
+        GenerateMachine(out);
+        GenerateScreens(out);
+        GeneratePanels(out);
+        GenerateButtons(out);
+        GenerateFonts(out);
+    }
+    // The desktop's icons come in sizes of their own.
+    out.SetScale(1);
     GenerateIcons(out);
-    GenerateFonts(out);
     GenerateTextFiles(out);
     GenerateSounds(out);
     GenerateMusic(out);

@@ -63,12 +63,8 @@ std::shared_ptr<TGameImage> TPlayEffects::BuildDrainImage(int k) {
     const std::string name = NumberedName("bparticles", k);
     const auto next = Resources.ImageBank.Find("next");
     if (!next || !next->image) return nullptr;
-    // A copy of one preview frame, so the particle draws a whole image rather than a strip.
-    const media::Pixmap* frame = media::LockImage(next->image, k + FirstFlavour);
-    if (frame == nullptr) return nullptr;
-    const media::Pixmap pixels = *frame;
-    media::UnlockImage(next->image, k + FirstFlavour);
-    const media::Image copy = media::ImageFromPixmap(pixels, -1);
+    // One preview frame of its own, so the particle draws a whole image rather than a strip.
+    const media::Image copy = media::ImageFromFrame(next->image, k + FirstFlavour);
     if (!copy) return nullptr;
     auto image = TGameImage::CreateFromImage(copy, UpperCase(name), 1);
     Resources.ImageBank.Images[image->name] = image;

@@ -54,6 +54,21 @@ bool KnownDate(const std::string& date, std::string& error) {
     return false;
 }
 
+// "WxH", each from 320 to 8192 (a window the canvas still reads in and no texture too large).
+bool WindowSize(const std::string& text, int& width, int& height, std::string& error) {
+    const size_t x = text.find('x');
+    long long w = 0, h = 0;
+    if (x == std::string::npos || !ParseInt(text.substr(0, x), 320, 8192, w) ||
+        !ParseInt(text.substr(x + 1), 240, 8192, h)) {
+        error = "option --window needs a size WxH from 320x240 to 8192x8192, not '" +
+                PrintableText(text) + "'";
+        return false;
+    }
+    width = static_cast<int>(w);
+    height = static_cast<int>(h);
+    return true;
+}
+
 }  // namespace
 
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
@@ -88,6 +103,10 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             line.FullScreen = 0;
         } else if (arg == "--fullscreen") {
             line.FullScreen = 1;
+        } else if (arg == "--window") {
+            std::string size;
+            if (!value(size) || !WindowSize(size, line.WindowWidth, line.WindowHeight, error))
+                return std::nullopt;
         } else if (arg == "--headless") {
             line.Headless = true;
         } else if (arg == "--seed") {
@@ -146,6 +165,8 @@ std::string CommandLineHelp() {
            "                         profiles, scores and screenshots\n"
            "  --windowed             play in a window this time (nothing is saved)\n"
            "  --fullscreen           play full screen this time (nothing is saved)\n"
+           "  --window WxH           open the window at W by H (headless: draw frames of that\n"
+           "                         size); from 1200x900 up it is drawn at twice the detail\n"
            "  --headless             no window and no sound, frames not paced (for scripts)\n"
            "  --seed N               seed the random numbers with N\n"
            "  --ticks-per-frame N    run N logic steps per frame whatever the clock says\n"

@@ -10,6 +10,8 @@ struct CommandLine {
     std::string DataHome;  // stands for the all-users application-data folder
     int FullScreen = -1;   // -1 as the settings say, 0 windowed, 1 full screen (this run only)
     bool Headless = false;
+    int WindowWidth = 0;  // --window WxH: the window's size (0: the canvas's, 800x600)
+    int WindowHeight = 0;
     std::optional<unsigned> Seed;
     int TicksPerFrame = 0;  // 0: real time
     std::string ScriptFile;

@@ -21,6 +21,12 @@ constexpr int KeyEscape = 27;
 constexpr int KeyEnter = 13;
 constexpr int KeyPause = 'P';
 constexpr int KeyLAlt = 164, KeyRAlt = 165;
+constexpr int StillFramesBeforeWaiting = 30;
+// Frames that changed less than a fiftieth of the canvas count as calm; after a second of
+// them frames come every CalmFrameMs.
+constexpr long CalmShare = 50;
+constexpr int CalmFramesBeforeSlowing = 60;
+constexpr int CalmFrameMs = 33;
 
 }  // namespace
 
@@ -88,6 +94,8 @@ void TMainLoop::DoPeekEvent() {
     TMousePointer& mouse = Host.Display.Mouse();
     for (media::Event event = media::NextEvent(); event.kind != media::EventKind::None;
          event = media::NextEvent()) {
+        // The player is doing something: full rate again.
+        if (event.kind >= media::EventKind::KeyDown) CalmFrames = 0;
         switch (event.kind) {
             case media::EventKind::AppSuspend:
                 SuspendedEvent = 1;
@@ -298,5 +306,20 @@ void TMainLoop::ScreenDraw() {
     if (BeforeFlipFunction) BeforeFlipFunction();
     media::Flip(Host.Presentation.FlipSyncMode);
     // Headless runs are scripted and go as fast as the machine allows.
-    if (!media::Headless()) media::Delay(1);
+    if (media::Headless()) return;
+    const long redrawn = media::FlipRedrawnPixels();
+    const long canvas =
+        static_cast<long>(ScreenWidth) * ScreenHeight * media::CanvasScale() * media::CanvasScale();
+    StillFrames = redrawn == 0 ? StillFrames + 1 : 0;
+    CalmFrames = redrawn * CalmShare < canvas ? CalmFrames + 1 : 0;
+    // A screen that has shown the same picture for half a second waits for input, or at most
+    // the longest frame the logic clock counts in full (so no game time is lost), before it
+    // looks again: a still menu or board costs next to nothing. One where only a glint or a
+    // shimmer has moved for a second is drawn at half the rate until the player does something.
+    if (StillFrames >= StillFramesBeforeWaiting)
+        media::WaitForEvent(Host.Timing.Threshold);
+    else if (CalmFrames >= CalmFramesBeforeSlowing)
+        media::WaitForEvent(CalmFrameMs);
+    else
+        media::Delay(1);
 }

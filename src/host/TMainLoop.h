@@ -43,6 +43,9 @@ public:
     // Logic steps run since start-up: the clock of repeatable runs.
     long long LogicSteps = 0;
     int Paused = 0;
+    // Frames in a row that showed nothing new, and that changed little.
+    int StillFrames = 0;
+    int CalmFrames = 0;
     int Suspended = 0;
     // The window went to the background (or came back), or was closed, since the last step.
     int SuspendedEvent = 0;

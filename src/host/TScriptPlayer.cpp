@@ -224,7 +224,7 @@ void TScriptPlayer::BeforeStep() {
 void TScriptPlayer::BeforeFlip() {
     for (const TScriptAction& action : pendingOutput_) {
         if (action.Action == "screenshot") {
-            media::Pixmap shot = media::GrabPixmap(0, 0, ScreenWidth, ScreenHeight);
+            media::Pixmap shot = media::GrabFrame();
             const auto png = media::EncodePNG(shot);
             const std::string bytes(png.begin(), png.end());
             if (png.empty() || !WriteFileAtomic(action.Args[0], bytes)) {

@@ -183,9 +183,23 @@ void DrawRect(float x, float y, float w, float h) {
     FillShape({{0, 0}, {w, 0}, {w, h}, {0, h}}, x, y);
 }
 
+namespace {
+
+// The canvas's device pixels in `area` (device pixels, inside the canvas), as drawn so far.
+bool ReadDevicePixels(const SDL_Rect& area, std::vector<std::uint32_t>& out) {
+    SDL_Renderer* renderer = Display().renderer;
+    if (!renderer) return false;
+    // The read must see this frame's drawing so far, not the last frame's.
+    Display().damage.Flush();
+    out.assign(static_cast<size_t>(area.w) * area.h, 0);
+    return SDL_RenderReadPixels(renderer, &area, SDL_PIXELFORMAT_ARGB8888, out.data(),
+                                area.w * 4) == 0;
+}
+
+}  // namespace
+
 Pixmap GrabPixmap(int x, int y, int w, int h) {
     Pixmap pixmap;
-    SDL_Renderer* renderer = Display().renderer;
     SDL_Rect area{x, y, w, h};
     const SDL_Rect whole{0, 0, detail::kCanvasWidth, detail::kCanvasHeight};
     if (w <= 0 || h <= 0) return pixmap;
@@ -193,19 +207,43 @@ Pixmap GrabPixmap(int x, int y, int w, int h) {
     pixmap.height = h;
     pixmap.pixels.assign(static_cast<size_t>(w) * h, 0xFF000000u);
     SDL_Rect inside;
-    if (!renderer || !SDL_IntersectRect(&area, &whole, &inside)) return pixmap;
-    // The read must see this frame's drawing so far, not the last frame's.
-    Display().damage.Flush();
-    std::vector<std::uint32_t> part(static_cast<size_t>(inside.w) * inside.h);
-    if (SDL_RenderReadPixels(renderer, &inside, SDL_PIXELFORMAT_ARGB8888, part.data(),
-                             inside.w * 4) != 0)
+    std::vector<std::uint32_t> part;
+    if (!SDL_IntersectRect(&area, &whole, &inside) ||
+        !ReadDevicePixels(detail::ToDevice(inside), part))
         return pixmap;
+    const int s = detail::CanvasScale();
+    const int pitch = inside.w * s;
     for (int row = 0; row < inside.h; ++row) {
         for (int col = 0; col < inside.w; ++col) {
+            // The average of the device pixels that make up the canvas pixel.
+            std::uint32_t sum[3] = {0, 0, 0};
+            for (int dy = 0; dy < s; ++dy) {
+                for (int dx = 0; dx < s; ++dx) {
+                    const std::uint32_t p =
+                        part[static_cast<size_t>(row * s + dy) * pitch + col * s + dx];
+                    sum[0] += (p >> 16) & 0xFF;
+                    sum[1] += (p >> 8) & 0xFF;
+                    sum[2] += p & 0xFF;
+                }
+            }
+            const auto n = static_cast<std::uint32_t>(s * s);
             pixmap.At(inside.x - x + col, inside.y - y + row) =
-                part[static_cast<size_t>(row) * inside.w + col] | 0xFF000000u;
+                0xFF000000u | ((sum[0] + n / 2) / n) << 16 | ((sum[1] + n / 2) / n) << 8 |
+                ((sum[2] + n / 2) / n);
         }
     }
+    return pixmap;
+}
+
+Pixmap GrabFrame() {
+    Pixmap pixmap;
+    const SDL_Rect whole = detail::DeviceCanvas();
+    std::vector<std::uint32_t> pixels;
+    if (!ReadDevicePixels(whole, pixels)) return pixmap;
+    for (std::uint32_t& p : pixels) p |= 0xFF000000u;
+    pixmap.width = pixmap.pitch = whole.w;
+    pixmap.height = whole.h;
+    pixmap.pixels = std::move(pixels);
     return pixmap;
 }
 

@@ -143,7 +143,10 @@ Shape ShapeOf(const ImageData& image, int frame, const SDL_Vertex* v, int vertex
     const double det = static_cast<double>(e1x) * e2y - static_cast<double>(e1y) * e2x;
     if (!std::isfinite(det) || std::fabs(det) < 1e-6) return Shape::None;
     if (e1y != 0 || e2x != 0 || t1.y != t0.y || t3.x != t0.x) return Shape::Turned;
-    const float w = image.width, h = image.height;
+    // Drawn at its own size: a device pixel a texel.
+    const FrameData& data = image.frames[static_cast<size_t>(frame)];
+    const auto w = static_cast<float>(data.pixmap.width);
+    const auto h = static_cast<float>(data.pixmap.height);
     if (e1x != (t1.x - t0.x) * w || e2y != (t3.y - t0.y) * h || e1x <= 0 || e2y <= 0)
         return Shape::None;
     const auto whole = [](float f) { return std::floor(f) == f && std::fabs(f) < 1e6f; };

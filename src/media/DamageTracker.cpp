@@ -16,9 +16,13 @@ namespace media::detail {
 
 namespace {
 
-constexpr SDL_Rect kWhole{0, 0, kCanvasWidth, kCanvasHeight};
-// More rectangles than this cost more in walking the list than they save in pixels.
-constexpr size_t kMaxRects = 8;
+// Everything here is in device pixels: the canvas drawn at its scale.
+SDL_Rect Whole() {
+    return DeviceCanvas();
+}
+// More rectangles than this cost more in walking the list than they save in pixels (a
+// screen's list is a few dozen commands; the title's ring moves eighteen pieces at once).
+constexpr size_t kMaxRects = 24;
 
 SDL_Rect Intersection(const SDL_Rect& a, const SDL_Rect& b) {
     SDL_Rect out{0, 0, 0, 0};
@@ -48,7 +52,7 @@ SDL_Rect BoundsOf(float minX, float minY, float maxX, float maxY, const SDL_Rect
     const int top = Pixel(std::floor(minY)) - 1;
     const int right = Pixel(std::ceil(maxX)) + 2;
     const int bottom = Pixel(std::ceil(maxY)) + 2;
-    return Intersection(Intersection({left, top, right - left, bottom - top}, clip), kWhole);
+    return Intersection(Intersection({left, top, right - left, bottom - top}, clip), Whole());
 }
 
 // An opaque picture blended at full alpha leaves the same pixels as copied, and copying is
@@ -69,7 +73,9 @@ bool Opaque(const DrawCommand& command, const SDL_Vertex* vertices) {
 void ContentBounds(const ImageData& image, int frame, const SDL_Vertex* v, int count, float& minX,
                    float& minY, float& maxX, float& maxY) {
     const FrameData& data = image.frames[static_cast<size_t>(frame)];
-    if (count != 4 || !Measured(data) || image.width <= 0 || image.height <= 0) return;
+    // The content is measured in texels, so the quad is too.
+    const int texelsWide = data.pixmap.width, texelsHigh = data.pixmap.height;
+    if (count != 4 || !Measured(data) || texelsWide <= 0 || texelsHigh <= 0) return;
     const auto at = [](const SDL_FPoint& p, float x, float y) { return p.x == x && p.y == y; };
     if (!at(v[0].tex_coord, 0, 0) || !at(v[1].tex_coord, 1, 0) || !at(v[2].tex_coord, 1, 1) ||
         !at(v[3].tex_coord, 0, 1))
@@ -79,10 +85,10 @@ void ContentBounds(const ImageData& image, int frame, const SDL_Vertex* v, int c
     if (std::fabs(skewX) > 0.01f || std::fabs(skewY) > 0.01f) return;  // not a parallelogram
     // One texel more for a smooth picture's blur.
     const float r = data.contentRadius + 1.0f;
-    const float ax = (v[1].position.x - v[0].position.x) / image.width;
-    const float ay = (v[1].position.y - v[0].position.y) / image.width;
-    const float bx = (v[3].position.x - v[0].position.x) / image.height;
-    const float by = (v[3].position.y - v[0].position.y) / image.height;
+    const float ax = (v[1].position.x - v[0].position.x) / texelsWide;
+    const float ay = (v[1].position.y - v[0].position.y) / texelsWide;
+    const float bx = (v[3].position.x - v[0].position.x) / texelsHigh;
+    const float by = (v[3].position.y - v[0].position.y) / texelsHigh;
     const float cx = (v[0].position.x + v[2].position.x) / 2;
     const float cy = (v[0].position.y + v[2].position.y) / 2;
     const float hx = r * std::hypot(ax, bx), hy = r * std::hypot(ay, by);
@@ -102,7 +108,8 @@ bool SameRect(const SDL_Rect& a, const SDL_Rect& b) {
 // background).
 bool CoversCanvas(SDL_BlendMode blend, const Image& image, int frame, bool mask,
                   const SDL_Rect& clip, const SDL_Vertex* vertices, int count) {
-    if (count != 4 || !SameRect(clip, kWhole)) return false;
+    const SDL_Rect whole = Whole();
+    if (count != 4 || !SameRect(clip, whole)) return false;
     if (blend != SDL_BLENDMODE_NONE) {
         if (blend != SDL_BLENDMODE_BLEND || !image || mask) return false;
         const FrameData& data = image->frames[static_cast<size_t>(frame)];
@@ -115,8 +122,8 @@ bool CoversCanvas(SDL_BlendMode blend, const Image& image, int frame, bool mask,
     const bool axisAligned = vertices[1].position.x == c.x && vertices[1].position.y == a.y &&
                              vertices[3].position.x == a.x && vertices[3].position.y == c.y;
     return axisAligned && std::min(a.x, c.x) <= 0.0f && std::min(a.y, c.y) <= 0.0f &&
-           std::max(a.x, c.x) >= static_cast<float>(kCanvasWidth) &&
-           std::max(a.y, c.y) >= static_cast<float>(kCanvasHeight);
+           std::max(a.x, c.x) >= static_cast<float>(whole.w) &&
+           std::max(a.y, c.y) >= static_cast<float>(whole.h);
 }
 
 bool SameCommand(const DrawCommand& a, const FrameList& la, const DrawCommand& b,
@@ -146,14 +153,16 @@ bool Whole(float value) {
 // An upright picture drawn at its own size on whole pixels: every pixel comes from one texel,
 // wherever the clip cuts it. Exactly so: a texture edge a hair short of a texel is rounded down
 // and the picture stretched by a texel.
-bool UnscaledUpright(const ImageData& image, const SDL_Vertex* v, int count) {
+bool UnscaledUpright(const ImageData& image, int frame, const SDL_Vertex* v, int count) {
     if (count != 4) return false;
     const bool upright =
         v[0].position.y == v[1].position.y && v[1].position.x == v[2].position.x &&
         v[2].position.y == v[3].position.y && v[3].position.x == v[0].position.x &&
         v[0].tex_coord.y == v[1].tex_coord.y && v[1].tex_coord.x == v[2].tex_coord.x &&
         v[2].tex_coord.y == v[3].tex_coord.y && v[3].tex_coord.x == v[0].tex_coord.x;
-    const float w = static_cast<float>(image.width), h = static_cast<float>(image.height);
+    const FrameData& data = image.frames[static_cast<size_t>(frame)];
+    const float w = static_cast<float>(data.pixmap.width);
+    const float h = static_cast<float>(data.pixmap.height);
     const float left = v[0].tex_coord.x * w, right = v[2].tex_coord.x * w;
     const float top = v[0].tex_coord.y * h, bottom = v[2].tex_coord.y * h;
     const SDL_FPoint& a = v[0].position;
@@ -168,14 +177,17 @@ bool Contains(const SDL_Rect& outer, const SDL_Rect& inner) {
            inner.y + inner.h <= outer.y + outer.h;
 }
 
-// Adds a rectangle to a short list, joining it to any it overlaps and, past the limit, joining
-// the pair whose union wastes the least.
+// Adds a rectangle to a short list, joining it to one it overlaps when their union is no larger
+// than the two apart and, past the limit, joining the pair whose union wastes the least. Rects
+// left overlapping draw their common part twice, to the same pixels: each area is drawn again
+// from the frame's first command.
 void AddDamage(std::vector<SDL_Rect>& rects, SDL_Rect rect) {
     if (rect.w <= 0 || rect.h <= 0) return;
     for (bool joined = true; joined;) {
         joined = false;
         for (auto it = rects.begin(); it != rects.end(); ++it) {
-            if (SDL_HasIntersection(&*it, &rect)) {
+            if (SDL_HasIntersection(&*it, &rect) &&
+                Area(Union(*it, rect)) <= Area(*it) + Area(rect)) {
                 rect = Union(*it, rect);
                 rects.erase(it);
                 joined = true;
@@ -221,14 +233,18 @@ void DamageTracker::Clear(SDL_Color colour) {
     DrawCommand command;
     command.kind = DrawCommand::Kind::Clear;
     command.colour = colour;
-    command.clip = command.bounds = kWhole;
+    command.clip = command.bounds = Whole();
     Record(std::move(command));
 }
 
 void DamageTracker::Geometry(const Image& image, int frame, bool mask, SDL_BlendMode blend,
-                             SDL_Rect clip, const SDL_Vertex* vertices, int vertexCount,
+                             SDL_Rect logicalClip, const SDL_Vertex* logical, int vertexCount,
                              const int* indices, int indexCount) {
     if (vertexCount <= 0 || indexCount <= 0) return;
+    const SDL_Rect clip = ToDevice(logicalClip);
+    scratch_.assign(logical, logical + vertexCount);
+    for (SDL_Vertex& vertex : scratch_) vertex.position = ToDevice(vertex.position);
+    const SDL_Vertex* vertices = scratch_.data();
     float minX = vertices[0].position.x, maxX = minX;
     float minY = vertices[0].position.y, maxY = minY;
     for (int i = 1; i < vertexCount; ++i) {
@@ -258,7 +274,7 @@ void DamageTracker::Geometry(const Image& image, int frame, bool mask, SDL_Blend
         command.frame = frame;
         command.image = image;
         command.clipsExactly =
-            UnscaledUpright(*image, vertices, vertexCount) ||
+            UnscaledUpright(*image, frame, vertices, vertexCount) ||
             (Display().canvasSurface && !mask &&
              TakesQuad(*image, frame, vertices, vertexCount, indices, indexCount, blend));
     }
@@ -276,9 +292,12 @@ void DamageTracker::Point(SDL_Color colour, SDL_BlendMode blend, SDL_Rect clip, 
     command.kind = DrawCommand::Kind::Point;
     command.colour = colour;
     command.blend = blend;
-    command.clip = clip;
-    command.from = command.to = at;
-    command.bounds = BoundsOf(at.x, at.y, at.x, at.y, clip);
+    command.clip = ToDevice(clip);
+    command.from = command.to = ToDevice(at);
+    // A canvas pixel covers scale by scale device pixels.
+    const auto wide = static_cast<float>(CanvasScale() - 1);
+    command.bounds = BoundsOf(command.from.x, command.from.y, command.from.x + wide,
+                              command.from.y + wide, command.clip);
     if (command.bounds.w > 0 && command.bounds.h > 0) Record(std::move(command));
 }
 
@@ -288,11 +307,14 @@ void DamageTracker::Line(SDL_Color colour, SDL_BlendMode blend, SDL_Rect clip, S
     command.kind = DrawCommand::Kind::Line;
     command.colour = colour;
     command.blend = blend;
-    command.clip = clip;
-    command.from = from;
-    command.to = to;
-    command.bounds = BoundsOf(std::min(from.x, to.x), std::min(from.y, to.y),
-                              std::max(from.x, to.x), std::max(from.y, to.y), clip);
+    command.clip = ToDevice(clip);
+    command.from = from = ToDevice(from);
+    command.to = to = ToDevice(to);
+    // As thick as a canvas pixel.
+    const auto wide = static_cast<float>(CanvasScale() - 1);
+    command.bounds =
+        BoundsOf(std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x) + wide,
+                 std::max(from.y, to.y) + wide, command.clip);
     if (command.bounds.w > 0 && command.bounds.h > 0) Record(std::move(command));
 }
 
@@ -376,19 +398,29 @@ void DamageTracker::Execute(const DrawCommand& command, const FrameList& list,
                                command.indexCount);
             break;
         }
-        case DrawCommand::Kind::Point:
+        case DrawCommand::Kind::Point: {
             SetClip(clip);
             SDL_SetRenderDrawBlendMode(renderer, command.blend);
             SDL_SetRenderDrawColor(renderer, c.r, c.g, c.b, c.a);
-            SDL_RenderDrawPointF(renderer, command.from.x, command.from.y);
+            const auto wide = static_cast<float>(CanvasScale());
+            const SDL_FRect pixel{command.from.x, command.from.y, wide, wide};
+            SDL_RenderFillRectF(renderer, &pixel);
             break;
-        case DrawCommand::Kind::Line:
+        }
+        case DrawCommand::Kind::Line: {
             SetClip(clip);
             SDL_SetRenderDrawBlendMode(renderer, command.blend);
             SDL_SetRenderDrawColor(renderer, c.r, c.g, c.b, c.a);
-            SDL_RenderDrawLineF(renderer, command.from.x, command.from.y, command.to.x,
-                                command.to.y);
+            // A line a canvas pixel thick: the device-pixel line at each offset within one.
+            const int wide = CanvasScale();
+            for (int dy = 0; dy < wide; ++dy) {
+                for (int dx = 0; dx < wide; ++dx) {
+                    SDL_RenderDrawLineF(renderer, command.from.x + dx, command.from.y + dy,
+                                        command.to.x + dx, command.to.y + dy);
+                }
+            }
             break;
+        }
     }
 }
 
@@ -454,7 +486,7 @@ std::vector<SDL_Rect> DamageTracker::Finish() {
         long area = 0;
         for (const SDL_Rect& r : rects) area += Area(r);
         // Most of the canvas changed: one pass without cutting is cheaper than several.
-        if (area * 4 >= Area(kWhole) * 3) rects = {kWhole};
+        if (area * 4 >= Area(Whole()) * 3) rects = {Whole()};
         for (const SDL_Rect& area : rects) {
             for (const DrawCommand& command : current_.commands) {
                 if (SDL_HasIntersection(&command.bounds, &area)) Execute(command, current_, &area);
@@ -465,7 +497,7 @@ std::vector<SDL_Rect> DamageTracker::Finish() {
             for (const DrawCommand& command : current_.commands)
                 Execute(command, current_, nullptr);
         }
-        rects.push_back(kWhole);
+        rects.push_back(Whole());
     }
     KeepAsPrevious();
     return rects;

@@ -46,6 +46,7 @@ struct FrameList {
     void Reset();
 };
 
+// Draws are recorded in canvas pixels and kept, compared and drawn in device pixels.
 class DamageTracker {
 public:
     void Clear(SDL_Color colour);
@@ -86,6 +87,7 @@ private:
 
     FrameList current_;
     FrameList previous_;
+    std::vector<SDL_Vertex> scratch_;  // a draw's vertices mapped to device pixels
     bool immediate_ = false;  // the pending list was flushed; draws go straight to the canvas
     bool enabled_ = true;
     bool clipKnown_ = false;

@@ -1,10 +1,14 @@
 // The window, the renderer and the canvas they show.
 #include <unistd.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,15 +21,6 @@ namespace detail {
 DisplayState& Display() {
     static DisplayState state;
     return state;
-}
-
-SDL_FRect CanvasPlacement() {
-    int w = kCanvasWidth, h = kCanvasHeight;
-    if (Display().window) SDL_GetWindowSize(Display().window, &w, &h);
-    const float scale =
-        std::min(static_cast<float>(w) / kCanvasWidth, static_cast<float>(h) / kCanvasHeight);
-    const float cw = kCanvasWidth * scale, ch = kCanvasHeight * scale;
-    return {(w - cw) / 2.0f, (h - ch) / 2.0f, cw, ch};
 }
 
 }  // namespace detail
@@ -90,8 +85,9 @@ bool SoftwareOpenGL(SDL_Renderer* renderer) {
 // frame copies to the window and sends to the window system only the rectangles that changed.
 bool MakeSoftwareCanvas() {
     DisplayState& d = Display();
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(
-        0, detail::kCanvasWidth, detail::kCanvasHeight, 32, SDL_PIXELFORMAT_ARGB8888);
+    const SDL_Rect size = detail::DeviceCanvas();
+    SDL_Surface* surface =
+        SDL_CreateRGBSurfaceWithFormat(0, size.w, size.h, 32, SDL_PIXELFORMAT_ARGB8888);
     SDL_Renderer* renderer = surface ? SDL_CreateSoftwareRenderer(surface) : nullptr;
     if (!renderer) {
         SDL_FreeSurface(surface);
@@ -108,9 +104,20 @@ bool MakeSoftwareCanvas() {
     return true;
 }
 
+// Without a render device OpenGL can only be drawn on the CPU: trying it would load Mesa and
+// its compiler (some 30 MB the process keeps) just to find that out and let it go.
+bool NoRenderDevice() {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/dev/dri", error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("render") || name.starts_with("card")) return false;
+    }
+    return true;
+}
+
 bool MakeRenderer() {
     DisplayState& d = Display();
-    bool glOnCpu = false;
+    bool glOnCpu = !UserChoseRenderer() && NoRenderDevice();
     for (const std::string& name : RendererCandidates()) {
         const int index = RenderDriverIndex(name);
         if (index < 0 || (glOnCpu && name.substr(0, 6) == "opengl")) continue;
@@ -129,9 +136,9 @@ bool MakeRenderer() {
             glOnCpu = true;
             continue;
         }
-        SDL_Texture* canvas =
-            SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
-                              detail::kCanvasWidth, detail::kCanvasHeight);
+        const SDL_Rect size = detail::DeviceCanvas();
+        SDL_Texture* canvas = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
+                                                SDL_TEXTUREACCESS_TARGET, size.w, size.h);
         if (!canvas || SDL_SetRenderTarget(renderer, canvas) != 0) {
             SDL_DestroyRenderer(renderer);
             continue;
@@ -178,6 +185,12 @@ bool SetWindowIconFile(const std::string& path) {
 bool Init(const InitOptions& options) {
     DisplayState& d = Display();
     if (d.initialised) return true;
+#ifdef __GLIBC__
+    // Pictures, canvases and decoded files are large blocks that come and go with the screens.
+    // Left to itself the allocator raises its threshold for mapping them on their own and then
+    // keeps such blocks in the heap once freed; fixed, each goes back to the system when freed.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
     d.headless = options.headless;
     if (d.headless) {
         SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
@@ -265,12 +278,20 @@ bool OpenDisplay(int width, int height, int depth, int) {
     DisplayState& d = Display();
     if (!d.initialised || width <= 0 || height <= 0) return false;
     CloseDisplay();
-    Uint32 flags = SDL_WINDOW_RESIZABLE;
+    // A display with more device pixels than points (a high-density screen) hands them over.
+    Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
     if (depth != 0) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    if (depth == 0 && d.windowWidth > 0 && d.windowHeight > 0) {
+        width = d.windowWidth;
+        height = d.windowHeight;
+    }
     d.window = SDL_CreateWindow(Title().c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                 width, height, flags);
     if (!d.window) return false;
     ApplyIcon();
+    int drawableW = 0, drawableH = 0;
+    detail::DrawableSize(drawableW, drawableH);
+    d.scale = detail::ScaleForDrawable(drawableW, drawableH);
     if (!MakeRenderer()) {
         SDL_DestroyWindow(d.window);
         d.window = nullptr;
@@ -282,7 +303,9 @@ bool OpenDisplay(int width, int height, int depth, int) {
     return true;
 }
 
-void CloseDisplay() {
+namespace {
+
+void DestroyRenderer() {
     DisplayState& d = Display();
     d.damage.Reset();
     if (d.renderer) {
@@ -290,13 +313,36 @@ void CloseDisplay() {
         // texture.
         SDL_SetRenderTarget(d.renderer, nullptr);
         SDL_DestroyRenderer(d.renderer);
+        ++d.generation;
     }
     SDL_FreeSurface(d.canvasSurface);
     d.canvasSurface = nullptr;
-    if (d.window) SDL_DestroyWindow(d.window);
-    if (d.renderer || d.window) ++d.generation;
     d.renderer = nullptr;
     d.canvas = nullptr;
+}
+
+}  // namespace
+
+void detail::CheckCanvasScale() {
+    DisplayState& d = Display();
+    if (!d.window || !d.renderer) return;
+    int w = 0, h = 0;
+    DrawableSize(w, h);
+    const int scale = ScaleForDrawable(w, h);
+    if (scale == d.scale) return;
+    // The canvas is remade at the new resolution; pictures make their textures again, from the
+    // files drawn for that resolution.
+    DestroyRenderer();
+    d.scale = scale;
+    if (MakeRenderer()) Cls();
+}
+
+void CloseDisplay() {
+    DisplayState& d = Display();
+    const bool had = d.renderer || d.window;
+    DestroyRenderer();
+    if (d.window) SDL_DestroyWindow(d.window);
+    if (had) ++d.generation;
     d.window = nullptr;
 }
 
@@ -369,7 +415,7 @@ void PresentSurface(const std::vector<SDL_Rect>& changed) {
     DisplayState& d = Display();
     SDL_Surface* window = SDL_GetWindowSurface(d.window);
     if (!window) return;
-    if (window->w == detail::kCanvasWidth && window->h == detail::kCanvasHeight) {
+    if (window->w == d.canvasSurface->w && window->h == d.canvasSurface->h) {
         for (const SDL_Rect& area : changed) {
             SDL_Rect source = area, target = area;
             SDL_BlitSurface(d.canvasSurface, &source, window, &target);

@@ -44,15 +44,6 @@ Event At(EventKind kind, int data) {
     return event;
 }
 
-// Window coordinates to canvas pixels through the letterbox the canvas is shown in.
-void ToCanvas(int wx, int wy, int& x, int& y) {
-    const SDL_FRect place = detail::CanvasPlacement();
-    x = y = 0;
-    if (place.w < 1.0f || place.h < 1.0f) return;
-    x = static_cast<int>(std::floor((wx - place.x) * detail::kCanvasWidth / place.w));
-    y = static_cast<int>(std::floor((wy - place.y) * detail::kCanvasHeight / place.h));
-}
-
 int ButtonNumber(Uint8 button) {
     switch (button) {
         case SDL_BUTTON_LEFT:
@@ -90,6 +81,7 @@ void Translate(const SDL_Event& e, std::deque<Event>& out) {
         case SDL_WINDOWEVENT:
             // Whatever the window system did to the window, the next frame shows it whole.
             detail::Display().damage.ForceWholeFrame();
+            if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) detail::CheckCanvasScale();
             if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST ||
                 e.window.event == SDL_WINDOWEVENT_MINIMIZED)
                 out.push_back(At(EventKind::AppSuspend, 0));
@@ -120,13 +112,13 @@ void Translate(const SDL_Event& e, std::deque<Event>& out) {
             if (button == 0) break;
             Event event{e.type == SDL_MOUSEBUTTONDOWN ? EventKind::MouseDown : EventKind::MouseUp,
                         button, 0, 0};
-            ToCanvas(e.button.x, e.button.y, event.x, event.y);
+            detail::WindowToCanvas(e.button.x, e.button.y, event.x, event.y);
             out.push_back(event);
             break;
         }
         case SDL_MOUSEMOTION: {
             Event event{EventKind::MouseMove, 0, 0, 0};
-            ToCanvas(e.motion.x, e.motion.y, event.x, event.y);
+            detail::WindowToCanvas(e.motion.x, e.motion.y, event.x, event.y);
             out.push_back(event);
             break;
         }
@@ -216,6 +208,12 @@ void DrainInputEvents() {
             kept.push_back(event);
     }
     Queue().pending.insert(Queue().pending.begin(), kept.begin(), kept.end());
+}
+
+void WaitForEvent(int ms) {
+    if (!Queue().pending.empty() || !detail::Display().initialised || ms <= 0) return;
+    // SDL waits on the window system's connection: the first event wakes it at once.
+    SDL_WaitEventTimeout(nullptr, ms);
 }
 
 }  // namespace media

@@ -41,8 +41,13 @@ struct FrameData {
 };
 
 struct ImageData {
+    // In canvas pixels; a frame's pixmap holds texelScale texels for each of them.
     int width = 0;
     int height = 0;
+    int texelScale = 1;
+    // The file has a twin drawn at twice the resolution (its name with "@2x" before the
+    // extension), used while the canvas is drawn at twice the resolution.
+    bool hasDouble = false;
     float handleX = 0.0f;
     float handleY = 0.0f;
     bool linear = true;
@@ -72,14 +77,21 @@ inline bool Measured(const FrameData& frame) {
 // Decodes the file again for frames whose pixels were let go (all of them, or those that need
 // a texture made); false when the file cannot be read any more.
 bool RestorePixels(ImageData& image, bool all);
-// The frame's pixels are wanted from now on (edited).
+// The frame's pixels are wanted from now on (edited); an edit is always of the picture's own
+// resolution, so a picture drawn from its "@2x" twin goes back to its own file first.
 void KeepPixels(ImageData& image);
+// Lets go of pixels and textures of the wrong resolution after the canvas scale changed; the
+// pictures' pixels come back from the file of the new one when next wanted.
+void MatchCanvasScale(ImageData& image);
+// The name of a picture file's twin drawn at twice the resolution: "a/b.png" -> "a/b@2x.png".
+std::string DoubleResolutionPath(const std::string& path);
 // Draws a part (u0..u1, v0..v1 of the texture) of a frame onto the quad with the canvas
 // colour, alpha and blend.
 void DrawFrameQuad(const Image& image, int frame, const SDL_FPoint corners[4], float u0, float v0,
                    float u1, float v1);
-// A blank image that AutoMidHandle leaves alone (for the layer's own use).
-Image NewImage(int width, int height, int frames, bool linear);
+// A blank image that AutoMidHandle leaves alone (for the layer's own use), with texelScale
+// texels per canvas pixel.
+Image NewImage(int width, int height, int frames, bool linear, int texelScale = 1);
 
 }  // namespace detail
 }  // namespace media

@@ -3,6 +3,8 @@
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
+#include <unistd.h>
+
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -61,31 +63,45 @@ void CopyCell(const Pixmap& sheet, int cell, int cellWidth, int cellHeight, Pixm
     }
 }
 
-// Cuts `cellCount` cells of cellWidth x cellHeight, numbered row by row, out of a sheet.
+// Cuts `cellCount` cells of cellWidth x cellHeight canvas pixels, numbered row by row, out of a
+// sheet drawn at `scale` texels a canvas pixel.
 Image CutCells(const Pixmap& sheet, int cellWidth, int cellHeight, int firstCell, int cellCount,
-               bool linear) {
+               bool linear, int scale = 1) {
     if (sheet.width <= 0 || cellWidth <= 0 || cellHeight <= 0 || firstCell < 0 || cellCount <= 0)
         return {};
-    const int columns = sheet.width / cellWidth;
-    const int rows = sheet.height / cellHeight;
+    const int texelsWide = cellWidth * scale, texelsHigh = cellHeight * scale;
+    const int columns = sheet.width / texelsWide;
+    const int rows = sheet.height / texelsHigh;
     if (columns <= 0 || rows <= 0 || firstCell + cellCount > columns * rows) return {};
-    Image image = detail::NewImage(cellWidth, cellHeight, cellCount, linear);
+    Image image = detail::NewImage(cellWidth, cellHeight, cellCount, linear, scale);
     for (int f = 0; f < cellCount; ++f) {
-        CopyCell(sheet, firstCell + f, cellWidth, cellHeight,
+        CopyCell(sheet, firstCell + f, texelsWide, texelsHigh,
                  image->frames[static_cast<size_t>(f)].pixmap);
     }
     return image;
+}
+
+bool Readable(const std::string& path) {
+    return ::access(ResolvePath(path).c_str(), R_OK) == 0;
+}
+
+// The texels a canvas pixel of the picture should have now.
+int WantedScale(const ImageData& image) {
+    return image.hasDouble && !image.keepPixels ? Display().scale : 1;
 }
 
 bool Linear(int flags) {
     return flags == -1 || (flags & (FILTEREDIMAGE | MIPMAPPEDIMAGE)) != 0;
 }
 
-// Cells of a sheet decoded from `path`, remembering where they came from.
+// Cells of a sheet decoded from `path` (or its twin at twice the resolution, when `scale` is
+// 2), remembering where they came from.
 Image LoadCells(const std::string& path, int cellWidth, int cellHeight, int firstCell,
-                int cellCount, int flags, const Pixmap& sheet) {
-    Image image = CutCells(sheet, cellWidth, cellHeight, firstCell, cellCount, Linear(flags));
+                int cellCount, int flags, const Pixmap& sheet, int scale) {
+    Image image =
+        CutCells(sheet, cellWidth, cellHeight, firstCell, cellCount, Linear(flags), scale);
     if (!image) return image;
+    image->hasDouble = scale == 2 || Readable(detail::DoubleResolutionPath(path));
     image->path = path;
     image->cellWidth = cellWidth;
     image->cellHeight = cellHeight;
@@ -195,9 +211,13 @@ void MeasureContent(FrameData& frame) {
 
 bool RestorePixels(ImageData& image, bool all) {
     if (image.path.empty()) return false;
-    const Pixmap sheet = DecodeImageFile(image.path);
-    const int columns = image.cellWidth > 0 ? sheet.width / image.cellWidth : 0;
-    if (columns <= 0 || (sheet.height / image.cellHeight) * columns <
+    MatchCanvasScale(image);
+    const int scale = image.texelScale;
+    const Pixmap sheet =
+        DecodeImageFile(scale == 2 ? DoubleResolutionPath(image.path) : image.path);
+    const int cellWidth = image.cellWidth * scale, cellHeight = image.cellHeight * scale;
+    const int columns = cellWidth > 0 ? sheet.width / cellWidth : 0;
+    if (columns <= 0 || (sheet.height / cellHeight) * columns <
                             image.firstCell + static_cast<int>(image.frames.size()))
         return false;
     for (size_t f = 0; f < image.frames.size(); ++f) {
@@ -205,16 +225,42 @@ bool RestorePixels(ImageData& image, bool all) {
         const bool needed =
             all || frame.textureStale || !frame.texture || frame.generation != Display().generation;
         if (!frame.pixmap.pixels.empty() || !needed) continue;
-        frame.pixmap.pixels.resize(static_cast<size_t>(image.cellWidth) * image.cellHeight);
-        CopyCell(sheet, image.firstCell + static_cast<int>(f), image.cellWidth, image.cellHeight,
-                 frame.pixmap);
+        frame.pixmap.pixels.resize(static_cast<size_t>(cellWidth) * cellHeight);
+        CopyCell(sheet, image.firstCell + static_cast<int>(f), cellWidth, cellHeight, frame.pixmap);
     }
     return true;
 }
 
 void KeepPixels(ImageData& image) {
-    if (!image.keepPixels) RestorePixels(image, true);
+    if (!image.keepPixels) {
+        image.hasDouble = false;
+        MatchCanvasScale(image);
+        RestorePixels(image, true);
+    }
     image.keepPixels = true;
+}
+
+void MatchCanvasScale(ImageData& image) {
+    const int scale = WantedScale(image);
+    if (scale == image.texelScale) return;
+    image.texelScale = scale;
+    for (FrameData& frame : image.frames) {
+        ReleaseTextures(frame);
+        std::vector<std::uint32_t>().swap(frame.pixmap.pixels);
+        std::vector<std::uint32_t>().swap(frame.turned);
+        frame.pixmap.width = frame.pixmap.pitch = image.width * scale;
+        frame.pixmap.height = image.height * scale;
+        // Other texels: measured again, and any drawing of them is a change.
+        ++frame.version;
+    }
+}
+
+std::string DoubleResolutionPath(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    const size_t dot = path.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return path + "@2x";
+    return path.substr(0, dot) + "@2x" + path.substr(dot);
 }
 
 void DrawFrameQuad(const Image& image, int frame, const SDL_FPoint corners[4], float u0, float v0,
@@ -224,6 +270,7 @@ void DrawFrameQuad(const Image& image, int frame, const SDL_FPoint corners[4], f
         return;
     SDL_Color colour;
     if (!CurrentVertexColour(colour)) return;
+    MatchCanvasScale(*image);
     const int blend = Canvas().blend;
     const SDL_Vertex vertices[4] = {{corners[0], colour, {u0, v0}},
                                     {corners[1], colour, {u1, v0}},
@@ -266,12 +313,15 @@ void ReleaseIdleImages() {
 #endif
 }
 
-Image NewImage(int width, int height, int frames, bool linear) {
+Image NewImage(int width, int height, int frames, bool linear, int texelScale) {
     auto image = std::make_shared<ImageData>();
     Display().images.push_back(image);
     image->width = width;
     image->height = height;
+    image->texelScale = texelScale;
     image->linear = linear;
+    width *= texelScale;
+    height *= texelScale;
     image->frames.resize(static_cast<size_t>(frames));
     for (FrameData& frame : image->frames) {
         frame.serial = Display().damage.NewSerial();
@@ -285,21 +335,49 @@ Image NewImage(int width, int height, int frames, bool linear) {
 
 }  // namespace detail
 
+namespace {
+
+// The sheet drawn for the canvas's scale: the "@2x" twin while drawn at twice the resolution
+// (when there is one), else the file itself.
+Pixmap DecodeForScale(const std::string& path, int& scale) {
+    scale = Display().scale;
+    if (scale == 2) {
+        Pixmap twin = detail::DecodeImageFile(detail::DoubleResolutionPath(path));
+        if (twin.width > 0 && twin.width % 2 == 0 && twin.height % 2 == 0) return twin;
+    }
+    scale = 1;
+    return detail::DecodeImageFile(path);
+}
+
+}  // namespace
+
 Image LoadImageFile(const std::string& path, int flags) {
-    const Pixmap pixmap = detail::DecodeImageFile(path);
+    int scale = 1;
+    const Pixmap pixmap = DecodeForScale(path, scale);
     if (pixmap.width <= 0) return {};
-    return LoadCells(path, pixmap.width, pixmap.height, 0, 1, flags, pixmap);
+    return LoadCells(path, pixmap.width / scale, pixmap.height / scale, 0, 1, flags, pixmap, scale);
 }
 
 Image LoadAnimImageFile(const std::string& path, int cellWidth, int cellHeight, int firstCell,
                         int cellCount, int flags) {
-    return LoadCells(path, cellWidth, cellHeight, firstCell, cellCount, flags,
-                     detail::DecodeImageFile(path));
+    int scale = 1;
+    const Pixmap sheet = DecodeForScale(path, scale);
+    return LoadCells(path, cellWidth, cellHeight, firstCell, cellCount, flags, sheet, scale);
 }
 
 Image ImageFromPixmap(const Pixmap& pixmap, int flags) {
-    Image image = CutCells(pixmap, pixmap.width, pixmap.height, 0, 1, Linear(flags));
+    Image image = CutCells(pixmap, pixmap.width, pixmap.height, 0, 1, Linear(flags), 1);
     return image ? Finish(image) : image;
+}
+
+Image ImageFromFrame(const Image& image, int frame) {
+    const FrameData* data = FrameOf(image, frame);
+    if (!data) return {};
+    if (!image->path.empty() && !image->keepPixels)
+        return LoadAnimImageFile(image->path, image->cellWidth, image->cellHeight,
+                                 image->firstCell + frame, 1, image->linear ? FILTEREDIMAGE : 0);
+    Pixmap* pixels = LockImage(image, frame);
+    return pixels ? ImageFromPixmap(*pixels, image->linear ? FILTEREDIMAGE : 0) : Image{};
 }
 
 void SetImageHandle(const Image& image, float x, float y) {

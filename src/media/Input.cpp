@@ -123,10 +123,9 @@ void MoveMouse(int x, int y) {
     detail::SetMousePosition(x, y);
     SDL_Window* window = detail::Display().window;
     if (!window || detail::Display().headless) return;
-    const SDL_FRect place = detail::CanvasPlacement();
-    SDL_WarpMouseInWindow(
-        window, static_cast<int>(std::lround(place.x + x * place.w / detail::kCanvasWidth)),
-        static_cast<int>(std::lround(place.y + y * place.h / detail::kCanvasHeight)));
+    int wx = 0, wy = 0;
+    detail::CanvasToWindow(x, y, wx, wy);
+    SDL_WarpMouseInWindow(window, wx, wy);
 }
 
 void SetMouseVisible(bool visible) {

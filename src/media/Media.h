@@ -4,6 +4,8 @@
 //
 // Drawing happens into an 800x600 canvas (a render target); Flip copies the canvas to the
 // window, scaled to fit, so every coordinate here is a canvas pixel whatever the window size.
+// A drawable of at least one and a half times the canvas gets the canvas drawn at twice the
+// resolution, with the pictures' "@2x" files where there are any.
 
 #include <cstdint>
 #include <memory>
@@ -46,6 +48,10 @@ bool ModeExists(int width, int height, int depth, int hertz);
 [[nodiscard]] bool OpenDisplay(int width, int height, int depth, int hertz);
 void CloseDisplay();
 bool DisplayOpen();
+// Windows open at this size (device-independent pixels) rather than the canvas's; 0 for that.
+void SetWindowSize(int width, int height);
+// Device pixels per canvas pixel the canvas is drawn at now (1 or 2).
+int CanvasScale();
 void SetAppTitle(const std::string& title);
 // The desktop's name for the program (window class, Wayland app id), so its windows group with
 // its launcher. SDL reads it as its video starts, so it is set before Init.
@@ -118,6 +124,8 @@ struct Pixmap {
                                       int firstCell, int cellCount, int flags);
 // An image made from pixels already in memory (one frame).
 [[nodiscard]] Image ImageFromPixmap(const Pixmap& pixmap, int flags);
+// A picture of its own holding one frame of another (drawn from the same file at either scale).
+[[nodiscard]] Image ImageFromFrame(const Image& image, int frame);
 void SetImageHandle(const Image& image, float x, float y);
 void GetImageHandle(const Image& image, float& x, float& y);
 void MidHandleImage(const Image& image);
@@ -128,8 +136,11 @@ int ImageFrames(const Image& image);
 // Gives access to the frame's pixels; UnlockImage uploads what was changed.
 Pixmap* LockImage(const Image& image, int frame);
 void UnlockImage(const Image& image, int frame);
-// Copies a rectangle of the canvas (as drawn so far this frame) with alpha forced to 255.
+// Copies a rectangle of the canvas (as drawn so far this frame) with alpha forced to 255, one
+// pixel per canvas pixel (averaged when drawn at twice the resolution).
 [[nodiscard]] Pixmap GrabPixmap(int x, int y, int w, int h);
+// The whole frame as drawn, at the drawable's resolution.
+[[nodiscard]] Pixmap GrabFrame();
 void SetFrameTexCoords(const Image& image, int frame, float u0, float v0, float u1, float v1);
 
 void DrawImageFrame(const Image& image, float x, float y, int frame = 0);
@@ -239,6 +250,8 @@ struct Event {
 // Pumps the system queue and returns the next event; kind None when there is none. Pads the
 // game-controller database knows are opened as they are plugged in and closed as they go.
 Event NextEvent();
+// Sleeps until an event is waiting or `ms` milliseconds have passed.
+void WaitForEvent(int ms);
 // Scripted input enters the same queue as real input; coordinates are canvas pixels.
 void PushMouseMove(int x, int y);
 void PushMouseButton(int button, bool down, int x, int y);

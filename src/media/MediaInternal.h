@@ -41,11 +41,29 @@ struct DisplayState {
     // Every picture made, to let go of what an idle one holds (see ReleaseIdleImages).
     std::vector<std::weak_ptr<ImageData>> images;
     std::uint64_t nextIdleCheck = 0;
+    // Device pixels per canvas pixel in the drawable (1 or 2), and the size windows open at
+    // (0: the canvas's).
+    int scale = 1;
+    int windowWidth = 0, windowHeight = 0;
 };
 DisplayState& Display();
 
+// The logical-to-device mapping (CanvasMapping.cpp). The scale a drawable of that many device
+// pixels is drawn at; the drawable's size now.
+int ScaleForDrawable(int width, int height);
+void DrawableSize(int& width, int& height);
+int CanvasScale();
+// The canvas in device pixels, and logical rectangles and points mapped into it.
+SDL_Rect DeviceCanvas();
+SDL_Rect ToDevice(const SDL_Rect& logical);
+SDL_FPoint ToDevice(SDL_FPoint logical);
 // Where the canvas lands in the window, in window coordinates (letterboxed).
 SDL_FRect CanvasPlacement();
+// Window coordinates to canvas pixels through the letterbox, and back to the middle of a pixel.
+void WindowToCanvas(int wx, int wy, int& x, int& y);
+void CanvasToWindow(int x, int y, int& wx, int& wy);
+// The drawable changed size: a new scale rebuilds the canvas and the renderer.
+void CheckCanvasScale();
 
 struct CanvasState {
     int r = 255, g = 255, b = 255;

@@ -15,9 +15,15 @@ namespace media {
 
 namespace {
 
-constexpr int kPageSize = 512;
+// In canvas pixels: a page holds a few hundred glyphs of the sizes the game uses, and takes
+// four times the memory when drawn at twice the resolution, so pages stay small and are added
+// as they fill.
+constexpr int kPageSize = 256;
 constexpr int kBuiltInSize = 12;
 
+// The bitmap is drawn at the canvas's scale (its place, size and offsets in texels of that
+// scale); the advance is in canvas pixels at the font's own size, so text takes the same room
+// at every scale.
 struct Glyph {
     int page = -1;  // -1: nothing to draw (a space)
     int x = 0, y = 0, width = 0, height = 0;
@@ -44,6 +50,9 @@ struct FontData {
     std::vector<std::uint8_t> file;  // FreeType reads the face from this memory
     FT_Face face = nullptr;
     int style = 0;
+    int size = 0;        // in canvas pixels
+    int loadedSize = 0;  // the size the face is set to now
+    int inkScale = 1;    // the canvas scale the glyphs and pages are drawn for
     int ascent = 0;
     int height = 0;
     std::map<char32_t, Glyph> glyphs;
@@ -61,17 +70,19 @@ struct FontData {
 
 private:
     bool Reserve(int width, int height, int& x, int& y);
+    bool Load(FT_UInt index, int scale);
 };
 
 bool FontData::Reserve(int width, int height, int& x, int& y) {
-    if (width > kPageSize - 2 || height > kPageSize - 2) return false;
-    if (pages.empty() || shelfX + width + 1 > kPageSize) {
+    const int texels = kPageSize * inkScale;
+    if (width > texels - 2 || height > texels - 2) return false;
+    if (pages.empty() || shelfX + width + 1 > texels) {
         shelfX = 1;
         shelfY += shelfHeight + 1;
         shelfHeight = 0;
     }
-    if (pages.empty() || shelfY + height + 1 > kPageSize) {
-        pages.push_back(detail::NewImage(kPageSize, kPageSize, 1, true));
+    if (pages.empty() || shelfY + height + 1 > texels) {
+        pages.push_back(detail::NewImage(kPageSize, kPageSize, 1, true, inkScale));
         shelfX = shelfY = 1;
         shelfHeight = 0;
     }
@@ -82,19 +93,38 @@ bool FontData::Reserve(int width, int height, int& x, int& y) {
     return true;
 }
 
+bool FontData::Load(FT_UInt index, int scale) {
+    const bool smooth = (style & SMOOTHFONT) != 0;
+    if (loadedSize != size * scale) {
+        // Points at 72 dots per inch: one point is one device pixel.
+        if (FT_Set_Char_Size(face, 0, size * scale * 64, 72, 72) != 0) return false;
+        loadedSize = size * scale;
+    }
+    if (FT_Load_Glyph(face, index, smooth ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO) != 0)
+        return false;
+    if (style & BOLDFONT) FT_GlyphSlot_Embolden(face->glyph);
+    if (style & ITALICFONT) FT_GlyphSlot_Oblique(face->glyph);
+    return true;
+}
+
 const Glyph& FontData::GlyphFor(char32_t code) {
+    if (const int scale = detail::CanvasScale(); scale != inkScale) {
+        // Drawn again, at the new scale, as they are next wanted.
+        glyphs.clear();
+        pages.clear();
+        shelfX = shelfY = shelfHeight = 0;
+        inkScale = scale;
+    }
     if (auto found = glyphs.find(code); found != glyphs.end()) return found->second;
     Glyph& glyph = glyphs[code];
     const bool smooth = (style & SMOOTHFONT) != 0;
     const FT_UInt index = FT_Get_Char_Index(face, code);
-    if (FT_Load_Glyph(face, index, smooth ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO) != 0)
-        return glyph;
-    if (style & BOLDFONT) FT_GlyphSlot_Embolden(face->glyph);
-    if (style & ITALICFONT) FT_GlyphSlot_Oblique(face->glyph);
+    if (!Load(index, 1)) return glyph;
+    glyph.advance = static_cast<int>(std::lround(face->glyph->advance.x / 64.0));
+    if (inkScale != 1 && !Load(index, inkScale)) return glyph;
     if (FT_Render_Glyph(face->glyph, smooth ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO) != 0)
         return glyph;
     const FT_Bitmap& bitmap = face->glyph->bitmap;
-    glyph.advance = static_cast<int>(std::lround(face->glyph->advance.x / 64.0));
     glyph.left = face->glyph->bitmap_left;
     glyph.top = face->glyph->bitmap_top;
     glyph.width = static_cast<int>(bitmap.width);
@@ -203,6 +233,7 @@ Font LoadFont(const std::string& path, int size, int style) {
     }
     // Points at 72 dots per inch: one point is one canvas pixel.
     if (FT_Set_Char_Size(font->face, 0, size * 64, 72, 72) != 0) return {};
+    font->size = font->loadedSize = size;
     font->style = style;
     font->ascent = static_cast<int>(std::ceil(font->face->size->metrics.ascender / 64.0));
     font->height = static_cast<int>(std::ceil(
@@ -231,13 +262,14 @@ void DrawTextAt(const std::string& utf8, float x, float y) {
     for (size_t i = 0; i < utf8.size();) {
         const Glyph& glyph = font->GlyphFor(detail::DecodeUtf8(utf8, i));
         if (glyph.page >= 0) {
-            const float left = pen + glyph.left;
-            const float top = static_cast<float>(font->ascent - glyph.top);
-            const float right = left + glyph.width, bottom = top + glyph.height;
+            const auto scale = static_cast<float>(font->inkScale);
+            const float left = pen + glyph.left / scale;
+            const float top = font->ascent - glyph.top / scale;
+            const float right = left + glyph.width / scale, bottom = top + glyph.height / scale;
             const SDL_FPoint corners[4] = {
                 detail::Place(left, top, x, y), detail::Place(right, top, x, y),
                 detail::Place(right, bottom, x, y), detail::Place(left, bottom, x, y)};
-            const float page = static_cast<float>(kPageSize);
+            const auto page = static_cast<float>(kPageSize * font->inkScale);
             detail::DrawFrameQuad(font->pages[static_cast<size_t>(glyph.page)], 0, corners,
                                   glyph.x / page, glyph.y / page, (glyph.x + glyph.width) / page,
                                   (glyph.y + glyph.height) / page);

@@ -1,6 +1,8 @@
 #include "screens/TTitleScreen.h"
 
+#include <cmath>
 #include <filesystem>
+#include <numbers>
 #include <system_error>
 #include <utility>
 
@@ -34,6 +36,15 @@ namespace {
 
 // The ring turns by this many degrees a step.
 constexpr float RingSpeed = 0.25f;
+// Where it turns, and the pieces on it: how many, how far from its centre, and their pictures.
+constexpr float RingX = 239, RingY = 300;
+constexpr int RingPieceCount = 18;
+constexpr float RingRadius = 172;
+// A cell of the pieces' picture, the piece's centre in it, and how many cells it has.
+constexpr int RingPieceSize = 52;
+constexpr float RingPieceCentre = 24;
+constexpr int RingPieceFrames = 12;
+constexpr int RainbowPiece = 11;
 // A click on the ring, inside this rectangle, turns it the other way.
 constexpr int RingLeft = 40, RingRight = 438, RingTop = 105, RingBottom = 500;
 // The menu's column on the right of the picture.
@@ -66,6 +77,9 @@ void TTitleScreen::LoadPictures() {
     ImageLoad("titleb.png", -1);
     GBRing = LoadImageChecked(Host.Presentation.ImagePath + "Ring.png", -1);
     if (GBRing) media::MidHandleImage(GBRing);
+    RingPieces = LoadAnimImageChecked(Host.Presentation.ImagePath + "ringpieces.png", RingPieceSize,
+                                      RingPieceSize, 0, RingPieceFrames, -1);
+    if (RingPieces) media::SetImageHandle(RingPieces, RingPieceCentre, RingPieceCentre);
     RotDirect = 0;
     GBRingRot = 0;
 
@@ -207,19 +221,27 @@ void TTitleScreen::ShowPlayerManager() {
     Host.Timing.Init();
 }
 
+void TTitleScreen::DrawRing() const {
+    if (!GBRing) return;
+    // The band (with its shadow) looks the same at every turn, so only its pieces move:
+    // upright, as lit from above, on the canvas's finest pixels (turning a picture every frame
+    // costs several times more).
+    media::DrawImageFrame(GBRing, RingX, RingY, 0);
+    if (!RingPieces) return;
+    const float fine = static_cast<float>(media::CanvasScale());
+    for (int i = 0; i < RingPieceCount; ++i) {
+        const float angle = (static_cast<float>(i) * 360.0f / RingPieceCount - 90.0f + GBRingRot) *
+                            std::numbers::pi_v<float> / 180.0f;
+        const float x = std::round((RingX + RingRadius * std::cos(angle)) * fine) / fine;
+        const float y = std::round((RingY + RingRadius * std::sin(angle)) * fine) / fine;
+        media::DrawImageFrame(RingPieces, x, y, i % 9 == 8 ? RainbowPiece : 2 + (i * 4) % 9);
+    }
+}
+
 void TTitleScreen::Draw() {
     media::SetBlend(media::ALPHABLEND);
     if (Image) media::DrawImageFrame(Image, 0, 0, 0);
-    if (GBRing) {
-        media::SetDrawRotation(GBRingRot);
-        media::SetColor(0, 0, 0);
-        media::SetAlpha(0.5f);
-        media::DrawImageFrame(GBRing, 243, 304, 0);
-        media::SetColor(255, 255, 255);
-        media::SetAlpha(1);
-        media::DrawImageFrame(GBRing, 239, 300, 0);
-        media::SetDrawRotation(0);
-    }
+    DrawRing();
     if (Resources.FontMedium) {
         TShadow::Create(1, 1, 0.6f).ApplyToText();
         Resources.FontMedium->DrawAlignedWithShadow(game_texts::Version, 308, 360, 1, 1, 1);
@@ -238,6 +260,7 @@ void TTitleScreen::DrawWelcome() const {
 void TTitleScreen::Kill() {
     TScreen::Kill();
     GBRing.reset();
+    RingPieces.reset();
     EnterName.reset();
     Welcome.reset();
 }

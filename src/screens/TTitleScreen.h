@@ -21,6 +21,8 @@ public:
     // Degrees; RotDirect 1 turns the ring the other way.
     float GBRingRot = 0;
     media::Image GBRing;
+    // The pieces that ride the ring, the board's own pictures.
+    media::Image RingPieces;
     int RotDirect = 0;
     // The first-run name prompt, made by Load and shown by Start.
     std::unique_ptr<TDialogTextInput> EnterName;
@@ -58,6 +60,7 @@ public:
     [[nodiscard]] std::unique_ptr<TDialogYesNo> CreateDialogLaunchWeb(const std::string& text);
     void ShowPlayerManager();
     void DrawWelcome() const;
+    void DrawRing() const;
 
 private:
     const TResources& Resources;

@@ -13,7 +13,8 @@ std::string ScreenshotName(const TDateTime& moment) {
 }
 
 std::string SaveScreenshot(const std::string& folder) {
-    const media::Pixmap picture = media::GrabPixmap(0, 0, ScreenWidth, ScreenHeight);
+    // As drawn: at twice the resolution on a large screen.
+    const media::Pixmap picture = media::GrabFrame();
     if (picture.width <= 0 || picture.height <= 0) return "";
     const std::vector<std::uint8_t> png = media::EncodePNG(picture);
     if (png.empty()) return "";

@@ -11,7 +11,7 @@ namespace game_screen_test {
 namespace {
 
 std::uint64_t CanvasChecksum() {
-    const media::Pixmap pixels = media::GrabPixmap(0, 0, 800, 600);
+    const media::Pixmap pixels = media::GrabFrame();
     std::uint64_t sum = 1469598103934665603ull;
     for (const std::uint32_t pixel : pixels.pixels) sum = (sum ^ pixel) * 1099511628211ull;
     return sum;
@@ -48,7 +48,8 @@ protected:
         Click(journey, CellCentreX(cellX), CellCentreY(cellY));
     }
 
-    Journey PlayLevel(bool tracked) {
+    Journey PlayLevel(bool tracked, int width, int height) {
+        EXPECT_TRUE(media::OpenDisplay(width, height, 0, 60));
         media::SetDamageTracking(tracked);
         // Bursts scatter their bubbles by the shared random numbers: both runs start them alike.
         media::SeedRandom(1);
@@ -87,22 +88,32 @@ protected:
         Play(journey, 250);
         return journey;
     }
+
+    void CompareWholeAndTracked(int width, int height) {
+        const Journey whole = PlayLevel(false, width, height);
+        // The same level from the start, on a fresh screen and host.
+        TearDown();
+        Now = 100000;
+        SetUp();
+        const Journey tracked = PlayLevel(true, width, height);
+        media::SetDamageTracking(true);
+        EXPECT_TRUE(media::OpenDisplay(800, 600, 0, 60));
+
+        ASSERT_EQ(whole.frames.size(), tracked.frames.size());
+        for (size_t i = 0; i < whole.frames.size(); ++i)
+            ASSERT_EQ(whole.frames[i], tracked.frames[i]) << "frame " << i << " differs";
+        EXPECT_EQ(whole.unchanged, 0);
+        EXPECT_LT(tracked.redrawn, whole.redrawn / 2)
+            << "tracking should spare most of the drawing";
+    }
 };
 
 TEST_F(DamageTrackingTest, EveryFrameOfAPlayedLevelIsTheSameWholeOrDamageTracked) {
-    const Journey whole = PlayLevel(false);
-    // The same level from the start, on a fresh screen and host.
-    TearDown();
-    Now = 100000;
-    SetUp();
-    const Journey tracked = PlayLevel(true);
-    media::SetDamageTracking(true);
+    CompareWholeAndTracked(800, 600);
+}
 
-    ASSERT_EQ(whole.frames.size(), tracked.frames.size());
-    for (size_t i = 0; i < whole.frames.size(); ++i)
-        ASSERT_EQ(whole.frames[i], tracked.frames[i]) << "frame " << i << " differs";
-    EXPECT_EQ(whole.unchanged, 0);
-    EXPECT_LT(tracked.redrawn, whole.redrawn / 2) << "tracking should spare most of the drawing";
+TEST_F(DamageTrackingTest, AtTwiceTheResolutionEveryFrameIsTheSameWholeOrDamageTracked) {
+    CompareWholeAndTracked(1600, 1200);
 }
 
 }  // namespace

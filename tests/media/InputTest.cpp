@@ -1,6 +1,8 @@
 // Key codes, the event queue and polled input.
+#include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -188,6 +190,41 @@ TEST_F(EventQueueTest, APadComesAndGoesAndItsStickAndDpadHoldTheDirectionsTogeth
     EXPECT_EQ(PadEvents(),
               (Events{{EventKind::PadUp, PadButton::Down}, {EventKind::PadRemoved, PadButton::A}}))
         << "a pad pulled out lets go of what it held";
+}
+
+// The pointer at every window size the canvas fits: the window's pixel at the middle of a
+// canvas pixel lands on that pixel, through the letterbox, whatever resolution the canvas is
+// drawn at; and the canvas is drawn at twice the resolution only from one and a half times its
+// size.
+TEST(PointerMapping, EveryWindowSizeLandsOnTheCanvasPixelUnderThePointer) {
+    ASSERT_TRUE(media::Init({.headless = true}));
+    const struct {
+        int width, height, scale;
+    } windows[] = {{800, 600, 1},   {1024, 768, 1},  {1280, 800, 1}, {1200, 900, 2},
+                   {1600, 1200, 2}, {1920, 1080, 2}, {900, 1000, 1}};
+    for (const auto& w : windows) {
+        media::SetWindowSize(w.width, w.height);
+        ASSERT_TRUE(media::OpenDisplay(800, 600, 0, 60));
+        EXPECT_EQ(media::CanvasScale(), w.scale) << w.width << "x" << w.height;
+        EXPECT_EQ(media::GrabFrame().width, 800 * w.scale);
+        const float fit = std::min(w.width / 800.0f, w.height / 600.0f);
+        const float left = (w.width - 800 * fit) / 2, top = (w.height - 600 * fit) / 2;
+        for (const auto& [x, y] : {std::pair{0, 0}, {799, 599}, {400, 300}, {123, 456}}) {
+            while (media::NextEvent().kind != EventKind::None) {
+            }
+            SDL_Event motion{};
+            motion.type = SDL_MOUSEMOTION;
+            motion.motion.x = static_cast<int>(left + (x + 0.5f) * fit);
+            motion.motion.y = static_cast<int>(top + (y + 0.5f) * fit);
+            ASSERT_EQ(SDL_PushEvent(&motion), 1);
+            const media::Event e = media::NextEvent();
+            ASSERT_EQ(e.kind, EventKind::MouseMove);
+            EXPECT_EQ(e.x, x) << w.width << "x" << w.height;
+            EXPECT_EQ(e.y, y) << w.width << "x" << w.height;
+        }
+    }
+    media::SetWindowSize(0, 0);
+    media::Shutdown();
 }
 
 }  // namespace

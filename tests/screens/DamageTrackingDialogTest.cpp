@@ -1,6 +1,7 @@
 // A dialog over the title screen, drawn frame by frame as the host draws it: opened, pointed at
 // across its buttons, answered and gone. Every frame shown must be the same whether the media
-// layer draws it whole or only where it changed, and the tracked run must spare most of it.
+// layer draws it whole or only where it changed, and the tracked run must spare most of it; in
+// an 800x600 window and in a 1600x1200 one, drawn at twice the resolution.
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,7 @@ struct Frames {
 void StepAndDraw(const ScreenHost& host, Frames& frames) {
     host.Step();
     host.game->Loop.ScreenDraw();
-    const media::Pixmap shown = media::GrabPixmap(0, 0, 800, 600);
+    const media::Pixmap shown = media::GrabFrame();
     std::uint64_t sum = 1469598103934665603ull;
     for (const std::uint32_t pixel : shown.pixels) sum = (sum ^ pixel) * 1099511628211ull;
     frames.checksums.push_back(sum);
@@ -36,7 +37,8 @@ void StepAndDraw(const ScreenHost& host, Frames& frames) {
     if (media::FlipRedrawnPixels() == 0) ++frames.unchanged;
 }
 
-Frames DialogOverTitle(bool tracked) {
+Frames DialogOverTitle(bool tracked, int width, int height) {
+    EXPECT_TRUE(media::OpenDisplay(width, height, 0, 60));
     media::SetDamageTracking(tracked);
     media::SeedRandom(1);
     Frames frames;
@@ -63,16 +65,25 @@ Frames DialogOverTitle(bool tracked) {
     return frames;
 }
 
-TEST(DamageTracking, ADialogOverTheTitleLooksTheSameDrawnWholeOrWhereItChanged) {
-    const Frames whole = DialogOverTitle(false);
-    const Frames tracked = DialogOverTitle(true);
+void CompareWholeAndTracked(int width, int height) {
+    const Frames whole = DialogOverTitle(false, width, height);
+    const Frames tracked = DialogOverTitle(true, width, height);
     media::SetDamageTracking(true);
+    EXPECT_TRUE(media::OpenDisplay(800, 600, 0, 60));
     ASSERT_EQ(whole.checksums.size(), tracked.checksums.size());
     for (size_t i = 0; i < whole.checksums.size(); ++i)
         ASSERT_EQ(whole.checksums[i], tracked.checksums[i]) << "frame " << i << " differs";
     EXPECT_EQ(whole.unchanged, 0);
     EXPECT_GT(tracked.unchanged, 20) << "a still dialog is not drawn again";
     EXPECT_LT(tracked.redrawn, whole.redrawn / 2);
+}
+
+TEST(DamageTracking, ADialogOverTheTitleLooksTheSameDrawnWholeOrWhereItChanged) {
+    CompareWholeAndTracked(800, 600);
+}
+
+TEST(DamageTracking, AtTwiceTheResolutionTheDialogLooksTheSameWholeOrWhereItChanged) {
+    CompareWholeAndTracked(1600, 1200);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The generated Data tree against the manifest: every picture the game loads is there with
-// the cell layout the game cuts it into, and the shared files have the exact content the
+// the cell layout the game cuts it into (and its twin at twice the resolution), and the shared files have the exact content the
 // start-up code copies and reads.
 #include <gtest/gtest.h>
 
@@ -29,12 +29,33 @@ std::string ReadAll(const std::string& path) {
     return s.str();
 }
 
-TEST(DataTree, EveryPictureHasTheSizeItsCellsNeed) {
+// The picture's twin drawn at twice the resolution (the icons come in sizes of their own).
+std::string DoublePathOf(const ImageAsset& a) {
+    const std::string path = PathOf(a);
+    return path.substr(0, path.size() - 4) + "@2x.png";
+}
+
+TEST(DataTree, EveryPictureHasTheSizeItsCellsNeedAtBothScales) {
     for (const ImageAsset& a : kImages) {
         const PngPicture p = PngPicture::Header(PathOf(a));
         ASSERT_TRUE(p.ok) << PathOf(a);
         EXPECT_EQ(p.width, a.cellWidth * a.frames) << a.name;
         EXPECT_EQ(p.height, a.cellHeight) << a.name;
+        const PngPicture twin = PngPicture::Header(DoublePathOf(a));
+        if (a.folder == kIcons) {
+            EXPECT_FALSE(twin.ok) << DoublePathOf(a);
+            continue;
+        }
+        ASSERT_TRUE(twin.ok) << DoublePathOf(a);
+        EXPECT_EQ(twin.width, 2 * a.cellWidth * a.frames) << a.name;
+        EXPECT_EQ(twin.height, 2 * a.cellHeight) << a.name;
+    }
+    for (const char* font : {"font_lg", "font_md"}) {
+        const PngPicture one = PngPicture::Header(kData + "/fonts/" + font + ".png");
+        const PngPicture two = PngPicture::Header(kData + "/fonts/" + font + "@2x.png");
+        ASSERT_TRUE(one.ok && two.ok) << font;
+        EXPECT_EQ(two.width, 2 * one.width) << font;
+        EXPECT_EQ(two.height, 2 * one.height) << font;
     }
 }
 

@@ -1,5 +1,6 @@
 // Parts of the asset generator whose mistakes would not show as a missing file: the sound
-// finisher's levels and fades, and the font description's fixed-width columns.
+// finisher's levels and fades, the font description's fixed-width columns, and drawing at
+// twice the size.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -48,7 +49,7 @@ TEST(WaveFileFinish, LeavesSilenceSilent) {
 TEST(FontDescription, EveryValueFitsItsFixedWidthWindow) {
     Typeface face(QUILLOX_SOURCE_DIR "/tools/fonts/DejaVuSans-Bold.ttf");
     ASSERT_TRUE(face.Ok());
-    FontBaker baker(face, 30, 2.0);
+    FontBaker baker(face, 30, 2.0, 1);
     std::vector<int> codes;
     for (int c = 32; c <= 126; ++c) codes.push_back(c);
     ASSERT_TRUE(baker.Bake(codes, 512));
@@ -93,6 +94,44 @@ TEST(FontDescription, EveryValueFitsItsFixedWidthWindow) {
                 gs[i].y + gs[i].height <= gs[j].y || gs[j].y + gs[j].height <= gs[i].y;
             ASSERT_TRUE(apart) << gs[i].code << " overlaps " << gs[j].code;
         }
+    }
+}
+
+// Drawn at twice the size, the same drawing code makes the same picture with four texels a
+// pixel, and a font keeps the description of scale 1 with every glyph inked in its cell there.
+TEST(TwiceTheSize, DrawsTheSameDesignAtTheFinerScale) {
+    Canvas small(10, 10, 1), fine(10, 10, 2);
+    for (Canvas* c : {&small, &fine}) {
+        cairo_arc(c->Cr(), 5, 5, 4, 0, 2 * M_PI);
+        cairo_set_source_rgb(c->Cr(), 1, 0, 0);
+        cairo_fill(c->Cr());
+    }
+    EXPECT_EQ(fine.Width(), 10);
+    EXPECT_EQ(fine.TexelWidth(), 20);
+    EXPECT_EQ(fine.Texel(10, 10).a, 1.0);
+    EXPECT_EQ(fine.Texel(2, 2).a, 0.0);
+    EXPECT_EQ(small.Texel(5, 5).a, 1.0);
+
+    Typeface face(QUILLOX_SOURCE_DIR "/tools/fonts/DejaVuSans-Bold.ttf");
+    ASSERT_TRUE(face.Ok());
+    std::vector<int> codes;
+    for (int c = 33; c <= 126; ++c) codes.push_back(c);
+    FontBaker one(face, 20, 1.4, 1), two(face, 20, 1.4, 2);
+    ASSERT_TRUE(one.Bake(codes, 512));
+    ASSERT_TRUE(two.Bake(codes, 512));
+    EXPECT_EQ(one.FntText("F", "f.png"), two.FntText("F", "f.png"));
+    ASSERT_EQ(two.Texture()->TexelWidth(), 1024);
+    for (const BakedGlyph& g : two.Glyphs()) {
+        double ink = 0, inkOne = 0;
+        for (int y = 0; y < g.height * 2; ++y)
+            for (int x = 0; x < g.width * 2; ++x)
+                ink += two.Texture()->Texel(g.x * 2 + x, g.y * 2 + y).a;
+        for (int y = 0; y < g.height; ++y)
+            for (int x = 0; x < g.width; ++x) inkOne += one.Texture()->Texel(g.x + x, g.y + y).a;
+        // Four times the texels for the same shape: about four times the coverage (hinting
+        // thins the small glyphs a little); a glyph misplaced in its cell loses a good part.
+        EXPECT_GT(ink / 4, inkOne * 0.8) << "glyph " << g.code;
+        EXPECT_LT(ink / 4, inkOne * 1.5) << "glyph " << g.code;
     }
 }
 
