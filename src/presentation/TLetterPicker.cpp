@@ -11,6 +11,7 @@
 #include "system/HostInput.h"
 #include "system/InputHelpers.h"
 #include "system/ScreenSize.h"
+#include "system/StringHelpers.h"
 #include "system/Translate.h"
 
 namespace {
@@ -20,9 +21,6 @@ constexpr int KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40;
 constexpr int RowLength = 13;
 constexpr float CellWidth = 32, Margin = 8;
 
-// Letters beyond ASCII that a widened field may take: Latin-1 and Latin Extended-A.
-constexpr int FirstExtended = 0xC0, LastExtended = 0x17F;
-
 void AddWrapped(std::vector<std::vector<int>>& rows, const std::vector<int>& codes) {
     for (size_t i = 0; i < codes.size(); i += RowLength) {
         rows.emplace_back(codes.begin() + static_cast<long>(i),
@@ -30,35 +28,28 @@ void AddWrapped(std::vector<std::vector<int>>& rows, const std::vector<int>& cod
     }
 }
 
-std::string Utf8(int code) {
-    const auto c = static_cast<unsigned>(code);
-    if (c < 0x80) return std::string(1, static_cast<char>(c));
-    return {static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F))};
-}
-
-bool ExtendedLetter(int code) {
-    // The multiplication and division signs sit among the Latin-1 letters.
-    return code != 0xD7 && code != 0xF7;
-}
-
 }  // namespace
 
 void TLetterPicker::Build(const std::function<bool(int code)>& accepts) {
     rows_.clear();
-    std::vector<int> upper, lower, extended, digits;
-    for (int c = 'A'; c <= 'Z'; ++c) {
-        if (accepts(c)) upper.push_back(c);
-        if (accepts(c - 'A' + 'a')) lower.push_back(c - 'A' + 'a');
+    // The player's own alphabet, as the language's catalogue gives it: a pad has no room for
+    // every letter the field takes, and a keyboard still types the rest.
+    // TRANSLATORS: the capital letters of the on-screen keyboard for names, in your alphabet's
+    // order, with no spaces (for example ABCDEFGHIJKLMNOPQRSTUVWXYZÄÖÜ).
+    const std::string capitals = Tr("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    // TRANSLATORS: the small letters of the on-screen keyboard for names, as the capitals.
+    const std::string smalls = Tr("abcdefghijklmnopqrstuvwxyz");
+    for (const std::string& letters : {capitals, smalls}) {
+        std::vector<int> row;
+        for (const int c : DecodeUtf8(letters)) {
+            if (accepts(c) && std::find(row.begin(), row.end(), c) == row.end()) row.push_back(c);
+        }
+        AddWrapped(rows_, row);
     }
-    for (int c = FirstExtended; c <= LastExtended; ++c) {
-        if (ExtendedLetter(c) && accepts(c)) extended.push_back(c);
-    }
+    std::vector<int> digits;
     for (int c = '0'; c <= '9'; ++c) {
         if (accepts(c)) digits.push_back(c);
     }
-    AddWrapped(rows_, upper);
-    AddWrapped(rows_, lower);
-    AddWrapped(rows_, extended);
     AddWrapped(rows_, digits);
     std::vector<int> last;
     if (accepts(' ')) last.push_back(' ');
@@ -109,7 +100,7 @@ std::string TLetterPicker::Label(int code) {
     if (code == ' ') return Tr("Space");
     if (code == DeleteCode) return Tr("Delete");
     if (code == OKCode) return Tr("OK");
-    return Utf8(code);
+    return EncodeUtf8(code);
 }
 
 void TLetterPicker::Draw(float top, const std::shared_ptr<TBitmapFont>& font) const {

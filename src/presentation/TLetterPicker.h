@@ -18,9 +18,9 @@ public:
     static constexpr int OKCode = 13;     // the field's Enter
     float CellHeight = 28;
 
-    // Offers the letters and digits the field takes, then Space (when it takes it), Delete and
-    // OK; the highlight starts on the first. What the field would take were it empty counts,
-    // whatever is typed in it now.
+    // Offers the letters of the player's alphabet and the digits, those the field takes, then
+    // Space (when it takes it), Delete and OK; the highlight starts on the first. What the field
+    // would take were it empty counts, whatever is typed in it now.
     void Build(const TTextInput& field);
     // The highlight on OK, for a field that starts with a text to confirm.
     void FocusOK();

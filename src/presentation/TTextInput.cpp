@@ -6,6 +6,7 @@
 #include "presentation/TextDrawing.h"
 #include "presentation/Timing.h"
 #include "system/InputHelpers.h"
+#include "system/StringHelpers.h"
 
 namespace {
 
@@ -16,27 +17,6 @@ constexpr const char* FileNameBannedChars = "\"|*\\/:;~?<>,+=%";
 
 bool IsContinuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-std::string EncodeUtf8(int code) {
-    std::string out;
-    const auto c = static_cast<unsigned>(code);
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
 }
 
 int CountChars(const std::string& text) {

@@ -59,4 +59,20 @@ TEST(StringHelpers, NextPowerOfTwo) {
     EXPECT_EQ(NextPowerOfTwo(1024), 1024);
 }
 
+// Alphabets come from translations and names from players: every script survives the round trip,
+// and broken bytes are dropped rather than read as letters.
+TEST(StringHelpers, Utf8RoundTripsEveryScriptAndSkipsBrokenBytes) {
+    const std::string text =
+        "A\xc3\x84\xd0\x96\xe6\x99\xb6\xf0\x9f\x98\x80";  // A Ä Ж 晶 and an emoji
+    const std::vector<int> codes = DecodeUtf8(text);
+    EXPECT_EQ(codes, (std::vector<int>{0x41, 0xC4, 0x416, 0x6676, 0x1F600}));
+    std::string back;
+    for (const int c : codes) back += EncodeUtf8(c);
+    EXPECT_EQ(back, text);
+    EXPECT_EQ(DecodeUtf8("a\x80"
+                         "b\xc3"),
+              (std::vector<int>{'a', 'b'}));
+    EXPECT_EQ(DecodeUtf8("\xe6\x41\x42"), (std::vector<int>{'A', 'B'}));
+}
+
 }  // namespace
