@@ -20,28 +20,10 @@ import sys
 import tempfile
 import time
 
+from processes import stop, wait_for
+
 SKIP = 77
 WIDTH, HEIGHT = 1280, 800
-
-
-def wait_for(condition, seconds):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        value = condition()
-        if value:
-            return value
-        time.sleep(0.1)
-    return condition()
-
-
-def stop(process):
-    if process and process.poll() is None:
-        process.terminate()
-        try:
-            process.wait(10)
-        except subprocess.TimeoutExpired:
-            process.kill()
-            process.wait()
 
 
 class Session:

@@ -17,8 +17,9 @@ import struct
 import subprocess
 import sys
 import tempfile
-import time
 import zlib
+
+from processes import stop, wait_for
 
 SKIP = 77
 
@@ -36,25 +37,6 @@ def png_rows(path):
             idat += data[pos + 8:pos + 8 + length]
         pos += 12 + length
     return zlib.decompress(idat)
-
-
-def wait_for(condition, seconds):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        if condition():
-            return True
-        time.sleep(0.1)
-    return condition()
-
-
-def stop(process):
-    if process and process.poll() is None:
-        process.terminate()
-        try:
-            process.wait(10)
-        except subprocess.TimeoutExpired:
-            process.kill()
-            process.wait()
 
 
 def main():
