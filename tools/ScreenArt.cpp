@@ -234,9 +234,7 @@ void LevelSelect(AssetWriter& out) {
     kit::Panel(cr, 580, 96, 200, 336, 18, 0.7);
     machine::DrawMachine(c, machine::kLevelSelectDx, machine::kLevelSelectDy, machine::kFullFill,
                          13);
-    kit::TextStyle caption{out.Bold().CairoFace(), 24, {1, 0.97, 0.75}, {1.0, 0.7, 0.2}};
-    caption.outlineWidth = 2.5;
-    kit::DrawTextCentred(cr, caption, "Your Progress", 680, 466);
+    // "Your Progress" under the machine is drawn by the game, in the player's language.
     out.Save(c, kGraphics, "levelselect");
 }
 

@@ -206,7 +206,7 @@ constexpr std::array<InstructionPage, InstructionPageCount> Pages = {{
      499,
      {TrNoop("Lastly, You can pause the game at any"), TrNoop("time by pressing the - P - key."),
       "", TrNoop("Have fun playing Quillox!")}},
-    // The keys, at the end where a player looking for them turns to.
+    // The keys and the pad, at the end where a player looking for them turns to.
     {CentreX,
      CentreY,
      NoArrow,
@@ -224,6 +224,15 @@ constexpr std::array<InstructionPage, InstructionPageCount> Pages = {{
      {TrNoop("1, 2 and 3 arm the vortex, palette and"),
       TrNoop("bomb. In menus the arrows or Tab move"),
       TrNoop("and Enter presses. Escape goes back,"), TrNoop("P pauses, Alt+Enter: full screen.")}},
+    {CentreX,
+     CentreY,
+     NoArrow,
+     0,
+     0,
+     {TrNoop("------------ Playing By Pad ------------"),
+      TrNoop("D-pad/stick: move, A: confirm, B: back."),
+      TrNoop("X, Y, shoulders: power tokens (undo and"),
+      TrNoop("hint on Classic). Start: menu or pause.")}},
 }};
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
-// The 29 pages of the instructions (three on the Classic game; the last two list the keys): where each page's text box and
-// pointing arrow stand over the board picture, and its four lines of text.
+// The 30 pages of the instructions (three on the Classic game; the last three list the keys and
+// the pad's buttons): where each page's text box and pointing arrow stand over the board
+// picture, and its four lines of text.
 
 #include <array>
 #include <string_view>
@@ -14,7 +15,7 @@ struct InstructionPage {
     std::array<std::string_view, 4> Lines;
 };
 
-inline constexpr int InstructionPageCount = 29;
+inline constexpr int InstructionPageCount = 30;
 inline constexpr int NoArrow = 5;
 
 [[nodiscard]] const std::array<InstructionPage, InstructionPageCount>& InstructionPages();

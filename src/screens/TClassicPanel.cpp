@@ -18,6 +18,8 @@ constexpr float HudShadow = 3, HudShadowAlpha = 0.4f;
 constexpr float PanelLeft = 15, PanelTop = 19, PanelWidth = 198, PanelHeight = 401;
 constexpr int PanelBands = 40;
 constexpr float PanelCentreX = 114;
+// The right end of the score and moves values, inside their box.
+constexpr float ValueRight = 190;
 constexpr float FrameWidth = 4;
 
 }  // namespace
@@ -68,10 +70,11 @@ void TClassicPanel::Draw(const TClassicRecord& record, const TResources& resourc
             1, 1, 1);
     }
     font->DrawAlignedWithShadow(Tr("Next"), PanelCentreX, 340, 1, 1, 1);
+    // The values end at the box's right edge, so a longer label in another language keeps clear.
     font->DrawAlignedWithShadow(Tr("Score :"), 37, 440, 0, 1, 1);
-    font->DrawAlignedWithShadow(std::to_string(game.Now.Score), 132, 440, 0, 1, 1);
+    font->DrawAlignedWithShadow(std::to_string(game.Now.Score), ValueRight, 440, 2, 1, 1);
     font->DrawAlignedWithShadow(Tr("Moves :"), 37, 477, 0, 1, 1);
-    font->DrawAlignedWithShadow(std::to_string(game.Now.Moves), 132, 477, 0, 1, 1);
+    font->DrawAlignedWithShadow(std::to_string(game.Now.Moves), ValueRight, 477, 2, 1, 1);
 }
 
 void TClassicPanel::DrawEnd(const TClassicRecord& record, const TResources& resources) {

@@ -1,5 +1,5 @@
 #pragma once
-// How to play, in 29 pages over a picture of the board: a text box per page, an arrow that
+// How to play, in 30 pages over a picture of the board: a text box per page, an arrow that
 // blinks at what the page speaks of, glowing cells on the pages about moving a piece and the
 // tokens on the pages about them. A left click (or Right or Down) turns to the next page, a
 // right click (or Left or Up) back; the "back" button returns to the screen that opened the

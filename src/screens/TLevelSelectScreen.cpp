@@ -15,6 +15,7 @@
 #include "presentation/TPresentationContext.h"
 #include "presentation/TResources.h"
 #include "presentation/TShadow.h"
+#include "presentation/TextLog.h"
 #include "store/Progress.h"
 #include "store/TPlayer.h"
 #include "store/TProfile.h"
@@ -232,6 +233,12 @@ void TLevelSelectScreen::Draw() {
     DrawBackground();
     DrawSmallMachine();
     for (int i = 0; i < LevelCount; ++i) DrawDot(i);
+    if (Resources.FontMedium) {
+        // Under the machine's panel, as wide as it.
+        const TTextBoundsScope underMachine({580, 436, 200, 60});
+        TShadow::Create(2, 2, 0.5f).ApplyToText();
+        Resources.FontMedium->DrawAlignedWithShadow(Tr("Your Progress"), 680, 452, 1, 1, 1);
+    }
     if (Player != nullptr && Player->SaveData.FirstTime == 0 && Resources.FontLarge) {
         TShadow::Create(2, 2, 0.5f).ApplyToText();
         media::SetDrawScale(0.65f, 0.65f);

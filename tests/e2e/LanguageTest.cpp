@@ -8,12 +8,15 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "GameProcess.h"
 #include "ScriptJourney.h"
 #include "StateJson.h"
+#include "screens/InstructionPages.h"
 #include "system/TLanguages.h"
 #include "system/Translate.h"
 
@@ -236,10 +239,11 @@ class LanguageFitTest : public testing::TestWithParam<std::string> {};
 TEST_P(LanguageFitTest, EveryScreenAndDialogKeepsItsTextsInTheirBoxes) {
     const std::string code = GetParam();
     const auto run = [&code](const std::string& name, const std::vector<std::string>& where,
-                             int pages) {
+                             int pages, const std::function<void(ScriptJourney&)>& act = {}) {
         GameProcess game("language-fit-" + code + "-" + name);
         ScriptJourney journey(game, "fit.txt", kTimeout);
         journey.Wait(50);
+        if (act) act(journey);
         journey.State("page1");
         // The instructions turn a page a click.
         for (int page = 2; page <= pages; ++page) {
@@ -260,10 +264,66 @@ TEST_P(LanguageFitTest, EveryScreenAndDialogKeepsItsTextsInTheirBoxes) {
                                "highscores", "levelstats", "options", "credits"}) {
         run(screen, {"--screen", screen}, 1);
     }
-    run("instructions", {"--screen", "instructions"}, 26);
+    run("instructions", {"--screen", "instructions"}, InstructionPageCount);
     for (const char* dialog : {"message", "question", "name", "players", "web"}) {
         run(dialog, {"--dialog", dialog}, 1);
     }
+    // The Classic board with a hint shown.
+    run("classic", {"--classic"}, 1, [](ScriptJourney& journey) {
+        journey.Key("H");
+        journey.Wait(10);
+    });
+}
+
+// The Classic game's own texts in a game one move from a full board: the question before the
+// daily board, the game over with its name entry, and the Classic table it leads to.
+TEST_P(LanguageFitTest, TheClassicGamesQuestionAndGameOverKeepTheirTextsInTheirBoxes) {
+    const std::string code = GetParam();
+    GameProcess game("language-fit-classic-end-" + code);
+    // One move made, so leaving the game for the daily board is asked first.
+    std::string bytes = ClassicGameFile(ClassicBoardNearlyFull(), 500);
+    const std::string before = bytes.substr(bytes.find("game ") + 5);
+    bytes.replace(bytes.rfind(" 0 "), 3, " 1 ");
+    bytes += "undo " + before;
+    fs::create_directories(game.Shared() / "profiles");
+    std::ofstream(game.Shared() / "profiles" / "Ann.classic", std::ios::binary) << bytes;
+    const std::vector<std::string> args = {
+        "--ticks-per-frame", "1", "--player", "Ann", "--lang", code, "--classic"};
+    ScriptJourney look(game, "look.txt", kTimeout);
+    look.Wait(30);
+    look.State("board");
+    ASSERT_EQ(look.Run(args), 0) << game.Stderr();
+    const auto daily = Centre(look.Screen("board")["Buttons"], "DAILY");
+    ASSERT_GT(daily[0], 0);
+
+    ScriptJourney ask(game, "ask.txt", kTimeout);
+    ask.Wait(30);
+    ask.Click(daily);
+    ask.Wait(10);
+    ask.State("asked");
+    ASSERT_EQ(ask.Run(args), 0) << game.Stderr();
+    const StateJson asked = ask.Dump("asked");
+    EXPECT_EQ(asked["dialogs"][size_t{0}]["kind"].Text(), "TDialogYesNo");
+    ExpectTextsFit(asked, code + " daily question");
+
+    // The last free cells filled: the board is full, and the score goes to the table.
+    ScriptJourney end(game, "end.txt", kTimeout);
+    end.Wait(30);
+    end.Click({234 + 60 * 8 + 30, 30 + 60 * 6 + 30});
+    end.Click({234 + 60 * 8 + 30, 30 + 60 * 7 + 30});
+    end.Wait(200);
+    end.State("over");
+    end.Key("Enter");
+    end.Wait(10);
+    end.State("table");
+    ASSERT_EQ(end.Run(args), 0) << game.Stderr();
+    const StateJson over = end.Dump("over");
+    EXPECT_EQ(over["screen"]["GameOver"].Int(), 1);
+    EXPECT_EQ(over["screen"]["HighScoreEntry"]["HighScore"].Int(), 1);
+    ExpectTextsFit(over, code + " classic game over");
+    const StateJson table = end.Dump("table");
+    EXPECT_EQ(table["screen"]["Table"].Text(), "classic");
+    ExpectTextsFit(table, code + " classic table");
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, LanguageFitTest, testing::ValuesIn(ShippedCodes()),
