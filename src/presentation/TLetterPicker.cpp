@@ -7,6 +7,7 @@
 #include "presentation/TBitmapFont.h"
 #include "presentation/TTextInput.h"
 #include "presentation/TextDrawing.h"
+#include "presentation/TextLog.h"
 #include "system/DrawHelpers.h"
 #include "system/HostInput.h"
 #include "system/InputHelpers.h"
@@ -117,6 +118,8 @@ void TLetterPicker::Draw(float top, const std::shared_ptr<TBitmapFont>& font) co
     media::SetAlpha(0.45f);
     DrawRectOutline(left, top, width, height);
     const float inner = width - 2 * Margin;
+    // The cells' texts belong to the panel, not to the dialog it is drawn over.
+    const TTextBoundsScope bounds({left, top, width, height});
     for (size_t r = 0; r < rows_.size(); ++r) {
         const auto& row = rows_[r];
         const float cell = inner / static_cast<float>(row.size());

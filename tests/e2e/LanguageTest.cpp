@@ -268,6 +268,11 @@ TEST_P(LanguageFitTest, EveryScreenAndDialogKeepsItsTextsInTheirBoxes) {
     for (const char* dialog : {"message", "question", "name", "players", "web"}) {
         run(dialog, {"--dialog", dialog}, 1);
     }
+    // The name prompt as a pad player sees it, with the letter picker of the language's alphabet.
+    run("picker", {"--dialog", "name"}, 1, [](ScriptJourney& journey) {
+        journey.Pad("connect");
+        journey.Pad("dpdown");
+    });
     // The Classic board with a hint shown.
     run("classic", {"--classic"}, 1, [](ScriptJourney& journey) {
         journey.Key("H");
