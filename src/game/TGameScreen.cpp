@@ -18,6 +18,7 @@
 #include "presentation/TResources.h"
 #include "store/Progress.h"
 #include "store/TProfile.h"
+#include "system/LocalNumber.h"
 #include "system/Translate.h"
 
 namespace {
@@ -241,7 +242,7 @@ void TGameScreen::HudDraw() const {
                                   : TrFill("Level : %1", {std::to_string(Level->Play.Level)});
     font->DrawAlignedWithShadow(label, 114, 477, 1, 1, 1);
     font->DrawAlignedWithShadow(Tr("Score :"), 37, 440, 0, 1, 1);
-    font->DrawAlignedWithShadow(std::to_string(Level->Play.Machine.LevelScore), 132, 440, 0, 1, 1);
+    font->DrawAlignedWithShadow(LocalNumber(Level->Play.Machine.LevelScore), 132, 440, 0, 1, 1);
 }
 
 void TGameScreen::TutorialDraw() {

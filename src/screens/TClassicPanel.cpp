@@ -8,6 +8,7 @@
 #include "presentation/TPresentationContext.h"
 #include "presentation/TResources.h"
 #include "presentation/TShadow.h"
+#include "system/LocalNumber.h"
 #include "system/ScreenSize.h"
 #include "system/Translate.h"
 
@@ -65,14 +66,13 @@ void TClassicPanel::Draw(const TClassicRecord& record, const TResources& resourc
                                 PanelCentreX, 45, 1, 1, 1);
     if (!game.Daily.empty()) font->DrawAlignedWithShadow(game.Daily, PanelCentreX, 275, 1, 1, 1);
     if (!record.BestDate.empty() && record.BestDate == game.Daily) {
-        font->DrawAlignedWithShadow(
-            std::string(Tr("Best :")) + " " + std::to_string(record.BestScore), PanelCentreX, 305,
-            1, 1, 1);
+        font->DrawAlignedWithShadow(std::string(Tr("Best :")) + " " + LocalNumber(record.BestScore),
+                                    PanelCentreX, 305, 1, 1, 1);
     }
     font->DrawAlignedWithShadow(Tr("Next"), PanelCentreX, 340, 1, 1, 1);
     // The values end at the box's right edge, so a longer label in another language keeps clear.
     font->DrawAlignedWithShadow(Tr("Score :"), 37, 440, 0, 1, 1);
-    font->DrawAlignedWithShadow(std::to_string(game.Now.Score), ValueRight, 440, 2, 1, 1);
+    font->DrawAlignedWithShadow(LocalNumber(game.Now.Score), ValueRight, 440, 2, 1, 1);
     font->DrawAlignedWithShadow(Tr("Moves :"), 37, 477, 0, 1, 1);
     font->DrawAlignedWithShadow(std::to_string(game.Now.Moves), ValueRight, 477, 2, 1, 1);
 }
@@ -89,11 +89,11 @@ void TClassicPanel::DrawEnd(const TClassicRecord& record, const TResources& reso
         TShadow::Create(3, 3, 0.4f).ApplyToText();
         large->DrawAlignedWithShadow(Tr("The board is full"), ScreenWidth / 2, 150, 1, 1, 1);
         large->DrawAlignedWithShadow(
-            std::string(Tr("Score :")) + " " + std::to_string(record.Game.Now.Score),
-            ScreenWidth / 2, 210, 1, 1, 1);
+            std::string(Tr("Score :")) + " " + LocalNumber(record.Game.Now.Score), ScreenWidth / 2,
+            210, 1, 1, 1);
         if (!record.Game.Daily.empty()) {
             large->DrawAlignedWithShadow(
-                std::string(Tr("Best of the day :")) + " " + std::to_string(record.BestScore),
+                std::string(Tr("Best of the day :")) + " " + LocalNumber(record.BestScore),
                 ScreenWidth / 2, 260, 1, 1, 1);
         }
     }

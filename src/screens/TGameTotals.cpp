@@ -3,6 +3,7 @@
 #include <string>
 
 #include "screens/TimeText.h"
+#include "system/LocalNumber.h"
 #include "system/ScreenSize.h"
 #include "system/Translate.h"
 
@@ -25,7 +26,7 @@ std::unique_ptr<TGameTotals> TGameTotals::Create(const TResources& resources, in
 }
 
 void TGameTotals::SetSlideLines() {
-    const std::string score = std::to_string(Score);
+    const std::string score = LocalNumber(Score);
     SetRows({{Tr("Final Score"), score},
              {Tr("Total Time"), TicksAsTime(TotalTicks, MsPerTick)},
              {"", ""}},

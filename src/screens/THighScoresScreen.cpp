@@ -14,6 +14,7 @@
 #include "presentation/TShadow.h"
 #include "screens/GameDialogs.h"
 #include "store/THighScoreList.h"
+#include "system/LocalNumber.h"
 #include "system/ScreenSize.h"
 #include "system/Translate.h"
 
@@ -119,14 +120,15 @@ void THighScoresScreen::Draw() {
     media::SetBlend(media::ALPHABLEND);
     TShadow::Create(3, 3, 0.4f).ApplyToText();
     media::SetColor(255, 255, 255);
-    large->DrawAlignedWithShadow(Classic ? Tr("Classic Scores") : Tr("High Scores"), ScreenWidth / 2,
-                                 30, 1, 1, 1);
+    large->DrawAlignedWithShadow(Classic ? Tr("Classic Scores") : Tr("High Scores"),
+                                 ScreenWidth / 2, 30, 1, 1, 1);
 
     const auto headY = static_cast<float>(StartY - HeadsAboveStart);
     media::SetColor(0, 255, 0);
     large->DrawAlignedWithShadow(Tr("Name"), static_cast<float>(col1), headY, 0, 1, 1);
     large->DrawAlignedWithShadow(Tr("Score"), static_cast<float>(col2), headY, 0, 1, 1);
-    if (!Classic) large->DrawAlignedWithShadow(Tr("Level"), static_cast<float>(col3), headY, 0, 1, 1);
+    if (!Classic)
+        large->DrawAlignedWithShadow(Tr("Level"), static_cast<float>(col3), headY, 0, 1, 1);
 
     const int marked = table->NewHighScoreIndex;
     if (marked > 0 && NewScore && NewScore->image) {
@@ -144,8 +146,8 @@ void THighScoresScreen::Draw() {
     float y = static_cast<float>(StartY + FirstRowBelowStart);
     for (const THighScore& entry : table->Entries()) {
         medium->DrawAlignedWithShadow(entry.name, NameX, y, 0, 1, 1);
-        medium->DrawAlignedWithShadow(std::to_string(entry.score), static_cast<float>(col2), y, 0,
-                                      1, 1);
+        medium->DrawAlignedWithShadow(LocalNumber(entry.score), static_cast<float>(col2), y, 0, 1,
+                                      1);
         if (!Classic) {
             medium->DrawAlignedWithShadow(std::to_string(entry.level), static_cast<float>(col3), y,
                                           0, 1, 1);

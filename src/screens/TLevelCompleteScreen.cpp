@@ -16,6 +16,7 @@
 #include "store/TPlayer.h"
 #include "store/TProfile.h"
 #include "store/TSaveBest.h"
+#include "system/LocalNumber.h"
 #include "system/ScreenSize.h"
 #include "system/Translate.h"
 
@@ -43,11 +44,11 @@ void TLevelCompleteScreen::Start() {
 void TLevelCompleteScreen::SetSlideLines() {
     SlideLines = std::make_unique<TResultLines>(Resources);
     const std::string level = std::to_string(StatsLevel + 1);
-    const std::string levelScore = std::to_string(Player->Score - Player->LevelStartScore);
+    const std::string levelScore = LocalNumber(Player->Score - Player->LevelStartScore);
     const int startY = (ScreenHeight - SlideLines->lines * SlideLines->gap) / 2 - 50;
     // The value column is as wide as the level's score, not the total.
     SlideLines->SetRows(
-        {{Tr("Total Score"), std::to_string(Player->Score)},
+        {{Tr("Total Score"), LocalNumber(Player->Score)},
          {TrFill("Level %1 Score", {level}), levelScore},
          {TrFill("Level %1 Time", {level}), TicksAsTime(Player->TimeTaken, Host.Timing.MS)}},
         levelScore, startY);
@@ -96,8 +97,8 @@ void TLevelCompleteScreen::DrawBestResults() const {
         font.DrawAlignedWithShadow(mark + text, ScreenWidth / 2, y, 1, 1, 1);
     };
     line(best.NewScoreMark,
-         TrFill("Best level %1 score:   %2   %3", {level, best.BestLevelScoreNames[index],
-                                                   std::to_string(best.BestLevelScores[index])}),
+         TrFill("Best level %1 score:   %2   %3",
+                {level, best.BestLevelScoreNames[index], LocalNumber(best.BestLevelScores[index])}),
          BestScoreY);
     line(best.NewTimeMark,
          TrFill("Best level %1 time:     %2   %3",

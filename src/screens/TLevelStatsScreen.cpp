@@ -16,6 +16,7 @@
 #include "screens/GameDialogs.h"
 #include "screens/TimeText.h"
 #include "store/TSaveBest.h"
+#include "system/LocalNumber.h"
 #include "system/ScreenSize.h"
 #include "system/Translate.h"
 
@@ -107,7 +108,7 @@ void TLevelStatsScreen::DrawRows(TBitmapFont& font, const TBestResults& best) co
         font.DrawAlignedWithShadow(std::to_string(level + 1), static_cast<float>(col1), y, 1, 0, 0);
         font.DrawAlignedWithShadow(best.BestLevelScoreNames[level], static_cast<float>(col2), y, 0,
                                    0, 0);
-        font.DrawAlignedWithShadow(std::to_string(best.BestLevelScores[level]),
+        font.DrawAlignedWithShadow(LocalNumber(best.BestLevelScores[level]),
                                    static_cast<float>(col3), y, 0, 0, 0);
         font.DrawAlignedWithShadow(best.BestLevelTimeNames[level], static_cast<float>(col4), y, 0,
                                    0, 0);

@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,7 @@
 #include "ScriptJourney.h"
 #include "StateJson.h"
 #include "screens/InstructionPages.h"
+#include "system/LocalNumber.h"
 #include "system/TLanguages.h"
 #include "system/Translate.h"
 
@@ -232,6 +235,25 @@ TEST(LanguageTest, TheOptionsLanguageRowSwitchesAtOnceAndKeepsTheChoice) {
     EXPECT_NE(ReadFile(game.Shared() / "preferences.ini").find("Language=" + next),
               std::string::npos);
     EXPECT_EQ(game.Run({"--lang", "xx"}, kTimeout), 2) << "no such language";
+}
+
+// Scores group their thousands as each language writes them; English keeps them whole, and
+// four-digit scores stay whole everywhere.
+TEST(LanguageNumbers, ScoresGroupTheirThousandsAsTheLanguageWritesThem) {
+    TLanguages languages;
+    languages.Load(std::string(QUILLOX_BUILD_DIR) + "/Data/locale/");
+    const std::map<std::string, std::string> expected = {{"en", "1234567"},
+                                                         {"de", "1.234.567"},
+                                                         {"fr", "1\u00a0234\u00a0567"},
+                                                         {"ru", "1\u00a0234\u00a0567"},
+                                                         {"zh_CN", "1,234,567"}};
+    for (const auto& [code, written] : expected) {
+        languages.Use(code);
+        EXPECT_EQ(LocalNumber(1234567), written) << code;
+        EXPECT_EQ(LocalNumber(1234), "1234") << code;
+        EXPECT_EQ(LocalNumber(-20000).substr(0, 3), "-20") << code;
+    }
+    languages.Use("en");
 }
 
 class LanguageFitTest : public testing::TestWithParam<std::string> {};
