@@ -122,12 +122,7 @@ void InstructionsBoard(AssetWriter& out) {
     PasteFrame(out, c, "TokenBomb", 0, 169, 88);
     const int next[] = {3, 9, 5};
     for (int i = 0; i < 3; ++i) PasteFrame(out, c, "next", next[i], 85 + 28 * i, 378);
-    kit::TextStyle hud{out.Bold().CairoFace(), 20, {1, 1, 1}, {0.85, 0.85, 0.95}};
-    hud.outlineWidth = 0;
-    hud.shadow = 2;
-    kit::DrawText(c.Cr(), hud, "Score :", 37, 459, 0);
-    kit::DrawText(c.Cr(), hud, "873", 132, 459, 0);
-    kit::DrawText(c.Cr(), hud, "Level : 1", 114, 496, 1);
+    // The sample score and level are drawn by the game, in the player's language.
     out.Save(c, kGraphics, "iboard");
 }
 

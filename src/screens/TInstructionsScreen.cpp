@@ -15,6 +15,7 @@
 #include "presentation/TextLog.h"
 #include "screens/InstructionPages.h"
 #include "system/InputHelpers.h"
+#include "system/LocalNumber.h"
 #include "system/Translate.h"
 
 namespace {
@@ -156,6 +157,18 @@ void TInstructionsScreen::DrawDots() const {
     media::SetBlend(media::ALPHABLEND);
 }
 
+void TInstructionsScreen::DrawSampleHud() const {
+    const auto& font = Resources.FontMedium;
+    if (!font) return;
+    constexpr float Shadow = 3, ShadowAlpha = 0.4f;
+    TShadow::Create(Shadow, Shadow, ShadowAlpha).ApplyToText();
+    media::SetBlend(media::ALPHABLEND);
+    media::SetColor(255, 255, 255);
+    font->DrawAlignedWithShadow(TrFill("Level : %1", {"1"}), 114, 477, 1, 1, 1);
+    font->DrawAlignedWithShadow(Tr("Score :"), 37, 440, 0, 1, 1);
+    font->DrawAlignedWithShadow(LocalNumber(873), 132, 440, 0, 1, 1);
+}
+
 void TInstructionsScreen::DrawTokens(int page) const {
     if (page == 19) DrawFrame(imgTokenVortex, 59, 88, TokenFrame);
     if (page == 20) DrawFrame(imgTokenPalette, 114, 65, TokenFrame);
@@ -193,6 +206,7 @@ void TInstructionsScreen::DrawTextBox(int page) const {
 
 void TInstructionsScreen::Draw() {
     DrawBackground();
+    DrawSampleHud();
     const int page = Page();
     if (page == 2 || page == 3) DrawDots();
     if (imgSelect && imgSelect->image) {

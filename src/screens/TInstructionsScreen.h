@@ -64,6 +64,8 @@ private:
     void SetUpArrays();
     void TurnPage(int lines);
     void DrawDots() const;
+    // The sample board's score and level, where the play screen shows its own.
+    void DrawSampleHud() const;
     void DrawTokens(int page) const;
     void DrawTextBox(int page) const;
     TScreen* TakeDestination();
