@@ -1,5 +1,7 @@
 #include "game/TPathGlow.h"
 
+#include <cmath>
+
 #include "game/Cells.h"
 #include "presentation/TImageBank.h"
 
@@ -10,6 +12,10 @@ constexpr int GlowFrame = 10;
 constexpr int GlowRed = 140;
 constexpr int GlowGreen = 100;
 constexpr int GlowBlue = 0;
+// The pulse's strength steps in sixty-fourths: a step adds about two levels of red, too little
+// to see, and the reachable cells (often most of the board) are drawn again only when it steps,
+// some twenty times a second rather than every frame.
+constexpr float GlowLevels = 64;
 
 }  // namespace
 
@@ -39,7 +45,7 @@ void TPathGlow::Manage(float delta) {
 void TPathGlow::Draw(const TSelection& selection) const {
     if (!imgZindles || !OnBoard(selection.SelectedX, selection.SelectedY)) return;
     media::SetBlend(media::LIGHTBLEND);
-    media::SetAlpha((Glow.ratio / 2 + 0.2f) / 2.1f);
+    media::SetAlpha(std::round((Glow.ratio / 2 + 0.2f) / 2.1f * GlowLevels) / GlowLevels);
     media::SetColor(GlowRed, GlowGreen, GlowBlue);
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {

@@ -23,6 +23,8 @@ SDL_Rect Whole() {
 // More rectangles than this cost more in walking the list than they save in pixels (a
 // screen's list is a few dozen commands; the title's ring moves eighteen pieces at once).
 constexpr size_t kMaxRects = 24;
+// How far ahead a changed list is searched for the commands that follow one that came or went.
+constexpr size_t kLookAhead = 8;
 
 SDL_Rect Intersection(const SDL_Rect& a, const SDL_Rect& b) {
     SDL_Rect out{0, 0, 0, 0};
@@ -438,18 +440,42 @@ std::vector<SDL_Rect> DamageTracker::Damage() const {
                        current_))
         ++tail;
     const size_t beforeEnd = before.size() - tail, nowEnd = now.size() - tail;
-    if (beforeEnd - head == nowEnd - head) {
-        // The same number of commands in between: only the pairs that differ changed pixels.
-        for (size_t i = head; i < nowEnd; ++i) {
-            if (SameCommand(before[i], previous_, now[i], current_)) continue;
-            AddDamage(rects, before[i].bounds);
-            AddDamage(rects, now[i].bounds);
-        }
-    } else {
-        for (size_t i = head; i < beforeEnd; ++i) AddDamage(rects, before[i].bounds);
-        for (size_t i = head; i < nowEnd; ++i) AddDamage(rects, now[i].bounds);
-    }
+    Realign(head, beforeEnd, nowEnd, rects);
     return rects;
+}
+
+// The two lists are walked side by side and, where they part, a few commands ahead in either
+// are searched for the next pair that matches (a particle born or gone shifts the rest).
+// Commands matched in order leave the same pixels wherever nothing else changed, so only the
+// unmatched ones need drawing again, not everything between the first and last difference
+// (which, when a bubble came and another went, was most of the board).
+void DamageTracker::Realign(size_t head, size_t beforeEnd, size_t nowEnd,
+                            std::vector<SDL_Rect>& rects) const {
+    const auto& before = previous_.commands;
+    const auto& now = current_.commands;
+    const auto same = [&](size_t i, size_t j) {
+        return SameCommand(before[i], previous_, now[j], current_);
+    };
+    size_t i = head, j = head;
+    while (i < beforeEnd && j < nowEnd) {
+        if (same(i, j)) {
+            ++i;
+            ++j;
+            continue;
+        }
+        size_t gone = 0, come = 0;
+        for (size_t k = 1; k <= kLookAhead && gone == 0 && come == 0; ++k) {
+            if (i + k < beforeEnd && same(i + k, j))
+                gone = k;
+            else if (j + k < nowEnd && same(i, j + k))
+                come = k;
+        }
+        if (gone == 0 && come == 0) gone = come = 1;
+        for (; gone > 0; --gone) AddDamage(rects, before[i++].bounds);
+        for (; come > 0; --come) AddDamage(rects, now[j++].bounds);
+    }
+    for (; i < beforeEnd; ++i) AddDamage(rects, before[i].bounds);
+    for (; j < nowEnd; ++j) AddDamage(rects, now[j].bounds);
 }
 
 void DamageTracker::Widen(std::vector<SDL_Rect>& rects) const {

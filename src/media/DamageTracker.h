@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -82,6 +83,7 @@ private:
     void Execute(const DrawCommand& command, const FrameList& list, const SDL_Rect* area);
     void SetClip(const SDL_Rect& clip);
     std::vector<SDL_Rect> Damage() const;
+    void Realign(size_t head, size_t beforeEnd, size_t nowEnd, std::vector<SDL_Rect>& rects) const;
     void Widen(std::vector<SDL_Rect>& rects) const;
     void KeepAsPrevious();
 

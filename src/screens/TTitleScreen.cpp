@@ -166,10 +166,6 @@ void TTitleScreen::TurnRing() {
     if (GBRingRot < 0) GBRingRot += 360;
 }
 
-void TTitleScreen::LogicUnderDialog() {
-    TurnRing();
-}
-
 void TTitleScreen::Logic() {
     TurnRing();
     TScreen::Logic();

@@ -47,8 +47,9 @@ public:
     void Preload();
     void Load() override;
     void Start() override;
+    // Under a dialog the ring stands still: the player looks at the dialog, and a picture that
+    // does not change lets the main loop wait for input.
     void Logic() override;
-    void LogicUnderDialog() override;
     void Draw() override;
     void Kill() override;
     void AddState(JsonObject& state) const override;

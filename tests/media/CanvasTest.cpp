@@ -412,3 +412,31 @@ TEST_F(CanvasTest, FilePicturesComeBackFromTheFileWhenTheirPixelsAreWanted) {
     media::UnlockImage(cells, 0);
     std::remove(path.c_str());
 }
+
+// Pictures that come and go at both ends of a frame (as particles do) redraw only where they
+// were or are, not the unchanged pictures between them, and still leave a whole frame's pixels.
+TEST_F(CanvasTest, PicturesComingAndGoingRedrawOnlyTheirOwnPlaces) {
+    std::vector<Pixmap> shown[2];
+    std::vector<long> redrawn;
+    const Image big = Solid(200, 200, 0xFF00FF00u);
+    const Image small = Solid(8, 8, 0xFFFF0000u);
+    for (const bool tracked : {false, true}) {
+        media::SetDamageTracking(tracked);
+        for (int step = 0; step < 5; ++step) {
+            media::Cls();
+            if (step % 2 == 1) media::DrawImageFrame(small, 20 + step, 20);
+            media::DrawImageFrame(big, 100, 100);
+            media::DrawImageFrame(small, 150, 150);
+            if (step < 3) media::DrawImageFrame(small, 500 + step, 400);
+            if (step == 4) media::DrawImageFrame(small, 120, 120);
+            media::Flip(0);
+            if (tracked) redrawn.push_back(media::FlipRedrawnPixels());
+            shown[tracked].push_back(media::GrabPixmap(0, 0, 800, 600));
+        }
+    }
+    for (size_t i = 0; i < shown[0].size(); ++i)
+        EXPECT_TRUE(shown[0][i].pixels == shown[1][i].pixels) << "frame " << i;
+    const long scale = media::CanvasScale() * media::CanvasScale();
+    for (size_t step = 1; step < redrawn.size(); ++step)
+        EXPECT_LE(redrawn[step], 4 * 8 * 8 * scale) << "step " << step;
+}

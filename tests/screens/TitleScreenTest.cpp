@@ -142,6 +142,9 @@ TEST_F(TitleTest, MoreGamesAsksFirstAndSaysSoWhenNoBrowserCanBeOpened) {
     setenv("PATH", host.Folder.Path().c_str(), 1);
     Click("moregames");
     EXPECT_EQ(TopDialog(), "TDialogYesNo");
+    const float turned = title.GBRingRot;
+    host.Steps(5);
+    EXPECT_EQ(title.GBRingRot, turned) << "the ring stands still under a dialog";
     ScreenHost::Press(KeyEnter);
     host.Steps(2);
     setenv("PATH", path.c_str(), 1);
