@@ -87,6 +87,9 @@ bool Readable(const std::string& path) {
 
 // The texels a canvas pixel of the picture should have now.
 int WantedScale(const ImageData& image) {
+    // A picture made in memory (a page of glyphs) holds the only copy of its texels, at the
+    // scale its maker chose: there is no file to draw it again from at another.
+    if (image.path.empty()) return image.texelScale;
     return image.hasDouble && !image.keepPixels ? Display().scale : 1;
 }
 

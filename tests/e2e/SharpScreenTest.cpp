@@ -142,4 +142,14 @@ TEST(SharpScreen, TwiceTheResolutionKeepsTheLayoutAndAddsDetail) {
     EXPECT_GT(drawn, 2.0 * stretched) << "drawn " << drawn << ", stretched " << stretched;
 }
 
+// A new player's first level opens the tutorial, whose panel is drawn in a TrueType face: its
+// glyph pages, made in memory at twice the resolution, once lost their texels to the switch
+// that matches file pictures to the canvas, and the game crashed writing into them.
+TEST(SharpScreen, TheTutorialsTextIsDrawnAtTwiceTheResolution) {
+    const Moment tutorial = Play("sharp-tutorial", {"--window", "1600x1200", "--player", "Tia"});
+    ASSERT_TRUE(tutorial.shot.ok);
+    EXPECT_EQ(tutorial.shot.width, 1600);
+    EXPECT_EQ(StateJson::Parse(tutorial.state)["screen"]["TutorialGame"].Int(), 1);
+}
+
 }  // namespace
