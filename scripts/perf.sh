@@ -123,6 +123,30 @@ frame_cost() {
     awk -v s="$short" -v l="$long" 'BEGIN { printf "%.2f", (l - s) }'
 }
 
+# sample PID START: waits for the process's window (START: when it was started, in ns), lets it
+# settle and measures it: prints "MS-TO-WINDOW CPU% PSS LIBS OWN OTHER", or nothing when the
+# process ended first. The caller ends the process.
+sample() {
+    local pid=$1 start=$2 shown="?"
+    for _ in $(seq 1 500); do
+        kill -0 "$pid" 2>/dev/null || break
+        if xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; then
+            shown=$((($(date +%s%N) - start) / 1000000))
+            break
+        fi
+        sleep 0.01
+    done
+    kill -0 "$pid" 2>/dev/null || return 0
+    sleep "$settle"
+    local before after mem
+    before=$(cpu_ticks "$pid")
+    sleep "$seconds"
+    after=$(cpu_ticks "$pid")
+    mem=$(memory "$pid")
+    awk -v a="$before" -v b="$after" -v s="$seconds" -v t="$ticks_per_second" -v w="$shown" \
+        -v m="$mem" 'BEGIN { printf "%s %.1f %s\n", w, 100 * (b - a) / t / s, m }'
+}
+
 # measure NAME SCRIPT-LINES ARGS...: one run, one line of the table.
 measure() {
     local name=$1 lines=$2
@@ -142,40 +166,22 @@ measure() {
         --player Perf \
         --script "$home/script" "$@" >"$home/log" 2>&1 &
     local pid=$!
-    local shown=""
-    for _ in $(seq 1 500); do
-        kill -0 "$pid" 2>/dev/null || break
-        if xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; then
-            shown=$((($(date +%s%N) - start) / 1000000))
-            break
-        fi
-        sleep 0.01
-    done
-    if ! kill -0 "$pid" 2>/dev/null; then
+    local shown cpu pss libs own other
+    read -r shown cpu pss libs own other <<<"$(sample "$pid" "$start")"
+    if [ -z "$cpu" ]; then
         printf '| %-22s | the game ended: %s\n' "$name" "$(tail -1 "$home/log")"
         return
     fi
-    sleep "$settle"
-    local before after
-    before=$(cpu_ticks "$pid")
-    sleep "$seconds"
-    after=$(cpu_ticks "$pid")
-    local mem
-    mem=$(memory "$pid")
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
     if [ -n "${PERF_SHOTS:-}" ] && [ -f "$home/shot.png" ]; then
         mkdir -p "$PERF_SHOTS"
         cp "$home/shot.png" "$PERF_SHOTS/${name// /-}-$size.png"
     fi
-    local cpu
-    cpu=$(awk -v a="$before" -v b="$after" -v s="$seconds" -v t="$ticks_per_second" \
-        'BEGIN { printf "%.1f", 100 * (b - a) / t / s }')
-    read -r pss libs own other <<<"$mem"
     local frame
     frame=$(frame_cost "$lines" "${window[@]}" "$@")
     printf '| %-20s | %-9s | %6s %% | %7s | %7s | %7s | %7s | %7s | %7s |\n' "$name" "$size" \
-        "$cpu" "$pss" "$libs" "$own" "$other" "${shown:-?}" "$frame"
+        "$cpu" "$pss" "$libs" "$own" "$other" "$shown" "$frame"
 }
 
 # The yardstick: the peer game's own process, left alone on its first screen.
@@ -188,33 +194,16 @@ measure_peer() {
         XDG_RUNTIME_DIR=$home GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1 \
         "$peer_binary" >"$home/log" 2>&1 &
     local pid=$!
-    local shown=""
-    for _ in $(seq 1 500); do
-        kill -0 "$pid" 2>/dev/null || break
-        if xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; then
-            shown=$((($(date +%s%N) - start) / 1000000))
-            break
-        fi
-        sleep 0.01
-    done
-    if ! kill -0 "$pid" 2>/dev/null; then
+    local shown cpu pss libs own other
+    read -r shown cpu pss libs own other <<<"$(sample "$pid" "$start")"
+    if [ -z "$cpu" ]; then
         printf '| %-20s | the game ended: %s\n' "five-or-more" "$(tail -1 "$home/log")"
         return
     fi
-    sleep "$settle"
-    local before after
-    before=$(cpu_ticks "$pid")
-    sleep "$seconds"
-    after=$(cpu_ticks "$pid")
-    local pss libs own other
-    read -r pss libs own other <<<"$(memory "$pid")"
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
-    local cpu
-    cpu=$(awk -v a="$before" -v b="$after" -v s="$seconds" -v t="$ticks_per_second" \
-        'BEGIN { printf "%.1f", 100 * (b - a) / t / s }')
     printf '| %-20s | %-9s | %6s %% | %7s | %7s | %7s | %7s | %7s | %7s |\n' "five-or-more" \
-        "its own" "$cpu" "$pss" "$libs" "$own" "$other" "${shown:-?}" "-"
+        "its own" "$cpu" "$pss" "$libs" "$own" "$other" "$shown" "-"
 }
 
 read -r piece_x piece_y <<<"$(piece_click)"
