@@ -285,7 +285,13 @@ void DamageTracker::Geometry(const Image& image, int frame, bool mask, SDL_Blend
         minY = std::min(minY, vertices[i].position.y);
         maxY = std::max(maxY, vertices[i].position.y);
     }
-    if (image && !mask && blend == SDL_BLENDMODE_BLEND)
+    // A picture that may clip otherwise than drawn whole is redrawn whole wherever it is cut,
+    // so its bounds must hold its whole quad, transparent margins and all.
+    const bool clipsExactly =
+        !image || UnscaledUpright(*image, frame, vertices, vertexCount) ||
+        (Display().canvasSurface && !mask &&
+         TakesQuad(*image, frame, vertices, vertexCount, indices, indexCount, blend));
+    if (image && !mask && blend == SDL_BLENDMODE_BLEND && clipsExactly)
         ContentBounds(*image, frame, vertices, vertexCount, minX, minY, maxX, maxY);
     DrawCommand command;
     command.kind = DrawCommand::Kind::Geometry;
@@ -298,6 +304,7 @@ void DamageTracker::Geometry(const Image& image, int frame, bool mask, SDL_Blend
     command.blend = blend;
     command.clip = clip;
     command.mask = mask;
+    command.clipsExactly = clipsExactly;
     if (image) {
         FrameData& data = image->frames[static_cast<size_t>(frame)];
         data.drawnInFrame = frameSerial_;
@@ -305,10 +312,6 @@ void DamageTracker::Geometry(const Image& image, int frame, bool mask, SDL_Blend
         command.frameVersion = data.version;
         command.frame = frame;
         command.image = image;
-        command.clipsExactly =
-            UnscaledUpright(*image, frame, vertices, vertexCount) ||
-            (Display().canvasSurface && !mask &&
-             TakesQuad(*image, frame, vertices, vertexCount, indices, indexCount, blend));
     }
     command.firstVertex = static_cast<int>(current_.vertices.size());
     command.vertexCount = vertexCount;
