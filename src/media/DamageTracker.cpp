@@ -588,10 +588,14 @@ bool DamageTracker::FollowStill(size_t head, const std::vector<SDL_Rect>& rects)
 }
 
 void DamageTracker::DrawWholeKeepingStill() {
-    const SDL_Rect area = still_.pixels.empty() ? streakArea_ : Union(still_.area, streakArea_);
+    // All that changed since the layers were last kept: what changed before and no longer
+    // does is let go.
+    const SDL_Rect area = streakArea_;
     const size_t commands = std::min(streakHead_, current_.commands.size());
     for (size_t i = 0; i < commands; ++i) Execute(current_.commands[i], current_, nullptr);
-    still_.pixels.resize(static_cast<size_t>(area.w) * static_cast<size_t>(area.h));
+    // Made anew, so a smaller area holds no more memory than it needs.
+    std::vector<std::uint32_t>(static_cast<size_t>(area.w) * static_cast<size_t>(area.h))
+        .swap(still_.pixels);
     if (CopyCanvas(area, still_.pixels.data(), area.w, false)) {
         still_.area = area;
         still_.commands = commands;
