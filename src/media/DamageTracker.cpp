@@ -25,10 +25,6 @@ SDL_Rect Whole() {
 constexpr size_t kMaxRects = 24;
 // How far ahead a changed list is searched for the commands that follow one that came or went.
 constexpr size_t kLookAhead = 8;
-// Still layers are kept once this many frames in a row changed only above the same first
-// commands, at least this many of them (a background alone is copied as cheaply as kept).
-constexpr int kStillStreak = 30;
-constexpr size_t kStillCommands = 2;
 
 SDL_Rect Intersection(const SDL_Rect& a, const SDL_Rect& b) {
     SDL_Rect out{0, 0, 0, 0};
@@ -223,32 +219,6 @@ void AddDamage(std::vector<SDL_Rect>& rects, SDL_Rect rect) {
     }
 }
 
-// Copies `area` of the software renderer's canvas into `pixels` (rows `stride` pixels apart) or
-// back; false, having copied nothing, without such a canvas. Row by row, past SDL's clip, which
-// its renderer keeps for its own drawing.
-bool CopyCanvas(const SDL_Rect& area, std::uint32_t* pixels, int stride, bool toCanvas) {
-    SDL_Surface* canvas = Display().canvasSurface;
-    if (!canvas || canvas->format->format != SDL_PIXELFORMAT_ARGB8888 ||
-        !Contains({0, 0, canvas->w, canvas->h}, area))
-        return false;
-    // What SDL still holds back must land first, to keep the drawing order.
-    SDL_RenderFlush(Display().renderer);
-    if (SDL_MUSTLOCK(canvas) && SDL_LockSurface(canvas) != 0) return false;
-    const auto rowBytes = static_cast<size_t>(area.w) * sizeof(std::uint32_t);
-    for (int y = 0; y < area.h; ++y) {
-        auto* row = static_cast<std::uint8_t*>(canvas->pixels) +
-                    static_cast<std::ptrdiff_t>(area.y + y) * canvas->pitch +
-                    static_cast<std::ptrdiff_t>(area.x) * 4;
-        std::uint32_t* kept = pixels + static_cast<std::ptrdiff_t>(y) * stride;
-        if (toCanvas)
-            std::memcpy(row, kept, rowBytes);
-        else
-            std::memcpy(kept, row, rowBytes);
-    }
-    if (SDL_MUSTLOCK(canvas)) SDL_UnlockSurface(canvas);
-    return true;
-}
-
 }  // namespace
 
 void FrameList::Reset() {
@@ -381,7 +351,7 @@ void DamageTracker::Reset() {
     FrameList dropPrevious = std::move(previous_);
     current_.Reset();
     previous_.Reset();
-    DropStill();
+    still_.Drop();
     immediate_ = false;
     clipKnown_ = false;
     ++frameSerial_;
@@ -537,7 +507,7 @@ std::vector<SDL_Rect> DamageTracker::Finish() {
     std::vector<SDL_Rect> rects;
     if (!Display().renderer) {
         current_.Reset();
-        DropStill();
+        still_.Drop();
         return rects;
     }
     const bool compare = enabled_ && !immediate_ && current_.clean && previous_.clean;
@@ -549,7 +519,7 @@ std::vector<SDL_Rect> DamageTracker::Finish() {
         for (const SDL_Rect& r : rects) area += Area(r);
         // Most of the canvas changed: one pass without cutting is cheaper than several.
         if (area * 4 >= Area(Whole()) * 3) rects = {Whole()};
-        if (FollowStill(head, rects)) {
+        if (still_.Follow(head, rects, Whole())) {
             DrawWholeKeepingStill();
             rects = {Whole()};
         } else {
@@ -557,7 +527,7 @@ std::vector<SDL_Rect> DamageTracker::Finish() {
         }
     } else {
         // Unfollowed, the first commands may have changed unseen.
-        DropStill();
+        still_.Drop();
         if (!immediate_) {
             for (const DrawCommand& command : current_.commands)
                 Execute(command, current_, nullptr);
@@ -568,63 +538,19 @@ std::vector<SDL_Rect> DamageTracker::Finish() {
     return rects;
 }
 
-bool DamageTracker::FollowStill(size_t head, const std::vector<SDL_Rect>& rects) {
-    if (still_.commands > head) DropStill();
-    if (rects.empty()) return false;
-    if (head < kStillCommands || SameRect(rects.front(), Whole())) {
-        streak_ = 0;
-        return false;
-    }
-    if (streak_ == 0) {
-        streakHead_ = head;
-        streakArea_ = rects.front();
-    }
-    streakHead_ = std::min(streakHead_, head);
-    for (const SDL_Rect& r : rects) streakArea_ = Union(streakArea_, r);
-    ++streak_;
-    // Kept already over all that changed: nothing to add.
-    if (!still_.pixels.empty() && Contains(still_.area, streakArea_)) return false;
-    return streak_ >= kStillStreak && Display().canvasSurface;
-}
-
 void DamageTracker::DrawWholeKeepingStill() {
-    // All that changed since the layers were last kept: what changed before and no longer
-    // does is let go.
-    const SDL_Rect area = streakArea_;
-    const size_t commands = std::min(streakHead_, current_.commands.size());
+    const size_t commands = std::min(still_.CommandsToKeep(), current_.commands.size());
     for (size_t i = 0; i < commands; ++i) Execute(current_.commands[i], current_, nullptr);
-    // Made anew, so a smaller area holds no more memory than it needs.
-    std::vector<std::uint32_t>(static_cast<size_t>(area.w) * static_cast<size_t>(area.h))
-        .swap(still_.pixels);
-    if (CopyCanvas(area, still_.pixels.data(), area.w, false)) {
-        still_.area = area;
-        still_.commands = commands;
-    } else {
-        DropStill();
-    }
-    streak_ = 0;
+    still_.Keep(commands);
     for (size_t i = commands; i < current_.commands.size(); ++i)
         Execute(current_.commands[i], current_, nullptr);
 }
 
 void DamageTracker::Redraw(const SDL_Rect& area) {
-    size_t first = 0;
-    if (!still_.pixels.empty() && Contains(still_.area, area)) {
-        const auto at = static_cast<std::ptrdiff_t>(area.y - still_.area.y) * still_.area.w +
-                        (area.x - still_.area.x);
-        if (CopyCanvas(area, still_.pixels.data() + at, still_.area.w, true))
-            first = still_.commands;
-    }
-    for (size_t i = first; i < current_.commands.size(); ++i) {
+    for (size_t i = still_.Restore(area); i < current_.commands.size(); ++i) {
         const DrawCommand& command = current_.commands[i];
         if (SDL_HasIntersection(&command.bounds, &area)) Execute(command, current_, &area);
     }
-}
-
-void DamageTracker::DropStill() {
-    std::vector<std::uint32_t>().swap(still_.pixels);
-    still_.commands = 0;
-    streak_ = 0;
 }
 
 void DamageTracker::KeepAsPrevious() {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "media/Media.h"
+#include "media/StillLayers.h"
 
 namespace media {
 struct FrameData;
@@ -79,15 +80,6 @@ public:
     void Reset();
 
 private:
-    // The canvas as the list's first `commands` left it, kept over `area`, where frames keep
-    // changing above them (a ring's pieces turning over the background and its band): an area
-    // redrawn inside it starts from a copy instead of drawing those commands again.
-    struct StillLayers {
-        std::vector<std::uint32_t> pixels;  // area.w by area.h, row after row
-        SDL_Rect area{0, 0, 0, 0};
-        size_t commands = 0;
-    };
-
     void Record(DrawCommand command);
     void Execute(const DrawCommand& command, const FrameList& list, const SDL_Rect* area);
     void SetClip(const SDL_Rect& clip);
@@ -95,22 +87,13 @@ private:
     void Realign(size_t head, size_t beforeEnd, size_t nowEnd, std::vector<SDL_Rect>& rects) const;
     void Widen(std::vector<SDL_Rect>& rects) const;
     void KeepAsPrevious();
-    // Follows the frames that change only above their first commands; true when the still
-    // layers under them should be kept from this frame on.
-    bool FollowStill(size_t head, const std::vector<SDL_Rect>& rects);
     void DrawWholeKeepingStill();
     void Redraw(const SDL_Rect& area);
-    void DropStill();
 
     FrameList current_;
     FrameList previous_;
     std::vector<SDL_Vertex> scratch_;  // a draw's vertices mapped to device pixels
     StillLayers still_;
-    // Frames in a row redrawn in part below which the first `streakHead_` commands stayed the
-    // same, and where they changed.
-    int streak_ = 0;
-    size_t streakHead_ = 0;
-    SDL_Rect streakArea_{0, 0, 0, 0};
     bool immediate_ = false;  // the pending list was flushed; draws go straight to the canvas
     bool enabled_ = true;
     bool clipKnown_ = false;
