@@ -255,7 +255,13 @@ void DamageTracker::Geometry(const Image& image, int frame, bool mask, SDL_Blend
         minY = std::min(minY, vertices[i].position.y);
         maxY = std::max(maxY, vertices[i].position.y);
     }
-    if (image && !mask && blend == SDL_BLENDMODE_BLEND)
+    // A picture that may clip otherwise than drawn whole is redrawn whole wherever it is cut,
+    // so its bounds must hold its whole quad, transparent margins and all.
+    const bool clipsExactly =
+        !image || UnscaledUpright(*image, frame, vertices, vertexCount) ||
+        (Display().canvasSurface && !mask &&
+         TakesQuad(*image, frame, vertices, vertexCount, indices, indexCount, blend));
+    if (image && !mask && blend == SDL_BLENDMODE_BLEND && clipsExactly)
         ContentBounds(*image, frame, vertices, vertexCount, minX, minY, maxX, maxY);
     DrawCommand command;
     command.kind = DrawCommand::Kind::Geometry;
@@ -268,6 +274,7 @@ void DamageTracker::Geometry(const Image& image, int frame, bool mask, SDL_Blend
     command.blend = blend;
     command.clip = clip;
     command.mask = mask;
+    command.clipsExactly = clipsExactly;
     if (image) {
         FrameData& data = image->frames[static_cast<size_t>(frame)];
         data.drawnInFrame = frameSerial_;
@@ -275,10 +282,6 @@ void DamageTracker::Geometry(const Image& image, int frame, bool mask, SDL_Blend
         command.frameVersion = data.version;
         command.frame = frame;
         command.image = image;
-        command.clipsExactly =
-            UnscaledUpright(*image, frame, vertices, vertexCount) ||
-            (Display().canvasSurface && !mask &&
-             TakesQuad(*image, frame, vertices, vertexCount, indices, indexCount, blend));
     }
     command.firstVertex = static_cast<int>(current_.vertices.size());
     command.vertexCount = vertexCount;
@@ -348,6 +351,7 @@ void DamageTracker::Reset() {
     FrameList dropPrevious = std::move(previous_);
     current_.Reset();
     previous_.Reset();
+    still_.Drop();
     immediate_ = false;
     clipKnown_ = false;
     ++frameSerial_;
@@ -426,11 +430,11 @@ void DamageTracker::Execute(const DrawCommand& command, const FrameList& list,
     }
 }
 
-std::vector<SDL_Rect> DamageTracker::Damage() const {
+std::vector<SDL_Rect> DamageTracker::Damage(size_t& head) const {
     std::vector<SDL_Rect> rects;
     const auto& before = previous_.commands;
     const auto& now = current_.commands;
-    size_t head = 0;
+    head = 0;
     while (head < before.size() && head < now.size() &&
            SameCommand(before[head], previous_, now[head], current_))
         ++head;
@@ -503,22 +507,27 @@ std::vector<SDL_Rect> DamageTracker::Finish() {
     std::vector<SDL_Rect> rects;
     if (!Display().renderer) {
         current_.Reset();
+        still_.Drop();
         return rects;
     }
     const bool compare = enabled_ && !immediate_ && current_.clean && previous_.clean;
     if (compare) {
-        rects = Damage();
+        size_t head = 0;
+        rects = Damage(head);
         Widen(rects);
         long area = 0;
         for (const SDL_Rect& r : rects) area += Area(r);
         // Most of the canvas changed: one pass without cutting is cheaper than several.
         if (area * 4 >= Area(Whole()) * 3) rects = {Whole()};
-        for (const SDL_Rect& area : rects) {
-            for (const DrawCommand& command : current_.commands) {
-                if (SDL_HasIntersection(&command.bounds, &area)) Execute(command, current_, &area);
-            }
+        if (still_.Follow(head, rects, Whole())) {
+            DrawWholeKeepingStill();
+            rects = {Whole()};
+        } else {
+            for (const SDL_Rect& changed : rects) Redraw(changed);
         }
     } else {
+        // Unfollowed, the first commands may have changed unseen.
+        still_.Drop();
         if (!immediate_) {
             for (const DrawCommand& command : current_.commands)
                 Execute(command, current_, nullptr);
@@ -527,6 +536,21 @@ std::vector<SDL_Rect> DamageTracker::Finish() {
     }
     KeepAsPrevious();
     return rects;
+}
+
+void DamageTracker::DrawWholeKeepingStill() {
+    const size_t commands = std::min(still_.CommandsToKeep(), current_.commands.size());
+    for (size_t i = 0; i < commands; ++i) Execute(current_.commands[i], current_, nullptr);
+    still_.Keep(commands);
+    for (size_t i = commands; i < current_.commands.size(); ++i)
+        Execute(current_.commands[i], current_, nullptr);
+}
+
+void DamageTracker::Redraw(const SDL_Rect& area) {
+    for (size_t i = still_.Restore(area); i < current_.commands.size(); ++i) {
+        const DrawCommand& command = current_.commands[i];
+        if (SDL_HasIntersection(&command.bounds, &area)) Execute(command, current_, &area);
+    }
 }
 
 void DamageTracker::KeepAsPrevious() {

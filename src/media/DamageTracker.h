@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "media/Media.h"
+#include "media/StillLayers.h"
 
 namespace media {
 struct FrameData;
@@ -82,14 +83,17 @@ private:
     void Record(DrawCommand command);
     void Execute(const DrawCommand& command, const FrameList& list, const SDL_Rect* area);
     void SetClip(const SDL_Rect& clip);
-    std::vector<SDL_Rect> Damage() const;
+    std::vector<SDL_Rect> Damage(size_t& head) const;
     void Realign(size_t head, size_t beforeEnd, size_t nowEnd, std::vector<SDL_Rect>& rects) const;
     void Widen(std::vector<SDL_Rect>& rects) const;
     void KeepAsPrevious();
+    void DrawWholeKeepingStill();
+    void Redraw(const SDL_Rect& area);
 
     FrameList current_;
     FrameList previous_;
     std::vector<SDL_Vertex> scratch_;  // a draw's vertices mapped to device pixels
+    StillLayers still_;
     bool immediate_ = false;  // the pending list was flushed; draws go straight to the canvas
     bool enabled_ = true;
     bool clipKnown_ = false;

@@ -1,5 +1,6 @@
 #include "screens/TTitleScreen.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <numbers>
@@ -36,6 +37,11 @@ namespace {
 
 // The ring turns by this many degrees a step.
 constexpr float RingSpeed = 0.25f;
+// It is drawn anew once it has turned this far since it was last drawn: on a 60 Hz display
+// every other frame, its pieces stepping some five pixels thirty times a second, which the eye
+// follows as the same steady turn at half the drawing (and whatever the display's rate, no
+// more often than that).
+constexpr float RingDrawStep = 1.25f;
 // Where it turns, and the pieces on it: how many, how far from its centre, and their pictures.
 constexpr float RingX = 239, RingY = 300;
 constexpr int RingPieceCount = 18;
@@ -82,6 +88,7 @@ void TTitleScreen::LoadPictures() {
     if (RingPieces) media::SetImageHandle(RingPieces, RingPieceCentre, RingPieceCentre);
     RotDirect = 0;
     GBRingRot = 0;
+    ShownRot = 0;
 
     Menu = TMenu::Create("buttonMO", "buttonclick", 0, MenuTop, 10);
     Menu->SetShadow(1, 3, 3, 0.4f);
@@ -226,7 +233,7 @@ void TTitleScreen::DrawRing() const {
     if (!RingPieces) return;
     const float fine = static_cast<float>(media::CanvasScale());
     for (int i = 0; i < RingPieceCount; ++i) {
-        const float angle = (static_cast<float>(i) * 360.0f / RingPieceCount - 90.0f + GBRingRot) *
+        const float angle = (static_cast<float>(i) * 360.0f / RingPieceCount - 90.0f + ShownRot) *
                             std::numbers::pi_v<float> / 180.0f;
         const float x = std::round((RingX + RingRadius * std::cos(angle)) * fine) / fine;
         const float y = std::round((RingY + RingRadius * std::sin(angle)) * fine) / fine;
@@ -235,6 +242,8 @@ void TTitleScreen::DrawRing() const {
 }
 
 void TTitleScreen::Draw() {
+    const float turned = std::fabs(GBRingRot - ShownRot);
+    if (std::min(turned, 360 - turned) >= RingDrawStep) ShownRot = GBRingRot;
     media::SetBlend(media::ALPHABLEND);
     if (Image) media::DrawImageFrame(Image, 0, 0, 0);
     DrawRing();

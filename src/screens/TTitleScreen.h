@@ -20,6 +20,8 @@ class TTitleScreen : public TScreen {
 public:
     // Degrees; RotDirect 1 turns the ring the other way.
     float GBRingRot = 0;
+    // Where the ring was last drawn: it is drawn anew in steps, not every frame.
+    float ShownRot = 0;
     media::Image GBRing;
     // The pieces that ride the ring, the board's own pictures.
     media::Image RingPieces;

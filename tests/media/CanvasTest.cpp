@@ -440,3 +440,61 @@ TEST_F(CanvasTest, PicturesComingAndGoingRedrawOnlyTheirOwnPlaces) {
     for (size_t step = 1; step < redrawn.size(); ++step)
         EXPECT_LE(redrawn[step], 4 * 8 * 8 * scale) << "step " << step;
 }
+
+// Pieces going round over still layers for longer than it takes to keep those layers: every
+// frame must be the same as drawn whole while the layers are kept, where a piece strays out of
+// the kept area, when a still layer is edited (and the layers kept anew), and under a still
+// picture drawn over the pieces; at either resolution.
+TEST_F(CanvasTest, PiecesMovingOverKeptStillLayersMatchFramesDrawnWhole) {
+    const auto checksum = [] {
+        const Pixmap frame = media::GrabFrame();
+        std::uint64_t sum = 1469598103934665603ull;
+        for (const std::uint32_t pixel : frame.pixels) sum = (sum ^ pixel) * 1099511628211ull;
+        return sum;
+    };
+    for (const int width : {800, 1600}) {
+        ASSERT_TRUE(media::OpenDisplay(width, width * 3 / 4, 0, 60));
+        const long canvas = 800L * 600 * media::CanvasScale() * media::CanvasScale();
+        std::vector<std::uint64_t> shown[2];
+        int wholeFrames = 0;
+        for (const bool tracked : {false, true}) {
+            media::SetDamageTracking(tracked);
+            // Made anew for each run: the edit must not carry over.
+            const Image band = MakeImage(160, 160, [](int x, int y) {
+                const float r = std::hypot(x - 79.5f, y - 79.5f);
+                const auto alpha = static_cast<std::uint32_t>(
+                    std::clamp(60 - std::fabs(r - 60) * 6, 0.0f, 255.0f));
+                return (alpha << 24) | (x << 16) | (y << 8) | 0x80u;
+            });
+            const Image piece = MakeImage(12, 12, [](int x, int y) {
+                return (std::hypot(x - 5.5f, y - 5.5f) < 5 ? 0xC0000000u : 0x30000000u) |
+                       (x * 20u << 8) | 0xFFu;
+            });
+            const Image label = Solid(40, 8, 0xFFFFFFFFu);
+            for (int step = 0; step < 110; ++step) {
+                if (step == 75) {
+                    for (auto& p : media::LockImage(band, 0)->pixels) p ^= 0x00FF0000u;
+                    media::UnlockImage(band, 0);
+                }
+                media::Cls();
+                media::DrawImageFrame(band, 100, 100);
+                for (int i = 0; i < 6; ++i) {
+                    const float turn = static_cast<float>(step) * 0.05f + static_cast<float>(i);
+                    media::DrawImageFrame(piece, std::round(174 + 60 * std::cos(turn)),
+                                          std::round(174 + 60 * std::sin(turn)));
+                }
+                if (step >= 35 && step < 50) media::DrawImageFrame(piece, 400 + 3 * step, 300);
+                media::DrawImageFrame(label, 160, 120);
+                media::Flip(0);
+                if (tracked && step > 0 && media::FlipRedrawnPixels() == canvas) ++wholeFrames;
+                shown[tracked].push_back(checksum());
+            }
+        }
+        ASSERT_EQ(shown[0].size(), shown[1].size());
+        for (size_t i = 0; i < shown[0].size(); ++i)
+            EXPECT_EQ(shown[0][i], shown[1][i]) << "frame " << i << " at " << width;
+        EXPECT_GE(wholeFrames, 2) << "the still layers were kept, and kept again after the edit";
+    }
+    media::SetDamageTracking(true);
+    ASSERT_TRUE(media::OpenDisplay(800, 600, 0, 60));
+}
