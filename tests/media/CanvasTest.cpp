@@ -105,6 +105,23 @@ TEST_F(CanvasTest, BlendModesCombineSourceAndCanvasAsDocumented) {
     EXPECT_TRUE(Near(PixelAt(55, 55), {100, 100, 100})) << "alpha below one half is masked out";
 }
 
+// The media layer draws upright pictures on whole pixels itself and leaves SDL those between
+// pixels (which it rounds): a pixel of every alpha and colour must blend the same either way,
+// or a picture would change as it moves.
+TEST_F(CanvasTest, PicturesOnAndBetweenPixelsBlendAlike) {
+    const Image ramp = MakeImage(256, 4, [](int x, int y) {
+        return static_cast<std::uint32_t>(x) << 24 | (x * 7u + y * 60u) % 256u << 16 |
+               (255u - x) << 8 | (y * 85u);
+    });
+    media::SetClsColor(30, 140, 250);
+    media::Cls();
+    media::DrawImageFrame(ramp, 0, 100);
+    media::DrawImageFrame(ramp, 0.25f, 200.25f);
+    EXPECT_TRUE(media::GrabPixmap(0, 100, 256, 4).pixels ==
+                media::GrabPixmap(0, 200, 256, 4).pixels);
+    EXPECT_TRUE(Near(PixelAt(0, 100), {30, 140, 250})) << "alpha 0 leaves the canvas";
+}
+
 TEST_F(CanvasTest, ColourAndAlphaTintImagesAndShapes) {
     media::SetClsColor(0, 0, 0);
     media::Cls();
