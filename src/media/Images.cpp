@@ -101,6 +101,9 @@ Image LoadCells(const std::string& path, int cellWidth, int cellHeight, int firs
     image->cellHeight = cellHeight;
     image->firstCell = firstCell;
     image->keepPixels = false;
+    // Decoded again when first drawn: the loading screen loads every picture the game has, and
+    // one for a screen not shown yet holds no pixels till then.
+    for (FrameData& frame : image->frames) std::vector<std::uint32_t>().swap(frame.pixmap.pixels);
     return Finish(image);
 }
 
