@@ -363,7 +363,10 @@ bool TakesQuad(const ImageData& image, int frame, const SDL_Vertex* vertices, in
 bool DrawQuad(SDL_Surface* canvas, ImageData& image, int frame, const SDL_Vertex* v,
               int vertexCount, const int* indices, int indexCount, SDL_BlendMode blend,
               const SDL_Rect& clip) {
-    if (!canvas || canvas->format->format != SDL_PIXELFORMAT_ARGB8888) return false;
+    // The window's own surface may leave the top byte unused: what lands there is never shown.
+    if (!canvas || (canvas->format->format != SDL_PIXELFORMAT_ARGB8888 &&
+                    canvas->format->format != SDL_PIXELFORMAT_RGB888))
+        return false;
     const Shape shape = ShapeOf(image, frame, v, vertexCount, indices, indexCount, blend);
     if (shape == Shape::None) return false;
     FrameData& data = image.frames[static_cast<size_t>(frame)];
