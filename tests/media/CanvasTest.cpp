@@ -1,4 +1,5 @@
 // Drawing into the canvas, read back with GrabPixmap.
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -456,4 +457,40 @@ TEST_F(CanvasTest, PicturesComingAndGoingRedrawOnlyTheirOwnPlaces) {
     const long scale = media::CanvasScale() * media::CanvasScale();
     for (size_t step = 1; step < redrawn.size(); ++step)
         EXPECT_LE(redrawn[step], 4 * 8 * 8 * scale) << "step " << step;
+}
+
+// The canvas is the window's own surface while the window is its size; a resize takes that
+// surface away, and drawing goes on into whichever canvas fits the new size, at its scale, and
+// reaches the window.
+TEST_F(CanvasTest, DrawingGoesOnAcrossWindowResizes) {
+    SDL_Window* window = nullptr;
+    for (Uint32 id = 1; id < 1000 && !window; ++id) window = SDL_GetWindowFromID(id);
+    ASSERT_NE(window, nullptr);
+    const Image square = Solid(20, 20, 0xFF00FF00u);
+    const struct {
+        int width, height, scale;
+    } sizes[] = {{1000, 700, 1}, {1600, 1200, 2}, {1700, 1250, 2}, {1600, 1200, 2}, {800, 600, 1}};
+    for (const auto& size : sizes) {
+        SDL_SetWindowSize(window, size.width, size.height);
+        SDL_Delay(5);  // events are asked for at most every couple of milliseconds
+        media::DrainInputEvents();
+        EXPECT_EQ(media::CanvasScale(), size.scale) << size.width;
+        for (int frame = 0; frame < 2; ++frame) {
+            media::Cls();
+            media::DrawImageFrame(square, 100 + 10 * frame, 100);
+            media::Flip(0);
+        }
+        EXPECT_TRUE(Near(PixelAt(125, 110), {0, 255, 0})) << size.width;
+        EXPECT_TRUE(Near(PixelAt(105, 110), {100, 100, 100})) << size.width;
+        // Where the square's middle lands in the window, letterboxed.
+        const float k = std::min(size.width / 800.0f, size.height / 600.0f);
+        const int x = static_cast<int>((size.width - 800 * k) / 2 + 120 * k);
+        const int y = static_cast<int>((size.height - 600 * k) / 2 + 110 * k);
+        SDL_Surface* shown = SDL_GetWindowSurface(window);
+        ASSERT_NE(shown, nullptr);
+        ASSERT_EQ(shown->format->BytesPerPixel, 4);
+        const std::uint32_t pixel = static_cast<const std::uint32_t*>(
+            shown->pixels)[static_cast<size_t>(y) * shown->pitch / 4 + static_cast<size_t>(x)];
+        EXPECT_EQ(pixel & 0xFFFFFFu, 0x00FF00u) << size.width;
+    }
 }
