@@ -74,6 +74,13 @@ bool SameColour(const SDL_Color& a, const SDL_Color& b) {
     return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a;
 }
 
+bool SeeThroughRow(const Pixmap& pixmap, int y) {
+    const std::uint32_t* row = pixmap.pixels.data() + static_cast<size_t>(y) * pixmap.pitch;
+    std::uint32_t alpha = 0;
+    for (int x = 0; x < pixmap.width; ++x) alpha |= row[x];
+    return (alpha >> 24) == 0;
+}
+
 // The frame's pixels with the edge repeated all round (so a bilinear sample never reads past
 // them), made again after an edit; null when the pixels cannot be had. On the software renderer
 // this is the only copy a picture drawn here keeps: it is let go of its pixmap and texture.
@@ -83,11 +90,16 @@ const std::uint32_t* PaddedPixels(ImageData& image, FrameData& frame) {
     const Pixmap& source = frame.pixmap;
     if (source.pixels.empty() || source.width <= 0 || source.height <= 0) return nullptr;
     const int width = source.width, pitch = width + 2;
-    frame.padded.resize(static_cast<size_t>(pitch) * (source.height + 2));
-    for (int y = -1; y <= source.height; ++y) {
+    // Rows under the last visible one are see-through to the bottom (a font sheet's unused
+    // part): one of them is kept, as the edge a bilinear sample reads, and the rest are not.
+    int last = source.height - 1;
+    while (last >= 0 && SeeThroughRow(source, last)) --last;
+    const int rows = std::min(source.height, last + 2);
+    frame.paddedRows = rows;
+    frame.padded.resize(static_cast<size_t>(pitch) * (rows + 2));
+    for (int y = -1; y <= rows; ++y) {
         const std::uint32_t* from =
-            source.pixels.data() +
-            static_cast<size_t>(std::clamp(y, 0, source.height - 1)) * source.pitch;
+            source.pixels.data() + static_cast<size_t>(std::clamp(y, 0, rows - 1)) * source.pitch;
         std::uint32_t* row = &frame.padded[static_cast<size_t>(y + 1) * pitch];
         row[0] = from[0];
         std::copy(from, from + width, row + 1);
@@ -180,6 +192,13 @@ struct Tinting {
     static std::uint32_t Factor(std::uint32_t c) { return c + (c >> 7); }
 };
 
+// A frame's padded pixels (from texel (0, 0)) and what they cover: `rows` of the `height` are
+// kept, and those past them are see-through.
+struct Texels {
+    const std::uint32_t* pixels;
+    int pitch, width, height, rows;
+};
+
 std::uint32_t* Row(SDL_Surface* canvas, int y) {
     return reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(canvas->pixels) +
                                             static_cast<size_t>(y) * canvas->pitch);
@@ -247,15 +266,16 @@ void TintRow(std::uint32_t* row, const std::uint32_t* source, int count, const T
     }
 }
 
-void DrawUpright(SDL_Surface* canvas, const std::uint32_t* pixels, int pitch, int width, int height,
-                 bool opaque, const SDL_Vertex* v, const SDL_Rect& area, bool add) {
+void DrawUpright(SDL_Surface* canvas, const Texels& texels, bool opaque, const SDL_Vertex* v,
+                 const SDL_Rect& area, bool add) {
+    const auto [pixels, pitch, width, height, rows] = texels;
     const int left = static_cast<int>(v[0].position.x), top = static_cast<int>(v[0].position.y);
     const int s0 = static_cast<int>(v[0].tex_coord.x * width);
     const int t0 = static_cast<int>(v[0].tex_coord.y * height);
     const int w = static_cast<int>(v[1].position.x) - left;
     const int h = static_cast<int>(v[3].position.y) - top;
     SDL_Rect rect{left, top, w, h};
-    const SDL_Rect picture{left - s0, top - t0, width, height};  // never past the frame's edge
+    const SDL_Rect picture{left - s0, top - t0, width, rows};  // never past the frame's edge
     if (!SDL_IntersectRect(&rect, &area, &rect) || !SDL_IntersectRect(&rect, &picture, &rect))
         return;
     const Tinting tint(v[0].color);
@@ -287,9 +307,9 @@ bool WithinCircle(double s0, double ds, double t0, double dt, double cx, double 
 
 // `outer` and `hole` bound, in texels from the picture's centre, where its visible pixels are:
 // a row is walked only across that ring, so a turned ring costs little more than its band.
-void DrawTurned(SDL_Surface* canvas, const std::uint32_t* pixels, int pitch, int width, int height,
-                bool linear, float outer, float hole, const SDL_Vertex* v, const SDL_Rect& area,
-                bool add) {
+void DrawTurned(SDL_Surface* canvas, const Texels& picture, bool linear, float outer, float hole,
+                const SDL_Vertex* v, const SDL_Rect& area, bool add) {
+    const auto [pixels, pitch, width, height, rows] = picture;
     const SDL_FPoint &c0 = v[0].position, &c1 = v[1].position, &c3 = v[3].position;
     const SDL_FPoint &t0 = v[0].tex_coord, &t1 = v[1].tex_coord, &t3 = v[3].tex_coord;
     const double e1x = c1.x - c0.x, e1y = c1.y - c0.y, e2x = c3.x - c0.x, e2y = c3.y - c0.y;
@@ -314,6 +334,7 @@ void DrawTurned(SDL_Surface* canvas, const std::uint32_t* pixels, int pitch, int
     int sLow, sHigh, tLow, tHigh;
     texels(t0.x, t1.x, w, width, sLow, sHigh);
     texels(t0.y, t3.y, h, height, tLow, tHigh);
+    tHigh = std::min(tHigh, rows + 1);
     if (sLow >= sHigh || tLow >= tHigh) return;
 
     const auto fixed = [](double value) {
@@ -323,9 +344,12 @@ void DrawTurned(SDL_Surface* canvas, const std::uint32_t* pixels, int pitch, int
     const std::int64_t DSX = fixed(dsdx), DSY = fixed(dsdy), DTX = fixed(dtdx), DTY = fixed(dtdy);
     const std::int64_t sMin = std::int64_t{sLow} << kFraction,
                        sMax = std::int64_t{sHigh} << kFraction;
-    const std::int64_t tMin = std::int64_t{tLow} << kFraction,
-                       tMax = std::int64_t{tHigh} << kFraction;
     const std::int64_t half = std::int64_t{1} << (kFraction - 1);
+    // A sample that would read a row past those kept sees only see-through ones.
+    const std::int64_t kept = (std::int64_t{rows} << kFraction) + (linear ? half : 0);
+    const std::int64_t tMin = std::int64_t{tLow} << kFraction,
+                       tMax = std::min(std::int64_t{tHigh} << kFraction,
+                                       rows < height ? kept : std::int64_t{height} << kFraction);
     const Tinting tint(v[0].color);
     const double centreS = width / 2.0, centreT = height / 2.0;
     for (int y = area.y; y < area.y + area.h; ++y) {
@@ -408,10 +432,10 @@ bool DrawQuad(SDL_Surface* canvas, ImageData& image, int frame, const SDL_Vertex
     if (!pixels) return false;
     const int width = data.pixmap.width > 0 ? data.pixmap.width : image.width;
     const int height = data.pixmap.height > 0 ? data.pixmap.height : image.height;
-    const int pitch = width + 2;
-    if (data.padded.size() != static_cast<size_t>(pitch) * (height + 2)) return false;
+    const int pitch = width + 2, rows = data.paddedRows;
+    if (data.padded.size() != static_cast<size_t>(pitch) * (rows + 2)) return false;
     // Past the repeated edge row and column, so texel (-1, -1) is still inside.
-    pixels += pitch + 1;
+    const Texels texels{pixels + pitch + 1, pitch, width, height, rows};
     SDL_Rect area{0, 0, canvas->w, canvas->h};
     if (!SDL_IntersectRect(&clip, &area, &area)) return true;
     // Whatever SDL still holds back must land first, to keep the drawing order.
@@ -419,11 +443,10 @@ bool DrawQuad(SDL_Surface* canvas, ImageData& image, int frame, const SDL_Vertex
     if (SDL_MUSTLOCK(canvas) && SDL_LockSurface(canvas) != 0) return false;
     const bool add = blend == SDL_BLENDMODE_ADD;
     if (shape == Shape::Upright)
-        DrawUpright(canvas, pixels, pitch, width, height, Measured(data) && data.opaque, v, area,
-                    add);
+        DrawUpright(canvas, texels, Measured(data) && data.opaque, v, area, add);
     else
-        DrawTurned(canvas, pixels, pitch, width, height, image.linear, data.contentRadius,
-                   data.contentHole, v, area, add);
+        DrawTurned(canvas, texels, image.linear, data.contentRadius, data.contentHole, v, area,
+                   add);
     if (SDL_MUSTLOCK(canvas)) SDL_UnlockSurface(canvas);
     return true;
 }

@@ -36,8 +36,10 @@ struct FrameData {
     // For the media layer's own drawing into the software renderer's canvas: the pixels with the
     // edge repeated all round, made from `version`; what such a picture keeps instead of its
     // pixmap and texture.
+    // Only the rows down to one past the last visible one are kept (`paddedRows` of them).
     std::vector<std::uint32_t> padded;
     std::uint64_t paddedVersion = 0;
+    int paddedRows = 0;
     float u0 = 0.0f, v0 = 0.0f, u1 = 1.0f, v1 = 1.0f;
 };
 

@@ -389,6 +389,45 @@ TEST_F(CanvasTest, TurnedPicturesDrawnWhereTheyChangedMatchFramesDrawnWhole) {
     EXPECT_TRUE(Near(PixelAt(490, 290), {100, 100, 100})) << "the square's own corner is off";
 }
 
+// A picture keeps only its rows down to the last visible one: turned, stretched and smooth, it
+// is drawn from those alone (the sanitizer sees any read past them) and as if whole.
+TEST_F(CanvasTest, PicturesSeeThroughBelowDrawFromTheRowsTheyKeep) {
+    // Red on the top 10 rows of 40 and see-through below, but for a green bottom row in the
+    // second picture, far from the red.
+    const auto topRed = [](int, int y) { return y < 10 ? 0xFFFF0000u : 0x00FFFFFFu; };
+    const auto smooth = [](const Image& image) {
+        const Image made =
+            media::ImageFromPixmap(*media::LockImage(image, 0), media::FILTEREDIMAGE);
+        media::MidHandleImage(made);
+        return made;
+    };
+    const Image cut = smooth(MakeImage(16, 40, topRed));
+    const Image whole = smooth(
+        MakeImage(16, 40, [&](int x, int y) { return y == 39 ? 0xFF00FF00u : topRed(x, y); }));
+    for (const float angle : {0.0f, 30.0f, 180.0f, 270.0f}) {
+        media::Cls();
+        media::SetDrawRotation(angle);
+        media::SetDrawScale(3.5f, 3.5f);
+        media::DrawImageFrame(cut, 200, 200);
+        media::DrawImageFrame(whole, 500, 200);
+        media::SetDrawScale(1, 1);
+        media::SetDrawRotation(0);
+        const Pixmap shown[2] = {media::GrabPixmap(120, 120, 160, 160),
+                                 media::GrabPixmap(420, 120, 160, 160)};
+        int red[2] = {0, 0}, foreign = 0;
+        for (int i = 0; i < 2; ++i) {
+            for (const std::uint32_t p : shown[i].pixels) {
+                red[i] += ((p >> 16) & 0xFF) > 200;
+                // Red over grey leaves green and blue alike; anything else came from elsewhere.
+                foreign += i == 0 && ((p >> 8) & 0xFF) != (p & 0xFF);
+            }
+        }
+        EXPECT_GT(red[0], 1000) << angle;
+        EXPECT_EQ(red[0], red[1]) << angle;
+        EXPECT_EQ(foreign, 0) << angle;
+    }
+}
+
 // A picture from a file lets its pixels go once they are on a texture; they come back from
 // the file for a new renderer and for whoever locks them.
 TEST_F(CanvasTest, FilePicturesComeBackFromTheFileWhenTheirPixelsAreWanted) {
