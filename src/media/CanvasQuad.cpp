@@ -2,7 +2,8 @@
 // turned quad as two textured triangles at tens of nanoseconds a pixel (the title's turning ring
 // alone cost most of a frame), and tints or adds pictures one channel at a time; here the quad
 // is walked once with fixed-point stepping, four channels to a multiply, and only the rows'
-// spans that can hold the picture are visited.
+// spans that can hold the picture are visited. Upright pictures are drawn here too, so that a
+// picture keeps one copy of its pixels (the edge-padded one) rather than a texture as well.
 //
 // Every pixel is a function of its own position and the command alone (integer stepping from a
 // fixed origin), so a draw clipped to a damaged rectangle leaves exactly the pixels a whole
@@ -53,11 +54,16 @@ std::uint64_t Tint(std::uint64_t lanes, std::uint32_t blue, std::uint32_t red, s
     return lane(0, blue) | lane(1, red) | lane(2, green) | a;
 }
 
-std::uint32_t Premultiply(std::uint32_t p) {
+// The colours times alpha, rounded as (c * a + 127) / 255, all three lanes in one multiply: for
+// y up to 255 * 255 + 127, y / 255 rounded down is (y + 1 + y / 256) / 256.
+std::uint64_t Premultiplied(std::uint32_t p) {
     const std::uint32_t a = p >> 24;
-    const auto channel = [a](std::uint32_t c) { return (c * a + 127) / 255; };
-    return (a << 24) | (channel((p >> 16) & 0xFF) << 16) | (channel((p >> 8) & 0xFF) << 8) |
-           channel(p & 0xFF);
+    const std::uint64_t lanes = Spread(p);
+    if (a == 0xFF) return lanes;
+    constexpr std::uint64_t kColour = 0x0000FFFFFFFFFFFFull;
+    const std::uint64_t y = (lanes & kColour) * a + 0x0000007F007F007Full;
+    return ((((y + 0x0000000100010001ull + ((y >> 8) & kLanes)) >> 8) & kLanes) & kColour) |
+           (std::uint64_t{a} << 48);
 }
 
 bool Near(float a, float b) {
@@ -68,26 +74,42 @@ bool SameColour(const SDL_Color& a, const SDL_Color& b) {
     return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a;
 }
 
-// The frame's premultiplied, edge-repeated pixels, made again after an edit; null when the
-// pixels cannot be had.
-const std::uint32_t* TurnedPixels(ImageData& image, FrameData& frame) {
-    if (!frame.turned.empty() && frame.turnedVersion == frame.version) return frame.turned.data();
+bool SeeThroughRow(const Pixmap& pixmap, int y) {
+    const std::uint32_t* row = pixmap.pixels.data() + static_cast<size_t>(y) * pixmap.pitch;
+    std::uint32_t alpha = 0;
+    for (int x = 0; x < pixmap.width; ++x) alpha |= row[x];
+    return (alpha >> 24) == 0;
+}
+
+// The frame's pixels with the edge repeated all round (so a bilinear sample never reads past
+// them), made again after an edit; null when the pixels cannot be had. On the software renderer
+// this is the only copy a picture drawn here keeps: it is let go of its pixmap and texture.
+const std::uint32_t* PaddedPixels(ImageData& image, FrameData& frame) {
+    if (!frame.padded.empty() && frame.paddedVersion == frame.version) return frame.padded.data();
     if (frame.pixmap.pixels.empty() && !RestorePixels(image, true)) return nullptr;
     const Pixmap& source = frame.pixmap;
     if (source.pixels.empty() || source.width <= 0 || source.height <= 0) return nullptr;
-    const int pitch = source.width + 2;
-    frame.turned.resize(static_cast<size_t>(pitch) * (source.height + 2));
-    for (int y = -1; y <= source.height; ++y) {
-        const int sy = std::clamp(y, 0, source.height - 1);
-        std::uint32_t* row = &frame.turned[static_cast<size_t>(y + 1) * pitch];
-        for (int x = -1; x <= source.width; ++x)
-            row[x + 1] = Premultiply(source.At(std::clamp(x, 0, source.width - 1), sy));
+    const int width = source.width, pitch = width + 2;
+    // Rows under the last visible one are see-through to the bottom (a font sheet's unused
+    // part): one of them is kept, as the edge a bilinear sample reads, and the rest are not.
+    int last = source.height - 1;
+    while (last >= 0 && SeeThroughRow(source, last)) --last;
+    const int rows = std::min(source.height, last + 2);
+    frame.paddedRows = rows;
+    frame.padded.resize(static_cast<size_t>(pitch) * (rows + 2));
+    for (int y = -1; y <= rows; ++y) {
+        const std::uint32_t* from =
+            source.pixels.data() + static_cast<size_t>(std::clamp(y, 0, rows - 1)) * source.pitch;
+        std::uint32_t* row = &frame.padded[static_cast<size_t>(y + 1) * pitch];
+        row[0] = from[0];
+        std::copy(from, from + width, row + 1);
+        row[width + 1] = from[width - 1];
     }
-    frame.turnedVersion = frame.version;
+    frame.paddedVersion = frame.version;
     MeasureContent(frame);
-    // Decoded again only for this: a picture only ever drawn here needs no texture at all.
+    ReleaseTextures(frame);
     if (!image.keepPixels) std::vector<std::uint32_t>().swap(frame.pixmap.pixels);
-    return frame.turned.data();
+    return frame.padded.data();
 }
 
 // The columns of a row where a source coordinate, stepping by `step` a pixel from `start` at
@@ -117,10 +139,10 @@ std::uint32_t Put(std::uint32_t dst, std::uint64_t src, bool add) {
 
 enum class Shape { None, Upright, Turned };
 
-// Upright at the picture's own size on whole pixels, tinted or added, is a straight walk along
-// the rows; turned or slanted is the general walk. SDL keeps what it does as quickly or more so
-// (measured): a plain upright blend, and an upright stretch, which it scales in one pass before
-// blending; and an upright copy at fractional pixels, which it rounds.
+// Upright at the picture's own size on whole pixels is a straight walk along the rows; turned or
+// slanted is the general walk. SDL keeps an upright stretch, which it scales in one pass before
+// blending, and an upright copy at fractional pixels, which it rounds: pictures drawn so make a
+// texture as well.
 Shape ShapeOf(const ImageData& image, int frame, const SDL_Vertex* v, int vertexCount,
               const int* indices, int indexCount, SDL_BlendMode blend) {
     static const int kQuad[6] = {0, 1, 2, 0, 2, 3};
@@ -151,9 +173,6 @@ Shape ShapeOf(const ImageData& image, int frame, const SDL_Vertex* v, int vertex
         return Shape::None;
     const auto whole = [](float f) { return std::floor(f) == f && std::fabs(f) < 1e6f; };
     if (!whole(c0.x) || !whole(c0.y) || !whole(t0.x * w) || !whole(t0.y * h)) return Shape::None;
-    const SDL_Color& c = v[0].color;
-    if (blend == SDL_BLENDMODE_BLEND && c.r == 255 && c.g == 255 && c.b == 255 && c.a == 255)
-        return Shape::None;
     return Shape::Upright;
 }
 
@@ -173,32 +192,102 @@ struct Tinting {
     static std::uint32_t Factor(std::uint32_t c) { return c + (c >> 7); }
 };
 
+// A frame's padded pixels (from texel (0, 0)) and what they cover: `rows` of the `height` are
+// kept, and those past them are see-through.
+struct Texels {
+    const std::uint32_t* pixels;
+    int pitch, width, height, rows;
+};
+
 std::uint32_t* Row(SDL_Surface* canvas, int y) {
     return reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(canvas->pixels) +
                                             static_cast<size_t>(y) * canvas->pitch);
 }
 
-void DrawUpright(SDL_Surface* canvas, const std::uint32_t* pixels, int pitch, int width, int height,
-                 const SDL_Vertex* v, const SDL_Rect& area, bool add) {
+// SDL's blend of an untinted picture, to its rounding, so a picture looks as it did when SDL drew
+// it: each channel, alpha counted as full, (s * a >> 8) + (d * (255 - a) >> 8); a pixel of full
+// alpha is copied and one of none leaves the canvas alone. Two channels to a multiply in 32
+// bits, with no branch: inlined into a loop over a block of pixels, the compiler does the block
+// in vector registers (and does not inline it there on its own).
+[[gnu::always_inline]] inline std::uint32_t Blend(std::uint32_t dst, std::uint32_t src) {
+    const std::uint32_t a = src >> 24, keep = 255 - a, s = src | 0xFF000000u;
+    const std::uint32_t low = ((((s & 0xFF00FFu) * a) >> 8) & 0xFF00FFu) +
+                              ((((dst & 0xFF00FFu) * keep) >> 8) & 0xFF00FFu);
+    const std::uint32_t high = (((((s >> 8) & 0xFF00FFu) * a) >> 8) & 0xFF00FFu) +
+                               (((((dst >> 8) & 0xFF00FFu) * keep) >> 8) & 0xFF00FFu);
+    return a == 255 ? src : a == 0 ? dst : low | high << 8;
+}
+
+// Eight pixels at a time: a block with nothing visible is passed over, an opaque one copied.
+void BlendRow(std::uint32_t* __restrict row, const std::uint32_t* __restrict source, int count) {
+    constexpr int kBlock = 8;
+    int i = 0;
+    for (; i + kBlock <= count; i += kBlock) {
+        const std::uint32_t* over = source + i;
+        std::uint32_t* under = row + i;
+        std::uint32_t any = 0, all = ~0u;
+        for (int j = 0; j < kBlock; ++j) {
+            any |= over[j];
+            all &= over[j];
+        }
+        if ((any >> 24) == 0) continue;
+        if ((all >> 24) == 0xFF) {
+            std::copy(over, over + kBlock, under);
+            continue;
+        }
+        std::uint32_t blended[kBlock];
+        for (int j = 0; j < kBlock; ++j) blended[j] = Blend(under[j], over[j]);
+        std::copy(blended, blended + kBlock, under);
+    }
+    for (; i < count; ++i) row[i] = Blend(row[i], source[i]);
+}
+
+// A black tint (a shadow) leaves only the picture's alpha to weigh the canvas with.
+void ShadeRow(std::uint32_t* row, const std::uint32_t* source, int count, std::uint32_t alpha) {
+    for (int i = 0; i < count; ++i) {
+        const std::uint32_t a = ((source[i] >> 24) * alpha) >> 8;
+        if (a == 0) continue;
+        row[i] = Put(row[i], std::uint64_t{a} << 48, false);
+    }
+}
+
+void TintRow(std::uint32_t* row, const std::uint32_t* source, int count, const Tinting& tint,
+             bool add) {
+    if (tint.blue == 0 && tint.red == 0 && tint.green == 0) {
+        // Added, black adds nothing.
+        if (!add) ShadeRow(row, source, count, tint.alpha);
+        return;
+    }
+    for (int i = 0; i < count; ++i) {
+        if ((source[i] >> 24) == 0) continue;
+        const std::uint64_t src = tint(Premultiplied(source[i]));
+        if ((src >> 48) == 0) continue;
+        row[i] = Put(row[i], src, add);
+    }
+}
+
+void DrawUpright(SDL_Surface* canvas, const Texels& texels, bool opaque, const SDL_Vertex* v,
+                 const SDL_Rect& area, bool add) {
+    const auto [pixels, pitch, width, height, rows] = texels;
     const int left = static_cast<int>(v[0].position.x), top = static_cast<int>(v[0].position.y);
     const int s0 = static_cast<int>(v[0].tex_coord.x * width);
     const int t0 = static_cast<int>(v[0].tex_coord.y * height);
     const int w = static_cast<int>(v[1].position.x) - left;
     const int h = static_cast<int>(v[3].position.y) - top;
     SDL_Rect rect{left, top, w, h};
-    const SDL_Rect picture{left - s0, top - t0, width, height};  // never past the frame's edge
+    const SDL_Rect picture{left - s0, top - t0, width, rows};  // never past the frame's edge
     if (!SDL_IntersectRect(&rect, &area, &rect) || !SDL_IntersectRect(&rect, &picture, &rect))
         return;
     const Tinting tint(v[0].color);
     for (int y = rect.y; y < rect.y + rect.h; ++y) {
-        std::uint32_t* row = Row(canvas, y);
+        std::uint32_t* row = Row(canvas, y) + rect.x;
         const std::uint32_t* source = pixels + (t0 + y - top) * pitch + (s0 + rect.x - left);
-        for (int x = rect.x; x < rect.x + rect.w; ++x, ++source) {
-            if (*source == 0) continue;
-            const std::uint64_t src = tint(Spread(*source));
-            if ((src >> 48) == 0) continue;
-            row[x] = Put(row[x], src, add);
-        }
+        if (tint.on || add)
+            TintRow(row, source, rect.w, tint, add);
+        else if (opaque)
+            std::copy(source, source + rect.w, row);
+        else
+            BlendRow(row, source, rect.w);
     }
 }
 
@@ -218,9 +307,9 @@ bool WithinCircle(double s0, double ds, double t0, double dt, double cx, double 
 
 // `outer` and `hole` bound, in texels from the picture's centre, where its visible pixels are:
 // a row is walked only across that ring, so a turned ring costs little more than its band.
-void DrawTurned(SDL_Surface* canvas, const std::uint32_t* pixels, int pitch, int width, int height,
-                bool linear, float outer, float hole, const SDL_Vertex* v, const SDL_Rect& area,
-                bool add) {
+void DrawTurned(SDL_Surface* canvas, const Texels& picture, bool linear, float outer, float hole,
+                const SDL_Vertex* v, const SDL_Rect& area, bool add) {
+    const auto [pixels, pitch, width, height, rows] = picture;
     const SDL_FPoint &c0 = v[0].position, &c1 = v[1].position, &c3 = v[3].position;
     const SDL_FPoint &t0 = v[0].tex_coord, &t1 = v[1].tex_coord, &t3 = v[3].tex_coord;
     const double e1x = c1.x - c0.x, e1y = c1.y - c0.y, e2x = c3.x - c0.x, e2y = c3.y - c0.y;
@@ -245,6 +334,7 @@ void DrawTurned(SDL_Surface* canvas, const std::uint32_t* pixels, int pitch, int
     int sLow, sHigh, tLow, tHigh;
     texels(t0.x, t1.x, w, width, sLow, sHigh);
     texels(t0.y, t3.y, h, height, tLow, tHigh);
+    tHigh = std::min(tHigh, rows + 1);
     if (sLow >= sHigh || tLow >= tHigh) return;
 
     const auto fixed = [](double value) {
@@ -254,9 +344,12 @@ void DrawTurned(SDL_Surface* canvas, const std::uint32_t* pixels, int pitch, int
     const std::int64_t DSX = fixed(dsdx), DSY = fixed(dsdy), DTX = fixed(dtdx), DTY = fixed(dtdy);
     const std::int64_t sMin = std::int64_t{sLow} << kFraction,
                        sMax = std::int64_t{sHigh} << kFraction;
-    const std::int64_t tMin = std::int64_t{tLow} << kFraction,
-                       tMax = std::int64_t{tHigh} << kFraction;
     const std::int64_t half = std::int64_t{1} << (kFraction - 1);
+    // A sample that would read a row past those kept sees only see-through ones.
+    const std::int64_t kept = (std::int64_t{rows} << kFraction) + (linear ? half : 0);
+    const std::int64_t tMin = std::int64_t{tLow} << kFraction,
+                       tMax = std::min(std::int64_t{tHigh} << kFraction,
+                                       rows < height ? kept : std::int64_t{height} << kFraction);
     const Tinting tint(v[0].color);
     const double centreS = width / 2.0, centreT = height / 2.0;
     for (int y = area.y; y < area.y + area.h; ++y) {
@@ -301,14 +394,15 @@ void DrawTurned(SDL_Surface* canvas, const std::uint32_t* pixels, int pitch, int
                 const std::int64_t sc = s - half, tc = t - half;
                 const std::uint32_t* p = pixels + (tc >> kFraction) * pitch + (sc >> kFraction);
                 const std::uint32_t p00 = p[0], p10 = p[1], p01 = p[pitch], p11 = p[pitch + 1];
-                if ((p00 | p10 | p01 | p11) == 0) continue;
+                if (((p00 | p10 | p01 | p11) >> 24) == 0) continue;
                 const auto fx = static_cast<std::uint32_t>((sc >> (kFraction - 8)) & 0xFF);
                 const auto fy = static_cast<std::uint32_t>((tc >> (kFraction - 8)) & 0xFF);
-                src = Mix(Mix(Spread(p00), Spread(p10), fx), Mix(Spread(p01), Spread(p11), fx), fy);
+                src = Mix(Mix(Premultiplied(p00), Premultiplied(p10), fx),
+                          Mix(Premultiplied(p01), Premultiplied(p11), fx), fy);
             } else {
                 const std::uint32_t p = pixels[(t >> kFraction) * pitch + (s >> kFraction)];
-                if (p == 0) continue;
-                src = Spread(p);
+                if ((p >> 24) == 0) continue;
+                src = Premultiplied(p);
             }
             src = tint(src);
             if ((src >> 48) == 0) continue;
@@ -327,18 +421,21 @@ bool TakesQuad(const ImageData& image, int frame, const SDL_Vertex* vertices, in
 bool DrawQuad(SDL_Surface* canvas, ImageData& image, int frame, const SDL_Vertex* v,
               int vertexCount, const int* indices, int indexCount, SDL_BlendMode blend,
               const SDL_Rect& clip) {
-    if (!canvas || canvas->format->format != SDL_PIXELFORMAT_ARGB8888) return false;
+    // The window's own surface may leave the top byte unused: what lands there is never shown.
+    if (!canvas || (canvas->format->format != SDL_PIXELFORMAT_ARGB8888 &&
+                    canvas->format->format != SDL_PIXELFORMAT_RGB888))
+        return false;
     const Shape shape = ShapeOf(image, frame, v, vertexCount, indices, indexCount, blend);
     if (shape == Shape::None) return false;
     FrameData& data = image.frames[static_cast<size_t>(frame)];
-    const std::uint32_t* pixels = TurnedPixels(image, data);
+    const std::uint32_t* pixels = PaddedPixels(image, data);
     if (!pixels) return false;
     const int width = data.pixmap.width > 0 ? data.pixmap.width : image.width;
     const int height = data.pixmap.height > 0 ? data.pixmap.height : image.height;
-    const int pitch = width + 2;
-    if (data.turned.size() != static_cast<size_t>(pitch) * (height + 2)) return false;
+    const int pitch = width + 2, rows = data.paddedRows;
+    if (data.padded.size() != static_cast<size_t>(pitch) * (rows + 2)) return false;
     // Past the repeated edge row and column, so texel (-1, -1) is still inside.
-    pixels += pitch + 1;
+    const Texels texels{pixels + pitch + 1, pitch, width, height, rows};
     SDL_Rect area{0, 0, canvas->w, canvas->h};
     if (!SDL_IntersectRect(&clip, &area, &area)) return true;
     // Whatever SDL still holds back must land first, to keep the drawing order.
@@ -346,10 +443,10 @@ bool DrawQuad(SDL_Surface* canvas, ImageData& image, int frame, const SDL_Vertex
     if (SDL_MUSTLOCK(canvas) && SDL_LockSurface(canvas) != 0) return false;
     const bool add = blend == SDL_BLENDMODE_ADD;
     if (shape == Shape::Upright)
-        DrawUpright(canvas, pixels, pitch, width, height, v, area, add);
+        DrawUpright(canvas, texels, Measured(data) && data.opaque, v, area, add);
     else
-        DrawTurned(canvas, pixels, pitch, width, height, image.linear, data.contentRadius,
-                   data.contentHole, v, area, add);
+        DrawTurned(canvas, texels, image.linear, data.contentRadius, data.contentHole, v, area,
+                   add);
     if (SDL_MUSTLOCK(canvas)) SDL_UnlockSurface(canvas);
     return true;
 }

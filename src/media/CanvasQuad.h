@@ -13,7 +13,7 @@ namespace media::detail {
 
 // Whether DrawQuad takes this draw: a picture quad (two triangles 0-1-2, 0-2-3 over a
 // parallelogram) of one vertex colour, blended or added, that is turned or slanted, or upright
-// at its own size on whole pixels and tinted or added. What it draws, clipped, leaves exactly
+// at its own size on whole pixels. What it draws, clipped, leaves exactly
 // the pixels the whole draw leaves there.
 bool TakesQuad(const ImageData& image, int frame, const SDL_Vertex* vertices, int vertexCount,
                const int* indices, int indexCount, SDL_BlendMode blend);

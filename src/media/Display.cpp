@@ -81,24 +81,39 @@ bool SoftwareOpenGL(SDL_Renderer* renderer) {
     return false;
 }
 
-// SDL's software renderer draws straight into the canvas, kept as a surface of its own, so a
-// frame copies to the window and sends to the window system only the rectangles that changed.
+// The window's surface, when the canvas can be drawn straight into it: of the canvas's size (the
+// window neither letterboxed nor scaled) and of four bytes a pixel in the canvas's order.
+SDL_Surface* WindowCanvas(const SDL_Rect& size) {
+    DisplayState& d = Display();
+    SDL_Surface* window = d.window ? SDL_GetWindowSurface(d.window) : nullptr;
+    if (!window || window->w != size.w || window->h != size.h) return nullptr;
+    const Uint32 format = window->format->format;
+    return format == SDL_PIXELFORMAT_ARGB8888 || format == SDL_PIXELFORMAT_RGB888 ? window
+                                                                                  : nullptr;
+}
+
+// SDL's software renderer draws straight into the canvas, so a frame sends to the window system
+// only the rectangles that changed. The canvas is the window's own surface when it can be (at
+// twice the resolution a canvas of its own is 7.5 MB more), else a surface copied into it.
 bool MakeSoftwareCanvas() {
     DisplayState& d = Display();
-    const SDL_Rect size = detail::DeviceCanvas();
-    SDL_Surface* surface =
-        SDL_CreateRGBSurfaceWithFormat(0, size.w, size.h, 32, SDL_PIXELFORMAT_ARGB8888);
-    SDL_Renderer* renderer = surface ? SDL_CreateSoftwareRenderer(surface) : nullptr;
-    if (!renderer) {
-        SDL_FreeSurface(surface);
-        return false;
-    }
-    SDL_SetSurfaceBlendMode(surface, SDL_BLENDMODE_NONE);
     // The window system's own shared-memory picture, not one more texture through OpenGL
     // (unless the user's SDL_FRAMEBUFFER_ACCELERATION says otherwise).
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    const SDL_Rect size = detail::DeviceCanvas();
+    SDL_Surface* window = WindowCanvas(size);
+    SDL_Surface* surface =
+        window ? window
+               : SDL_CreateRGBSurfaceWithFormat(0, size.w, size.h, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Renderer* renderer = surface ? SDL_CreateSoftwareRenderer(surface) : nullptr;
+    if (!renderer) {
+        if (!window) SDL_FreeSurface(surface);
+        return false;
+    }
+    SDL_SetSurfaceBlendMode(surface, SDL_BLENDMODE_NONE);
     d.renderer = renderer;
     d.canvasSurface = surface;
+    d.canvasIsWindow = window != nullptr;
     d.canvas = nullptr;
     d.vsyncMode = -2;
     return true;
@@ -315,8 +330,9 @@ void DestroyRenderer() {
         SDL_DestroyRenderer(d.renderer);
         ++d.generation;
     }
-    SDL_FreeSurface(d.canvasSurface);
+    if (!d.canvasIsWindow) SDL_FreeSurface(d.canvasSurface);
     d.canvasSurface = nullptr;
+    d.canvasIsWindow = false;
     d.renderer = nullptr;
     d.canvas = nullptr;
 }
@@ -329,7 +345,10 @@ void detail::CheckCanvasScale() {
     int w = 0, h = 0;
     DrawableSize(w, h);
     const int scale = ScaleForDrawable(w, h);
-    if (scale == d.scale) return;
+    // A new size takes the window's surface with it, and may let the canvas become it.
+    const bool windowCanvas =
+        d.canvasSurface && w == kCanvasWidth * scale && h == kCanvasHeight * scale;
+    if (scale == d.scale && !d.canvasIsWindow && !windowCanvas) return;
     // The canvas is remade at the new resolution; pictures make their textures again, from the
     // files drawn for that resolution.
     DestroyRenderer();
@@ -413,6 +432,10 @@ namespace {
 
 void PresentSurface(const std::vector<SDL_Rect>& changed) {
     DisplayState& d = Display();
+    if (d.canvasIsWindow) {
+        SDL_UpdateWindowSurfaceRects(d.window, changed.data(), static_cast<int>(changed.size()));
+        return;
+    }
     SDL_Surface* window = SDL_GetWindowSurface(d.window);
     if (!window) return;
     if (window->w == d.canvasSurface->w && window->h == d.canvasSurface->h) {

@@ -33,10 +33,13 @@ struct FrameData {
     float contentRadius = 0.0f;
     float contentHole = 0.0f;  // nothing visible nearer the centre than this (a ring's hole)
     std::uint64_t measuredVersion = ~std::uint64_t{0};
-    // For the media layer's own drawing on the software renderer (turned, tinted or added
-    // pictures): premultiplied pixels with the edge repeated all round, made from `version`.
-    std::vector<std::uint32_t> turned;
-    std::uint64_t turnedVersion = 0;
+    // For the media layer's own drawing into the software renderer's canvas: the pixels with the
+    // edge repeated all round, made from `version`; what such a picture keeps instead of its
+    // pixmap and texture.
+    // Only the rows down to one past the last visible one are kept (`paddedRows` of them).
+    std::vector<std::uint32_t> padded;
+    std::uint64_t paddedVersion = 0;
+    int paddedRows = 0;
     float u0 = 0.0f, v0 = 0.0f, u1 = 1.0f, v1 = 1.0f;
 };
 
@@ -68,6 +71,8 @@ namespace detail {
 // The frame's texture for the current renderer (the mask texture for MASKBLEND), made or
 // refreshed as needed; null without a display.
 SDL_Texture* FrameTexture(ImageData& image, int frame, bool mask);
+// Lets go of the frame's textures; they are made again when next wanted.
+void ReleaseTextures(FrameData& frame);
 // Measures the frame's pixels (opaque, contentRadius, contentHole) for their current version.
 void MeasureContent(FrameData& frame);
 // True when the measure is of the pixels as they are now.

@@ -29,15 +29,6 @@ bool TexturesCurrent(const FrameData& frame) {
     return Display().renderer && frame.generation == Display().generation;
 }
 
-void ReleaseTextures(FrameData& frame) {
-    if (TexturesCurrent(frame)) {
-        if (frame.texture) SDL_DestroyTexture(frame.texture);
-        if (frame.maskTexture) SDL_DestroyTexture(frame.maskTexture);
-    }
-    frame.texture = frame.maskTexture = nullptr;
-    frame.textureStale = frame.maskStale = true;
-}
-
 Pixmap Thresholded(const Pixmap& pixmap) {
     Pixmap mask = pixmap;
     for (std::uint32_t& p : mask.pixels) p = (p >> 24) >= 128 ? (p | 0xFF000000u) : 0u;
@@ -110,16 +101,28 @@ Image LoadCells(const std::string& path, int cellWidth, int cellHeight, int firs
     image->cellHeight = cellHeight;
     image->firstCell = firstCell;
     image->keepPixels = false;
+    // Decoded again when first drawn: the loading screen loads every picture the game has, and
+    // one for a screen not shown yet holds no pixels till then.
+    for (FrameData& frame : image->frames) std::vector<std::uint32_t>().swap(frame.pixmap.pixels);
     return Finish(image);
 }
 
 }  // namespace
 
 ImageData::~ImageData() {
-    for (FrameData& frame : frames) ReleaseTextures(frame);
+    for (FrameData& frame : frames) detail::ReleaseTextures(frame);
 }
 
 namespace detail {
+
+void ReleaseTextures(FrameData& frame) {
+    if (TexturesCurrent(frame)) {
+        if (frame.texture) SDL_DestroyTexture(frame.texture);
+        if (frame.maskTexture) SDL_DestroyTexture(frame.maskTexture);
+    }
+    frame.texture = frame.maskTexture = nullptr;
+    frame.textureStale = frame.maskStale = true;
+}
 
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     std::FILE* file = std::fopen(ResolvePath(path).c_str(), "rb");
@@ -250,7 +253,7 @@ void MatchCanvasScale(ImageData& image) {
     for (FrameData& frame : image.frames) {
         ReleaseTextures(frame);
         std::vector<std::uint32_t>().swap(frame.pixmap.pixels);
-        std::vector<std::uint32_t>().swap(frame.turned);
+        std::vector<std::uint32_t>().swap(frame.padded);
         frame.pixmap.width = frame.pixmap.pitch = image.width * scale;
         frame.pixmap.height = image.height * scale;
         // Other texels: measured again, and any drawing of them is a change.
@@ -299,13 +302,13 @@ void ReleaseIdleImages() {
         if (!image || image->keepPixels || image->path.empty()) continue;
         for (FrameData& frame : image->frames) {
             const bool holds = frame.texture || frame.maskTexture || !frame.pixmap.pixels.empty() ||
-                               !frame.turned.empty();
+                               !frame.padded.empty();
             // Loaded counts as used: not let go before its screen has had a chance to show.
             const std::uint64_t used = std::max(frame.drawnInFrame, frame.madeInFrame);
             if (!holds || now - used < kIdleFrames) continue;
             ReleaseTextures(frame);
             std::vector<std::uint32_t>().swap(frame.pixmap.pixels);
-            std::vector<std::uint32_t>().swap(frame.turned);
+            std::vector<std::uint32_t>().swap(frame.padded);
             released = true;
         }
     }

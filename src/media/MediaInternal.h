@@ -29,6 +29,7 @@ struct DisplayState {
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* canvas = nullptr;         // the canvas as a render target, or
     SDL_Surface* canvasSurface = nullptr;  // the canvas the software renderer draws into
+    bool canvasIsWindow = false;           // which is the window's own surface (SDL's to free)
     // Bumped whenever the renderer goes away, so textures made by an older one are known
     // to be gone with it and are re-created from the pixels kept on the CPU.
     unsigned generation = 1;
