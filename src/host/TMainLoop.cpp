@@ -325,28 +325,25 @@ void TMainLoop::ScreenDraw() {
     // looks again, or, while something might change by itself, at most the longest frame the
     // logic clock counts in full: a still menu or board costs next to nothing. One where only a
     // glint or a shimmer has moved for a second is drawn at half the rate until the player does
-    // something.
+    // something. Frames of a repeatable run are not time: they keep the clock's pace.
+    const int threshold = Host.Timing.Threshold;
     if (StillFrames >= StillFramesBeforeWaiting)
-        WaitWhileStill();
+        Wait(NoTiming || !StillUntilInput() ? threshold : StillUntilInputMs);
     else if (CalmFrames >= CalmFramesBeforeSlowing)
-        media::WaitForEvent(CalmFrameMs);
+        Wait(CalmFrameMs);
     else
         media::Delay(1);
 }
 
-void TMainLoop::WaitWhileStill() {
+void TMainLoop::Wait(int ms) {
     TFixedRateLogic& timing = Host.Timing;
-    // The frames of a repeatable run are not time: they keep the clock's pace.
-    double limit = NoTiming || !StillUntilInput() ? 0.0 : StillUntilInputMs;
+    double limit = ms;
     if (StepsUntilDueFunction) {
         if (const int due = StepsUntilDueFunction(); due >= 0)
             limit = std::min(limit, (due - 2) * static_cast<double>(timing.MS));
     }
-    if (limit <= timing.Threshold) {
-        media::WaitForEvent(timing.Threshold);
-        return;
-    }
-    timing.BeginChosenWait(static_cast<int>(limit));
+    // Up to the clock's longest frame no time is lost; a longer wait is counted in full.
+    if (limit > timing.Threshold) timing.BeginChosenWait(static_cast<int>(limit));
     media::WaitForEvent(static_cast<int>(limit));
 }
 

@@ -99,8 +99,9 @@ private:
     int CheckWindow();
     int GameTerminated();
     void ShowPaused() const;
-    // After a run of still frames: waits for input, or as long as nothing else can change.
-    void WaitWhileStill();
+    // Waits for input, at most `ms` and never past a scripted step; a wait longer than the
+    // clock's longest frame is counted in full.
+    void Wait(int ms);
     // Nothing on screen changes before input comes (or a key or button is let go).
     [[nodiscard]] bool StillUntilInput() const;
     // Set while the steps that stand for a chosen wait run: input that ended the wait comes
