@@ -348,7 +348,7 @@ void TMainLoop::Wait(int ms) {
 }
 
 bool TMainLoop::StillUntilInput() const {
-    // Held keys and buttons repeat, and the pause sign shows while paused or in the background.
+    // Held keys and buttons repeat and a fade moves; in the background the loop keeps its pace.
     const HostInput& input = Input();
     const auto held = [](const auto& downs) {
         return std::any_of(downs.begin(), downs.end(), [](int down) { return down != 0; });
