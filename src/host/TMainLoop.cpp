@@ -325,12 +325,14 @@ void TMainLoop::ScreenDraw() {
     // looks again, or, while something might change by itself, at most the longest frame the
     // logic clock counts in full: a still menu or board costs next to nothing. One where only a
     // glint or a shimmer has moved for a second is drawn at half the rate until the player does
-    // something. Frames of a repeatable run are not time: they keep the clock's pace.
+    // something, and looked at half as often again after a frame with nothing new (a fizz that
+    // changes a dozen times a second). Frames of a repeatable run are not time: they keep the
+    // clock's pace.
     const int threshold = Host.Timing.Threshold;
     if (StillFrames >= StillFramesBeforeWaiting)
         Wait(NoTiming || !StillUntilInput() ? threshold : StillUntilInputMs);
     else if (CalmFrames >= CalmFramesBeforeSlowing)
-        Wait(CalmFrameMs);
+        Wait(NoTiming || redrawn > 0 ? CalmFrameMs : 2 * CalmFrameMs);
     else
         media::Delay(1);
 }
