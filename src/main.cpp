@@ -414,6 +414,7 @@ void WireScreens(Program& program) {
     game.Presentation.TextLog = &game.DrawnTexts;
     game.Loop.BeforeFlipFunction = [&program] { program.Script->BeforeFlip(); };
     game.Loop.EndFrameFunction = [&program] { return program.Script->OutputDue(); };
+    game.Loop.StepsUntilDueFunction = [&program] { return program.Script->StepsUntilDue(); };
     program.Script->StateProviders.push_back([&game](JsonObject& state) { game.AddState(state); });
     program.Script->StateProviders.push_back(
         [&program](JsonObject& state) { AddPlayerState(program, state); });

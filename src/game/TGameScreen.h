@@ -76,6 +76,11 @@ public:
     void Kill() override;
     void Logic() override;
     void Draw() override;
+    // Behind the in-game menu the board stands still (what is left of its effects plays out
+    // and shows as movement).
+    [[nodiscard]] bool StillUntilInput(bool underDialog) const override {
+        return underDialog || GameMenuOpen();
+    }
     int SetEscDestination(TScreen*& destination) override;
     void AddState(JsonObject& state) const override;
 

@@ -8,6 +8,7 @@
 #include "game/LevelTables.h"
 #include "media/Media.h"
 #include "presentation/Names.h"
+#include "presentation/TPresentationContext.h"
 #include "presentation/TResources.h"
 
 namespace {
@@ -82,6 +83,7 @@ void TPlayEffects::Kill() {
 void TPlayEffects::Clear() {
     for (TParticleList* list : Lists()) list->KillAll();
     SurfaceCounter = 0;
+    SurfaceUnmoved = 0;
 }
 
 void TPlayEffects::Trail(int cellX, int cellY) {
@@ -132,11 +134,16 @@ void TPlayEffects::Surface(float delta, float machineFill) {
     SurfaceCounter += delta;
     if (SurfaceCounter < SurfaceEvery) return;
     SurfaceCounter = 0;
-    SurfaceBubble(Resources.SurfaceParticles, imgBubble, MachineX, SurfaceY, machineFill);
+    // Made now (the random numbers it takes are the board's too), shown with the next picture.
+    const auto made =
+        SurfaceBubble(Resources.SurfaceParticles, imgBubble, MachineX, SurfaceY, machineFill);
+    made->Hidden = 1;
 }
 
-void TPlayEffects::SurfaceBubble(TParticleList& list, const std::shared_ptr<TGameImage>& bubble,
-                                 float centreX, float surfaceY, float machineFill) {
+std::shared_ptr<TParticle> TPlayEffects::SurfaceBubble(TParticleList& list,
+                                                       const std::shared_ptr<TGameImage>& bubble,
+                                                       float centreX, float surfaceY,
+                                                       float machineFill) {
     const int fill = std::clamp(static_cast<int>(machineFill), 0, MachineFull);
     const int spread = GlobeHalfWidth()[fill] - 1;
     const float x = Whole(centreX) + static_cast<float>(media::RandomInt(-spread, spread));
@@ -144,7 +151,7 @@ void TPlayEffects::SurfaceBubble(TParticleList& list, const std::shared_ptr<TGam
     const int sign = Sign();
     const float scale = media::RandomFloat(0.3f, 0.5f);
     const float turn = media::RandomFloat(0.3f, 0.6f);
-    list.AddNew(x, y, bubble, 0, 0, 0, 1000, 1, sign, turn, scale, 0, 0, 0);
+    return list.AddNew(x, y, bubble, 0, 0, 0, 1000, 1, sign, turn, scale, 0, 0, 0);
 }
 
 void TPlayEffects::DrainBurst(int count, float machineFill) {
@@ -159,7 +166,23 @@ void TPlayEffects::DrainBurst(int count, float machineFill) {
 }
 
 void TPlayEffects::Move() {
-    for (TParticleList* list : Lists()) list->Move();
+    for (TParticleList* list : Lists()) {
+        if (list != &Resources.SurfaceParticles) list->Move();
+    }
+    MoveSurface();
+}
+
+void TPlayEffects::MoveSurface() {
+    TPresentationContext& context = PresentationContext();
+    const float step = context.Delta;
+    SurfaceUnmoved += step;
+    if (SurfaceUnmoved < SurfaceFrameSteps) return;
+    // The bubbles only turn and fade, evenly: one long move is as good as many short ones.
+    context.Delta = SurfaceUnmoved;
+    Resources.SurfaceParticles.Move();
+    context.Delta = step;
+    SurfaceUnmoved = 0;
+    Resources.SurfaceParticles.ForEach([](TParticle& bubble) { bubble.Hidden = 0; });
 }
 
 void TPlayEffects::DrawUnderMover() {

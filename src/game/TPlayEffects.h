@@ -9,6 +9,7 @@
 #include "game/TLineRemoval.h"
 #include "presentation/TGameImage.h"
 
+class TParticle;
 class TParticleList;
 class TResources;
 
@@ -21,6 +22,9 @@ public:
     static constexpr int BurstBubbles = 120;
     // Logic steps between two surface bubbles.
     static constexpr float SurfaceEvery = 1.2f;
+    // The surface's fizz moves and shows its new bubbles this many steps at a time: at a dozen
+    // pictures a second it looks the same, and the frames between show nothing new.
+    static constexpr float SurfaceFrameSteps = 16;
     static constexpr int DrainImages = 10;
 
     std::shared_ptr<TGameImage> imgBubble;
@@ -31,6 +35,8 @@ public:
     // "bparticles0" .. "bparticles9": the preview's flavours and rainbow.
     std::array<std::shared_ptr<TGameImage>, DrainImages> imgDrain{};
     float SurfaceCounter = 0;
+    // Steps the surface's bubbles have not been moved for.
+    float SurfaceUnmoved = 0;
 
     // Fetches the images and makes the drain pieces from the preview strip.
     void Load();
@@ -45,8 +51,10 @@ public:
     void Surface(float delta, float machineFill);
     // One bubble on the surface of a globe shaped like the machine's, centred on centreX, whose
     // empty surface lies at surfaceY (the level select's small machine has one too).
-    static void SurfaceBubble(TParticleList& list, const std::shared_ptr<TGameImage>& bubble,
-                              float centreX, float surfaceY, float machineFill);
+    static std::shared_ptr<TParticle> SurfaceBubble(TParticleList& list,
+                                                    const std::shared_ptr<TGameImage>& bubble,
+                                                    float centreX, float surfaceY,
+                                                    float machineFill);
     void DrainBurst(int count, float machineFill);
 
     void Move();
@@ -59,6 +67,8 @@ private:
     void Rings(const TLineRemoval& removal);
     void BurstBubble(float machineFill);
     std::shared_ptr<TGameImage> BuildDrainImage(int k);
+    // Moves the surface's bubbles when their next picture is due, and shows those made since.
+    void MoveSurface();
     // The six lists the play screen uses (the extra one is not among them).
     std::array<TParticleList*, 6> Lists() const;
 

@@ -14,6 +14,8 @@ void TFixedRateLogic::Init() {
     LastNumTicks = 1.0;
     SetDelta(1.0f);
     First = FirstMax;
+    ChosenWaitMs = 0;
+    WaitedSteps = 0;
 }
 
 void TFixedRateLogic::Create() {
@@ -29,8 +31,25 @@ void TFixedRateLogic::SetThreshold(int ms) {
     Threshold = ms;
 }
 
+void TFixedRateLogic::BeginChosenWait(int ms) {
+    ChosenWaitMs = std::max(ChosenWaitMs, ms);
+}
+
 void TFixedRateLogic::Calc() {
     const double now = Clock();
+    WaitedSteps = 0;
+    if (ChosenWaitMs > 0 && now >= LastTime) {
+        // The smoothing evens out the frames the machine makes; a wait the loop chose is none of
+        // them. Past the wait and a frame the machine was asleep or stalled: not caught up.
+        const double elapsed =
+            std::min(now - LastTime, static_cast<double>(ChosenWaitMs + Threshold));
+        NumTicks = elapsed / MS;
+        WaitedSteps = std::max(0, static_cast<int>(NumTicks) - 1);
+        LastTime = now;
+        ChosenWaitMs = 0;
+        return;
+    }
+    ChosenWaitMs = 0;
     if (now < LastTime) {
         NumTicks = LastNumTicks;
     } else {

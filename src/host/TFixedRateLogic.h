@@ -43,6 +43,14 @@ public:
     void SetThreshold(int ms);
     void Calc();
     void SetDelta(float f);
+    // The loop is about to wait for input on purpose, for at most `ms`: the next Calc counts the
+    // whole frame, wait included, as steps (however long it was, up to the wait and a frame
+    // more), and leaves the smoothing as it was, so a still screen may sleep long and lose no
+    // game time.
+    void BeginChosenWait(int ms);
+    // Steps of the last Calc that stand for time spent in a chosen wait, before the input that
+    // may have ended it: the loop runs them before it reads that input.
+    int WaitedSteps = 0;
     void SetDefaultFramerate(int rate);
     void HistoryClear();
     // Milliseconds as logic steps.
@@ -50,4 +58,6 @@ public:
 
 private:
     float& Delta;
+    // The longest chosen wait begun since the last Calc, in milliseconds; 0 for none.
+    int ChosenWaitMs = 0;
 };

@@ -1,5 +1,7 @@
 #include "host/TMainLoop.h"
 
+#include <algorithm>
+
 #include "host/TAudioBuses.h"
 #include "host/TDisplay.h"
 #include "host/TFixedRateLogic.h"
@@ -27,6 +29,8 @@ constexpr int StillFramesBeforeWaiting = 30;
 constexpr long CalmShare = 50;
 constexpr int CalmFramesBeforeSlowing = 60;
 constexpr int CalmFrameMs = 33;
+// A still screen that nothing changes but input looks again this often all the same.
+constexpr int StillUntilInputMs = 1000;
 
 }  // namespace
 
@@ -47,9 +51,13 @@ int TMainLoop::MainLogicLoop() {
     Host.Timing.Calc();
     const double numTicks = NoTiming ? NoTimingTicks : Host.Timing.NumTicks;
     const int whole = static_cast<int>(numTicks);
+    const int waited = NoTiming ? 0 : Host.Timing.WaitedSteps;
     for (int i = 1; i <= whole; ++i) {
         Host.Timing.SetDelta(1.0f);
-        if (LogicWrapper() == -1) return -1;
+        HoldInput = i <= waited;
+        const int result = LogicWrapper();
+        HoldInput = false;
+        if (result == -1) return -1;
         if (EndFrameFunction && EndFrameFunction()) return 1;
     }
     const double fraction = numTicks - whole;
@@ -90,6 +98,7 @@ bool TMainLoop::DialogOpen() const {
 }
 
 void TMainLoop::DoPeekEvent() {
+    if (HoldInput) return;
     HostInput& input = Input();
     TMousePointer& mouse = Host.Display.Mouse();
     for (media::Event event = media::NextEvent(); event.kind != media::EventKind::None;
@@ -312,14 +321,45 @@ void TMainLoop::ScreenDraw() {
         static_cast<long>(ScreenWidth) * ScreenHeight * media::CanvasScale() * media::CanvasScale();
     StillFrames = redrawn == 0 ? StillFrames + 1 : 0;
     CalmFrames = redrawn * CalmShare < canvas ? CalmFrames + 1 : 0;
-    // A screen that has shown the same picture for half a second waits for input, or at most
-    // the longest frame the logic clock counts in full (so no game time is lost), before it
-    // looks again: a still menu or board costs next to nothing. One where only a glint or a
-    // shimmer has moved for a second is drawn at half the rate until the player does something.
+    // A screen that has shown the same picture for half a second waits for input before it
+    // looks again, or, while something might change by itself, at most the longest frame the
+    // logic clock counts in full: a still menu or board costs next to nothing. One where only a
+    // glint or a shimmer has moved for a second is drawn at half the rate until the player does
+    // something, and looked at half as often again after a frame with nothing new (a fizz that
+    // changes a dozen times a second). Frames of a repeatable run are not time: they keep the
+    // clock's pace.
+    const int threshold = Host.Timing.Threshold;
     if (StillFrames >= StillFramesBeforeWaiting)
-        media::WaitForEvent(Host.Timing.Threshold);
+        Wait(NoTiming || !StillUntilInput() ? threshold : StillUntilInputMs);
     else if (CalmFrames >= CalmFramesBeforeSlowing)
-        media::WaitForEvent(CalmFrameMs);
+        Wait(NoTiming || redrawn > 0 ? CalmFrameMs : 2 * CalmFrameMs);
     else
         media::Delay(1);
+}
+
+void TMainLoop::Wait(int ms) {
+    TFixedRateLogic& timing = Host.Timing;
+    double limit = ms;
+    if (StepsUntilDueFunction) {
+        if (const int due = StepsUntilDueFunction(); due >= 0)
+            limit = std::min(limit, (due - 2) * static_cast<double>(timing.MS));
+    }
+    // Up to the clock's longest frame no time is lost; a longer wait is counted in full.
+    if (limit > timing.Threshold) timing.BeginChosenWait(static_cast<int>(limit));
+    media::WaitForEvent(static_cast<int>(limit));
+}
+
+bool TMainLoop::StillUntilInput() const {
+    // Held keys and buttons repeat and a fade moves; in the background the loop keeps its pace.
+    const HostInput& input = Input();
+    const auto held = [](const auto& downs) {
+        return std::any_of(downs.begin(), downs.end(), [](int down) { return down != 0; });
+    };
+    if (held(input.KeyDowns) || held(input.MouseDowns) || Host.Fade.Active || Suspended)
+        return false;
+    if (Paused) return true;
+    const TScreen* screen = Host.Screens.Current();
+    if (DialogOpen())
+        return Host.Dialogs.Top()->StillUntilInput() && (!screen || screen->StillUntilInput(true));
+    return screen && screen->StillUntilInput(false);
 }

@@ -62,6 +62,9 @@ public:
     // Asked after every logic step: true ends the frame there, so that what is drawn (and what
     // a script dumps) is the game as that step left it, before the frame's later steps run.
     std::function<bool()> EndFrameFunction;
+    // Steps until scripted input or output is next due (negative when none is): a still screen
+    // wakes before then, so what the script does lands on its own step.
+    std::function<int()> StepsUntilDueFunction;
 
     // One frame's logic steps; -1 when the program is to end.
     int MainLogicLoop();
@@ -96,4 +99,12 @@ private:
     int CheckWindow();
     int GameTerminated();
     void ShowPaused() const;
+    // Waits for input, at most `ms` and never past a scripted step; a wait longer than the
+    // clock's longest frame is counted in full.
+    void Wait(int ms);
+    // Nothing on screen changes before input comes (or a key or button is let go).
+    [[nodiscard]] bool StillUntilInput() const;
+    // Set while the steps that stand for a chosen wait run: input that ended the wait comes
+    // after them.
+    bool HoldInput = false;
 };

@@ -38,8 +38,13 @@ public:
     virtual void Kill();
     virtual void Logic();
     // Runs in place of Logic while a dialog is open over the screen: what moves on behind the
-    // dialog without input (a turning picture, a clock that keeps running).
+    // dialog without input (a turning picture, a clock that keeps running). A screen that moves
+    // something here says so in StillUntilInput.
     virtual void LogicUnderDialog() {}
+    // True when nothing the screen shows can change by itself, only through input (here or in a
+    // dialog over it), so a still frame may wait for input however long it comes. Anything that
+    // changes it after a time (a blink, a timer, a delayed effect) answers false.
+    [[nodiscard]] virtual bool StillUntilInput(bool underDialog) const { return underDialog; }
     virtual void Draw();
     // The screen's picture drawn solid over the whole canvas (a cleared canvas without one);
     // leaves alpha blending on for what comes over it.

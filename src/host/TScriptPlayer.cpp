@@ -184,6 +184,12 @@ void TScriptPlayer::PadAction(const TScriptAction& action) {
     }
 }
 
+int TScriptPlayer::StepsUntilDue() const {
+    if (!padReleases_.empty()) return 0;
+    if (next_ >= actions_.size()) return -1;
+    return std::max(0, actions_[next_].Tick - tick_ - 1);
+}
+
 void TScriptPlayer::BeforeStep() {
     ++tick_;
     for (const int button : padReleases_)

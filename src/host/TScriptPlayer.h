@@ -40,6 +40,9 @@ public:
     void BeforeFlip();
     // A screenshot or state dump is due from the frame after this step: the frame must end here.
     [[nodiscard]] bool OutputDue() const { return !pendingOutput_.empty(); }
+    // Steps until the next action or pad release is due (0 for the coming step), -1 when the
+    // script has nothing more to do.
+    [[nodiscard]] int StepsUntilDue() const;
 
     // Adds the game's state to a dump; later layers extend what a dump holds.
     std::vector<std::function<void(JsonObject&)>> StateProviders;

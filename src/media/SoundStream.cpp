@@ -7,11 +7,12 @@
 namespace media::detail {
 namespace {
 
-// A quarter of a second a buffer, four queued: a second in hand, while the thread looks in
-// every twentieth of a second, so the queue runs dry only if the thread is kept from running
-// for most of a second (or the sound is sped up many times).
-constexpr int kBuffersPerSecond = 4;
-constexpr auto kPumpPeriod = std::chrono::milliseconds(50);
+// Half a second a buffer, four queued: two seconds in hand, while the thread looks in every
+// quarter of a second (a thread that wakes often costs more than the decoding it does), so the
+// queue runs dry only if the thread is kept from running for over a second and a half (or the
+// sound is sped up many times).
+constexpr int kBuffersPerSecond = 2;
+constexpr auto kPumpPeriod = std::chrono::milliseconds(250);
 
 }  // namespace
 
@@ -36,8 +37,9 @@ std::unique_ptr<SoundStream> SoundStream::Start(
     alSourcei(source, AL_LOOPING, AL_FALSE);
     alSourceRewind(source);
     {
+        // One buffer to start on; the thread decodes the rest, not the caller.
         const std::lock_guard lock(stream->mutex_);
-        stream->Pump();
+        stream->Pump(1);
     }
     stream->pump_ = std::jthread([raw = stream.get()](std::stop_token stop) { raw->Run(stop); });
     return stream;
@@ -69,7 +71,7 @@ void SoundStream::SetPaused(bool paused) {
         phase_ = Phase::Waiting;
     } else {
         phase_ = Phase::Playing;
-        Pump();
+        Pump(1);
     }
 }
 
@@ -77,7 +79,7 @@ bool SoundStream::Playing() {
     return phase_ != Phase::Ended;
 }
 
-void SoundStream::Pump() {
+void SoundStream::Pump(std::size_t most) {
     ALint state = AL_STOPPED;
     alGetSourcei(source_, AL_SOURCE_STATE, &state);
     // Starved and then paused: all it holds has been heard, and a stopped source counts every
@@ -90,7 +92,7 @@ void SoundStream::Pump() {
         alSourceUnqueueBuffers(source_, 1, &buffer);
         idle_.push_back(buffer);
     }
-    while (!idle_.empty() && Fill(idle_.back())) {
+    for (std::size_t filled = 0; filled < most && !idle_.empty() && Fill(idle_.back()); ++filled) {
         const ALuint buffer = idle_.back();
         alSourceQueueBuffers(source_, 1, &buffer);
         idle_.pop_back();

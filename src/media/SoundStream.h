@@ -41,7 +41,8 @@ private:
     static constexpr int kBuffers = 4;
 
     void Run(std::stop_token stop);
-    void Pump();
+    // Takes back what was played and queues at most `most` buffers more.
+    void Pump(std::size_t most = kBuffers);
     bool Fill(unsigned buffer);
 
     const unsigned source_;

@@ -74,6 +74,9 @@ public:
     void Finalise();
     virtual void Kill();
 
+    // True when nothing in the dialog changes by itself, only through input (see
+    // TScreen::StillUntilInput); a blinking cursor answers false.
+    [[nodiscard]] virtual bool StillUntilInput() const { return true; }
     // The dialog's class name, for state dumps.
     [[nodiscard]] virtual std::string Kind() const { return "TDialog"; }
     // Adds this dialog's state and then that of any dialog it has open on top of itself.

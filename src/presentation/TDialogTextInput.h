@@ -60,6 +60,8 @@ public:
     void ClickSound() const;
     void Draw() override;
     void Kill() override;
+    // Its cursor blinks.
+    [[nodiscard]] bool StillUntilInput() const override { return false; }
     [[nodiscard]] std::string Kind() const override { return "TDialogTextInput"; }
     void Describe(std::vector<TDialogState>& out) const override;
 

@@ -65,6 +65,8 @@ public:
     void ClickSound() const;
     void Draw() override;
     void Kill() override;
+    // The name prompt it opens has a blinking cursor.
+    [[nodiscard]] bool StillUntilInput() const override { return !EnterName; }
     [[nodiscard]] std::string Kind() const override { return "TPlayerManager"; }
     void Describe(std::vector<TDialogState>& out) const override;
 

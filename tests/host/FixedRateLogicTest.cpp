@@ -58,6 +58,26 @@ TEST_F(FixedRateLogicTest, ClockWrapRepeatsThePreviousStepCount) {
     EXPECT_DOUBLE_EQ(timer.NumTicks, 3.0);
 }
 
+TEST_F(FixedRateLogicTest, AChosenWaitCountsInFullUpToAStallAndLeavesTheSmoothingAlone) {
+    timer.VSync = false;
+    for (int i = 0; i < 5; ++i) Frame(10);
+    for (int i = 0; i < 10; ++i) Frame(16);
+    const int recorded = timer.HistorySize;
+    // Two seconds of still screen, ended by a click 1.7 s in: all of it is game time, and the
+    // steps before the last stand for the time before the click.
+    timer.BeginChosenWait(2000);
+    EXPECT_NEAR(Frame(1703), 1703 / 5.0, 1e-9);
+    EXPECT_EQ(timer.WaitedSteps, 339);
+    EXPECT_EQ(timer.HistorySize, recorded);
+    EXPECT_NEAR(Frame(16), 16 / 5.0, 1e-9) << "the next frame is smoothed as before the wait";
+    EXPECT_EQ(timer.WaitedSteps, 0);
+    // Asleep for a minute during the wait: only the wait and a frame are caught up.
+    timer.BeginChosenWait(1000);
+    EXPECT_DOUBLE_EQ(Frame(60000), (1000 + 50) / 5.0);
+    Frame(200);
+    EXPECT_DOUBLE_EQ(timer.TmpMS, 50.0) << "the cap is back once the wait is over";
+}
+
 TEST_F(FixedRateLogicTest, MillisecondsBecomeStepsOfTheFrameRate) {
     EXPECT_FLOAT_EQ(timer.MS, 5.0f);
     EXPECT_FLOAT_EQ(timer.CalcAnimLength(1000), 200.0f);

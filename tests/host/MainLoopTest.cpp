@@ -11,6 +11,7 @@
 #include "media/Media.h"
 #include "presentation/TGameFade.h"
 #include "presentation/TMousePointer.h"
+#include "system/HostInput.h"
 #include "system/InputHelpers.h"
 
 namespace {
@@ -28,7 +29,12 @@ struct RecordingScreen : TScreen {
         ++Kills;
         TScreen::Kill();
     }
-    void Logic() override { Deltas.push_back(PresentationContext().Delta); }
+    // Per step, whether the left button was down.
+    std::vector<bool> ButtonDown;
+    void Logic() override {
+        Deltas.push_back(PresentationContext().Delta);
+        ButtonDown.push_back(Input().MouseDowns[1] != 0);
+    }
     void Draw() override { ++Draws; }
 };
 
@@ -68,6 +74,26 @@ TEST_F(MainLoopTest, AFrameOfTwelveAndAHalfMillisecondsRunsTwoWholeStepsAndAHalf
     now += 13;  // the history now averages 12.5 ms
     EXPECT_EQ(game.Loop.MainLogicLoop(), 1);
     EXPECT_EQ(first.Deltas, (std::vector<float>{1.0f, 1.0f, 0.5f}));
+}
+
+TEST_F(MainLoopTest, AClickThatEndsAChosenWaitComesAfterTheStepsOfTheWait) {
+    for (int i = 0; i < 6; ++i) {
+        now += 5;
+        game.Timing.Calc();
+    }
+    game.Timing.BeginChosenWait(1000);
+    media::PushMouseButton(1, true, 10, 10);
+    now += 601;
+    first.Deltas.clear();
+    first.ButtonDown.clear();
+    EXPECT_EQ(game.Loop.MainLogicLoop(), 1);
+    ASSERT_EQ(first.Deltas.size(), 121u);
+    EXPECT_FLOAT_EQ(first.Deltas.back(), 0.2f);
+    std::vector<bool> expected(121, false);
+    expected[119] = expected[120] = true;
+    EXPECT_EQ(first.ButtonDown, expected) << "the click lands on the last whole step";
+    media::PushMouseButton(1, false, 10, 10);
+    game.Loop.LogicWrapper();
 }
 
 TEST_F(MainLoopTest, ScreensChangeWhenTheFadeOutEnds) {

@@ -140,7 +140,7 @@ TEST_F(AudioCaptureTest, StreamedTuneIsHeardWholeThroughAPauseAndThenStops) {
     EXPECT_GE(heard[1].from, resumeAsked) << "silent while paused";
     EXPECT_NEAR(heard[0].to - heard[0].from + heard[1].to - heard[1].from, played.length, 0.01)
         << "every part heard, once";
-    // The stream's thread notices the end on its next visit, a twentieth of a second later;
+    // The stream's thread notices the end on its next visit, a quarter of a second later;
     // a second leaves a loaded machine room.
     EXPECT_GT(overAt, heard[1].to - 0.005) << "not over before its end was heard";
     EXPECT_LT(overAt, heard[1].to + 1.0) << "its end is noticed";
