@@ -57,6 +57,25 @@ TEST_F(CanvasTest, PicturesOnAndBetweenPixelsBlendAlike) {
     EXPECT_TRUE(media::GrabPixmap(0, 100, 256, 4).pixels ==
                 media::GrabPixmap(0, 200, 256, 4).pixels);
     EXPECT_TRUE(Near(PixelAt(0, 100), {30, 140, 250})) << "alpha 0 leaves the canvas";
+
+    // Rows are drawn eight pixels at a time from where the drawn area starts, and the rest one
+    // by one: a picture or its shadow cut at another column (a redrawn rectangle) must leave the
+    // same pixels as drawn whole.
+    const auto cutAt = [&](int column, int y) {
+        media::SetViewport(column, y, 256 - column, 4);
+        media::DrawImageFrame(ramp, 0, y);
+        media::SetViewport(0, 0, 800, 600);
+        return media::GrabPixmap(column, y, 256 - column, 4).pixels;
+    };
+    EXPECT_TRUE(cutAt(5, 500) == media::GrabPixmap(5, 100, 251, 4).pixels);
+    media::SetColor(0, 0, 0);
+    media::SetAlpha(0.5f);
+    media::DrawImageFrame(ramp, 0, 300);
+    const auto shadow = cutAt(3, 400);
+    media::SetColor(255, 255, 255);
+    media::SetAlpha(1.0f);
+    EXPECT_TRUE(shadow == media::GrabPixmap(3, 300, 253, 4).pixels);
+    EXPECT_TRUE(Near(PixelAt(255, 300), {15, 70, 125})) << "full alpha at half strength";
 }
 
 TEST_F(CanvasTest, ColourAndAlphaTintImagesAndShapes) {
