@@ -299,14 +299,53 @@ void ShadeRow(std::uint32_t* __restrict row, const std::uint32_t* __restrict sou
     }
 }
 
-void TintRow(std::uint32_t* row, const std::uint32_t* source, int count, const Tinting& tint,
-             bool add) {
+// Premultiplied, tinted and put onto the canvas as Put does, four pixels at a time in 16-bit
+// halves; every step is exact where Put's is (a pixel with no alpha left keeps the canvas).
+[[gnu::always_inline]] inline Pixels4 Tint4(Pixels4 under, Pixels4 over, const Tinting& tint,
+                                            bool add) {
+    const Pixels4 a = over >> 24, both = a | a << 16;
+    // (c * a + 127) / 255 rounded down, as Premultiplied; the alpha half keeps a itself.
+    const auto premultiply = [both](Pixels4 pair) {
+        const Halves8 y = std::bit_cast<Halves8>(pair) * std::bit_cast<Halves8>(both) + 0x7F;
+        return std::bit_cast<Pixels4>(static_cast<Halves8>((y + 1 + (y >> 8)) >> 8));
+    };
+    const Pixels4 low =
+        Weigh(premultiply(over & 0xFF00FFu), Pixels4{} + (tint.blue | tint.red << 16));
+    const Pixels4 high = Weigh((premultiply((over >> 8) & 0xFFu) | a << 16),
+                               Pixels4{} + (tint.green | tint.alpha << 16));
+    if (add) {
+        // Each colour held at 255; the canvas keeps its alpha.
+        const auto held = [](Pixels4 sum) {
+            const Halves8 h = std::bit_cast<Halves8>(sum);
+            return std::bit_cast<Pixels4>(static_cast<Halves8>((h | (h >> 8) * 0xFF) & 0xFF));
+        };
+        const Pixels4 outLow = held(low + (under & 0xFF00FFu));
+        const Pixels4 outHigh = held((high & 0xFFu) + ((under >> 8) & 0xFFu));
+        return outLow | outHigh << 8 | (under & 0xFF000000u);
+    }
+    const Pixels4 shown = high >> 16, keep = 256 - (shown + (shown >> 7)), rest = keep | keep << 16;
+    const Pixels4 outLow = (low + Weigh(under & 0xFF00FFu, rest)) & 0xFF00FFu;
+    const Pixels4 outHigh = (high + Weigh((under >> 8) & 0xFF00FFu, rest)) & 0xFF00FFu;
+    return outLow | outHigh << 8;
+}
+
+void TintRow(std::uint32_t* __restrict row, const std::uint32_t* __restrict source, int count,
+             const Tinting& tint, bool add) {
     if (tint.blue == 0 && tint.red == 0 && tint.green == 0) {
         // Added, black adds nothing.
         if (!add) ShadeRow(row, source, count, tint.alpha);
         return;
     }
-    for (int i = 0; i < count; ++i) {
+    constexpr int kBlock = 8;
+    int i = 0;
+    for (; i + kBlock <= count; i += kBlock) {
+        const Pixels4 over0 = Load4(source + i), over1 = Load4(source + i + 4);
+        const Pixels4 any = (over0 | over1) >> 24;
+        if ((any[0] | any[1] | any[2] | any[3]) == 0) continue;
+        Store4(row + i, Tint4(Load4(row + i), over0, tint, add));
+        Store4(row + i + 4, Tint4(Load4(row + i + 4), over1, tint, add));
+    }
+    for (; i < count; ++i) {
         if ((source[i] >> 24) == 0) continue;
         const std::uint64_t src = tint(Premultiplied(source[i]));
         if ((src >> 48) == 0) continue;

@@ -61,20 +61,34 @@ TEST_F(CanvasTest, PicturesOnAndBetweenPixelsBlendAlike) {
     // Rows are drawn eight pixels at a time from where the drawn area starts, and the rest one
     // by one: a picture or its shadow cut at another column (a redrawn rectangle) must leave the
     // same pixels as drawn whole.
-    const auto cutAt = [&](int column, int y) {
-        media::SetViewport(column, y, 256 - column, 4);
-        media::DrawImageFrame(ramp, 0, y);
+    const auto cutAt = [&](int column, int x, int y) {
+        media::SetViewport(x + column, y, 256 - column, 4);
+        media::DrawImageFrame(ramp, x, y);
         media::SetViewport(0, 0, 800, 600);
-        return media::GrabPixmap(column, y, 256 - column, 4).pixels;
+        return media::GrabPixmap(x + column, y, 256 - column, 4).pixels;
     };
-    EXPECT_TRUE(cutAt(5, 500) == media::GrabPixmap(5, 100, 251, 4).pixels);
+    EXPECT_TRUE(cutAt(5, 0, 500) == media::GrabPixmap(5, 100, 251, 4).pixels);
     media::SetColor(0, 0, 0);
     media::SetAlpha(0.5f);
     media::DrawImageFrame(ramp, 0, 300);
-    const auto shadow = cutAt(3, 400);
+    const auto shadow = cutAt(3, 0, 400);
     media::SetColor(255, 255, 255);
     media::SetAlpha(1.0f);
     EXPECT_TRUE(shadow == media::GrabPixmap(3, 300, 253, 4).pixels);
+    // Tinted, blended and added (a glow), likewise.
+    int y = 300;
+    for (const auto blend : {media::ALPHABLEND, media::LIGHTBLEND}) {
+        media::SetBlend(blend);
+        media::SetColor(200, 255, 100);
+        media::SetAlpha(0.7f);
+        media::DrawImageFrame(ramp, 400, y);
+        const auto tinted = cutAt(6, 400, y + 200);
+        media::SetColor(255, 255, 255);
+        media::SetAlpha(1.0f);
+        media::SetBlend(media::ALPHABLEND);
+        EXPECT_TRUE(tinted == media::GrabPixmap(406, y, 250, 4).pixels) << blend;
+        y += 10;
+    }
     EXPECT_TRUE(Near(PixelAt(255, 300), {15, 70, 125})) << "full alpha at half strength";
 }
 
