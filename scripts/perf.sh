@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # What the game costs while it sits open: for each screen, the CPU time of the game's process
-# as a share of one core over a measuring window, its proportional set size split into shared
-# libraries and its own memory (heap and anonymous maps), and the time from start to a visible
-# window; and, unswayed by how busy the machine is, the CPU time one frame costs headless (the
+# as a share of one core over a measuring window (and of its main thread alone, which draws and
+# runs the game; the rest is sound: OpenAL's mixer and the music's decoding), its proportional
+# set size split into shared libraries and its own memory (heap and anonymous maps), and the
+# time from start to a visible window; and, unswayed by how busy the machine is, the CPU time one frame costs headless (the
 # game run for 1000 frames more, one logic step a frame, on the software renderer). Runs the
 # game in a window on a private Xvfb display with openbox, so nothing on the
 # desktop is disturbed; CPU time (not wall time) is measured, so a busy machine skews it little.
@@ -53,6 +54,8 @@ export ASAN_OPTIONS=detect_leaks=0:quarantine_size_mb=0:malloc_context_size=0
 ticks_per_second=$(getconf CLK_TCK)
 
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# The main thread's alone (drawing and logic; the rest is sound: mixing and the music's decoding).
+main_ticks() { awk '{print $14 + $15}' "/proc/$1/task/$1/stat"; }
 
 # Pss in KiB: shared libraries, the game's own (heap, stack, anonymous), everything else.
 memory() {
@@ -138,13 +141,16 @@ sample() {
     done
     kill -0 "$pid" 2>/dev/null || return 0
     sleep "$settle"
-    local before after mem
+    local before after main_before main_after mem
     before=$(cpu_ticks "$pid")
+    main_before=$(main_ticks "$pid")
     sleep "$seconds"
     after=$(cpu_ticks "$pid")
+    main_after=$(main_ticks "$pid")
     mem=$(memory "$pid")
-    awk -v a="$before" -v b="$after" -v s="$seconds" -v t="$ticks_per_second" -v w="$shown" \
-        -v m="$mem" 'BEGIN { printf "%s %.1f %s\n", w, 100 * (b - a) / t / s, m }'
+    awk -v a="$before" -v b="$after" -v c="$main_before" -v d="$main_after" -v s="$seconds" \
+        -v t="$ticks_per_second" -v w="$shown" -v m="$mem" \
+        'BEGIN { printf "%s %.1f %.1f %s\n", w, 100 * (b - a) / t / s, 100 * (d - c) / t / s, m }'
 }
 
 # measure NAME SCRIPT-LINES ARGS...: one run, one line of the table.
@@ -166,8 +172,8 @@ measure() {
         --player Perf \
         --script "$home/script" "$@" >"$home/log" 2>&1 &
     local pid=$!
-    local shown cpu pss libs own other
-    read -r shown cpu pss libs own other <<<"$(sample "$pid" "$start")"
+    local shown cpu main pss libs own other
+    read -r shown cpu main pss libs own other <<<"$(sample "$pid" "$start")"
     if [ -z "$cpu" ]; then
         printf '| %-22s | the game ended: %s\n' "$name" "$(tail -1 "$home/log")"
         return
@@ -180,8 +186,8 @@ measure() {
     fi
     local frame
     frame=$(frame_cost "$lines" "${window[@]}" "$@")
-    printf '| %-20s | %-9s | %6s %% | %7s | %7s | %7s | %7s | %7s | %7s |\n' "$name" "$size" \
-        "$cpu" "$pss" "$libs" "$own" "$other" "$shown" "$frame"
+    printf '| %-20s | %-9s | %6s %% | %6s %% | %7s | %7s | %7s | %7s | %7s | %7s |\n' "$name" \
+        "$size" "$cpu" "$main" "$pss" "$libs" "$own" "$other" "$shown" "$frame"
 }
 
 # The yardstick: the peer game's own process, left alone on its first screen.
@@ -194,24 +200,24 @@ measure_peer() {
         XDG_RUNTIME_DIR=$home GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1 \
         "$peer_binary" >"$home/log" 2>&1 &
     local pid=$!
-    local shown cpu pss libs own other
-    read -r shown cpu pss libs own other <<<"$(sample "$pid" "$start")"
+    local shown cpu main pss libs own other
+    read -r shown cpu main pss libs own other <<<"$(sample "$pid" "$start")"
     if [ -z "$cpu" ]; then
         printf '| %-20s | the game ended: %s\n' "five-or-more" "$(tail -1 "$home/log")"
         return
     fi
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
-    printf '| %-20s | %-9s | %6s %% | %7s | %7s | %7s | %7s | %7s | %7s |\n' "five-or-more" \
-        "its own" "$cpu" "$pss" "$libs" "$own" "$other" "$shown" "-"
+    printf '| %-20s | %-9s | %6s %% | %6s %% | %7s | %7s | %7s | %7s | %7s | %7s |\n' \
+        "five-or-more" "its own" "$cpu" "$main" "$pss" "$libs" "$own" "$other" "$shown" "-"
 }
 
 read -r piece_x piece_y <<<"$(piece_click)"
 read -r menu_x menu_y <<<"$(menu_click)"
 echo "binary: $binary"
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
-echo "| screen               | window    | CPU/core | Pss MiB | libs    | own     | other   | window ms | ms/frame |"
-echo "|----------------------|-----------|----------|---------|---------|---------|---------|-----------|----------|"
+echo "| screen               | window    | CPU/core | main     | Pss MiB | libs    | own     | other   | window ms | ms/frame |"
+echo "|----------------------|-----------|----------|----------|---------|---------|---------|---------|-----------|----------|"
 for size in $sizes; do
     # The canvas's own size needs no option (so older builds can be measured too).
     window=()
