@@ -222,6 +222,11 @@ using Halves8 = std::uint16_t __attribute__((vector_size(16)));
     std::memcpy(p, &v, sizeof v);
 }
 
+// Whether any lane is not zero.
+[[gnu::always_inline]] inline bool Any(Pixels4 v) {
+    return (v[0] | v[1] | v[2] | v[3]) != 0;
+}
+
 // (channels * factor) >> 8 in each 16-bit half; `factor` at most 256, the same in both halves.
 [[gnu::always_inline]] inline Pixels4 Weigh(Pixels4 channels, Pixels4 factor) {
     return std::bit_cast<Pixels4>(
@@ -257,9 +262,8 @@ void BlendRow(std::uint32_t* __restrict row, const std::uint32_t* __restrict sou
     int i = 0;
     for (; i + kBlock <= count; i += kBlock) {
         const Pixels4 over0 = Load4(source + i), over1 = Load4(source + i + 4);
-        const Pixels4 any = (over0 | over1) >> 24, all = (over0 & over1) >> 24;
-        if ((any[0] | any[1] | any[2] | any[3]) == 0) continue;
-        if ((all[0] & all[1] & all[2] & all[3]) == 0xFF) {
+        if (!Any((over0 | over1) >> 24)) continue;
+        if (!Any(~(over0 & over1) >> 24)) {
             Store4(row + i, over0);
             Store4(row + i + 4, over1);
             continue;
@@ -288,8 +292,7 @@ void ShadeRow(std::uint32_t* __restrict row, const std::uint32_t* __restrict sou
     for (; i + kBlock <= count; i += kBlock) {
         const Pixels4 a0 = Weigh(Load4(source + i) >> 24, factor);
         const Pixels4 a1 = Weigh(Load4(source + i + 4) >> 24, factor);
-        const Pixels4 any = a0 | a1;
-        if ((any[0] | any[1] | any[2] | any[3]) == 0) continue;
+        if (!Any(a0 | a1)) continue;
         Store4(row + i, Shade4(Load4(row + i), a0));
         Store4(row + i + 4, Shade4(Load4(row + i + 4), a1));
     }
@@ -340,8 +343,7 @@ void TintRow(std::uint32_t* __restrict row, const std::uint32_t* __restrict sour
     int i = 0;
     for (; i + kBlock <= count; i += kBlock) {
         const Pixels4 over0 = Load4(source + i), over1 = Load4(source + i + 4);
-        const Pixels4 any = (over0 | over1) >> 24;
-        if ((any[0] | any[1] | any[2] | any[3]) == 0) continue;
+        if (!Any((over0 | over1) >> 24)) continue;
         Store4(row + i, Tint4(Load4(row + i), over0, tint, add));
         Store4(row + i + 4, Tint4(Load4(row + i + 4), over1, tint, add));
     }
