@@ -505,6 +505,7 @@ void DamageTracker::Widen(std::vector<SDL_Rect>& rects) const {
 
 std::vector<SDL_Rect> DamageTracker::Finish() {
     std::vector<SDL_Rect> rects;
+    restored_ = 0;
     if (!Display().renderer) {
         current_.Reset();
         still_.Drop();
@@ -547,7 +548,9 @@ void DamageTracker::DrawWholeKeepingStill() {
 }
 
 void DamageTracker::Redraw(const SDL_Rect& area) {
-    for (size_t i = still_.Restore(area); i < current_.commands.size(); ++i) {
+    const size_t first = still_.Restore(area);
+    if (first > 0) restored_ += Area(area);
+    for (size_t i = first; i < current_.commands.size(); ++i) {
         const DrawCommand& command = current_.commands[i];
         if (SDL_HasIntersection(&command.bounds, &area)) Execute(command, current_, &area);
     }

@@ -70,6 +70,8 @@ public:
     // Brings the canvas up to date at the end of a frame; the canvas rectangles that changed,
     // none when the picture is the same as the last frame's.
     std::vector<SDL_Rect> Finish();
+    // Pixels the last Finish copied from the still layers instead of drawing them.
+    long RestoredPixels() const { return restored_; }
     // The next frame is drawn and shown whole (the window was exposed, resized, ...).
     void ForceWholeFrame() { previous_.clean = false; }
     void SetEnabled(bool on);
@@ -100,6 +102,7 @@ private:
     SDL_Rect clip_{0, 0, 0, 0};
     std::uint64_t frameSerial_ = 1;
     std::uint64_t lastSerial_ = 0;
+    long restored_ = 0;
 };
 
 }  // namespace media::detail

@@ -514,6 +514,10 @@ long FlipRedrawnPixels() {
     return Display().redrawnPixels;
 }
 
+long FlipRestoredPixels() {
+    return Display().damage.RestoredPixels();
+}
+
 void Notify(const std::string& text, bool serious) {
     const DisplayState& d = Display();
     if (!d.headless && d.initialised &&

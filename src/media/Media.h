@@ -83,6 +83,8 @@ void SetDamageTracking(bool on);
 bool DamageTracking();
 // How many canvas pixels the last Flip drew again (rectangles summed; 0 for an unchanged frame).
 long FlipRedrawnPixels();
+// How many of those came from a copy of the layers that stayed the same under them, not drawn.
+long FlipRestoredPixels();
 void SetColor(int r, int g, int b);
 void GetColor(int& r, int& g, int& b);
 void SetAlpha(float alpha);

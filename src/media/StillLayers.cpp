@@ -28,7 +28,8 @@ bool SameRect(const SDL_Rect& a, const SDL_Rect& b) {
 // its renderer keeps for its own drawing.
 bool CopyCanvas(const SDL_Rect& area, std::uint32_t* pixels, int stride, bool toCanvas) {
     SDL_Surface* canvas = Display().canvasSurface;
-    if (!canvas || canvas->format->format != SDL_PIXELFORMAT_ARGB8888 ||
+    // The window's own surface, when it is the canvas, may leave its alpha byte unused.
+    if (!canvas || canvas->format->BytesPerPixel != 4 ||
         !Contains({0, 0, canvas->w, canvas->h}, area))
         return false;
     // What SDL still holds back must land first, to keep the drawing order.
