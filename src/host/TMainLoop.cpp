@@ -1,6 +1,7 @@
 #include "host/TMainLoop.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "host/TAudioBuses.h"
 #include "host/TDisplay.h"
@@ -328,16 +329,20 @@ void TMainLoop::ScreenDraw() {
     // something, and looked at half as often again after a frame with nothing new (a fizz that
     // changes a dozen times a second). Frames of a repeatable run are not time: they keep the
     // clock's pace.
+    // A screen that knows when it next changes is not looked at before then.
     const int threshold = Host.Timing.Threshold;
+    const int quiet = NoTiming ? 0 : StepsUntilChange();
     if (StillFrames >= StillFramesBeforeWaiting)
         Wait(NoTiming || !StillUntilInput() ? threshold : StillUntilInputMs);
+    else if (quiet > 1)
+        WaitSteps(quiet);
     else if (CalmFrames >= CalmFramesBeforeSlowing)
         Wait(NoTiming || redrawn > 0 ? CalmFrameMs : 2 * CalmFrameMs);
     else
         media::Delay(1);
 }
 
-void TMainLoop::Wait(int ms) {
+void TMainLoop::Wait(int ms, bool counted) {
     TFixedRateLogic& timing = Host.Timing;
     double limit = ms;
     if (StepsUntilDueFunction) {
@@ -345,18 +350,37 @@ void TMainLoop::Wait(int ms) {
             limit = std::min(limit, (due - 2) * static_cast<double>(timing.MS));
     }
     // Up to the clock's longest frame no time is lost; a longer wait is counted in full.
-    if (limit > timing.Threshold) timing.BeginChosenWait(static_cast<int>(limit));
+    if (counted || limit > timing.Threshold) timing.BeginChosenWait(static_cast<int>(limit));
     media::WaitForEvent(static_cast<int>(limit));
 }
 
-bool TMainLoop::StillUntilInput() const {
+void TMainLoop::WaitSteps(int steps) {
+    TFixedRateLogic& timing = Host.Timing;
+    // The frame just made took its share of those steps already. Counted in full, the wait
+    // brings at least the steps that change the picture.
+    const double left = steps * static_cast<double>(timing.MS) - (timing.Clock() - timing.LastTime);
+    const int ms = static_cast<int>(std::ceil(std::min(left, double{StillUntilInputMs})));
+    if (ms > 0) Wait(ms, true);
+}
+
+bool TMainLoop::InputHeldOrMoving() const {
     // Held keys and buttons repeat and a fade moves; in the background the loop keeps its pace.
     const HostInput& input = Input();
     const auto held = [](const auto& downs) {
         return std::any_of(downs.begin(), downs.end(), [](int down) { return down != 0; });
     };
-    if (held(input.KeyDowns) || held(input.MouseDowns) || Host.Fade.Active || Suspended)
-        return false;
+    return held(input.KeyDowns) || held(input.MouseDowns) || Host.Fade.Active || Suspended;
+}
+
+int TMainLoop::StepsUntilChange() const {
+    // Only the screen's own picture is foreseen, not a dialog's or a pause's.
+    if (InputHeldOrMoving() || Paused || DialogOpen()) return 0;
+    const TScreen* screen = Host.Screens.Current();
+    return screen ? screen->StepsUntilChange() : 0;
+}
+
+bool TMainLoop::StillUntilInput() const {
+    if (InputHeldOrMoving()) return false;
     if (Paused) return true;
     const TScreen* screen = Host.Screens.Current();
     if (DialogOpen())

@@ -100,10 +100,15 @@ private:
     int GameTerminated();
     void ShowPaused() const;
     // Waits for input, at most `ms` and never past a scripted step; a wait longer than the
-    // clock's longest frame is counted in full.
-    void Wait(int ms);
+    // clock's longest frame, or one `counted`, is counted in full.
+    void Wait(int ms, bool counted = false);
+    // Waits for input until `steps` logic steps have passed since this frame's began.
+    void WaitSteps(int steps);
     // Nothing on screen changes before input comes (or a key or button is let go).
     [[nodiscard]] bool StillUntilInput() const;
+    [[nodiscard]] bool InputHeldOrMoving() const;
+    // The screen's own StepsUntilChange, where nothing else on screen may change sooner.
+    [[nodiscard]] int StepsUntilChange() const;
     // Set while the steps that stand for a chosen wait run: input that ended the wait comes
     // after them.
     bool HoldInput = false;

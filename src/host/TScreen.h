@@ -45,6 +45,10 @@ public:
     // dialog over it), so a still frame may wait for input however long it comes. Anything that
     // changes it after a time (a blink, a timer, a delayed effect) answers false.
     [[nodiscard]] virtual bool StillUntilInput(bool underDialog) const { return underDialog; }
+    // Without input, the logic steps from now before the picture next changes, where the screen
+    // can tell (a ring drawn anew every few steps of its turn): the loop sleeps until then. 0
+    // when it may change at any step.
+    [[nodiscard]] virtual int StepsUntilChange() const { return 0; }
     virtual void Draw();
     // The screen's picture drawn solid over the whole canvas (a cleared canvas without one);
     // leaves alpha blending on for what comes over it.

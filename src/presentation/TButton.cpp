@@ -236,6 +236,16 @@ void TButton::Manage() {
         MouseClickCounter = std::max(0.0f, MouseClickCounter - PresentationContext().Delta);
 }
 
+bool TButton::Settled() const {
+    if (MouseClickCounter > 0 || Anim.FramesTotal >= 2 || GlowMode == 3) return false;
+    if (MouseOver != 0) {
+        // Under the pointer a button grows to its full size and holds its glow there.
+        const bool grown = ScaleOnMOMax <= 1 || ScaleOnMO >= ScaleOnMOMax;
+        return grown && (GlowMode == 0 || FixedGlowOnMO == 1 || Glow <= 0);
+    }
+    return ScaleOnMO <= 1 && (GlowMode == 0 || Glow <= 0);
+}
+
 void TButton::ManageNoSound() {
     const int saved = NoSound;
     NoSound = 1;

@@ -80,6 +80,9 @@ public:
     void SimulateClick();
     // A menu may move its keyboard highlight onto this button.
     [[nodiscard]] bool TakesKeyFocus() const;
+    // Nothing on the button moves by itself: no glow, growth, click or frame animation playing
+    // out, under the pointer or not.
+    [[nodiscard]] bool Settled() const;
     void Manage();
     void ManageNoSound();
     void ManageScaleOnMO();

@@ -352,6 +352,11 @@ void TMenu::ManageFixedGlowOnly() {
     }
 }
 
+bool TMenu::Settled() const {
+    return std::all_of(Buttons.begin(), Buttons.end(),
+                       [](const auto& button) { return button->Settled(); });
+}
+
 void TMenu::Draw(float offsetX, float offsetY) {
     for (const auto& button : Buttons) {
         button->offx = offsetX;

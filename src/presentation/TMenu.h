@@ -97,6 +97,7 @@ public:
     int Manage();
     int ManageNoSound();
     void ManageFixedGlowOnly();
+    [[nodiscard]] bool Settled() const;
     void Draw(float offsetX, float offsetY);
     void Kill();
 

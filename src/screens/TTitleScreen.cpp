@@ -37,11 +37,10 @@ namespace {
 
 // The ring turns by this many degrees a step.
 constexpr float RingSpeed = 0.25f;
-// It is drawn anew once it has turned this far since it was last drawn: on a 60 Hz display
-// every other frame, its pieces stepping some five pixels thirty times a second, which the eye
-// follows as the same steady turn at half the drawing (and whatever the display's rate, no
-// more often than that).
-constexpr float RingDrawStep = 1.25f;
+// It is drawn anew once it has turned this far since it was last drawn, every seventh step: its
+// pieces step some five pixels 29 times a second, which the eye follows as the steady turn a
+// 60 Hz display shows at every other frame, and the loop sleeps between.
+constexpr float RingDrawStep = 1.75f;
 // Where it turns, and the pieces on it: how many, how far from its centre, and their pictures.
 constexpr float RingX = 239, RingY = 300;
 constexpr int RingPieceCount = 18;
@@ -171,6 +170,14 @@ void TTitleScreen::TurnRing() {
     GBRingRot += RotDirect == 1 ? -RingSpeed * delta : RingSpeed * delta;
     if (GBRingRot > 360) GBRingRot = 0;
     if (GBRingRot < 0) GBRingRot += 360;
+}
+
+int TTitleScreen::StepsUntilChange() const {
+    if (Host.Presentation.ReducedMotion || !GBRing || (Menu && !Menu->Settled())) return 0;
+    const float turned = std::fabs(GBRingRot - ShownRot);
+    const float left = RingDrawStep - std::min(turned, 360 - turned);
+    // A hair short of a whole step is that step.
+    return std::max(1, static_cast<int>(std::ceil(left / RingSpeed - 0.001f)));
 }
 
 void TTitleScreen::Logic() {

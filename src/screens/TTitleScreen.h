@@ -52,6 +52,8 @@ public:
     // Under a dialog the ring stands still: the player looks at the dialog, and a picture that
     // does not change lets the main loop wait for input.
     void Logic() override;
+    // The ring's next redraw, while its buttons are settled.
+    [[nodiscard]] int StepsUntilChange() const override;
     void Draw() override;
     void Kill() override;
     void AddState(JsonObject& state) const override;
