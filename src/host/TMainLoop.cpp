@@ -329,9 +329,10 @@ void TMainLoop::ScreenDraw() {
     // something, and looked at half as often again after a frame with nothing new (a fizz that
     // changes a dozen times a second). Frames of a repeatable run are not time: they keep the
     // clock's pace.
-    // A screen that knows when it next changes is not looked at before then.
+    // A screen that knows when it next changes is not looked at before then, unless frames keep
+    // the display's beat, where a wait of ours would now and then miss a blank.
     const int threshold = Host.Timing.Threshold;
-    const int quiet = NoTiming ? 0 : StepsUntilChange();
+    const int quiet = NoTiming || media::FramesWaitForDisplay() ? 0 : StepsUntilChange();
     if (StillFrames >= StillFramesBeforeWaiting)
         Wait(NoTiming || !StillUntilInput() ? threshold : StillUntilInputMs);
     else if (quiet > 1)

@@ -396,6 +396,11 @@ int DesktopRefreshRate() {
                                                                              : 0;
 }
 
+bool FramesWaitForDisplay() {
+    const DisplayState& d = Display();
+    return !d.headless && d.renderer && !d.canvasSurface && d.vsyncMode == 1;
+}
+
 bool WindowHasFocus() {
     const DisplayState& d = Display();
     // The dummy video driver never hands out focus; a headless run is always in front.

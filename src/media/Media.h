@@ -63,6 +63,9 @@ int DesktopWidth();
 int DesktopHeight();
 int DesktopRefreshRate();  // 0 when it cannot be measured
 bool WindowHasFocus();
+// Showing a frame waits for the display's vertical blank (a renderer of its own with vertical
+// sync on): frames then come on the display's beat, not on a wait of the game's.
+bool FramesWaitForDisplay();
 void MinimiseWindow();
 void CentreWindow();
 void WindowPosition(int& x, int& y);

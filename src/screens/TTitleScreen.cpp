@@ -37,10 +37,10 @@ namespace {
 
 // The ring turns by this many degrees a step.
 constexpr float RingSpeed = 0.25f;
-// It is drawn anew once it has turned this far since it was last drawn, every seventh step: its
-// pieces step some five pixels 29 times a second, which the eye follows as the steady turn a
-// 60 Hz display shows at every other frame, and the loop sleeps between.
-constexpr float RingDrawStep = 1.75f;
+// It is drawn anew once it has turned this far since it was last drawn, every sixth step (the
+// loop sleeps between) or, where frames keep a 60 Hz display's beat, every other frame: its
+// pieces step some five pixels 30 times a second, which the eye follows as a steady turn.
+constexpr float RingDrawStep = 1.5f;
 // Where it turns, and the pieces on it: how many, how far from its centre, and their pictures.
 constexpr float RingX = 239, RingY = 300;
 constexpr int RingPieceCount = 18;

@@ -243,13 +243,18 @@ TEST(Button, GrowsWhileHoveredUpToItsLimitAndShrinksBack) {
     host.MoveTo(10, 10);
     button->Manage();
     EXPECT_FLOAT_EQ(button->ScaleOnMO, 1.03f);
+    // Settled only at either size: the main loop may sleep over a settled menu.
+    EXPECT_FALSE(button->Settled());
     for (int step = 0; step < 10; ++step) button->Manage();
     EXPECT_FLOAT_EQ(button->ScaleOnMO, 1.1f);
+    EXPECT_TRUE(button->Settled());
     host.MoveTo(500, 500);
     button->Manage();
     EXPECT_FLOAT_EQ(button->ScaleOnMO, 1.09f);
+    EXPECT_FALSE(button->Settled());
     for (int step = 0; step < 20; ++step) button->Manage();
     EXPECT_FLOAT_EQ(button->ScaleOnMO, 1.0f);
+    EXPECT_TRUE(button->Settled());
 }
 
 TEST(Button, FixedGlowHoldsWhileHoveredAndFadesAfter) {
@@ -259,12 +264,16 @@ TEST(Button, FixedGlowHoldsWhileHoveredAndFadesAfter) {
     host.MoveTo(10, 10);
     for (int step = 0; step < 5; ++step) button->Manage();
     EXPECT_FLOAT_EQ(button->Glow, 0.5f);
+    EXPECT_TRUE(button->Settled()) << "a glow held under the pointer does not move";
     host.MoveTo(500, 500);
     button->Manage();
     EXPECT_FLOAT_EQ(button->Glow, 0.45f);
+    EXPECT_FALSE(button->Settled());
     button->Active = 0;
     button->Manage();
     EXPECT_NEAR(button->Glow, 0.4f, 1e-5) << "the glow fades even while the button is inactive";
+    for (int step = 0; step < 10; ++step) button->Manage();
+    EXPECT_TRUE(button->Settled());
 }
 
 // The colour drawn at one canvas pixel.
