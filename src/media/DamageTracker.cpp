@@ -520,9 +520,9 @@ std::vector<SDL_Rect> DamageTracker::Finish() {
         for (const SDL_Rect& r : rects) area += Area(r);
         // Most of the canvas changed: one pass without cutting is cheaper than several.
         if (area * 4 >= Area(Whole()) * 3) rects = {Whole()};
+        // Drawn whole to keep the layers, the canvas still differs from the last frame only there.
         if (still_.Follow(head, rects, Whole())) {
             DrawWholeKeepingStill();
-            rects = {Whole()};
         } else {
             for (const SDL_Rect& changed : rects) Redraw(changed);
         }

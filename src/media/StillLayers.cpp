@@ -13,6 +13,9 @@ namespace {
 // this many of them (a background alone is copied as cheaply as kept).
 constexpr int kStreak = 30;
 constexpr size_t kLeastCommands = 2;
+// Kept this much wider than all that changed, so that a fizz wandering a pixel further out does
+// not make the layers be kept again (which draws a whole frame).
+constexpr int kMargin = 8;
 
 bool Contains(const SDL_Rect& outer, const SDL_Rect& inner) {
     return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.w <= outer.x + outer.w &&
@@ -74,7 +77,12 @@ bool StillLayers::Follow(size_t head, const std::vector<SDL_Rect>& rects, const 
 void StillLayers::Keep(size_t commands) {
     // Over all that changed since the layers were last kept: what no longer changes is let go,
     // and a smaller area holds no more memory than it needs.
-    const SDL_Rect area = streakArea_;
+    SDL_Rect area{streakArea_.x - kMargin, streakArea_.y - kMargin, streakArea_.w + 2 * kMargin,
+                  streakArea_.h + 2 * kMargin};
+    if (const SDL_Surface* canvas = Display().canvasSurface) {
+        const SDL_Rect bounds{0, 0, canvas->w, canvas->h};
+        SDL_IntersectRect(&area, &bounds, &area);
+    }
     std::vector<std::uint32_t>(static_cast<size_t>(area.w) * static_cast<size_t>(area.h))
         .swap(pixels_);
     streak_ = 0;
