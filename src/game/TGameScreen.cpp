@@ -1,5 +1,6 @@
 #include "game/TGameScreen.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -202,6 +203,15 @@ void TGameScreen::Logic() {
     if (Level->LevelTime) Full.Logic(PresentationContext().Delta, machine);
     Effects.Move();
     if (Menu && Menu->Clicked(MenuButton)) ShowGameMenu(1);
+}
+
+int TGameScreen::StepsUntilCalmChange() const {
+    if (!Level || GameMenuOpen() || !Level->AtRest() || !Effects.OnlySurface() ||
+        (Menu && !Menu->Settled()))
+        return 0;
+    const int fizz = Effects.StepsUntilSurfaceMoves();
+    const int tick = Level->Play.Machine.StepsUntilScoreTicks();
+    return tick > 0 ? std::min(fizz, tick) : fizz;
 }
 
 void TGameScreen::Draw() {

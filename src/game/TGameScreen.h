@@ -81,6 +81,8 @@ public:
     [[nodiscard]] bool StillUntilInput(bool underDialog) const override {
         return underDialog || GameMenuOpen();
     }
+    // At rest, the fizz's next move or the clock's next point.
+    [[nodiscard]] int StepsUntilCalmChange() const override;
     int SetEscDestination(TScreen*& destination) override;
     void AddState(JsonObject& state) const override;
 

@@ -193,6 +193,16 @@ void TLevel::Logic(const TPassInput& input) {
     Preview.logic(input.Delta);
 }
 
+bool TLevel::AtRest() const {
+    const TSelection& s = Play.Selection;
+    const TMachine& machine = Play.Machine;
+    const TBoardState& board = Play.BoardState;
+    return s.SelectedValue == 0 && !s.PieceMoving && !Mover.MoveComplete && Powers.Active == 0 &&
+           !AnyPowerAnimating() && !Preview.InFlight() && board.DealtToCheck == 0 && !LevelTime &&
+           !machine.Full() && !machine.LevelOver && !machine.MachineEmptying &&
+           machine.PendingFill <= 0 && machine.PendingDrain <= 0;
+}
+
 void TLevel::EndTutorial() {
     Play.TutorialGame = false;
     Play.TutStep = 0;

@@ -64,6 +64,9 @@ public:
     bool AnyPowerAnimating() const {
         return Vortex.VortexAnim.Active || Palette.BrushAnim.Active || Bomb.BombAnim.Active;
     }
+    // Nothing on the board or in the machine moves by itself: no piece picked up or on its way,
+    // no deal, power or fill playing out, the level not over; only the clock takes points.
+    [[nodiscard]] bool AtRest() const;
     // The tutorial is over: the same level goes on as a normal game with an empty machine, with
     // nothing left to fill or drain, and a fresh clock.
     void EndTutorial();

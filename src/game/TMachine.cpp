@@ -1,6 +1,7 @@
 #include "game/TMachine.h"
 
 #include <algorithm>
+#include <cmath>
 
 void TMachine::CancelPending() {
     if (PendingFill == 0 || PendingDrain == 0) return;
@@ -43,6 +44,11 @@ void TMachine::ClockStep(float delta, float secondSteps) {
     if (SecCounter >= 1) return;
     LevelScore = std::max(0, LevelScore - 1);
     SecCounter = secondSteps;
+}
+
+int TMachine::StepsUntilScoreTicks() const {
+    // ClockStep takes the point on the step that brings the counter below one.
+    return LevelScore > 0 ? std::max(1, static_cast<int>(std::floor(SecCounter))) : 0;
 }
 
 void TMachine::AddToLevelScore(int points) {

@@ -35,4 +35,6 @@ public:
     // One clock step; `secondSteps` is the number of logic steps in a second.
     void ClockStep(float delta, float secondSteps);
     void AddToLevelScore(int points);
+    // Logic steps before the clock next takes a point, 0 once there is none left to take.
+    [[nodiscard]] int StepsUntilScoreTicks() const;
 };

@@ -1,6 +1,7 @@
 #include "game/TPlayEffects.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "game/Cells.h"
@@ -170,6 +171,17 @@ void TPlayEffects::Move() {
         if (list != &Resources.SurfaceParticles) list->Move();
     }
     MoveSurface();
+}
+
+bool TPlayEffects::OnlySurface() const {
+    const auto lists = Lists();
+    return std::all_of(lists.begin(), lists.end(), [this](const TParticleList* list) {
+        return list == &Resources.SurfaceParticles || list->Count() == 0;
+    });
+}
+
+int TPlayEffects::StepsUntilSurfaceMoves() const {
+    return std::max(1, static_cast<int>(std::ceil(SurfaceFrameSteps - SurfaceUnmoved)));
 }
 
 void TPlayEffects::MoveSurface() {

@@ -58,6 +58,10 @@ public:
     void DrainBurst(int count, float machineFill);
 
     void Move();
+    // Only the surface's fizz is left: no trail, popup, ring, burst or drain particle.
+    [[nodiscard]] bool OnlySurface() const;
+    // Logic steps before the fizz next moves.
+    [[nodiscard]] int StepsUntilSurfaceMoves() const;
     // The trail goes under the carried piece, everything else over it.
     void DrawUnderMover();
     void DrawOverMover();

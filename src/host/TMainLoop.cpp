@@ -30,6 +30,8 @@ constexpr int StillFramesBeforeWaiting = 30;
 constexpr long CalmShare = 50;
 constexpr int CalmFramesBeforeSlowing = 60;
 constexpr int CalmFrameMs = 33;
+// Where the screen foresees its next calm change, no longer than this to it.
+constexpr int CalmLongestMs = 100;
 // A still screen that nothing changes but input looks again this often all the same.
 constexpr int StillUntilInputMs = 1000;
 
@@ -326,21 +328,27 @@ void TMainLoop::ScreenDraw() {
     // looks again, or, while something might change by itself, at most the longest frame the
     // logic clock counts in full: a still menu or board costs next to nothing. One where only a
     // glint or a shimmer has moved for a second is drawn at half the rate until the player does
-    // something, and looked at half as often again after a frame with nothing new (a fizz that
-    // changes a dozen times a second). Frames of a repeatable run are not time: they keep the
-    // clock's pace.
-    // A screen that knows when it next changes is not looked at before then, unless frames keep
-    // the display's beat, where a wait of ours would now and then miss a blank.
+    // something, and looked at half as often again after a frame with nothing new, or, where the
+    // screen foresees what still moves (the play screen's fizz and clock), when that is due. A
+    // screen that knows when it next changes is not looked at before then at any rate. Not so
+    // where frames keep the display's beat, where a wait of ours would now and then miss a
+    // blank; frames of a repeatable run are not time: they keep the clock's pace.
     const int threshold = Host.Timing.Threshold;
-    const int quiet = NoTiming || media::FramesWaitForDisplay() ? 0 : StepsUntilChange();
-    if (StillFrames >= StillFramesBeforeWaiting)
+    const bool foreseen = !NoTiming && !media::FramesWaitForDisplay();
+    const int quiet = foreseen ? StepsUntilChange(false) : 0;
+    if (StillFrames >= StillFramesBeforeWaiting) {
         Wait(NoTiming || !StillUntilInput() ? threshold : StillUntilInputMs);
-    else if (quiet > 1)
+    } else if (quiet > 0) {
         WaitSteps(quiet);
-    else if (CalmFrames >= CalmFramesBeforeSlowing)
-        Wait(NoTiming || redrawn > 0 ? CalmFrameMs : 2 * CalmFrameMs);
-    else
+    } else if (CalmFrames >= CalmFramesBeforeSlowing) {
+        const int calm = foreseen ? StepsUntilChange(true) : 0;
+        if (calm > 0)
+            WaitSteps(std::min(calm, static_cast<int>(CalmLongestMs / Host.Timing.MS)));
+        else
+            Wait(NoTiming || redrawn > 0 ? CalmFrameMs : 2 * CalmFrameMs);
+    } else {
         media::Delay(1);
+    }
 }
 
 void TMainLoop::Wait(int ms, bool counted) {
@@ -358,9 +366,10 @@ void TMainLoop::Wait(int ms, bool counted) {
 void TMainLoop::WaitSteps(int steps) {
     TFixedRateLogic& timing = Host.Timing;
     // The frame just made took its share of those steps already. Counted in full, the wait
-    // brings at least the steps that change the picture.
+    // brings at least the steps that change the picture: a millisecond more covers the clock's
+    // rounding, as a wake a hair early would show nothing new and wait again.
     const double left = steps * static_cast<double>(timing.MS) - (timing.Clock() - timing.LastTime);
-    const int ms = static_cast<int>(std::ceil(std::min(left, double{StillUntilInputMs})));
+    const int ms = static_cast<int>(std::ceil(std::min(left, double{StillUntilInputMs}))) + 1;
     if (ms > 0) Wait(ms, true);
 }
 
@@ -373,11 +382,12 @@ bool TMainLoop::InputHeldOrMoving() const {
     return held(input.KeyDowns) || held(input.MouseDowns) || Host.Fade.Active || Suspended;
 }
 
-int TMainLoop::StepsUntilChange() const {
+int TMainLoop::StepsUntilChange(bool calm) const {
     // Only the screen's own picture is foreseen, not a dialog's or a pause's.
     if (InputHeldOrMoving() || Paused || DialogOpen()) return 0;
     const TScreen* screen = Host.Screens.Current();
-    return screen ? screen->StepsUntilChange() : 0;
+    if (!screen) return 0;
+    return calm ? screen->StepsUntilCalmChange() : screen->StepsUntilChange();
 }
 
 bool TMainLoop::StillUntilInput() const {

@@ -107,8 +107,9 @@ private:
     // Nothing on screen changes before input comes (or a key or button is let go).
     [[nodiscard]] bool StillUntilInput() const;
     [[nodiscard]] bool InputHeldOrMoving() const;
-    // The screen's own StepsUntilChange, where nothing else on screen may change sooner.
-    [[nodiscard]] int StepsUntilChange() const;
+    // The screen's own StepsUntilChange (or StepsUntilCalmChange), where nothing else on screen
+    // may change sooner.
+    [[nodiscard]] int StepsUntilChange(bool calm) const;
     // Set while the steps that stand for a chosen wait run: input that ended the wait comes
     // after them.
     bool HoldInput = false;

@@ -49,6 +49,10 @@ public:
     // can tell (a ring drawn anew every few steps of its turn): the loop sleeps until then. 0
     // when it may change at any step.
     [[nodiscard]] virtual int StepsUntilChange() const { return 0; }
+    // Once only small things have moved for a while (a glint, a fizz), the steps from now before
+    // the screen's slow ones next move, where it can tell: the loop sleeps until then, as the
+    // little else that might move can wait as long. 0 when it cannot tell.
+    [[nodiscard]] virtual int StepsUntilCalmChange() const { return 0; }
     virtual void Draw();
     // The screen's picture drawn solid over the whole canvas (a cleared canvas without one);
     // leaves alpha blending on for what comes over it.

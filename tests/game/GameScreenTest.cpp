@@ -212,6 +212,36 @@ TEST_F(GameScreenTest, WhileTheMenuIsOpenOnlyTheDealAndTheParticlesRun) {
     EXPECT_EQ(shown, 1) << "the menu button opens the menu with its sound";
 }
 
+// The main loop sleeps until the step the screen names: a step early shows nothing new, one
+// late shows the fizz or the clock late.
+TEST_F(GameScreenTest, AtRestTheScreenNamesTheStepOfItsNextFizzOrPointAndNothingWithAPieceUp) {
+    StartLevel(5, {"2........", ".........", ".........", ".........", ".........", ".........",
+                   ".........", ".........", "........3"});
+    ASSERT_TRUE(RunUntil([&] { return Screen->StepsUntilCalmChange() > 0; }));
+    // A frame's last pass may be part of a step: the counters need not be whole.
+    Machine().SecCounter -= 0.5f;
+    Effects().SurfaceUnmoved += 0.5f;
+    int ticks = 0;
+    for (int cycle = 0; cycle < 40; ++cycle) {
+        const int due = Screen->StepsUntilCalmChange();
+        ASSERT_GT(due, 0) << "cycle " << cycle;
+        const int score = Machine().LevelScore;
+        for (int step = 1; step <= due; ++step) {
+            Pass();
+            const bool moved = Effects().SurfaceUnmoved == 0 || Machine().LevelScore != score;
+            ASSERT_EQ(moved, step == due) << "cycle " << cycle << ", step " << step;
+        }
+        ticks += Machine().LevelScore != score;
+    }
+    EXPECT_GE(ticks, 2) << "the clock's points came due among the fizz's moves";
+
+    ClickCell(0, 0);
+    EXPECT_EQ(Screen->StepsUntilCalmChange(), 0) << "a picked-up piece moves every step";
+    ClickCell(4, 0);
+    ASSERT_TRUE(L().Play.Selection.PieceMoving);
+    EXPECT_EQ(Screen->StepsUntilCalmChange(), 0) << "and so does one on its way";
+}
+
 TEST_F(GameScreenTest, ANewLevelStartsCleanAfterALevelLeftEarly) {
     StartLevel(6, {"2........", ".........", ".........", ".........", ".........", ".........",
                    ".........", ".........", "........3"});
