@@ -185,16 +185,20 @@ int TPlayEffects::StepsUntilSurfaceMoves() const {
 }
 
 void TPlayEffects::MoveSurface() {
+    SurfaceUnmoved += PresentationContext().Delta;
+    if (SurfaceUnmoved < SurfaceFrameSteps) return;
+    MoveSurfaceBy(Resources.SurfaceParticles, SurfaceUnmoved);
+    SurfaceUnmoved = 0;
+}
+
+void TPlayEffects::MoveSurfaceBy(TParticleList& list, float steps) {
+    // The bubbles only turn and fade, evenly: one long move is as good as many short ones.
     TPresentationContext& context = PresentationContext();
     const float step = context.Delta;
-    SurfaceUnmoved += step;
-    if (SurfaceUnmoved < SurfaceFrameSteps) return;
-    // The bubbles only turn and fade, evenly: one long move is as good as many short ones.
-    context.Delta = SurfaceUnmoved;
-    Resources.SurfaceParticles.Move();
+    context.Delta = steps;
+    list.Move();
     context.Delta = step;
-    SurfaceUnmoved = 0;
-    Resources.SurfaceParticles.ForEach([](TParticle& bubble) { bubble.Hidden = 0; });
+    list.ForEach([](TParticle& bubble) { bubble.Hidden = 0; });
 }
 
 void TPlayEffects::DrawUnderMover() {

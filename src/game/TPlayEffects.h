@@ -56,6 +56,8 @@ public:
                                                     float centreX, float surfaceY,
                                                     float machineFill);
     void DrainBurst(int count, float machineFill);
+    // Moves a surface's bubbles `steps` at once and shows those made hidden since.
+    static void MoveSurfaceBy(TParticleList& list, float steps);
 
     void Move();
     // Only the surface's fizz is left: no trail, popup, ring, burst or drain particle.

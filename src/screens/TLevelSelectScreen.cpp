@@ -1,6 +1,7 @@
 #include "screens/TLevelSelectScreen.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -90,8 +91,10 @@ void TLevelSelectScreen::Load() {
     Dots = images.Find(ColourBlind() ? "zindlesCB" : "zindles");
     NextPieces = images.Find(ColourBlind() ? "nextCB" : "next");
     Glow.Init(0, 180, 1);
-    Angle = 0;
-    SurfaceCounter = 0;
+    Angle = ShownAngle = 0;
+    ShownGlow = Glow.ratio;
+    SurfaceCounter = Unshown = SurfaceUnmoved = 0;
+    PicturesUnmoved = 0;
     Host.Presentation.FadeMusic = false;
 }
 
@@ -163,12 +166,13 @@ void TLevelSelectScreen::Logic() {
     if (SurfaceCounter >= TPlayEffects::SurfaceEvery) {
         SurfaceCounter = 0;
         TPlayEffects::SurfaceBubble(Resources.SurfaceParticles, Bubble, MachineCentreX,
-                                    MachineSurfaceY, ProgressFill());
+                                    MachineSurfaceY, ProgressFill())
+            ->Hidden = 1;
     }
-    Resources.SurfaceParticles.Move();
     Glow.Manage();
     Angle += 0.5f * delta;
     if (Angle >= 360) Angle -= 360;
+    ShowPicture(delta);
 
     const TMousePointer& mouse = Host.Display.Mouse();
     MOIndex = DotAt(static_cast<float>(mouse.x), static_cast<float>(mouse.y));
@@ -200,6 +204,25 @@ void TLevelSelectScreen::Logic() {
     }
     if (Menu->Clicked(BackButton)) Host.Screens.FadeTo(TitleScreen);
     if (Menu->Clicked(ClassicButton)) Host.Screens.FadeTo(ClassicScreen);
+}
+
+void TLevelSelectScreen::ShowPicture(float delta) {
+    Unshown += delta;
+    SurfaceUnmoved += delta;
+    if (Unshown < PictureSteps) return;
+    Unshown = 0;
+    ShownAngle = Angle;
+    ShownGlow = Glow.ratio;
+    if (++PicturesUnmoved < SurfacePictures) return;
+    PicturesUnmoved = 0;
+    TPlayEffects::MoveSurfaceBy(Resources.SurfaceParticles, SurfaceUnmoved);
+    SurfaceUnmoved = 0;
+}
+
+int TLevelSelectScreen::StepsUntilChange() const {
+    if (Menu && !Menu->Settled()) return 0;
+    // A hair short of a whole step is that step.
+    return std::max(1, static_cast<int>(std::ceil(PictureSteps - Unshown - 0.001f)));
 }
 
 void TLevelSelectScreen::MoveKeyLevel(int unlocked) {
@@ -270,7 +293,7 @@ void TLevelSelectScreen::DrawDot(int index) const {
         if (MOIndicator && MOIndicator->image) {
             media::SetBlend(media::LIGHTBLEND);
             media::SetColor(255, 255, 255);
-            media::SetAlpha(Glow.ratio / 2);
+            media::SetAlpha(ShownGlow / 2);
             media::DrawImageFrame(MOIndicator->image, dot.x, dot.y, 0);
             media::SetAlpha(1);
             media::SetBlend(media::ALPHABLEND);
@@ -301,7 +324,7 @@ void TLevelSelectScreen::DrawDot(int index) const {
     if (Player != nullptr && level == Player->Level) {
         media::DrawImageFrame(Dots->image, dot.x, dot.y, CurrentFrame);
         if (CurrentLevel && CurrentLevel->image) {
-            media::SetDrawRotation(Angle);
+            media::SetDrawRotation(ShownAngle);
             media::DrawImageFrame(CurrentLevel->image, dot.x, dot.y, 0);
             media::SetDrawRotation(0);
         }

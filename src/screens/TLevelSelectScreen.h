@@ -44,8 +44,13 @@ public:
     int ClickedIndex = -1;
     // The open level the arrow keys highlighted; 0 for none.
     int KeyLevel = 0;
-    // The current-level marker's turn, degrees.
+    // The current-level marker's turn, degrees, and the turn and glow last shown: the screen's
+    // picture moves on every PictureSteps steps (the main loop sleeps between), its machine's
+    // bubbles every third picture.
     float Angle = 0;
+    float ShownAngle = 0;
+    float ShownGlow = 0;
+    static constexpr float PictureSteps = 6;
     // Half the side of a dot's square hit area.
     int HalfDot = 24;
     std::shared_ptr<TGameImage> MOIndicator;
@@ -58,6 +63,8 @@ public:
     void Start() override;
     void Kill() override;
     void Logic() override;
+    // The next picture, while the buttons are settled.
+    [[nodiscard]] int StepsUntilChange() const override;
     void Draw() override;
     int SetEscDestination(TScreen*& destination) override;
     void AddState(JsonObject& state) const override;
@@ -74,6 +81,9 @@ private:
     // Left and Down highlight the open level before, Right and Up the one after; the first
     // press starts from the highest open level.
     void MoveKeyLevel(int unlocked);
+    // Moves the picture on when its steps are up.
+    void ShowPicture(float delta);
+    static constexpr int SurfacePictures = 3;
     void DrawSmallMachine() const;
     void DrawDot(int index) const;
     // The machine's fill in pixels for the player's current level.
@@ -85,4 +95,8 @@ private:
     std::shared_ptr<TGameImage> NextPieces;
     std::shared_ptr<TGameImage> Bubble;
     float SurfaceCounter = 0;
+    // Steps since the last picture, and pictures since the bubbles last moved.
+    float Unshown = 0;
+    int PicturesUnmoved = 0;
+    float SurfaceUnmoved = 0;
 };

@@ -104,6 +104,30 @@ TEST_F(LevelSelectTest, ADotsSquareTakesItsLeftAndTopEdgesButNotItsRightAndBotto
     EXPECT_EQ(select.DotAt(10, 10), -1);
 }
 
+// The main loop sleeps until the step the screen names: the marker's turn, the glow and the
+// machine's bubbles move on then, and a step early would show nothing new.
+TEST_F(LevelSelectTest, ThePictureMovesOnAtTheStepTheScreenNamesAndNotBefore) {
+    host.Enter(select);
+    ScreenHost::PointAt(400, 590);
+    host.Step();
+    int bubbleMoves = 0;
+    for (int picture = 0; picture < 12; ++picture) {
+        const int due = select.StepsUntilChange();
+        ASSERT_GT(due, 0) << "picture " << picture;
+        const float angle = select.ShownAngle;
+        for (int step = 1; step <= due; ++step) {
+            host.Step();
+            ASSERT_EQ(select.ShownAngle != angle, step == due)
+                << "picture " << picture << ", step " << step;
+        }
+        int shown = 0;
+        host.Resources.SurfaceParticles.ForEach(
+            [&](const TParticle& bubble) { shown += bubble.Hidden == 0; });
+        bubbleMoves += shown > 0 && picture % 3 == 2;
+    }
+    EXPECT_GT(bubbleMoves, 0) << "the bubbles show every third picture";
+}
+
 TEST_F(LevelSelectTest, APadlockedDotPlaysTheErrorSoundAndNothingElse) {
     host.Player.Unlocked = 2;
     ASSERT_TRUE(ProgressLevelChosen(host.Player, host.game->Session.Profile.get(), 2));
