@@ -1,5 +1,8 @@
 #include "host/TScreen.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "host/JsonObject.h"
 #include "host/TDisplay.h"
 #include "host/TFixedRateLogic.h"
@@ -54,6 +57,10 @@ void TScreen::Kill() {
     Header.reset();
     if (Menu) Menu->Kill();
     Menu.reset();
+}
+
+int TScreen::StepsLeft(float steps) {
+    return std::max(1, static_cast<int>(std::ceil(steps - 0.001f)));
 }
 
 void TScreen::Logic() {

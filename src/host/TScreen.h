@@ -53,6 +53,9 @@ public:
     // the screen's slow ones next move, where it can tell: the loop sleeps until then, as the
     // little else that might move can wait as long. 0 when it cannot tell.
     [[nodiscard]] virtual int StepsUntilCalmChange() const { return 0; }
+    // Those answers from a count of steps left that need not be whole: at least one, and a hair
+    // short of a whole step is that step.
+    [[nodiscard]] static int StepsLeft(float steps);
     virtual void Draw();
     // The screen's picture drawn solid over the whole canvas (a cleared canvas without one);
     // leaves alpha blending on for what comes over it.

@@ -1,7 +1,6 @@
 #include "screens/TLevelSelectScreen.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -221,8 +220,7 @@ void TLevelSelectScreen::ShowPicture(float delta) {
 
 int TLevelSelectScreen::StepsUntilChange() const {
     if (Menu && !Menu->Settled()) return 0;
-    // A hair short of a whole step is that step.
-    return std::max(1, static_cast<int>(std::ceil(PictureSteps - Unshown - 0.001f)));
+    return StepsLeft(PictureSteps - Unshown);
 }
 
 void TLevelSelectScreen::MoveKeyLevel(int unlocked) {

@@ -176,8 +176,7 @@ int TTitleScreen::StepsUntilChange() const {
     if (Host.Presentation.ReducedMotion || !GBRing || (Menu && !Menu->Settled())) return 0;
     const float turned = std::fabs(GBRingRot - ShownRot);
     const float left = RingDrawStep - std::min(turned, 360 - turned);
-    // A hair short of a whole step is that step.
-    return std::max(1, static_cast<int>(std::ceil(left / RingSpeed - 0.001f)));
+    return StepsLeft(left / RingSpeed);
 }
 
 void TTitleScreen::Logic() {
