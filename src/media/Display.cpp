@@ -471,6 +471,7 @@ void Flip(int syncMode) {
     }
     const std::vector<SDL_Rect> rects = d.damage.Finish();
     detail::ReleaseIdleImages();
+    detail::RestQuietSound();
     d.redrawnPixels = 0;
     for (const SDL_Rect& area : rects) d.redrawnPixels += static_cast<long>(area.w) * area.h;
     const bool changed = d.redrawnPixels > 0;

@@ -116,6 +116,9 @@ void ShutdownPads();
 // Drops queued events (SDL's own queue goes with SDL_Quit).
 void ResetEvents();
 void ShutdownSound();
+// Pauses the sound device once nothing has sounded for a while (it mixes silence at the cost of
+// a tune), checked every so many milliseconds from the flip; the next sound played wakes it.
+void RestQuietSound();
 void ShutdownText();
 
 }  // namespace media::detail

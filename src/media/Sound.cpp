@@ -4,9 +4,12 @@
 #include <AL/alc.h>
 #include <AL/alext.h>
 
+#include <SDL.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 #include "media/MediaInternal.h"
 #include "media/SoundData.h"
@@ -31,11 +34,22 @@ struct ChannelData {
 
 namespace {
 
+// OpenAL Soft mixes all the time, silence too, at the same cost as a tune: a device that has
+// had nothing to sound for a while is paused, and woken before anything is played again.
+constexpr std::uint64_t kQuietMsBeforeRest = 1500;
+constexpr std::uint64_t kQuietCheckMs = 250;
+
 struct AudioState {
     ALCdevice* device = nullptr;
     ALCcontext* context = nullptr;
-    unsigned generation = 1;              // bumped when the device closes; older AL names are gone
-    std::vector<ChannelData*> streaming;  // their streams must end before the device does
+    unsigned generation = 1;               // bumped when the device closes; older AL names are gone
+    std::vector<ChannelData*> streaming;   // their streams must end before the device does
+    std::vector<ChannelData*> sourced;     // every channel with a source on this device
+    LPALCDEVICEPAUSESOFT pause = nullptr;  // null where the library cannot pause a device
+    LPALCDEVICERESUMESOFT resume = nullptr;
+    bool resting = false;
+    std::uint64_t lastCheck = 0;
+    std::optional<std::uint64_t> quietSince;
 };
 
 AudioState& Audio() {
@@ -68,6 +82,9 @@ bool EnsureSource(ChannelData& channel) {
         channel.source = 0;
         return false;
     }
+    if (std::find(Audio().sourced.begin(), Audio().sourced.end(), &channel) ==
+        Audio().sourced.end())
+        Audio().sourced.push_back(&channel);
     alSourcei(channel.source, AL_SOURCE_RELATIVE, AL_TRUE);
     alSourcef(channel.source, AL_ROLLOFF_FACTOR, 0.0f);
     alSourcef(channel.source, AL_GAIN, channel.volume);
@@ -125,6 +142,23 @@ bool EnsureBuffer(SoundData& sound) {
     return true;
 }
 
+// Before anything is played: the device mixes again.
+void Wake() {
+    AudioState& audio = Audio();
+    audio.quietSince.reset();
+    if (!audio.resting) return;
+    audio.resume(audio.device);
+    audio.resting = false;
+}
+
+// A stream let play (even while it waits for the decoder) or a source being mixed.
+bool Sounding(const ChannelData& channel) {
+    if (channel.stream) return channel.stream->LetPlay();
+    ALint state = AL_STOPPED;
+    alGetSourcei(channel.source, AL_SOURCE_STATE, &state);
+    return state == AL_PLAYING;
+}
+
 void Detach(ChannelData& channel) {
     EndStream(channel);
     if (channel.source && Live(channel.generation)) {
@@ -142,6 +176,7 @@ SoundData::~SoundData() {
 
 ChannelData::~ChannelData() {
     EndStream(*this);
+    std::erase(Audio().sourced, this);
     if (source && Live(generation)) {
         alSourceStop(source);
         alDeleteSources(1, &source);
@@ -156,12 +191,33 @@ void ShutdownSound() {
     // A stream's thread uses the context until it is stopped.
     for (ChannelData* channel : audio.streaming) channel->stream.reset();
     audio.streaming.clear();
+    audio.sourced.clear();
+    audio.resting = false;
+    audio.quietSince.reset();
     alcMakeContextCurrent(nullptr);
     if (audio.context) alcDestroyContext(audio.context);
     alcCloseDevice(audio.device);
     audio.context = nullptr;
     audio.device = nullptr;
     ++audio.generation;
+}
+
+void RestQuietSound() {
+    AudioState& audio = Audio();
+    if (!audio.context || !audio.pause || audio.resting) return;
+    const std::uint64_t now = SDL_GetTicks64();
+    if (now - audio.lastCheck < kQuietCheckMs) return;
+    audio.lastCheck = now;
+    // Only this thread lets a stream play, so none starts between this look and the pause.
+    if (std::any_of(audio.sourced.begin(), audio.sourced.end(),
+                    [](const ChannelData* channel) { return Sounding(*channel); })) {
+        audio.quietSince.reset();
+        return;
+    }
+    if (!audio.quietSince) audio.quietSince = now;
+    if (now - *audio.quietSince < kQuietMsBeforeRest) return;
+    audio.pause(audio.device);
+    audio.resting = true;
 }
 
 }  // namespace detail
@@ -182,6 +238,15 @@ bool SelectAudioDriver(const std::string&) {
         audio.context = nullptr;
         audio.device = nullptr;
         return false;
+    }
+    audio.pause = nullptr;
+    audio.resume = nullptr;
+    if (alcIsExtensionPresent(audio.device, "ALC_SOFT_pause_device")) {
+        audio.pause = reinterpret_cast<LPALCDEVICEPAUSESOFT>(
+            alcGetProcAddress(audio.device, "alcDevicePauseSOFT"));
+        audio.resume = reinterpret_cast<LPALCDEVICERESUMESOFT>(
+            alcGetProcAddress(audio.device, "alcDeviceResumeSOFT"));
+        if (!audio.resume) audio.pause = nullptr;
     }
     return true;
 }
@@ -229,6 +294,7 @@ Channel Cue(const Sound& sound, const Channel& channel) {
 
 void SetPaused(const Channel& channel, bool paused) {
     if (!channel || !channel->sound || !channel->source || !Live(channel->generation)) return;
+    if (!paused) Wake();
     if (channel->stream) {
         channel->stream->SetPaused(paused);
         return;

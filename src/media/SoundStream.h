@@ -35,6 +35,8 @@ public:
     void SetPaused(bool paused);
     // True until a tune that does not loop has been heard to its end.
     bool Playing();
+    // True while let play and not yet ended (the source may be waiting for the decoder).
+    bool LetPlay() const { return phase_ == Phase::Playing; }
 
 private:
     enum class Phase { Waiting, Playing, Ended };

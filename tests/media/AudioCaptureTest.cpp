@@ -19,6 +19,7 @@
 namespace {
 
 using media_test::MakeOgg;
+using namespace std::chrono_literals;
 using media_test::WriteBytes;
 
 // Seconds mixed so far.
@@ -171,6 +172,51 @@ TEST_F(AudioCaptureTest, LoopedStreamGoesOnPastItsEndAndAfterStarving) {
     EXPECT_GT(heard[0].to, hurryAsked - 0.005) << "no gap where it starts again";
     EXPECT_GT(heard.size(), 1u) << "hurried, it ran dry";
     EXPECT_GE(steady, 0.0) << "heard again, without a break, after starving";
+}
+
+// Flips frames for `seconds` of wall time, as the game's loop does, and returns how many seconds
+// of mix the device wrote meanwhile.
+double MixedWhileFlipping(const TempFolder& folder, double seconds) {
+    const double before = MixedSoFar(folder);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (std::chrono::steady_clock::now() < end) {
+        media::Flip(0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return MixedSoFar(folder) - before;
+}
+
+// A device with nothing to sound rests, a paused tune and a finished sound counting as nothing;
+// a tune let play keeps it going, and a sound played on a rested device wakes it. (Woken, the
+// wave writer starts its file again at the first frame, so what is played then is known by
+// its running to its end, which only a mixing device lets it do.)
+TEST_F(AudioCaptureTest, DeviceRestsWhileNothingSoundsAndWakesForTheNextSound) {
+    const TempFolder& folder = *folder_;
+    const auto wav = folder / "mix.wav";
+    const StreamedTune tune = PlayStreamedTune(folder, media::LOOPINGSOUND);
+    ASSERT_NE(tune.channel, nullptr);
+    ASSERT_TRUE(media::OpenDisplay(800, 600, 0, 0));
+    EXPECT_GT(MixedWhileFlipping(folder, 2.5), 2.0) << "mixed on while the tune plays";
+
+    media::SetPaused(tune.channel, true);
+    WriteBytes(folder / "blip.wav",
+               media_test::MakeWav(1, 16, 44100, media_test::ToneSamples(44100, 0.2, 660)));
+    const media::Sound blip = media::LoadSound(folder / "blip.wav", 0);
+    ASSERT_NE(blip, nullptr);
+    const media::Channel channel = media::Cue(blip);
+    media::SetPaused(channel, false);
+    EXPECT_GE(WaveCapture::WaitForHeard(wav, MixedSoFar(folder), 0.15), 0.0);
+    MixedWhileFlipping(folder, 2.5);
+    EXPECT_LT(MixedWhileFlipping(folder, 1.0), 0.1) << "resting with the tune paused";
+    EXPECT_TRUE(media::Playing(tune.channel)) << "a paused tune outlasts the rest";
+
+    media::Cue(blip, channel);
+    media::SetPaused(channel, false);
+    const auto asked = std::chrono::steady_clock::now();
+    while (media::Playing(channel) && std::chrono::steady_clock::now() < asked + 5s)
+        std::this_thread::sleep_for(1ms);
+    EXPECT_FALSE(media::Playing(channel)) << "woken, the device plays the sound through";
+    media::Shutdown();
 }
 
 }  // namespace
