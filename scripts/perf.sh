@@ -9,9 +9,11 @@
 # desktop is disturbed; CPU time (not wall time) is measured, so a busy machine skews it little.
 # Every run plays as the player "Perf", so no first-run name prompt stands over the screen measured.
 # Every screen is measured in an 800x600 window and again in a 1600x1200 one (drawn at twice the
-# resolution). With --peer the same run measures another small desktop puzzle game, Debian's
-# five-or-more, installing it first when it is missing: its process only (CPU share, Pss, time to
-# its window), as a yardstick on this machine.
+# resolution), and the idle play screen, the in-game menu and the dialog also with the music
+# switched off in the settings (where OpenAL Soft's mixer rests once nothing sounds). With --peer
+# the same run measures another small desktop puzzle game, Debian's five-or-more, installing it
+# first when it is missing: its process only (CPU share, Pss, time to its window), as a yardstick
+# on this machine.
 #
 #   scripts/perf.sh [--peer] [BINARY]        (default: build-test/quillox)
 #   PERF_SECONDS=10 PERF_SETTLE=4 PERF_SHOTS=DIR PERF_SIZES="800x600 1600x1200" scripts/perf.sh
@@ -160,6 +162,10 @@ measure() {
     [[ -z "${PERF_ONLY:-}" || "$name" =~ ${PERF_ONLY:-} ]] || return 0
     local home=$work/${name// /-}-$size
     mkdir -p "$home"
+    if [ -n "${settings:-}" ]; then
+        mkdir -p "$home/Bexholt/Quillox"
+        printf '%b' "$settings" >"$home/Bexholt/Quillox/quillox.ini"
+    fi
     # The screenshot (encoding a PNG costs CPU and leaves memory behind) only when asked for.
     if [ -n "${PERF_SHOTS:-}" ]; then
         printf '%b600 screenshot %s/shot.png\n' "$lines" "$home" >"$home/script"
@@ -228,6 +234,11 @@ for size in $sizes; do
     measure "play piece selected" "200 click $piece_x $piece_y\n" --level 1
     measure "in-game menu" "200 click $menu_x $menu_y\n" --level 1
     measure "dialog message" '' --dialog message
+    settings='MUSIC=0\n'
+    measure "idle, music off" '' --level 1
+    measure "menu, music off" "200 click $menu_x $menu_y\n" --level 1
+    measure "dialog, music off" '' --dialog message
+    settings=''
 done
 if [ "$peer" = 1 ]; then measure_peer; fi
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
