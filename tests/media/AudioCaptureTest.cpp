@@ -19,8 +19,8 @@
 namespace {
 
 using media_test::MakeOgg;
-using namespace std::chrono_literals;
 using media_test::WriteBytes;
+using namespace std::chrono_literals;
 
 // Seconds mixed so far.
 double MixedSoFar(const TempFolder& folder) {
@@ -181,7 +181,7 @@ double MixedWhileFlipping(const TempFolder& folder, double seconds) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     while (std::chrono::steady_clock::now() < end) {
         media::Flip(0);
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        std::this_thread::sleep_for(20ms);
     }
     return MixedSoFar(folder) - before;
 }
@@ -206,7 +206,7 @@ TEST_F(AudioCaptureTest, DeviceRestsWhileNothingSoundsAndWakesForTheNextSound) {
     const media::Channel channel = media::Cue(blip);
     media::SetPaused(channel, false);
     EXPECT_GE(WaveCapture::WaitForHeard(wav, MixedSoFar(folder), 0.15), 0.0);
-    MixedWhileFlipping(folder, 2.5);
+    MixedWhileFlipping(folder, 3.0);
     EXPECT_LT(MixedWhileFlipping(folder, 1.0), 0.1) << "resting with the tune paused";
     EXPECT_TRUE(media::Playing(tune.channel)) << "a paused tune outlasts the rest";
 
