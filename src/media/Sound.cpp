@@ -42,9 +42,9 @@ constexpr std::uint64_t kQuietCheckMs = 250;
 struct AudioState {
     ALCdevice* device = nullptr;
     ALCcontext* context = nullptr;
-    unsigned generation = 1;               // bumped when the device closes; older AL names are gone
-    std::vector<ChannelData*> streaming;   // their streams must end before the device does
-    std::vector<ChannelData*> sourced;     // every channel with a source on this device
+    unsigned generation = 1;  // bumped when the device closes; older AL names are gone
+    // Every channel with a source on this device; their streams must end before the device does.
+    std::vector<ChannelData*> sourced;
     LPALCDEVICEPAUSESOFT pause = nullptr;  // null where the library cannot pause a device
     LPALCDEVICERESUMESOFT resume = nullptr;
     bool resting = false;
@@ -102,12 +102,6 @@ bool Decode(std::shared_ptr<const std::vector<std::uint8_t>> bytes, SoundData& s
     return true;
 }
 
-void EndStream(ChannelData& channel) {
-    if (!channel.stream) return;
-    channel.stream.reset();
-    std::erase(Audio().streaming, &channel);
-}
-
 bool EnsureBuffer(SoundData& sound) {
     if (!Audio().context) return false;
     if (sound.generation != Audio().generation) {
@@ -160,7 +154,7 @@ bool Sounding(const ChannelData& channel) {
 }
 
 void Detach(ChannelData& channel) {
-    EndStream(channel);
+    channel.stream.reset();
     if (channel.source && Live(channel.generation)) {
         alSourceStop(channel.source);
         alSourcei(channel.source, AL_BUFFER, 0);
@@ -175,7 +169,7 @@ SoundData::~SoundData() {
 }
 
 ChannelData::~ChannelData() {
-    EndStream(*this);
+    stream.reset();
     std::erase(Audio().sourced, this);
     if (source && Live(generation)) {
         alSourceStop(source);
@@ -189,8 +183,7 @@ void ShutdownSound() {
     AudioState& audio = Audio();
     if (!audio.device) return;
     // A stream's thread uses the context until it is stopped.
-    for (ChannelData* channel : audio.streaming) channel->stream.reset();
-    audio.streaming.clear();
+    for (ChannelData* channel : audio.sourced) channel->stream.reset();
     audio.sourced.clear();
     audio.resting = false;
     audio.quietSince.reset();
@@ -280,7 +273,6 @@ Channel Cue(const Sound& sound, const Channel& channel) {
     if (sound->encoded) {
         if (!EnsureSource(*target)) return target;
         target->stream = detail::SoundStream::Start(target->source, sound->encoded, sound->looping);
-        if (target->stream) Audio().streaming.push_back(target.get());
         return target;
     }
     if (!EnsureSource(*target) || !EnsureBuffer(*sound)) return target;
